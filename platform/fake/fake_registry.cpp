@@ -1,0 +1,303 @@
+#include "platform/fake/fake_registry.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace ruvo::fake {
+
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool SameName(const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }
+
+std::string HiveName(platform::Hive hive) {
+    return hive == platform::Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
+}
+
+// Removes empty path parts, so "A\\B\" and "A\B" are the same key.
+std::string CleanPath(const std::string& key) {
+    std::string result;
+    std::string part;
+    auto flush = [&] {
+        if (!part.empty()) {
+            if (!result.empty()) {
+                result += '\\';
+            }
+            result += part;
+            part.clear();
+        }
+    };
+    for (char c : key) {
+        if (c == '\\') {
+            flush();
+        } else {
+            part += c;
+        }
+    }
+    flush();
+    return result;
+}
+
+std::string FullPath(platform::Hive hive, const std::string& key) {
+    const std::string clean = CleanPath(key);
+    return clean.empty() ? HiveName(hive) : HiveName(hive) + "\\" + clean;
+}
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == '"') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out;
+}
+
+// Reads a quoted, escaped text starting at pos (at the opening quote); pos ends after the
+// closing quote. False when the text is not closed.
+bool ReadQuoted(const std::string& line, std::size_t& pos, std::string& out) {
+    if (pos >= line.size() || line[pos] != '"') {
+        return false;
+    }
+    ++pos;
+    out.clear();
+    while (pos < line.size()) {
+        char c = line[pos++];
+        if (c == '\\' && pos < line.size()) {
+            out += line[pos++];
+        } else if (c == '"') {
+            return true;
+        } else {
+            out += c;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+FakeRegistry::Key* FakeRegistry::find(platform::Hive hive, const std::string& key) {
+    auto it = keys_.find(Lower(FullPath(hive, key)));
+    return it == keys_.end() ? nullptr : &it->second;
+}
+
+FakeRegistry::Key& FakeRegistry::ensure(platform::Hive hive, const std::string& key) {
+    // Create every parent as well, as the registry does.
+    const std::string full = FullPath(hive, key);
+    std::size_t pos = 0;
+    Key* last = nullptr;
+    while (true) {
+        pos = full.find('\\', pos + 1);
+        const std::string prefix = full.substr(0, pos);
+        auto [it, inserted] = keys_.try_emplace(Lower(prefix));
+        if (inserted) {
+            it->second.path = prefix;
+        }
+        last = &it->second;
+        if (pos == std::string::npos) {
+            break;
+        }
+    }
+    return *last;
+}
+
+void FakeRegistry::checkWritable(platform::Hive hive) const {
+    const bool readOnly =
+        hive == platform::Hive::CurrentUser ? readOnlyUser_ : readOnlyMachine_;
+    if (readOnly) {
+        throw platform::RegistryError("Zugriff verweigert: " + HiveName(hive));
+    }
+}
+
+void FakeRegistry::changed() {
+    if (onChange_) {
+        onChange_();
+    }
+}
+
+bool FakeRegistry::keyExists(platform::Hive hive, const std::string& key) {
+    return find(hive, key) != nullptr;
+}
+
+void FakeRegistry::createKey(platform::Hive hive, const std::string& key) {
+    if (find(hive, key) != nullptr) {
+        return;
+    }
+    checkWritable(hive);
+    ensure(hive, key);
+    changed();
+}
+
+bool FakeRegistry::valueExists(platform::Hive hive, const std::string& key,
+                               const std::string& name) {
+    Key* k = find(hive, key);
+    return k != nullptr && std::any_of(k->values.begin(), k->values.end(),
+                                       [&](const Value& v) { return SameName(v.name, name); });
+}
+
+std::optional<std::string> FakeRegistry::readString(platform::Hive hive, const std::string& key,
+                                                    const std::string& name) {
+    Key* k = find(hive, key);
+    if (k == nullptr) {
+        return std::nullopt;
+    }
+    for (const Value& v : k->values) {
+        if (SameName(v.name, name)) {
+            if (!v.isString) {
+                throw platform::RegistryError("Ungültiger Datentyp für '" + name + "'");
+            }
+            return v.data;
+        }
+    }
+    return std::nullopt;
+}
+
+void FakeRegistry::writeString(platform::Hive hive, const std::string& key,
+                               const std::string& name, const std::string& text) {
+    checkWritable(hive);
+    Key& k = ensure(hive, key);
+    for (Value& v : k.values) {
+        if (SameName(v.name, name)) {
+            v.data = text;
+            v.isString = true;
+            changed();
+            return;
+        }
+    }
+    k.values.push_back(Value{name, text, true});
+    changed();
+}
+
+void FakeRegistry::writeBinary(platform::Hive hive, const std::string& key,
+                               const std::string& name) {
+    writeString(hive, key, name, "");
+    for (Value& v : find(hive, key)->values) {
+        if (SameName(v.name, name)) {
+            v.isString = false;
+        }
+    }
+    changed();
+}
+
+void FakeRegistry::deleteValue(platform::Hive hive, const std::string& key,
+                               const std::string& name) {
+    Key* k = find(hive, key);
+    if (k == nullptr) {
+        return;
+    }
+    checkWritable(hive);
+    const auto before = k->values.size();
+    std::erase_if(k->values, [&](const Value& v) { return SameName(v.name, name); });
+    if (k->values.size() != before) {
+        changed();
+    }
+}
+
+void FakeRegistry::deleteKeyTree(platform::Hive hive, const std::string& key) {
+    const std::string full = Lower(FullPath(hive, key));
+    const std::string prefix = full + "\\";
+    const auto before = keys_.size();
+    if (keys_.count(full) == 0) {
+        return;
+    }
+    checkWritable(hive);
+    std::erase_if(keys_, [&](const auto& entry) {
+        return entry.first == full || entry.first.rfind(prefix, 0) == 0;
+    });
+    if (keys_.size() != before) {
+        changed();
+    }
+}
+
+void FakeRegistry::setReadOnly(platform::Hive hive, bool readOnly) {
+    (hive == platform::Hive::CurrentUser ? readOnlyUser_ : readOnlyMachine_) = readOnly;
+}
+
+std::vector<std::string> FakeRegistry::valueNames(platform::Hive hive,
+                                                  const std::string& key) const {
+    std::vector<std::string> names;
+    auto it = keys_.find(Lower(FullPath(hive, key)));
+    if (it != keys_.end()) {
+        for (const Value& v : it->second.values) {
+            names.push_back(v.name);
+        }
+    }
+    return names;
+}
+
+std::vector<FakeRegistry::Key> FakeRegistry::keys() const {
+    std::vector<Key> result;
+    for (const auto& [lower, key] : keys_) {
+        result.push_back(key);
+    }
+    return result;
+}
+
+std::string FakeRegistry::toRegedit() const {
+    std::string out = "REGEDIT4\n\n";
+    for (const auto& [lower, key] : keys_) {
+        out += "[" + key.path + "]\n";
+        for (const Value& v : key.values) {
+            if (v.isString) {
+                out += "\"" + Escape(v.name) + "\"=\"" + Escape(v.data) + "\"\n";
+            } else {
+                out += "\"" + Escape(v.name) + "\"=hex:\n";
+            }
+        }
+        out += "\n";
+    }
+    return out;
+}
+
+void FakeRegistry::fromRegedit(const std::string& text) {
+    keys_.clear();
+    std::istringstream in(text);
+    std::string line;
+    Key* current = nullptr;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            const std::string full = line.substr(1, line.size() - 2);
+            const std::size_t slash = full.find('\\');
+            const std::string hiveName = full.substr(0, slash);
+            const std::string rest = slash == std::string::npos ? "" : full.substr(slash + 1);
+            if (SameName(hiveName, "HKEY_CURRENT_USER")) {
+                current = &ensure(platform::Hive::CurrentUser, rest);
+            } else if (SameName(hiveName, "HKEY_LOCAL_MACHINE")) {
+                current = &ensure(platform::Hive::LocalMachine, rest);
+            } else {
+                current = nullptr;
+            }
+            continue;
+        }
+        if (current == nullptr || line.empty() || line.front() != '"') {
+            continue;
+        }
+        std::size_t pos = 0;
+        std::string name;
+        std::string data;
+        if (!ReadQuoted(line, pos, name) || pos >= line.size() || line[pos] != '=') {
+            continue;
+        }
+        ++pos;
+        Value value{name, "", true};
+        if (ReadQuoted(line, pos, data)) {
+            value.data = data;
+        } else {
+            value.isString = false;
+        }
+        std::erase_if(current->values, [&](const Value& v) { return SameName(v.name, name); });
+        current->values.push_back(value);
+    }
+}
+
+}  // namespace ruvo::fake

@@ -1,0 +1,68 @@
+// An in-memory registry: keys of ordered values, names matched without regard to case. It can be
+// written to and read from the REGEDIT4 text form, so that the simulator keeps it in a file.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace ruvo::fake {
+
+class FakeRegistry final : public platform::Registry {
+public:
+    struct Value {
+        std::string name;
+        std::string data;
+        bool isString = true;
+    };
+    struct Key {
+        std::string path;  // as first written, with the hive's name in front
+        std::vector<Value> values;
+    };
+
+    bool keyExists(platform::Hive hive, const std::string& key) override;
+    void createKey(platform::Hive hive, const std::string& key) override;
+    bool valueExists(platform::Hive hive, const std::string& key, const std::string& name) override;
+    std::optional<std::string> readString(platform::Hive hive, const std::string& key,
+                                          const std::string& name) override;
+    void writeString(platform::Hive hive, const std::string& key, const std::string& name,
+                     const std::string& text) override;
+    void deleteValue(platform::Hive hive, const std::string& key, const std::string& name) override;
+    void deleteKeyTree(platform::Hive hive, const std::string& key) override;
+
+    // Puts a value of another kind than text, which every read refuses.
+    void writeBinary(platform::Hive hive, const std::string& key, const std::string& name);
+    // While set, writes and deletes under that hive are refused with a RegistryError.
+    void setReadOnly(platform::Hive hive, bool readOnly);
+    // Called after every change.
+    void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
+
+    // The names of a key's values, in the order they were first written.
+    std::vector<std::string> valueNames(platform::Hive hive, const std::string& key) const;
+    // Every key in order of its full path.
+    std::vector<Key> keys() const;
+
+    // REGEDIT4 text: "REGEDIT4", an empty line, then per key "[full path]", its values as
+    // "name"="data" (backslash and double quote escaped), and an empty line.
+    std::string toRegedit() const;
+    // Replaces the content with the parsed text. Lines that are not understood are skipped.
+    void fromRegedit(const std::string& text);
+
+private:
+    using KeyMap = std::map<std::string, Key>;  // by lower-case full path
+    Key* find(platform::Hive hive, const std::string& key);
+    Key& ensure(platform::Hive hive, const std::string& key);
+    void checkWritable(platform::Hive hive) const;
+    void changed();
+
+    KeyMap keys_;
+    bool readOnlyUser_ = false;
+    bool readOnlyMachine_ = false;
+    std::function<void()> onChange_;
+};
+
+}  // namespace ruvo::fake
