@@ -1,0 +1,70 @@
+// Dates and times as short texts, the day arithmetic on them, and the day classes that select a
+// tariff table. A DateText is "dd.mm.yy", fields taken by position; a TimeText is "HH:MM" or
+// "HHMM". Years have two digits and wrap from 99 to 00.
+//
+// Functions that need today's date take the local date and time as an argument; the two-digit
+// years of weekday computations are placed in the century of that date.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+#include "tariffs/holiday_list.h"
+
+namespace ruvo {
+
+enum class DayClass { Werktag = 1, Wochenende = 2, Feiertag = 3 };
+
+// Today as dd.mm.yy, its two-digit year, "Dienstag, 07.12.99", "HH:MM" and "hh:mm:ss".
+std::string TodayText(const platform::LocalDateTime& now);
+std::string CurrentYearText(const platform::LocalDateTime& now);
+std::string TodayWithWeekday(const platform::LocalDateTime& now);
+std::string NowTimeText(const platform::LocalDateTime& now);
+std::string NowTimeTextLong(const platform::LocalDateTime& now);
+// Characters 4-8 of a date text (mm.yy).
+std::string MonthKey(const std::string& date);
+
+// True for a text of the form dd.mm.yy naming a real calendar day (29.02. only in years
+// divisible by 4).
+bool IsValidDateText(const std::string& date);
+
+std::string PadTwo(const std::string& number);
+bool IsLeapYear(const std::string& twoDigitYear);
+std::string NextDay(const std::string& date);
+std::string PreviousDay(const std::string& date);
+std::string AddDays(const std::string& date, std::int64_t n);
+std::string SubtractDays(const std::string& date, std::int64_t n);
+
+// 1 = Sunday ... 7 = Saturday. `todayYear` is the four-digit year of today.
+int WeekdayNumber(const std::string& date, int todayYear);
+// "Montag" ... "Sonntag" for weekday numbers 2..7 and 1.
+std::string WeekdayName(int weekdayNumber);
+std::string WeekStart(const std::string& date, int todayYear);
+bool SameWeek(const std::string& a, const std::string& b, int todayYear);
+bool SameMonth(const std::string& a, const std::string& b);
+
+// x op y as minutes of the day; op is "==", "<", ">", "<=" or ">=".
+bool CompareTimes(const std::string& x, const std::string& y, const std::string& op);
+
+bool IsHoliday(const std::string& date, const HolidayList& holidays, bool holidaysOn);
+DayClass ClassifyDay(const std::string& date, const HolidayList& holidays, bool holidaysOn,
+                     int todayYear);
+// ", Werktag", ", Wochenende", ", Feiertag".
+std::string DayClassText(DayClass dayClass);
+
+// The reporting periods of the connection list, in the order they are offered.
+enum class Period {
+    WholeYear,     // "Gesamtes Jahr"
+    CurrentMonth,  // "Aktueller Monat"
+    CurrentWeek,   // "Aktuelle Woche"
+    Today,         // "Heute"
+    LastMonth,     // "Letzter Monat"
+    LastWeek,      // "Letzte Woche"
+    Yesterday,     // "Gestern"
+};
+std::string PeriodName(Period period);
+// Whether a record dated `recordDate` belongs to the period, seen from `today`.
+bool InPeriod(Period period, const std::string& recordDate, const platform::LocalDateTime& today);
+
+}  // namespace ruvo
