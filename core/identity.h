@@ -13,3 +13,10 @@ inline constexpr const char* MakerKey = "Software\\Quelmar\\";
 inline constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 }  // namespace ruvo
+
+namespace ruvo {
+
+// Where users are asked to send a short note that they use the program.
+inline constexpr const char* FeedbackMailAddress = "ruvometer@example.org";
+
+}  // namespace ruvo

@@ -1,0 +1,117 @@
+// The application: owns every window model, the settings, the tariff tables and the holiday
+// list, creates them in a fixed order and wires them. The desktop program, the tests and the
+// simulator build one of these on a platform and call start().
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/autostart.h"
+#include "core/autostart_question.h"
+#include "core/error_guard.h"
+#include "core/main_window.h"
+#include "core/online_detection.h"
+#include "core/options.h"
+#include "core/settings_store.h"
+#include "core/startup_window.h"
+#include "core/tray_icon.h"
+#include "counting/budget_closure_window.h"
+#include "counting/counter_window.h"
+#include "counting/new_budget_window.h"
+#include "platform/platform.h"
+#include "records/connection_list_window.h"
+#include "records/recovery_window.h"
+#include "records/summary_window.h"
+#include "tariffs/holidays_editor.h"
+#include "tariffs/tariff_name_editor.h"
+#include "tariffs/tariff_tables_view.h"
+
+namespace ruvo {
+
+class Ruvometer {
+public:
+    explicit Ruvometer(platform::Platform& platform);
+    ~Ruvometer();
+    Ruvometer(const Ruvometer&) = delete;
+    Ruvometer& operator=(const Ruvometer&) = delete;
+
+    // The program's entry. False when another instance runs: the user was told, and the
+    // platform was asked to end with exit code 0. Otherwise the start-up window is shown and
+    // the start-up goes on from the event loop.
+    bool start();
+    // The system asks to close the start-up window (log-off, shutdown): the program ends
+    // without asking and without saving the tariffs.
+    void closeRequestedBySystem();
+    // Runs a user action (a click, a typed text) the way the event loop runs it: an error ends
+    // the action and is shown in the error box.
+    void userAction(const std::function<void()>& action);
+    bool ended() const { return ended_; }
+
+    // The windows, in the order they are created.
+    StartupWindow form2;
+    MainWindow form1;
+    SummaryWindow form4;
+    AutostartQuestion form5;
+    CounterWindow form6;
+    TariffNameEditor form7;
+    TariffTablesView form8;
+    NewBudgetWindow form9;
+    ConnectionListWindow form10;
+    BudgetClosureWindow form3;
+    HolidaysEditor form13;
+    RecoveryWindow form14;
+    std::vector<WindowModel*> windows();
+
+    // Actions of the main window, also reachable from its menu.
+    void QuitProgram();
+    void ToggleMonitoring();
+    void Minimise();
+    std::string StatusLine() const;
+
+private:
+    void wire();
+    std::unique_ptr<platform::Timer> guardedTimer(int intervalMs, void (Ruvometer::*handler)());
+
+    // Start-up stages.
+    void StartupWindowShown();
+    void StartupTimerFired();
+    void FirstTick();
+    void HousekeepingTick();
+    void ActiveClicked();
+    void OnlineClicked();
+    void ConnectionStart();
+    void ConnectionEnd();
+    void TrayClicked();
+    void PageChanged(MainPage from, MainPage to);
+    void endProgram(int exitCode);
+
+    // Data files, tariffs, holidays, budgets and monthly minutes.
+    std::string DatabasePath() const;
+    void EnsureDatabaseFile();
+    void SaveTariffs();
+    void LoadTariffs();
+    void LoadHolidays();
+    void RecomputeConsumption();
+    void UpdateMonthlyMinutes();
+
+    platform::LocalDateTime now() const { return platform_.clock.now(); }
+
+    platform::Platform& platform_;
+    ErrorGuard guard_;
+    SettingsStore settings_;
+    AutostartEntry autostart_;
+    TrayIcon tray_;
+    OnlineDetection onlineDetection_;
+    Options options_;
+
+    std::unique_ptr<platform::Timer> startupTimer_;  // the start-up window's 4-second timer
+    std::unique_ptr<platform::Timer> timer1_;        // FirstTick, once
+    std::unique_ptr<platform::Timer> timer2_;        // HousekeepingTick, every 4 seconds
+
+    std::string rememberedDatabaseName_;
+    bool ended_ = false;
+};
+
+}  // namespace ruvo

@@ -1,0 +1,96 @@
+// The start-up of the program in its three stages: the start-up window shown, its timer four
+// seconds later, and the main window's first tick.
+#include <string>
+
+#include "core/application.h"
+#include "core/identity.h"
+#include "core/messages.h"
+#include "core/migration.h"
+#include "core/setting_names.h"
+#include "core/settings_table.h"
+#include "tariffs/calendar.h"
+#include "tariffs/money.h"
+
+namespace ruvo {
+
+bool Ruvometer::start() {
+    if (!platform_.instanceLock.tryAcquire(ApplicationTitle)) {
+        Inform(platform_.windowSystem, "Another Instance of this Program is still running.",
+               platform::MessageIcon::Warning);
+        ended_ = true;
+        platform_.windowSystem.quit(0);
+        return false;
+    }
+    form2.show();
+    guard_.run([this] { StartupWindowShown(); });
+    return true;
+}
+
+void Ruvometer::StartupWindowShown() {
+    form2.label2.setText(VersionName);
+    form1.label14.setText(VersionName);
+
+    if (settings_.ReadSetting(setting::ResetFlag) == "0") {
+        ResetAllSettings(settings_, ResetMoment{TodayText(now()),
+                                                LocalAddressCount(platform_.hostAddresses)});
+    }
+
+    if (settings_.SubkeyExists(setting::AutosaveSubkey)) {
+        // The recovery window enables the start-up timer before it closes, whichever way.
+        form14.show();
+        platform_.windowSystem.runModal(form14);
+        startupTimer_->setEnabled(true);
+    } else {
+        startupTimer_->setEnabled(true);
+    }
+
+    form2.label4.setText(platform_.paths.programDirectory());
+    form1.databaseLabel.setText(DatabasePath());
+    form1.statusLine.setText(StatusLine());
+
+    if (settings_.ReadSetting(setting::OfflineIPs).empty()) {
+        settings_.WriteSetting(setting::OfflineIPs,
+                               IntToStr(LocalAddressCount(platform_.hostAddresses)));
+    }
+}
+
+void Ruvometer::StartupTimerFired() {
+    startupTimer_->setEnabled(false);
+    form2.hide();
+
+    if (settings_.ReadSetting(setting::EMailQuestion) != "asked") {
+        settings_.WriteSetting(setting::EMailQuestion, "asked");
+        Inform(platform_.windowSystem,
+               std::string("Bitte senden Sie dem Autor dieses Programms zum Dank eine ganz kurze "
+                           "Mail, damit er weiß, daß Sie das Programm verwenden.\nDamit würden "
+                           "Sie den Autor motivieren, weiterhin kostenlos Programme zur "
+                           "Verfügung zustellen.\nSchreiben Sie ihre Mail bitte an :\n\n") +
+                   FeedbackMailAddress);
+    }
+
+    EnsureDatabaseFile();
+
+    if (settings_.ReadOrEmpty(setting::AskAutostartQuestion) == "1") {
+        form5.checkBox1.setCheckedQuietly(true);
+        form5.show();
+        platform_.windowSystem.runModal(form5);
+    }
+
+    timer1_->setEnabled(true);
+    timer2_->setEnabled(true);
+}
+
+void Ruvometer::FirstTick() {
+    timer1_->setEnabled(false);
+    LoadHolidays();
+    tray_.UpdateTrayIcon(TrayOperation::Add);
+    tray_.UpdateTrayIcon(TrayOperation::Modify);
+    form1.hide();
+    MigrateOldVersions(platform_.registry, platform_.windowSystem, autostart_);
+    options_.ApplyStoredOptions();
+    RecomputeConsumption();
+    LoadTariffs();
+    UpdateMonthlyMinutes();
+}
+
+}  // namespace ruvo

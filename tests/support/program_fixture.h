@@ -1,0 +1,126 @@
+// A machine with the fake platform, a temporary data folder and the program on it, for scenario
+// tests that run the whole program in virtual time.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "core/application.h"
+#include "core/settings_store.h"
+#include "platform/fake/fake_platform.h"
+
+namespace ruvo::testing {
+
+inline platform::LocalDateTime At(int y, int mo, int d, int h = 12, int mi = 0, int s = 0) {
+    return {y, mo, d, h, mi, s};
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    explicit ProgramTest(platform::LocalDateTime start = At(1999, 12, 7, 10, 0, 0))
+        : directory_(MakeDirectory()), machine_(start, directory_) {
+        machine_.windowSystem.setModalHandler([this](platform::ModalWindow& window) {
+            auto it = modalActions_.find(window.windowName());
+            if (it == modalActions_.end()) {
+                FAIL() << "no action for modal window " << window.windowName();
+                throw std::logic_error("unexpected modal window");
+            }
+            it->second();
+        });
+    }
+
+    ~ProgramTest() override {
+        kill();
+        std::error_code ignored;
+        std::filesystem::remove_all(directory_, ignored);
+    }
+
+    // Starts the program as from the desktop; gives what start() gave.
+    bool startProgram() {
+        auto process = std::make_unique<fake::FakeProcess>(machine_);
+        auto app = std::make_unique<Ruvometer>(process->platform());
+        const bool started = app->start();
+        if (started || !app_) {
+            process_ = std::move(process);
+            app_ = std::move(app);
+        } else {
+            app.reset();
+            process->end();
+        }
+        return started;
+    }
+
+    // The program dies at once.
+    void kill() {
+        app_.reset();
+        if (process_) {
+            process_->end();
+        }
+        process_.reset();
+    }
+
+    void wait(double seconds) { machine_.time.advanceSeconds(seconds); }
+
+    // What the user does when a modal window of that name opens.
+    void onModal(const std::string& window, std::function<void()> action) {
+        modalActions_[window] = std::move(action);
+    }
+
+    std::string setting(const std::string& name) {
+        return machine_.registry
+            .readString(platform::Hive::CurrentUser, SettingsStore::SettingsKey(), name)
+            .value_or("<absent>");
+    }
+    void putSetting(const std::string& name, const std::string& text) {
+        machine_.registry.writeString(platform::Hive::CurrentUser, SettingsStore::SettingsKey(),
+                                      name, text);
+    }
+    // Settings as a fresh start leaves them, so that no first-start question is due.
+    void prepareSettledSettings() {
+        putSetting("RESETALLSETTINGS", "1");
+        putSetting("EMailQuestion", "asked");
+        putSetting("AskAutostartQuestion", "0");
+        putSetting("Offline IPs", "1");
+    }
+
+    std::string file(const std::string& name) const {
+        std::ifstream in(directory_ + name, std::ios::binary);
+        std::stringstream content;
+        content << in.rdbuf();
+        return content.str();
+    }
+    void writeFile(const std::string& name, const std::string& bytes) const {
+        std::ofstream out(directory_ + name, std::ios::binary);
+        out << bytes;
+    }
+
+    Ruvometer& app() { return *app_; }
+    fake::FakeMachine& machine() { return machine_; }
+    const std::string& directory() const { return directory_; }
+
+private:
+    static std::string MakeDirectory() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "ruvo-scenario-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot create a temporary folder");
+        }
+        return pattern + "/";
+    }
+
+    std::string directory_;
+    fake::FakeMachine machine_;
+    std::unique_ptr<fake::FakeProcess> process_;
+    std::unique_ptr<Ruvometer> app_;
+    std::map<std::string, std::function<void()>> modalActions_;
+};
+
+}  // namespace ruvo::testing
