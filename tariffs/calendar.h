@@ -4,6 +4,13 @@
 //
 // Functions that need today's date take the local date and time as an argument; the two-digit
 // years of weekday computations are placed in the century of that date.
+//
+// A date text that is not well-formed (see IsValidDateText: wrong length, letters, "00.00.00",
+// "32.13.99", "29.02.99", the empty text) never makes these functions fail: the date operations
+// (NextDay, PreviousDay, AddDays, SubtractDays, WeekStart) give their input back unchanged, the
+// predicates (SameWeek, SameMonth, IsHoliday) answer no, WeekdayNumber gives 0 and ClassifyDay
+// gives Werktag. CompareTimes answers no when either time is not "HH:MM" or "HHMM" with decimal
+// digits; the digits are not range-checked ("2400" is 1440 minutes, "0875" is 555).
 #pragma once
 
 #include <cstdint>
@@ -22,7 +29,8 @@ std::string CurrentYearText(const platform::LocalDateTime& now);
 std::string TodayWithWeekday(const platform::LocalDateTime& now);
 std::string NowTimeText(const platform::LocalDateTime& now);
 std::string NowTimeTextLong(const platform::LocalDateTime& now);
-// Characters 4-8 of a date text (mm.yy).
+// Characters 4-8 of a date text (mm.yy); of a shorter text whatever it has from the fourth
+// character on.
 std::string MonthKey(const std::string& date);
 
 // True for a text of the form dd.mm.yy naming a real calendar day (29.02. only in years
@@ -33,21 +41,31 @@ std::string PadTwo(const std::string& number);
 bool IsLeapYear(const std::string& twoDigitYear);
 std::string NextDay(const std::string& date);
 std::string PreviousDay(const std::string& date);
+// The same as n times NextDay or PreviousDay, in constant time for any n; n <= 0 gives the date
+// unchanged.
 std::string AddDays(const std::string& date, std::int64_t n);
 std::string SubtractDays(const std::string& date, std::int64_t n);
 
-// 1 = Sunday ... 7 = Saturday. `todayYear` is the four-digit year of today.
+// 1 = Sunday ... 7 = Saturday. `todayYear` is the four-digit year of today: in 1999 "99" is
+// 1999, in 2026 "99" is 2099. 29.02.00 in a century year without that day (2100) has the weekday
+// of the day after 28 February.
 int WeekdayNumber(const std::string& date, int todayYear);
-// "Montag" ... "Sonntag" for weekday numbers 2..7 and 1.
+// "Montag" ... "Sonntag" for weekday numbers 2..7 and 1; the empty text for any other number.
 std::string WeekdayName(int weekdayNumber);
+// The Sunday on or before the date; weeks run from Sunday to Saturday.
 std::string WeekStart(const std::string& date, int todayYear);
+// Whether b, as text, is one of the seven days of a's week.
 bool SameWeek(const std::string& a, const std::string& b, int todayYear);
+// Same month number; the year is not compared.
 bool SameMonth(const std::string& a, const std::string& b);
 
 // x op y as minutes of the day; op is "==", "<", ">", "<=" or ">=".
 bool CompareTimes(const std::string& x, const std::string& y, const std::string& op);
 
+// Whether the date text stands exactly in the list; never while holidays are switched off.
 bool IsHoliday(const std::string& date, const HolidayList& holidays, bool holidaysOn);
+// Feiertag for a holiday (also on a weekend), else Wochenende on Saturday and Sunday, else
+// Werktag.
 DayClass ClassifyDay(const std::string& date, const HolidayList& holidays, bool holidaysOn,
                      int todayYear);
 // ", Werktag", ", Wochenende", ", Feiertag".

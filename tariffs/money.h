@@ -23,17 +23,29 @@ bool IsInteger(const std::string& text);
 std::int32_t StrToInt(const std::string& text);
 // Plain decimal, "-" for negative values.
 std::string IntToStr(std::int64_t value);
+// What a numeric edit field holds after the user leaves it: its text when IsInteger, otherwise
+// `defaultText`; a two-digit field then gets a "0" in front of a single character ("8" -> "08").
+// There is no range check.
+std::string NumberFieldText(const std::string& text, const std::string& defaultText,
+                            bool twoDigits);
 
-// a mod b with the sign of a; 0 when b is 0.
+// The charge functions below are defined for every argument: a result that would not fit 32 bits
+// stops at INT32_MIN or INT32_MAX instead of wrapping.
+
+// a mod b with the sign of a (-7 mod 2 = -1); 0 when b is 0.
 std::int32_t Remainder(std::int32_t a, std::int32_t b);
-// Charge units begun after s seconds with units of u seconds; 0 when u <= 0.
+// Charge units begun after s seconds with units of u seconds: s div u + 1, so the first unit
+// counts from the first second; 0 when u <= 0.
 std::int32_t UnitsForSeconds(std::int32_t seconds, std::int32_t secPerUnit);
+// u - Remainder(s, u): seconds until the next unit begins (u itself right at a boundary).
 std::int32_t SecondsLeftInUnit(std::int32_t seconds, std::int32_t secPerUnit);
-// Provider fee for p chargeable seconds at f Pfennig per begun minute.
+// Provider fee for p chargeable seconds at f Pfennig per begun minute: f * (p div 60 + 1).
+// Whether the fee applies at all (free minutes used up) is the caller's decision.
 std::int32_t ProviderCharge(std::int32_t feePerMinute, std::int32_t chargeableSeconds);
-// "12,34 DM"; negative amounts as "- 1,50 DM".
+// "12,34 DM", no thousands separator; negative amounts as "- 1,50 DM" (INT32_MIN included).
 std::string MoneyText(std::int32_t pfennig);
-// "hh:mm:ss", hours not limited to two digits.
+// "hh:mm:ss", hours not limited to two digits ("100:00:00"). A negative duration is shown as
+// "-" followed by the text of its magnitude ("-01:02:05").
 std::string DurationText(std::int32_t seconds);
 
 }  // namespace ruvo

@@ -1,0 +1,181 @@
+// Today's texts, weekdays and weeks, times of day and the day classes.
+#include "tariffs/calendar.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "tariffs/date_fields.h"
+
+namespace ruvo {
+namespace {
+
+// The last two decimal digits of any value, with a leading zero.
+std::string LastTwoDigits(int value) {
+    const int digits = (value % 100 + 100) % 100;
+    return std::string{static_cast<char>('0' + digits / 10), static_cast<char>('0' + digits % 10)};
+}
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    const std::int64_t quotient = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? quotient - 1 : quotient;
+}
+
+// Days since 1 January 1970 of a date of the Gregorian calendar (any year). A day past the end
+// of February counts on into March, so 29 February of a year that has none is 1 March.
+std::int64_t DaysSinceEpoch(std::int64_t year, int month, int day) {
+    const std::int64_t shiftedYear = month <= 2 ? year - 1 : year;  // years start in March
+    const std::int64_t era = FloorDiv(shiftedYear, 400);
+    const std::int64_t yearOfEra = shiftedYear - era * 400;
+    const std::int64_t monthFromMarch = month > 2 ? month - 3 : month + 9;
+    const std::int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// Minutes of the day of "HH:MM" or "HHMM"; nothing when the text is neither.
+std::optional<int> MinutesOfDay(const std::string& time) {
+    std::string text = time;
+    if (text.size() == 4) {
+        text.insert(2, ":");
+    }
+    if (text.size() != 5 || text[2] != ':') {
+        return std::nullopt;
+    }
+    for (std::size_t pos : {0U, 1U, 3U, 4U}) {
+        if (text[pos] < '0' || text[pos] > '9') {
+            return std::nullopt;
+        }
+    }
+    const int hours = (text[0] - '0') * 10 + (text[1] - '0');
+    const int minutes = (text[3] - '0') * 10 + (text[4] - '0');
+    return hours * 60 + minutes;
+}
+
+}  // namespace
+
+std::string TodayText(const platform::LocalDateTime& now) {
+    return LastTwoDigits(now.day) + "." + LastTwoDigits(now.month) + "." + LastTwoDigits(now.year);
+}
+
+std::string CurrentYearText(const platform::LocalDateTime& now) {
+    return LastTwoDigits(now.year);
+}
+
+std::string TodayWithWeekday(const platform::LocalDateTime& now) {
+    const std::string today = TodayText(now);
+    return WeekdayName(WeekdayNumber(today, now.year)) + ", " + today;
+}
+
+std::string NowTimeText(const platform::LocalDateTime& now) {
+    return LastTwoDigits(now.hour) + ":" + LastTwoDigits(now.minute);
+}
+
+std::string NowTimeTextLong(const platform::LocalDateTime& now) {
+    return NowTimeText(now) + ":" + LastTwoDigits(now.second);
+}
+
+int WeekdayNumber(const std::string& date, int todayYear) {
+    const std::optional<DateFields> fields = ParseDateText(date);
+    if (!fields) {
+        return 0;
+    }
+    const std::int64_t year = FloorDiv(todayYear, 100) * 100 + fields->year;
+    const std::int64_t days = DaysSinceEpoch(year, fields->month, fields->day);
+    // 1 January 1970 was a Thursday (5).
+    return static_cast<int>((days % 7 + 7 + 4) % 7) + 1;
+}
+
+std::string WeekdayName(int weekdayNumber) {
+    constexpr std::array<const char*, 7> kNames = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                                                   "Donnerstag", "Freitag", "Samstag"};
+    if (weekdayNumber < 1 || weekdayNumber > 7) {
+        return "";
+    }
+    return kNames[static_cast<std::size_t>(weekdayNumber - 1)];
+}
+
+std::string WeekStart(const std::string& date, int todayYear) {
+    const int weekday = WeekdayNumber(date, todayYear);
+    return weekday == 0 ? date : SubtractDays(date, weekday - 1);
+}
+
+bool SameWeek(const std::string& a, const std::string& b, int todayYear) {
+    if (!IsValidDateText(a)) {
+        return false;
+    }
+    const std::string start = WeekStart(a, todayYear);
+    for (int i = 0; i <= 6; ++i) {
+        if (b == AddDays(start, i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SameMonth(const std::string& a, const std::string& b) {
+    return IsValidDateText(a) && IsValidDateText(b) && a.substr(3, 2) == b.substr(3, 2);
+}
+
+bool CompareTimes(const std::string& x, const std::string& y, const std::string& op) {
+    const std::optional<int> left = MinutesOfDay(x);
+    const std::optional<int> right = MinutesOfDay(y);
+    if (!left || !right) {
+        return false;
+    }
+    if (op == "==") {
+        return *left == *right;
+    }
+    if (op == "<") {
+        return *left < *right;
+    }
+    if (op == ">") {
+        return *left > *right;
+    }
+    if (op == "<=") {
+        return *left <= *right;
+    }
+    if (op == ">=") {
+        return *left >= *right;
+    }
+    return false;
+}
+
+bool IsHoliday(const std::string& date, const HolidayList& holidays, bool holidaysOn) {
+    if (!holidaysOn || !IsValidDateText(date)) {
+        return false;
+    }
+    for (const HolidayEntry& entry : holidays) {
+        if (entry.date == date) {
+            return true;
+        }
+    }
+    return false;
+}
+
+DayClass ClassifyDay(const std::string& date, const HolidayList& holidays, bool holidaysOn,
+                     int todayYear) {
+    if (IsHoliday(date, holidays, holidaysOn)) {
+        return DayClass::Feiertag;
+    }
+    const int weekday = WeekdayNumber(date, todayYear);
+    if (weekday == 7 || weekday == 1) {
+        return DayClass::Wochenende;
+    }
+    return DayClass::Werktag;
+}
+
+std::string DayClassText(DayClass dayClass) {
+    switch (dayClass) {
+        case DayClass::Werktag:
+            return ", Werktag";
+        case DayClass::Wochenende:
+            return ", Wochenende";
+        case DayClass::Feiertag:
+            return ", Feiertag";
+    }
+    return "";
+}
+
+}  // namespace ruvo
