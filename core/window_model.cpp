@@ -82,6 +82,13 @@ void TextField::setText(const std::string& text) {
     }
 }
 
+void TextField::setRed(bool red) {
+    if (red_ != red) {
+        red_ = red;
+        changed();
+    }
+}
+
 void TextField::enter(const std::string& text) {
     setText(text);
     if (onExit) {

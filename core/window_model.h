@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -76,6 +77,9 @@ public:
     TextField(WindowModel& owner, std::string name, std::string text = "", bool editable = false);
     const std::string& text() const { return text_; }
     bool editable() const { return editable_; }
+    // Shown in red (an exceeded budget) instead of the normal text colour.
+    bool red() const { return red_; }
+    void setRed(bool red);
     // Runs the change action when the text changes.
     void setText(const std::string& text);
     // The user types the text and leaves the field.
@@ -86,6 +90,18 @@ public:
 private:
     std::string text_;
     bool editable_;
+    bool red_ = false;
+};
+
+// A panel that covers other controls while it is visible ("Kein Budget festgelegt").
+class Panel final : public Control {
+public:
+    Panel(WindowModel& owner, std::string name, std::string caption)
+        : Control(owner, std::move(name)), caption_(std::move(caption)) {}
+    const std::string& caption() const { return caption_; }
+
+private:
+    std::string caption_;
 };
 
 class TrackBar final : public Control {

@@ -1,0 +1,36 @@
+// Appends the running charges, online time and seconds left to the title of the window in front,
+// and gives a window its own title back when another comes to the front.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace ruvo {
+
+struct TitleOptions {
+    bool charges = false;      // " - 1,23 DM"
+    bool onlineTime = false;   // " - 00:05:12"
+    bool secondsLeft = false;  // " - Rest 47 Sek"
+};
+
+// The suffix for the given running figures, e.g. " - 1,23 DM - 00:05:12 - Rest 47 Sek".
+std::string TitleSuffix(const TitleOptions& options, std::int32_t totalPfennig,
+                        std::int32_t elapsedSeconds, std::int32_t secondsLeft);
+
+class TitleDisplay {
+public:
+    explicit TitleDisplay(platform::ForegroundWindows& windows) : windows_(windows) {}
+
+    // Decorates the window in front with the suffix. In clear mode nothing is added; the window
+    // decorated last gets its title back when another window is in front.
+    void ApplyTitleSuffix(const std::string& suffix, bool clearMode);
+
+private:
+    platform::ForegroundWindows& windows_;
+    std::string rememberedTitle_;
+    platform::WindowId rememberedWindow_ = 0;
+};
+
+}  // namespace ruvo
