@@ -1,0 +1,39 @@
+// Whole-file reads, crash-safe replacement and appending of the data files.
+//
+// Every operation opens, uses and closes the file within the call. Failures throw FileError;
+// nothing here beeps or shows anything.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ruvo {
+
+// Data files are a few megabytes at most; anything beyond this is not one of them.
+inline constexpr std::size_t kMaxDataFileBytes = std::size_t{64} * 1024 * 1024;
+
+// Whether the path names a file that can be opened for reading (a folder is no file).
+bool FileExists(const std::string& path);
+
+// The file's bytes. Throws FileError (Open when it cannot be opened, Read when reading fails or
+// the file holds more than `maxBytes`).
+std::string ReadWholeFile(const std::string& path, std::size_t maxBytes = kMaxDataFileBytes);
+
+// Replaces the file's content so that a crash leaves either the old or the new content: the
+// bytes go to a temporary file in the same folder, which is flushed to disk and renamed over the
+// file, and the folder is flushed too. A replaced file keeps its permissions; a new one gets
+// rw-r--r--. Throws FileError.
+void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Creates the file with the given bytes unless something of that name exists already, in which
+// case it returns false and touches nothing. A crash while creating may leave the file with a
+// first part of the bytes. Throws FileError.
+bool CreateNewFile(const std::string& path, std::string_view bytes);
+
+// Appends the bytes with one write to the end of the file, creating it when missing, and flushes
+// it to disk. A crash leaves the file with all of the bytes or with a first part of them.
+// Throws FileError.
+void AppendToFile(const std::string& path, std::string_view bytes);
+
+}  // namespace ruvo
