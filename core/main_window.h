@@ -44,7 +44,17 @@ public:
     TextField edit13{*this, "Edit13", "0", true};
     TextField edit14{*this, "Edit14", "0"};
 
-    // "Budgets" page: change buttons of the monthly and the weekly budget.
+    // "Budgets" page: per budget the amount, what was spent, what is left (red when
+    // overdrawn), the cover "Kein Budget festgelegt" while the budget is not in use, and the
+    // change buttons of the monthly and the weekly budget.
+    TextField weekAmount{*this, "WeekAmount", "0,00 DM"};
+    TextField weekUsed{*this, "WeekUsed", ""};
+    TextField weekLeft{*this, "WeekLeft", "0,00 DM"};
+    Panel weekCover{*this, "WeekCover", "Kein Budget festgelegt"};
+    TextField monthAmount{*this, "MonthAmount", "0,00 DM"};
+    TextField monthUsed{*this, "MonthUsed", ""};
+    TextField monthLeft{*this, "MonthLeft", "0,00 DM"};
+    Panel monthCover{*this, "MonthCover", "Kein Budget festgelegt"};
     Button button12{*this, "Button12", "Ä&ndern ..."};
     Button button13{*this, "Button13", "Än&dern ..."};
 
