@@ -3,6 +3,8 @@
 #include "core/identity.h"
 #include "core/messages.h"
 #include "core/setting_names.h"
+#include "counting/warning_options.h"
+#include "tariffs/money.h"
 #include "tariffs/calendar.h"
 
 namespace ruvo {
@@ -14,7 +16,14 @@ Ruvometer::Ruvometer(platform::Platform& platform)
       autostart_(platform.registry, platform.paths),
       tray_(platform.tray, form1, form6),
       onlineDetection_(settings_, platform.hostAddresses, platform.windowSystem, form1),
-      options_(form1, settings_, autostart_, guard_) {
+      options_(form1, settings_, autostart_, guard_),
+      autosave_(settings_),
+      holidayStore_(settings_, platform),
+      providerMinutes_(settings_, platform, form1),
+      titleDisplay_(platform.foregroundWindows),
+      counter_(form6, form4, platform.clock, platform.timers, platform.sound, *this),
+      recovery_(form14, autosave_, platform.timers, platform.sound, [this] { return DatabasePath(); },
+                [this] { startupTimer_->setEnabled(true); }) {
     startupTimer_ = guardedTimer(4000, &Ruvometer::StartupTimerFired);
     timer1_ = guardedTimer(1, &Ruvometer::FirstTick);
     timer2_ = guardedTimer(4000, &Ruvometer::HousekeepingTick);
@@ -49,6 +58,30 @@ void Ruvometer::wire() {
             form1.setCaption(VersionName);
         }
     });
+
+    form4.onConfirm = [this] { ConfirmSummary(); };
+    form4.addObserver([this](const WindowModel&, WindowEvent event) {
+        if (event == WindowEvent::Shown) {
+            SummaryShown();
+        }
+    });
+    // Closing the counter gives the window decorated last its title back.
+    form6.addObserver([this](const WindowModel&, WindowEvent event) {
+        if (event == WindowEvent::Hidden) {
+            titleDisplay_.ApplyTitleSuffix(titleSuffix_, true);
+        }
+    });
+    WireCounterOptionMirrors(form6, form1);
+
+    form1.edit5.onExit = [this] {
+        form1.edit5.setText(NumberFieldText(form1.edit5.text(), "0", false));
+        SaveTariffs();
+    };
+    form1.edit13.onExit = [this] {
+        form1.edit13.setText(NumberFieldText(form1.edit13.text(), "0", false));
+        SaveTariffs();
+        UpdateMonthlyMinutes();
+    };
 
     form5.onYes = [this] { autostart_.Write(); };
     form5.onClose = [this](bool askAgain) {
@@ -131,6 +164,7 @@ void Ruvometer::endProgram(int exitCode) {
     timer1_->setEnabled(false);
     timer2_->setEnabled(false);
     startupTimer_->setEnabled(false);
+    counter_.Stop();
     tray_.UpdateTrayIcon(TrayOperation::Delete);
     for (WindowModel* window : windows()) {
         window->hide();

@@ -19,21 +19,29 @@
 #include "core/tray_icon.h"
 #include "counting/budget_closure_window.h"
 #include "counting/counter_window.h"
+#include "counting/live_counter.h"
 #include "counting/new_budget_window.h"
+#include "counting/title_display.h"
 #include "platform/platform.h"
+#include "records/autosave.h"
 #include "records/connection_list_window.h"
+#include "records/recovery.h"
 #include "records/recovery_window.h"
 #include "records/summary_window.h"
+#include "tariffs/holiday_list.h"
+#include "tariffs/holiday_store.h"
 #include "tariffs/holidays_editor.h"
+#include "tariffs/provider_minutes.h"
+#include "tariffs/tariff_tables.h"
 #include "tariffs/tariff_name_editor.h"
 #include "tariffs/tariff_tables_view.h"
 
 namespace ruvo {
 
-class Ruvometer {
+class Ruvometer : private CounterHost {
 public:
     explicit Ruvometer(platform::Platform& platform);
-    ~Ruvometer();
+    ~Ruvometer() override;
     Ruvometer(const Ruvometer&) = delete;
     Ruvometer& operator=(const Ruvometer&) = delete;
 
@@ -83,6 +91,10 @@ private:
     void OnlineClicked();
     void ConnectionStart();
     void ConnectionEnd();
+    void ConnectionOpening();
+    void SegmentSplit() override;
+    void ConfirmSummary();
+    void SummaryShown();
     void TrayClicked();
     void PageChanged(MainPage from, MainPage to);
     void endProgram(int exitCode);
@@ -94,9 +106,22 @@ private:
     void LoadTariffs();
     void LoadHolidays();
     void RecomputeConsumption();
+    void PrepareCounterBudgets();
     void UpdateMonthlyMinutes();
 
     platform::LocalDateTime now() const { return platform_.clock.now(); }
+
+    // What the live counter asks of the program during its tick.
+    bool FreeMinutesUsedUp(std::int32_t runningSeconds) override;
+    std::string CurrentZoneIndex() override;
+    void WriteAutosave(const ConnectionRecord& running) override;
+    void ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
+                     std::int32_t secondsLeft) override;
+    std::int32_t WarningLeadSeconds() override;
+    void RefreshTrayPicture() override;
+    void ShowBudgetStatus(std::int32_t totalPfennig) override;
+    void ReportBadTariffValue(const std::string& zone, const std::string& value) override;
+    void ShowCurrentTariff();
 
     platform::Platform& platform_;
     ErrorGuard guard_;
@@ -105,6 +130,17 @@ private:
     TrayIcon tray_;
     OnlineDetection onlineDetection_;
     Options options_;
+    Autosave autosave_;
+    HolidayStore holidayStore_;
+    ProviderMinutes providerMinutes_;
+    TitleDisplay titleDisplay_;
+    LiveCounter counter_;
+    Recovery recovery_;
+
+    TariffTables tariffs_ = BuiltInTariffs();
+    bool tariffsLoaded_ = false;  // only tables read from the file are ever saved over it
+    HolidayList holidays_;
+    std::string titleSuffix_;
 
     std::unique_ptr<platform::Timer> startupTimer_;  // the start-up window's 4-second timer
     std::unique_ptr<platform::Timer> timer1_;        // FirstTick, once

@@ -35,11 +35,10 @@ void Ruvometer::StartupWindowShown() {
                                                 LocalAddressCount(platform_.hostAddresses)});
     }
 
-    if (settings_.SubkeyExists(setting::AutosaveSubkey)) {
-        // The recovery window enables the start-up timer before it closes, whichever way.
-        form14.show();
+    if (autosave_.Exists()) {
+        // The recovery lets the start-up go on when it closes, whichever way.
+        recovery_.Show();
         platform_.windowSystem.runModal(form14);
-        startupTimer_->setEnabled(true);
     } else {
         startupTimer_->setEnabled(true);
     }

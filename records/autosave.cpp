@@ -1,0 +1,48 @@
+#include "records/autosave.h"
+
+#include <array>
+
+#include "core/setting_names.h"
+
+namespace ruvo {
+
+namespace {
+
+// The value names, in the order of the record's fields.
+constexpr std::array<const char*, kRecordFieldCount> kValueNames = {
+    "Tarif", "Zeit", "Einheiten", "Telegeb", "Provgeb", "Gesamt", "AZeit", "ADatum", "EZeit",
+    "EDatum"};
+
+}  // namespace
+
+bool Autosave::Exists() { return settings_.SubkeyExists(setting::AutosaveSubkey); }
+
+void Autosave::Write(const ConnectionRecord& record) {
+    const std::string key = settings_.SubkeyPath(setting::AutosaveSubkey);
+    auto& registry = settings_.registry();
+    registry.deleteKeyTree(platform::Hive::CurrentUser, key);
+    registry.createKey(platform::Hive::CurrentUser, key);
+    for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
+        registry.writeString(platform::Hive::CurrentUser, key, kValueNames[i],
+                             record.*kRecordFields[i]);
+    }
+}
+
+ConnectionRecord Autosave::Read() {
+    const std::string key = settings_.SubkeyPath(setting::AutosaveSubkey);
+    auto& registry = settings_.registry();
+    registry.createKey(platform::Hive::CurrentUser, key);
+    ConnectionRecord record;
+    for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
+        record.*kRecordFields[i] =
+            registry.readString(platform::Hive::CurrentUser, key, kValueNames[i]).value_or("");
+    }
+    return record;
+}
+
+void Autosave::Remove() {
+    settings_.registry().deleteKeyTree(platform::Hive::CurrentUser,
+                                       settings_.SubkeyPath(setting::AutosaveSubkey));
+}
+
+}  // namespace ruvo

@@ -1,0 +1,28 @@
+// The autosave of the running connection: the subkey "Temp" of the settings key, ten values in
+// the order of the record's fields. It exists from the first change of a connection's total until
+// that connection is settled, so a connection cut off by a crash can be recovered at the next
+// start.
+#pragma once
+
+#include "core/settings_store.h"
+#include "records/connection_record.h"
+
+namespace ruvo {
+
+class Autosave {
+public:
+    explicit Autosave(SettingsStore& settings) : settings_(settings) {}
+
+    bool Exists();
+    // Deletes the key and writes it again with the record's ten values.
+    void Write(const ConnectionRecord& record);
+    // The stored values; a missing value (or key) gives an empty field. Creates the key when it
+    // vanished meanwhile.
+    ConnectionRecord Read();
+    void Remove();
+
+private:
+    SettingsStore& settings_;
+};
+
+}  // namespace ruvo
