@@ -15,6 +15,8 @@
 
 #include "core/application.h"
 #include "core/settings_store.h"
+#include "core/settings_table.h"
+#include "tariffs/calendar.h"
 #include "platform/fake/fake_platform.h"
 
 namespace ruvo::testing {
@@ -85,6 +87,7 @@ protected:
     }
     // Settings as a fresh start leaves them, so that no first-start question is due.
     void prepareSettledSettings() {
+        ResetAllSettings(settingsStore_, ResetMoment{TodayText(machine_.time.now()), 1});
         putSetting("RESETALLSETTINGS", "1");
         putSetting("EMailQuestion", "asked");
         putSetting("AskAutostartQuestion", "0");
@@ -121,6 +124,7 @@ private:
     std::unique_ptr<fake::FakeProcess> process_;
     std::unique_ptr<Ruvometer> app_;
     std::map<std::string, std::function<void()>> modalActions_;
+    SettingsStore settingsStore_{machine_.registry};
 };
 
 }  // namespace ruvo::testing
