@@ -47,17 +47,17 @@ protected:
 
     // Starts the program as from the desktop; gives what start() gave.
     bool startProgram() {
-        auto process = std::make_unique<fake::FakeProcess>(machine_);
-        auto app = std::make_unique<Ruvometer>(process->platform());
-        const bool started = app->start();
-        if (started || !app_) {
-            process_ = std::move(process);
-            app_ = std::move(app);
-        } else {
-            app.reset();
-            process->end();
+        if (app_) {
+            // Another instance is running: this one must meet the instance check and end.
+            fake::FakeProcess process(machine_);
+            Ruvometer second(process.platform());
+            const bool started = second.start();
+            process.end();
+            return started;
         }
-        return started;
+        process_ = std::make_unique<fake::FakeProcess>(machine_);
+        app_ = std::make_unique<Ruvometer>(process_->platform());
+        return app_->start();
     }
 
     // The program dies at once.

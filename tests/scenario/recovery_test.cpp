@@ -1,0 +1,169 @@
+// Crash recovery and the program's own data files at start-up.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "records/file_io.h"
+#include "tests/support/connection_fixture.h"
+
+namespace ruvo::testing {
+namespace {
+
+class RecoveryTest : public ConnectionTest {
+protected:
+    void putAutosave(const std::vector<std::pair<std::string, std::string>>& values) {
+        for (const auto& [name, value] : values) {
+            machine().registry.writeString(platform::Hive::CurrentUser,
+                                           SettingsStore::SettingsKey() + "\\Temp", name, value);
+        }
+    }
+};
+
+TEST_F(RecoveryTest, CrashDuringAConnectionIsRecoveredByTheCountdown) {
+    startSettled();
+    connect();  // 10:00:12
+    wait(75);   // the last autosave is at the second unit, 10:01:12
+    kill();
+
+    std::vector<std::string> captions;
+    onModal("Form14", [&] {
+        EXPECT_TRUE(app().form2.visible());
+        EXPECT_EQ(app().form14.button1.caption(), "&Speichern in 45 Sek");
+        for (int step = 1; step <= 45 && app().form14.visible(); ++step) {
+            wait(1);
+            captions.push_back(app().form14.button1.caption());
+        }
+    });
+    ASSERT_TRUE(startProgram());
+    ASSERT_EQ(captions.size(), 45U);
+    EXPECT_EQ(captions.front(), "Speichern in 44 Sek");
+    EXPECT_EQ(captions.back(), "Speichern in 0 Sek");
+    EXPECT_FALSE(autosaveExists());
+    const auto saved = records();
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_EQ(saved[0].startTime, "10:00:12");
+    EXPECT_EQ(saved[0].endTime, "10:01:12");
+    EXPECT_EQ(saved[0].durationSeconds, "60");
+    EXPECT_EQ(saved[0].units, "2");
+    // The start-up window stays for another four seconds after the recovery.
+    EXPECT_TRUE(app().form2.visible());
+    wait(3.9);
+    EXPECT_TRUE(app().form2.visible());
+    wait(0.2);
+    EXPECT_FALSE(app().form2.visible());
+}
+
+TEST_F(RecoveryTest, EnterSavesEscapeDiscardsCloseBoxKeeps) {
+    struct Case {
+        const char* name;
+        std::function<void(RecoveryWindow&)> answer;
+        bool saved;
+        bool autosaveAfter;
+    };
+    const std::vector<Case> cases = {
+        {"Enter", [](RecoveryWindow& w) { w.button1.click(); }, true, false},
+        {"Escape", [](RecoveryWindow& w) { w.button2.click(); }, false, true},
+        {"close box", [](RecoveryWindow& w) { w.closeBox(); }, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        kill();
+        std::filesystem::remove(directory() + "RVDaten99.db");
+        putAutosave({{"Tarif", ""}, {"Zeit", "30"}, {"Gesamt", "12"}, {"AZeit", "09:00:00"}});
+        onModal("Form14", [&] { c.answer(app().form14); });
+        ASSERT_TRUE(startProgram());
+        EXPECT_FALSE(app().form14.visible());
+        EXPECT_EQ(autosaveExists(), c.autosaveAfter);
+        wait(8.001);  // the start-up goes on either way
+        EXPECT_FALSE(app().form2.visible());
+        const auto saved = records();
+        ASSERT_EQ(saved.size(), c.saved ? 1U : 0U);
+        if (c.saved) {
+            // Missing values are written as their defaults.
+            EXPECT_EQ(saved[0], (ConnectionRecord{"noname", "30", "0", "0", "0", "12", "09:00:00",
+                                                  "00.00.00", "00:00:00", "00.00.00"}));
+        }
+    }
+}
+
+// A connection cut off on New Year's Eve is restored at the first start of the new year into
+// the new year's file, which does not exist yet at that moment.
+TEST_F(RecoveryTest, ConnectionOfThePreviousYearGoesIntoTheNewFile) {
+    machine().time.setLocal(At(2000, 1, 2, 9, 0, 0));
+    putAutosave({{"Tarif", "Ganztag"}, {"Zeit", "600"}, {"Einheiten", "10"}, {"Telegeb", "120"},
+                 {"Provgeb", "0"}, {"Gesamt", "120"}, {"AZeit", "23:55:00"},
+                 {"ADatum", "31.12.99"}, {"EZeit", "00:05:00"}, {"EDatum", "01.01.00"}});
+    onModal("Form14", [&] { app().form14.button1.click(); });
+    ASSERT_TRUE(startProgram());
+    const auto saved = records("RVDaten00.db");
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_EQ(saved[0].startDate, "31.12.99");
+    EXPECT_FALSE(autosaveExists());
+}
+
+TEST_F(RecoveryTest, RecordThatCannotBeWrittenKeepsItsAutosave) {
+    putAutosave({{"Zeit", "30"}});
+    // A folder where the database file should be: nothing can be appended.
+    std::filesystem::create_directory(directory() + "RVDaten99.db");
+    onModal("Form14", [&] { app().form14.button1.click(); });
+    ASSERT_TRUE(startProgram());
+    EXPECT_TRUE(autosaveExists());
+    EXPECT_EQ(machine().sound.count(platform::Beep::Default), 1);
+}
+
+TEST_F(RecoveryTest, MissingTariffFileIsCreatedWithTheDefaultZone) {
+    std::filesystem::remove(directory() + "Tarif.dat");
+    startSettled();
+    EXPECT_EQ(machine().windowSystem.messages().front().text,
+              "Die Tarifdatei 'Tarif.dat' ist nicht vorhanden und wird deshalb neu angelegt.");
+    EXPECT_EQ(file("Tarif.dat"),
+              "0,0,1,\r\nGanztag\r\n0000\r\n0000\r\n0\r\n0\r\n0000\r\n0000\r\n0\r\n0\r\n0000\r\n"
+              "0000\r\n0\r\n0");
+    // With the default zone nothing is ever counted.
+    connect();
+    wait(30);
+    EXPECT_EQ(app().form6.zoneName.text(), "");
+    EXPECT_EQ(app().form6.totalText.text(), "0,00 DM");
+}
+
+TEST_F(RecoveryTest, TariffsThatWereNeverLoadedAreNeverSavedOverTheFile) {
+    // The start-up is cut short before the tariffs are loaded: the first tick fails.
+    machine().registry.writeBinary(platform::Hive::CurrentUser, SettingsStore::SettingsKey(),
+                                   "AskAutostartQuestion");
+    const std::string before = file("Tarif.dat");
+    ASSERT_TRUE(startProgram());
+    wait(2);
+    machine().windowSystem.setMessageHandler(
+        [](const platform::MessageBox&) { return platform::MessageAnswer::Yes; });
+    app().userAction([&] { app().QuitProgram(); });
+    EXPECT_EQ(file("Tarif.dat"), before);
+}
+
+TEST_F(RecoveryTest, BadTariffValueIsReportedOnceNotEverySecond) {
+    useTariffs(Tariffs({{"Ganztag", "0000", "2400", "zwölf", "60"}}));
+    startSettled();
+    connect();
+    wait(120);
+    int reports = 0;
+    for (const auto& text : machine().windowSystem.messageTexts()) {
+        reports += text.find("'zwölf'") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(reports, 2);  // once at loading, once for the connection
+    EXPECT_TRUE(machine().windowSystem.errors().empty());
+    EXPECT_EQ(app().form6.telephoneText.text(), "0,00 DM");
+}
+
+TEST_F(RecoveryTest, EditedFeeIsSavedAndLoadedAgain) {
+    startSettled();
+    app().userAction([&] { app().form1.edit5.enter("7"); });
+    app().userAction([&] { app().form1.edit13.enter("10 Stunden"); });
+    EXPECT_EQ(app().form1.edit13.text(), "0");
+    EXPECT_EQ(file("Tarif.dat").substr(0, 8), "7,0,1,\r\n");
+    kill();
+    startSettled();
+    EXPECT_EQ(app().form1.edit5.text(), "7");
+}
+
+}  // namespace
+}  // namespace ruvo::testing
