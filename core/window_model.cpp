@@ -111,6 +111,101 @@ void TrackBar::setPosition(int position) {
     }
 }
 
+ComboBox::ComboBox(WindowModel& owner, std::string name, std::vector<std::string> items,
+                   std::string text)
+    : Control(owner, std::move(name)), items_(std::move(items)), text_(std::move(text)) {}
+
+void ComboBox::setItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    changed();
+}
+
+int ComboBox::itemIndex() const {
+    const auto it = std::find(items_.begin(), items_.end(), text_);
+    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+void ComboBox::setText(const std::string& text) {
+    if (text_ == text) {
+        return;
+    }
+    text_ = text;
+    changed();
+    if (onChange) {
+        onChange();
+    }
+}
+
+void ComboBox::choose(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) {
+        return;
+    }
+    setText(items_[static_cast<std::size_t>(index)]);
+    if (onClick) {
+        onClick();
+    }
+}
+
+ListControl::ListControl(WindowModel& owner, std::string name, std::vector<std::string> columns)
+    : Control(owner, std::move(name)), columns_(std::move(columns)) {}
+
+void ListControl::setRows(std::vector<Row> rows) {
+    rows_ = std::move(rows);
+    selected_.assign(rows_.size(), false);
+    selectionChanged();
+}
+
+void ListControl::setSelected(std::size_t row, bool selected) {
+    if (row >= selected_.size() || selected_[row] == selected) {
+        return;
+    }
+    selected_[row] = selected;
+    selectionChanged();
+}
+
+void ListControl::selectOnly(std::size_t row) {
+    std::vector<bool> wanted(rows_.size(), false);
+    if (row < wanted.size()) {
+        wanted[row] = true;
+    }
+    if (wanted != selected_) {
+        selected_ = std::move(wanted);
+        selectionChanged();
+    }
+}
+
+void ListControl::selectAll() {
+    std::vector<bool> all(rows_.size(), true);
+    if (all != selected_) {
+        selected_ = std::move(all);
+        selectionChanged();
+    }
+}
+
+void ListControl::clearSelection() {
+    std::vector<bool> none(rows_.size(), false);
+    if (none != selected_) {
+        selected_ = std::move(none);
+        selectionChanged();
+    }
+}
+
+int ListControl::firstSelected() const {
+    const auto it = std::find(selected_.begin(), selected_.end(), true);
+    return it == selected_.end() ? -1 : static_cast<int>(it - selected_.begin());
+}
+
+std::size_t ListControl::selectedCount() const {
+    return static_cast<std::size_t>(std::count(selected_.begin(), selected_.end(), true));
+}
+
+void ListControl::selectionChanged() {
+    changed();
+    if (onSelectionChange) {
+        onSelectionChange();
+    }
+}
+
 WindowModel::WindowModel(std::string name, std::string caption)
     : name_(std::move(name)), caption_(std::move(caption)) {}
 

@@ -120,6 +120,55 @@ private:
     int position_;
 };
 
+// A drop-down list whose text may also be typed.
+class ComboBox final : public Control {
+public:
+    ComboBox(WindowModel& owner, std::string name, std::vector<std::string> items,
+             std::string text = "");
+    const std::vector<std::string>& items() const { return items_; }
+    void setItems(std::vector<std::string> items);
+    const std::string& text() const { return text_; }
+    // The position of the text among the items (the first equal one), or -1.
+    int itemIndex() const;
+    // The text is typed: runs the change action when it changes.
+    void setText(const std::string& text);
+    // The user picks item `index` from the list: the text changes, then the click action runs.
+    void choose(int index);
+    std::function<void()> onChange;
+    std::function<void()> onClick;
+
+private:
+    std::vector<std::string> items_;
+    std::string text_;
+};
+
+// A list of rows of texts with a selection of any number of rows.
+class ListControl final : public Control {
+public:
+    using Row = std::vector<std::string>;
+    ListControl(WindowModel& owner, std::string name, std::vector<std::string> columns);
+    const std::vector<std::string>& columns() const { return columns_; }
+    const std::vector<Row>& rows() const { return rows_; }
+    // Replaces the rows; nothing is selected afterwards.
+    void setRows(std::vector<Row> rows);
+    bool selected(std::size_t row) const { return row < selected_.size() && selected_[row]; }
+    // Runs the selection action when the selection changes.
+    void setSelected(std::size_t row, bool selected);
+    void selectOnly(std::size_t row);
+    void selectAll();
+    void clearSelection();
+    // The first selected row, or -1.
+    int firstSelected() const;
+    std::size_t selectedCount() const;
+    std::function<void()> onSelectionChange;
+
+private:
+    void selectionChanged();
+    std::vector<std::string> columns_;
+    std::vector<Row> rows_;
+    std::vector<bool> selected_;
+};
+
 enum class WindowEvent { Shown, Hidden, Changed };
 
 class WindowModel : public platform::ModalWindow {
