@@ -14,7 +14,8 @@ Ruvometer::Ruvometer(platform::Platform& platform)
       autostart_(platform.registry, platform.paths),
       tray_(platform.tray, form1, form6),
       onlineDetection_(settings_, platform.hostAddresses, platform.windowSystem, form1),
-      options_(form1, settings_, autostart_, guard_) {
+      options_(form1, settings_, autostart_, guard_),
+      budgets_(settings_, platform, form1, form6, form3, form9) {
     startupTimer_ = guardedTimer(4000, &Ruvometer::StartupTimerFired);
     timer1_ = guardedTimer(1, &Ruvometer::FirstTick);
     timer2_ = guardedTimer(4000, &Ruvometer::HousekeepingTick);

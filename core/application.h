@@ -18,6 +18,7 @@
 #include "core/startup_window.h"
 #include "core/tray_icon.h"
 #include "counting/budget_closure_window.h"
+#include "counting/budgets.h"
 #include "counting/counter_window.h"
 #include "counting/new_budget_window.h"
 #include "platform/platform.h"
@@ -105,6 +106,7 @@ private:
     TrayIcon tray_;
     OnlineDetection onlineDetection_;
     Options options_;
+    Budgets budgets_;
 
     std::unique_ptr<platform::Timer> startupTimer_;  // the start-up window's 4-second timer
     std::unique_ptr<platform::Timer> timer1_;        // FirstTick, once

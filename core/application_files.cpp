@@ -7,7 +7,7 @@ void Ruvometer::EnsureDatabaseFile() {}
 void Ruvometer::SaveTariffs() {}
 void Ruvometer::LoadTariffs() {}
 void Ruvometer::LoadHolidays() {}
-void Ruvometer::RecomputeConsumption() {}
+void Ruvometer::RecomputeConsumption() { budgets_.RecomputeConsumption(); }
 void Ruvometer::UpdateMonthlyMinutes() {}
 
 }  // namespace ruvo

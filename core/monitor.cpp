@@ -16,6 +16,9 @@ std::string DatabaseFileNameFor(const platform::LocalDateTime& t) {
 
 void Ruvometer::HousekeepingTick() {
     form1.statusLine.setText(StatusLine());
+    budgets_.MonthlyClosureCheck();
+    budgets_.WeeklyClosureCheck();
+    budgets_.RecomputeConsumption();
 
     const std::string name = DatabaseFileNameFor(now());
     if (name != rememberedDatabaseName_) {
