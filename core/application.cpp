@@ -17,6 +17,7 @@ Ruvometer::Ruvometer(platform::Platform& platform)
       tray_(platform.tray, form1, form6),
       onlineDetection_(settings_, platform.hostAddresses, platform.windowSystem, form1),
       options_(form1, settings_, autostart_, guard_),
+      budgets_(settings_, platform, form1, form6, form3, form9),
       autosave_(settings_),
       holidayStore_(settings_, platform),
       providerMinutes_(settings_, platform, form1),

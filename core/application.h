@@ -18,6 +18,7 @@
 #include "core/startup_window.h"
 #include "core/tray_icon.h"
 #include "counting/budget_closure_window.h"
+#include "counting/budgets.h"
 #include "counting/counter_window.h"
 #include "counting/live_counter.h"
 #include "counting/new_budget_window.h"
@@ -130,6 +131,7 @@ private:
     TrayIcon tray_;
     OnlineDetection onlineDetection_;
     Options options_;
+    Budgets budgets_;
     Autosave autosave_;
     HolidayStore holidayStore_;
     ProviderMinutes providerMinutes_;

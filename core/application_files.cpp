@@ -101,11 +101,13 @@ void Ruvometer::SaveTariffs() {
 
 void Ruvometer::LoadHolidays() { holidayStore_.LoadHolidays(holidays_); }
 
-void Ruvometer::RecomputeConsumption() {}
+void Ruvometer::RecomputeConsumption() { budgets_.RecomputeConsumption(); }
 
-void Ruvometer::PrepareCounterBudgets() {}
+void Ruvometer::PrepareCounterBudgets() { budgets_.PrepareCounter(); }
 
-void Ruvometer::ShowBudgetStatus(std::int32_t) {}
+void Ruvometer::ShowBudgetStatus(std::int32_t totalPfennig) {
+    budgets_.ShowBudgetStatus(totalPfennig);
+}
 
 void Ruvometer::UpdateMonthlyMinutes() { providerMinutes_.UpdateMonthlyMinutes(DatabasePath()); }
 

@@ -14,7 +14,9 @@ namespace ruvo {
 
 void Ruvometer::HousekeepingTick() {
     form1.statusLine.setText(StatusLine());
-    RecomputeConsumption();
+    budgets_.MonthlyClosureCheck();
+    budgets_.WeeklyClosureCheck();
+    budgets_.RecomputeConsumption();
 
     const std::string name = DatabaseFileName(CurrentYearText(now()));
     if (name != rememberedDatabaseName_) {

@@ -53,8 +53,7 @@ void Options::wire() {
         writeFlag(setting::EinheitenWarnungFrage, main_.checkBox3);
     };
     main_.checkBox4.onClick = [this] { writeFlag(setting::EinheitenWarnton, main_.checkBox4); };
-    main_.checkBox5.onClick = [this] { writeFlag(setting::WochenBudgetAN, main_.checkBox5); };
-    main_.checkBox6.onClick = [this] { writeFlag(setting::MonatsBudgetAN, main_.checkBox6); };
+    // The budget boxes (CheckBox5, CheckBox6) are wired by the budgets.
     main_.checkBox7.onClick = [this] { writeFlag(setting::GebInWindows, main_.checkBox7); };
     main_.checkBox8.onClick = [this] { writeFlag(setting::SekInWindows, main_.checkBox8); };
     main_.checkBox9.onClick = [this] { writeFlag(setting::ZeitInWindows, main_.checkBox9); };

@@ -329,3 +329,30 @@ TEST_F(ConnectionTest, TitleDecorationFollowsTheWindowInFront) {
 
 }  // namespace
 }  // namespace ruvo::testing
+
+namespace ruvo::testing {
+namespace {
+
+// During a connection the counter's budget tab adds the running total to what was spent.
+TEST_F(ConnectionTest, BudgetStatusIncludesTheRunningConnection) {
+    putSetting("WochenBudgetAN", "1");
+    putSetting("WochenBudget", "5000");
+    putSetting("WBFin", "07.12.99");
+    writeFile("RVDaten99.db",
+              std::string(kDatabaseHeader) +
+                  SerializeRecord(ConnectionRecord{"Ganztag", "600", "10", "3000", "0", "3000",
+                                                   "08:00:00", "06.12.99", "08:10:00",
+                                                   "06.12.99"}));
+    startSettled();
+    connect();
+    wait(60 * 19 + 1);  // 20 units of 12 Pf: 2,40 DM
+    EXPECT_FALSE(app().form6.weekCover.visible());
+    EXPECT_TRUE(app().form6.monthCover.visible());
+    EXPECT_EQ(app().form6.weekAmount.text(), "50,00 DM");
+    EXPECT_EQ(app().form6.weekUsed.text(), "32,40 DM");
+    EXPECT_EQ(app().form6.weekLeft.text(), "17,60 DM");
+    EXPECT_FALSE(app().form6.weekLeft.red());
+}
+
+}  // namespace
+}  // namespace ruvo::testing

@@ -92,6 +92,8 @@ protected:
         putSetting("EMailQuestion", "asked");
         putSetting("AskAutostartQuestion", "0");
         putSetting("Offline IPs", "1");
+        putSetting("WochenBudgetAN", "0");
+        putSetting("MonatsBudgetAN", "0");
     }
 
     std::string file(const std::string& name) const {

@@ -1,0 +1,107 @@
+#include "counting/consumption.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "records/database_file.h"
+#include "records/file_error.h"
+#include "tariffs/calendar.h"
+#include "tariffs/money.h"
+
+namespace ruvo {
+namespace {
+
+// Two characters of a date text from `position` (0-based), or nothing when it is too short.
+std::optional<std::string> Chars(const std::string& date, std::size_t position) {
+    if (date.size() < position + 2) {
+        return std::nullopt;
+    }
+    return date.substr(position, 2);
+}
+
+std::optional<std::string> MonthOf(const std::string& date) {
+    return Chars(date, 3);
+}
+std::optional<std::string> YearOf(const std::string& date) {
+    return Chars(date, 6);
+}
+
+platform::LocalDateTime PreviousYear(platform::LocalDateTime now) {
+    --now.year;
+    return now;
+}
+
+}  // namespace
+
+int YearOfDate(const std::string& date, const platform::LocalDateTime& now) {
+    const std::optional<std::string> year = YearOf(date);
+    if (year && *year == CurrentYearText(PreviousYear(now))) {
+        return now.year - 1;
+    }
+    return now.year;
+}
+
+std::string PeriodStart(BudgetKind period, const std::string& referenceDate,
+                        const platform::LocalDateTime& now) {
+    if (period == BudgetKind::Weekly) {
+        return WeekStart(referenceDate, YearOfDate(referenceDate, now));
+    }
+    return "01." + MonthKey(referenceDate);
+}
+
+std::vector<std::string> PeriodDatabaseFiles(BudgetKind period, const std::string& referenceDate,
+                                             const std::string& directory,
+                                             const platform::LocalDateTime& now) {
+    std::vector<std::string> files;
+    const std::string previousYear = CurrentYearText(PreviousYear(now));
+    if (YearOf(PeriodStart(period, referenceDate, now)) == previousYear) {
+        files.push_back(directory + DatabaseFileName(previousYear));
+    }
+    files.push_back(directory + DatabaseFileName(CurrentYearText(now)));
+    return files;
+}
+
+bool InBudgetPeriod(BudgetKind period, const std::string& referenceDate,
+                    const std::string& startDate, const platform::LocalDateTime& now) {
+    if (period == BudgetKind::Weekly) {
+        return SameWeek(referenceDate, startDate, YearOfDate(referenceDate, now));
+    }
+    const auto month = MonthOf(referenceDate);
+    const auto year = YearOf(referenceDate);
+    return month && year && MonthOf(startDate) == month && YearOf(startDate) == year;
+}
+
+std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
+                         const std::string& directory, const platform::LocalDateTime& now,
+                         platform::Sound& sound) {
+    std::int64_t sum = 0;
+    bool badTotal = false;
+    const RecordVisitor add = [&](const ConnectionRecord& record) {
+        if (!InBudgetPeriod(period, referenceDate, record.startDate, now)) {
+            return true;
+        }
+        const std::optional<std::int32_t> total = ToInteger(record.totalCharge);
+        if (!total) {
+            badTotal = true;
+            return false;
+        }
+        sum += *total;
+        return true;
+    };
+    for (const std::string& path : PeriodDatabaseFiles(period, referenceDate, directory, now)) {
+        try {
+            ReadDatabaseFile(path, add);
+        } catch (const FileError&) {
+            sound.beep(platform::Beep::Default);
+            return 0;
+        }
+        if (badTotal) {
+            sound.beep(platform::Beep::Default);
+            break;
+        }
+    }
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace ruvo
