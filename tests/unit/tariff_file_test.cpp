@@ -68,6 +68,7 @@ TEST(TariffFile, DefaultFileIs14Lines) {
     EXPECT_EQ(bytes, Lines({"0,0,1,", "Ganztag", "0000", "0000", "0", "0", "0000", "0000", "0", "0",
                             "0000", "0000", "0", "0"},
                            false));
+    EXPECT_EQ(LineCount(bytes), 14U);
     EXPECT_EQ(ParseTariffFile(bytes).tables, DefaultTariffs());
 }
 
@@ -155,6 +156,17 @@ TEST(TariffFile, ACutZoneIsNamed) {
     const TariffFileContent read = ParseTariffFile("0,0,1,\r\nSp\xE4t\r\n0800\r\n");
     EXPECT_EQ(read.problem, TariffFileProblem::ZoneCutShort);
     EXPECT_EQ(read.cutZone, "Spät");
+}
+
+// Left without its line end, an empty last value would not be in the file at all.
+TEST(TariffFile, AnEmptyLastValueKeepsItsLineEnd) {
+    TariffTables tables = TwoZones();
+    tables.table(DayClass::Feiertag)[1].secPerUnit = "";
+    const std::string bytes = SerializeTariffs(tables);
+    EXPECT_TRUE(bytes.ends_with("0000\r\n0\r\n\r\n"));
+    const TariffFileContent read = ParseTariffFile(bytes);
+    EXPECT_EQ(read.problem, TariffFileProblem::None);
+    EXPECT_EQ(read.tables, tables);
 }
 
 TEST(TariffFile, AZoneMissingFromATableIsWrittenAsNeverApplying) {
