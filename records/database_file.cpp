@@ -50,8 +50,7 @@ DatabaseScan ScanDatabase(std::string_view bytes, const RecordVisitor& visit) {
     }
     if (header->ending != LineEnding::Full) {
         // The next record's leading line end ends the header line.
-        scan.appendAt =
-            static_cast<std::size_t>(header->text.data() - bytes.data()) + header->text.size();
+        scan.appendAt = header->text.size();
     }
     if (header->ending == LineEnding::EndOfData) {
         return scan;

@@ -100,6 +100,7 @@ std::string SerializeTariffs(const TariffTables& tables) {
     out.append(kFileLineEnd);
 
     const TariffRow neverApplies{"", "0000", "0000", "0", "0"};
+    bool lastValueEmpty = false;
     for (std::size_t zone = 0; zone < tables.zoneList.size(); ++zone) {
         AppendLine(out, tables.zoneList[zone]);
         for (const TariffTable& table : tables.tables) {
@@ -107,11 +108,13 @@ std::string SerializeTariffs(const TariffTables& tables) {
             for (const std::string* value :
                  {&row.begin, &row.end, &row.pfPerUnit, &row.secPerUnit}) {
                 AppendLine(out, *value);
+                lastValueEmpty = value->empty();
             }
         }
     }
-    if (!tables.zoneList.empty()) {
-        // The last value of the last zone has no line end.
+    // The last value of the last zone has no line end; an empty one keeps it, as an empty last
+    // line without a line end would not be there at all.
+    if (!tables.zoneList.empty() && !lastValueEmpty) {
         out.resize(out.size() - kFileLineEnd.size());
     }
     return out;

@@ -31,7 +31,8 @@ struct TariffFileContent {
 // (see ValidateTariffs). Never fails otherwise.
 TariffFileContent ParseTariffFile(std::string_view bytes);
 
-// The file's bytes for the tables (Windows-1252, CR LF). A zone that lacks a row in some table
+// The file's bytes for the tables (Windows-1252, CR LF). The last line has no line end unless it
+// is empty (which only a value the editors reset can be). A zone that lacks a row in some table
 // gets 0000, 0000, 0, 0 there. Zone names "0" and "END" and values with a line end do not read
 // back as they were written; the editors do not make them. Throws FileError (Unencodable).
 std::string SerializeTariffs(const TariffTables& tables);

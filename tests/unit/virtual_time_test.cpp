@@ -10,7 +10,9 @@ namespace {
 
 using platform::LocalDateTime;
 
-LocalDateTime At(int y, int mo, int d, int h, int mi, int s) { return {y, mo, d, h, mi, s}; }
+LocalDateTime At(int y, int mo, int d, int h, int mi, int s) {
+    return {y, mo, d, h, mi, s};
+}
 
 TEST(VirtualTime, LocalClockRunsOnAcrossMidnightAndYears) {
     VirtualTime time(At(1999, 12, 31, 23, 59, 58));
@@ -41,9 +43,12 @@ TEST(VirtualTime, SettingTheClockDoesNotMoveMonotonicTimeOrTimers) {
 TEST(VirtualTime, FiresInOrderOfDueTimeThenStartOrder) {
     VirtualTime time(At(2026, 1, 1, 0, 0, 0));
     std::vector<std::string> log;
-    auto a = time.createTimer(4000, [&] { log.push_back("A@" + std::to_string(time.monotonicMs())); });
-    auto b = time.createTimer(1000, [&] { log.push_back("B@" + std::to_string(time.monotonicMs())); });
-    auto c = time.createTimer(2000, [&] { log.push_back("C@" + std::to_string(time.monotonicMs())); });
+    auto a =
+        time.createTimer(4000, [&] { log.push_back("A@" + std::to_string(time.monotonicMs())); });
+    auto b =
+        time.createTimer(1000, [&] { log.push_back("B@" + std::to_string(time.monotonicMs())); });
+    auto c =
+        time.createTimer(2000, [&] { log.push_back("C@" + std::to_string(time.monotonicMs())); });
     a->setEnabled(true);
     b->setEnabled(true);
     c->setEnabled(true);
@@ -86,7 +91,8 @@ TEST(VirtualTime, NestedLoopInsideAHandler) {
     VirtualTime time(At(2026, 1, 1, 0, 0, 0));
     std::vector<std::string> log;
     std::unique_ptr<platform::Timer> dialogOpener;
-    auto ticker = time.createTimer(1000, [&] { log.push_back("tick@" + std::to_string(time.monotonicMs())); });
+    auto ticker = time.createTimer(
+        1000, [&] { log.push_back("tick@" + std::to_string(time.monotonicMs())); });
     dialogOpener = time.createTimer(4000, [&] {
         log.push_back("open@" + std::to_string(time.monotonicMs()));
         if (log.size() < 8) {
@@ -98,8 +104,8 @@ TEST(VirtualTime, NestedLoopInsideAHandler) {
     dialogOpener->setEnabled(true);
     time.advanceMs(10000);
     const std::vector<std::string> expected = {
-        "tick@1000", "tick@2000",   "tick@3000",   "tick@4000", "open@4000",
-        "tick@5000", "tick@6000",   "tick@7000",   "tick@8000", "open@8000",
+        "tick@1000",   "tick@2000",   "tick@3000", "tick@4000", "open@4000",
+        "tick@5000",   "tick@6000",   "tick@7000", "tick@8000", "open@8000",
         "closed@8000", "closed@8500", "tick@9000", "tick@10000"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(time.monotonicMs(), 10000);
