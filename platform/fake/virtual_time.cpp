@@ -147,6 +147,10 @@ VirtualTime::TimerState* VirtualTime::nextDue(std::int64_t limit) const {
 }
 
 void VirtualTime::advanceMs(std::int64_t milliseconds) {
+    advanceMsUntil(milliseconds, nullptr);
+}
+
+bool VirtualTime::advanceMsUntil(std::int64_t milliseconds, const std::function<bool()>& stop) {
     const std::int64_t target = monotonicMs_ + std::max<std::int64_t>(0, milliseconds);
     while (TimerState* due = nextDue(target)) {
         // Keep the state alive while its handler runs, even if the timer object is destroyed.
@@ -160,8 +164,12 @@ void VirtualTime::advanceMs(std::int64_t milliseconds) {
         due->dueMs = monotonicMs_ + due->intervalMs;
         auto handler = due->handler;  // a copy: the handler may replace itself
         handler();
+        if (stop && stop()) {
+            return true;
+        }
     }
     monotonicMs_ = std::max(monotonicMs_, target);
+    return false;
 }
 
 void VirtualTime::advanceSeconds(double seconds) {

@@ -30,6 +30,10 @@ public:
     void setLocal(const platform::LocalDateTime& local);
     // Lets the given time pass, firing timers as they fall due.
     void advanceMs(std::int64_t milliseconds);
+    // The same, but stops at the moment `stop` gives true after a timer handler ran (the clock
+    // then stands at that handler's due time). Gives whether `stop` ended it. A modal dialog
+    // that closes itself ends the wait of the nested loop that kept it open this way.
+    bool advanceMsUntil(std::int64_t milliseconds, const std::function<bool()>& stop);
     void advanceSeconds(double seconds);
     // Fires the timers due now or earlier without letting time pass.
     void fireDue() { advanceMs(0); }

@@ -111,6 +111,25 @@ TEST(VirtualTime, NestedLoopInsideAHandler) {
     EXPECT_EQ(time.monotonicMs(), 10000);
 }
 
+// A dialog that closes itself (its own timer) ends the nested wait that kept it open; the
+// clock stands at the moment it closed, and the timers due later have not fired.
+TEST(VirtualTime, AdvanceUntilStopsWhenTheConditionHolds) {
+    VirtualTime time(At(2026, 1, 1, 0, 0, 0));
+    std::vector<std::int64_t> ticks;
+    bool open = true;
+    auto ticker = time.createTimer(1000, [&] { ticks.push_back(time.monotonicMs()); });
+    auto closer = time.createTimer(2500, [&] { open = false; });
+    ticker->setEnabled(true);
+    closer->setEnabled(true);
+    EXPECT_TRUE(time.advanceMsUntil(10000, [&] { return !open; }));
+    EXPECT_EQ(time.monotonicMs(), 2500);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{1000, 2000}));
+    // Without the condition coming true it runs to its end.
+    EXPECT_FALSE(time.advanceMsUntil(1000, [] { return false; }));
+    EXPECT_EQ(time.monotonicMs(), 3500);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{1000, 2000, 3000}));
+}
+
 TEST(VirtualTime, DestroyedTimerNeverFires) {
     VirtualTime time(At(2026, 1, 1, 0, 0, 0));
     int fired = 0;

@@ -1,0 +1,29 @@
+// The simulated registry kept in DIR/registry.reg (REGEDIT4 text, UTF-8): read when the run begins
+// and rewritten after every change, so that the file holds what a real registry would hold at any
+// moment, also after the program was killed.
+#pragma once
+
+#include <string>
+
+#include "platform/fake/fake_registry.h"
+
+namespace ruvo::sim {
+
+class RegistryFile {
+public:
+    explicit RegistryFile(std::string path) : path_(std::move(path)) {}
+
+    // Loads the file into the registry when it exists (a UTF-8 byte order mark is skipped).
+    // Throws MachineFailure when it exists but cannot be read.
+    void load(fake::FakeRegistry& registry) const;
+    // Writes the registry to a temporary file beside it and renames that over the file.
+    // Throws MachineFailure when that fails.
+    void save(const fake::FakeRegistry& registry) const;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace ruvo::sim

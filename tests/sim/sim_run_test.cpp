@@ -1,0 +1,212 @@
+// Whole runs of the simulator in-process: what a script does to the program, and the lines that
+// cannot be run.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/sim/help.h"
+#include "app/sim/sim_errors.h"
+#include "app/sim/simulator.h"
+
+namespace ruvo::sim {
+namespace {
+
+// Settings as a fresh start leaves them, so that no first-start question is due.
+const char* const kSettled =
+    "REGEDIT4\n\n"
+    "[HKEY_CURRENT_USER\\Software\\Quelmar\\Ruvometer 2.3]\n"
+    "\"RESETALLSETTINGS\"=\"1\"\n"
+    "\"EMailQuestion\"=\"asked\"\n"
+    "\"AskAutostartQuestion\"=\"0\"\n"
+    "\"Offline IPs\"=\"1\"\n\n";
+
+struct Outcome {
+    std::string transcript;
+    std::optional<ScriptError> error;
+    std::string registry;
+    bool temporaryLeft = false;
+};
+
+class SimRunTest : public ::testing::Test {
+protected:
+    SimRunTest() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "ruvo-sim-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot create a temporary folder");
+        }
+        directory_ = pattern;
+    }
+    ~SimRunTest() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(directory_, ignored);
+    }
+
+    void seedRegistry(const std::string& text) const {
+        std::ofstream(directory_ + "/registry.reg", std::ios::binary) << text;
+    }
+
+    Outcome run(const std::string& script) const {
+        std::istringstream in(script);
+        std::ostringstream out;
+        Outcome outcome;
+        try {
+            Simulator simulator(directory_, in, out);
+            simulator.run();
+        } catch (const ScriptError& error) {
+            outcome.error = error;
+        }
+        outcome.transcript = out.str();
+        std::ifstream file(directory_ + "/registry.reg", std::ios::binary);
+        std::stringstream content;
+        content << file.rdbuf();
+        outcome.registry = content.str();
+        outcome.temporaryLeft = std::filesystem::exists(directory_ + "/registry.reg.tmp");
+        return outcome;
+    }
+
+    std::string directory_;
+};
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(SimRunTest, LinesThatCannotBeRunNameTheirLine) {
+    struct Case {
+        const char* script;
+        int line;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"click Form1.Button2\n", 1, "the program is not running"},
+        {"start\nwait 5\nclick Form1.Button2\n", 3, "Form1 is not shown"},
+        {"start\nwait 5\nclick Form99.Button1\n", 3, "the program has no window 'Form99'"},
+        {"start\nwait 5\ntray\nclick Form1.Nichts\n", 4, "Form1 has no control 'Nichts'"},
+        {"start\nwait 5\ntray\nset Form1.Nichts 1\n", 4, "Form1 has no control 'Nichts'"},
+        {"start\nwait 5\ntray\nclick Form1.Online\n", 4, "Form1.Online is hidden from the user"},
+        {"start\nwait 5\ntray\nset Form1.Label14 x\n", 4,
+         "Form1.Label14: it is a label: nothing can be typed into it"},
+        {"start\nwait 5\ntray\nset Form1.CheckBox3 ja\n", 4,
+         "Form1.CheckBox3: a check box is set to 1 or 0, not 'ja'"},
+        {"start\nwait 5\ntray\nset Form1.TrackBar1 viel\n", 4,
+         "Form1.TrackBar1: a track bar is set to a whole number, not 'viel'"},
+        {"start\nwait 5\ntray\nset Form1.Button1 1\n", 4,
+         "Form1.Button1: it is a button: click it"},
+        {"start\nwait 5\ntray\nclick Form1.Button2\n  answer OK\n", 5,
+         "the open message box has Ja and Nein, not OK"},
+        // A kept answer is checked against the box it meets.
+        {"answer Ja\nstart\nwait 5\ntray\nclick Form1.Reparieren\n", 1,
+         "the open message box has only OK"},
+        {"start\nwait 5\n\n# comment\nwarte 5\n", 5, "unknown command 'warte'"},
+    };
+    for (const Case& c : cases) {
+        seedRegistry(kSettled);
+        const Outcome outcome = run(c.script);
+        ASSERT_TRUE(outcome.error) << c.script;
+        EXPECT_EQ(outcome.error->line, c.line) << c.script;
+        EXPECT_EQ(outcome.error->message, c.message) << c.script;
+    }
+}
+
+TEST_F(SimRunTest, KeptAnswerAnswersTheNextBox) {
+    seedRegistry(kSettled);
+    const Outcome outcome = run("answer Ja\nstart\nwait 5\ntray\nclick Form1.Button2\nwait 1\n");
+    ASSERT_FALSE(outcome.error) << outcome.error->message;
+    EXPECT_TRUE(Contains(outcome.transcript, "01.01.00 00:00:05 exit 0\n")) << outcome.transcript;
+}
+
+// The script ends while the mail message is open: the program is killed, nothing more happens,
+// and the registry holds what was written before the box opened.
+TEST_F(SimRunTest, ScriptEndingInsideABoxKillsTheProgram) {
+    const Outcome outcome = run("start\nwait 4\n");
+    ASSERT_FALSE(outcome.error) << outcome.error->message;
+    const std::string lastLine = outcome.transcript.substr(
+        outcome.transcript.rfind('\n', outcome.transcript.size() - 2) + 1);
+    EXPECT_EQ(lastLine.substr(0, 26), "01.01.00 00:00:04 message ");
+    EXPECT_TRUE(Contains(outcome.registry, "\"EMailQuestion\"=\"asked\"\n"));
+    EXPECT_FALSE(outcome.temporaryLeft);
+}
+
+// A kill read inside a box ends the program at once; the wait that was interrupted still passes
+// before the next line: the new start comes at ten seconds.
+TEST_F(SimRunTest, KillInsideABoxLetsTheInterruptedWaitPass) {
+    const Outcome outcome = run("start\nwait 10\n  kill\nstart\n");
+    ASSERT_FALSE(outcome.error) << outcome.error->message;
+    EXPECT_TRUE(Contains(outcome.transcript, "01.01.00 00:00:10 show Form2\n"))
+        << outcome.transcript;
+    // Killed before the autostart question: it is still due at the next start.
+    EXPECT_TRUE(Contains(outcome.registry, "\"AskAutostartQuestion\"=\"1\"\n"));
+}
+
+// The user's settings reach the program through its handlers, and the registry file follows.
+TEST_F(SimRunTest, UserInputReachesTheProgram) {
+    seedRegistry(kSettled);
+    const Outcome outcome =
+        run("start\nwait 5\ntray\n"
+            "set Form1.TrackBar1 7\n"
+            "set Form1.CheckBox7 0\n"
+            "set Form1.CheckBox7 0\n"
+            "set Form1.CheckBox2 1\n"
+            "click Form1.Button17\n");
+    ASSERT_FALSE(outcome.error) << outcome.error->message;
+    EXPECT_TRUE(Contains(outcome.registry, "\"EinheitenWarnung\"=\"7\"\n")) << outcome.registry;
+    EXPECT_TRUE(Contains(outcome.registry, "\"GebInWindows\"=\"0\"\n"));
+    EXPECT_TRUE(Contains(outcome.registry, "\"AskAutostartQuestion\"=\"1\"\n"));
+    EXPECT_TRUE(Contains(outcome.transcript, "00:00:05 hide Form1\n"));
+}
+
+// A disabled control ignores the user: "mit Warnton" is disabled while "Warnen im Systemtray"
+// is off.
+TEST_F(SimRunTest, DisabledControlIgnoresTheUser) {
+    for (const bool warningsOn : {true, false}) {
+        seedRegistry(kSettled);
+        const Outcome outcome = run(std::string("start\nwait 5\ntray\nset Form1.CheckBox3 ") +
+                                    (warningsOn ? "1" : "0") + "\nset Form1.CheckBox4 0\n");
+        ASSERT_FALSE(outcome.error) << outcome.error->message;
+        EXPECT_EQ(Contains(outcome.registry, "\"EinheitenWarnton\"=\"0\"\n"), warningsOn)
+            << outcome.registry;
+    }
+}
+
+// registry.reg as another tool may have saved it: with a byte order mark and CR LF.
+TEST_F(SimRunTest, RegistryFileWithByteOrderMarkAndCrLf) {
+    seedRegistry(
+        "\xEF\xBB\xBFREGEDIT4\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Quelmar\\Ruvometer 2.3]\r\n"
+        "\"RESETALLSETTINGS\"=\"1\"\r\n\"EMailQuestion\"=\"asked\"\r\n"
+        "\"AskAutostartQuestion\"=\"0\"\r\n\"Offline IPs\"=\"1\"\r\n\r\n");
+    const Outcome outcome = run("start\nwait 10\n");
+    ASSERT_FALSE(outcome.error) << outcome.error->message;
+    EXPECT_FALSE(Contains(outcome.transcript, "message")) << outcome.transcript;
+    EXPECT_EQ(outcome.registry.rfind("REGEDIT4\n\n", 0), 0U);
+}
+
+TEST(SimHelp, ListsCommandsControlsAndTranscript) {
+    std::ostringstream out;
+    WriteHelp(out);
+    const std::string help = out.str();
+    for (const char* part :
+         {"click WINDOW.CONTROL", "set WINDOW.CONTROL VALUE", "answer BUTTON", "addresses fail",
+          "Form5.Ja", "Form5.CheckBox1", "Form1.Reparieren", "Form14  \"Wiederherstellen\"",
+          "tray PICTURE", "exit N", "Exit status"}) {
+        EXPECT_TRUE(Contains(help, part)) << part;
+    }
+    auto lineOf = [&](const std::string& control) {
+        const std::size_t start = help.find("    " + control + " ");
+        return start == std::string::npos ? std::string()
+                                          : help.substr(start, help.find('\n', start) - start);
+    };
+    EXPECT_TRUE(Contains(lineOf("Form1.TrackBar1"), " track bar 0..30"));
+    EXPECT_TRUE(Contains(lineOf("Form1.Online"), " check box "));
+    EXPECT_TRUE(Contains(lineOf("Form1.Online"), "(hidden)"));
+    EXPECT_TRUE(Contains(lineOf("Form1.CheckBox3"), "\"Warnen im Systemtray\""));
+}
+
+}  // namespace
+}  // namespace ruvo::sim
