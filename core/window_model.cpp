@@ -23,7 +23,9 @@ void Control::setVisible(bool visible) {
     }
 }
 
-void Control::changed() { owner_.changed(); }
+void Control::changed() {
+    owner_.changed();
+}
 
 CheckBox::CheckBox(WindowModel& owner, std::string name, std::string caption, bool checked)
     : Control(owner, std::move(name)), caption_(std::move(caption)), checked_(checked) {}
@@ -117,12 +119,21 @@ ComboBox::ComboBox(WindowModel& owner, std::string name, std::vector<std::string
 
 void ComboBox::setItems(std::vector<std::string> items) {
     items_ = std::move(items);
+    chosen_ = -1;
     changed();
 }
 
 int ComboBox::itemIndex() const {
     const auto it = std::find(items_.begin(), items_.end(), text_);
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+int ComboBox::selectedIndex() const {
+    if (chosen_ >= 0 && static_cast<std::size_t>(chosen_) < items_.size() &&
+        items_[static_cast<std::size_t>(chosen_)] == text_) {
+        return chosen_;
+    }
+    return itemIndex();
 }
 
 void ComboBox::setText(const std::string& text) {
@@ -140,6 +151,7 @@ void ComboBox::choose(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) {
         return;
     }
+    chosen_ = index;
     setText(items_[static_cast<std::size_t>(index)]);
     if (onClick) {
         onClick();
@@ -236,7 +248,9 @@ Control* WindowModel::control(const std::string& name) const {
     return it == controls_.end() ? nullptr : *it;
 }
 
-void WindowModel::changed() { notify(WindowEvent::Changed); }
+void WindowModel::changed() {
+    notify(WindowEvent::Changed);
+}
 
 void WindowModel::notify(WindowEvent event) {
     // Observers may add observers; iterate by index over a stable count.
