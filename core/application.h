@@ -25,14 +25,17 @@
 #include "counting/title_display.h"
 #include "platform/platform.h"
 #include "records/autosave.h"
+#include "records/connection_list.h"
 #include "records/connection_list_window.h"
 #include "records/recovery.h"
 #include "records/recovery_window.h"
 #include "records/summary_window.h"
 #include "tariffs/holiday_list.h"
+#include "tariffs/holiday_list_editor.h"
 #include "tariffs/holiday_store.h"
 #include "tariffs/holidays_editor.h"
 #include "tariffs/provider_minutes.h"
+#include "tariffs/tariff_editor.h"
 #include "tariffs/tariff_tables.h"
 #include "tariffs/tariff_name_editor.h"
 #include "tariffs/tariff_tables_view.h"
@@ -78,6 +81,10 @@ public:
     void ToggleMonitoring();
     void Minimise();
     std::string StatusLine() const;
+    // "&Verbindungen": shows the connection list (not modal) and reads it afresh.
+    void ShowConnectionList();
+    // "Feiertage...": the "Telefon" page, then the holidays window, modal.
+    void ShowHolidaysEditor();
 
 private:
     void wire();
@@ -150,6 +157,13 @@ private:
 
     std::string rememberedDatabaseName_;
     bool ended_ = false;
+
+    // The editors of the tariffs and holidays and the connection list, wired to their windows.
+    TariffEditor tariffEditor_{form1, form7, form8, tariffs_, platform_.windowSystem,
+                               [this] { SaveTariffs(); }};
+    HolidayListEditor holidayEditor_{form13, form1.telefonFeiertage, holidays_, holidayStore_,
+                                     platform_};
+    ConnectionList connectionList_{form10, platform_, [this] { return DatabasePath(); }};
 };
 
 }  // namespace ruvo

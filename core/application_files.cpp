@@ -62,6 +62,7 @@ void Ruvometer::LoadTariffs() {
     }
     tariffs_ = content.tables;
     tariffsLoaded_ = true;
+    tariffEditor_.TablesLoaded();
 
     // Numbers that are not numbers would fail at every second of a connection: say once which
     // value is wrong; the counter takes it as 0.

@@ -9,6 +9,8 @@ MainWindow::MainWindow() : WindowModel("Form1", VersionName) {
         hidden->setVisible(false);
     }
     edit10.setVisible(false);
+    tarifeSpeichern.setVisible(false);
+    tablesViewButton.setVisible(false);
     shortHelp.setText(HelpText(MainPage::Allgemein));
 }
 

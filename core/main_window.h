@@ -44,6 +44,24 @@ public:
     TextField edit13{*this, "Edit13", "0", true};
     TextField edit14{*this, "Edit14", "0"};
 
+    // "Telefon" page: day class and zone selectors, the selected row's price, unit length,
+    // begin and end (hour and minute fields), the holiday switch, the editors' buttons, and the
+    // hidden buttons that save the tariffs and open the tables view.
+    ComboBox telefonDayClass{*this, "ComboBox1", {"Werktag", "Wochenende", "Feiertag"}};
+    ComboBox telefonZone{*this, "ComboBox2", {"Vormittag", "Nachmittag", "Freizeit", "Mondschein"}};
+    Button telefonListeAendern{*this, "Button6", "Liste ändern..."};
+    Button telefonFeiertage{*this, "Button3", "Feiertage..."};
+    TextField telefonPfPerUnit{*this, "Edit3", "0", true};   // at most 5 characters
+    TextField telefonSecPerUnit{*this, "Edit4", "0", true};  // at most 5, upper case
+    TextField telefonBeginHour{*this, "Edit6", "00", true};  // 2 characters each
+    TextField telefonBeginMinute{*this, "Edit7", "00", true};
+    TextField telefonEndHour{*this, "Edit8", "00", true};
+    TextField telefonEndMinute{*this, "Edit9", "00", true};
+    CheckBox feiertageOn{*this, "FeiertageON",
+                         "Feiertagstarife werden vom Telefonanbieter unterstützt.", true};
+    Button tarifeSpeichern{*this, "BitBtn2", "Tarife &Speichern..."};
+    Button tablesViewButton{*this, "Form8", "Form8"};
+
     // "Budgets" page: per budget the amount, what was spent, what is left (red when
     // overdrawn), the cover "Kein Budget festgelegt" while the budget is not in use, and the
     // change buttons of the monthly and the weekly budget.

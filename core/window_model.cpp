@@ -124,12 +124,21 @@ ComboBox::ComboBox(WindowModel& owner, std::string name, std::vector<std::string
 
 void ComboBox::setItems(std::vector<std::string> items) {
     items_ = std::move(items);
+    chosen_ = -1;
     changed();
 }
 
 int ComboBox::itemIndex() const {
     const auto it = std::find(items_.begin(), items_.end(), text_);
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+int ComboBox::selectedIndex() const {
+    if (chosen_ >= 0 && static_cast<std::size_t>(chosen_) < items_.size() &&
+        items_[static_cast<std::size_t>(chosen_)] == text_) {
+        return chosen_;
+    }
+    return itemIndex();
 }
 
 void ComboBox::setText(const std::string& text) {
@@ -147,6 +156,7 @@ void ComboBox::choose(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) {
         return;
     }
+    chosen_ = index;
     setText(items_[static_cast<std::size_t>(index)]);
     if (onClick) {
         onClick();

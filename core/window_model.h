@@ -131,6 +131,9 @@ public:
     const std::string& text() const { return text_; }
     // The position of the text among the items (the first equal one), or -1.
     int itemIndex() const;
+    // The item picked last from the list while the text is still that item's (it tells equal
+    // items apart); otherwise itemIndex().
+    int selectedIndex() const;
     // The text is typed: runs the change action when it changes.
     void setText(const std::string& text);
     // The user picks item `index` from the list: the text changes, then the click action runs.
@@ -141,6 +144,7 @@ public:
 private:
     std::vector<std::string> items_;
     std::string text_;
+    int chosen_ = -1;
 };
 
 // A list of rows of texts with a selection of any number of rows.

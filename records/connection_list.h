@@ -1,0 +1,115 @@
+// The connection list: the rows of the year's connection records, their filter by reporting
+// period and the totals of chosen rows (free functions), and the behaviour of the list window
+// (ConnectionList).
+//
+// The window keeps three row lists: the year list (every record, raw values), the shown list
+// (the rows of the period, display texts; the window's table) and the shown raw list (the same
+// rows, raw values). The two raw lists are plain data here; the shown list is the table.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/window_model.h"
+#include "platform/platform.h"
+#include "records/connection_list_window.h"
+
+namespace ruvo {
+
+// One connection as the list holds it, with raw values.
+struct ConnectionRow {
+    std::string date;   // start date dd.mm.yy
+    std::string start;  // hh:mm
+    std::string end;    // hh:mm
+    std::int32_t seconds = 0;
+    std::int32_t telephone = 0;  // Pfennig
+    std::int32_t provider = 0;   // Pfennig
+    std::int32_t total = 0;      // Pfennig
+    std::string units;           // as recorded; converted only when summed
+    std::string tariff;
+
+    friend bool operator==(const ConnectionRow&, const ConnectionRow&) = default;
+};
+
+struct ConnectionRows {
+    std::vector<ConnectionRow> rows;
+    // A record's duration or a charge is not a whole number: reading stopped there, and that
+    // record is not among the rows.
+    bool stoppedAtBadNumber = false;
+};
+
+// The rows of the records of a database file's bytes, in file order.
+ConnectionRows ReadConnectionRows(std::string_view databaseBytes);
+
+// The row's display texts in column order: date, start, end, duration text, the three charges
+// as money texts, units, tariff.
+ListControl::Row DisplayRow(const ConnectionRow& row);
+
+// The rows that belong to the period named by the text, in their order. The name is compared
+// exactly; any text that names no period (also "Gesamtes Jahr") keeps every row. A row whose
+// date is not a real calendar date is in no week; the other periods compare texts only.
+std::vector<ConnectionRow> FilterRows(const std::vector<ConnectionRow>& rows,
+                                      const std::string& periodText,
+                                      const platform::LocalDateTime& today);
+
+struct RowTotals {
+    std::int64_t count = 0;
+    std::int64_t seconds = 0;
+    std::int64_t telephone = 0;
+    std::int64_t provider = 0;
+    std::int64_t total = 0;
+    std::int64_t units = 0;
+};
+
+// Counts the row and adds its figures. Throws ConversionError when its units are not a whole
+// number.
+void AddToTotals(RowTotals& totals, const ConnectionRow& row);
+
+// Sums, shown as money and duration texts, stop at the ends of the 32-bit range.
+std::string TotalDurationText(std::int64_t seconds);
+std::string TotalMoneyText(std::int64_t pfennig);
+
+// The status bar's six texts for the totals of the selected rows.
+std::array<std::string, 6> StatusPanelTexts(const RowTotals& totals);
+
+// The behaviour of the connection list window.
+class ConnectionList {
+public:
+    // `databasePath` gives the current year's database file.
+    ConnectionList(ConnectionListWindow& window, platform::Platform& platform,
+                   std::function<std::string()> databasePath);
+    ConnectionList(const ConnectionList&) = delete;
+    ConnectionList& operator=(const ConnectionList&) = delete;
+
+    // On every activation: the period goes back to "Gesamtes Jahr" and the year list is read
+    // from the file again. A missing file leaves the lists as they are; a file that cannot be
+    // read, or a record with a bad number, gives the default beep (the rows before it stay).
+    void Activate();
+    // Shows the rows of the period in the period box.
+    void Filter();
+    // Sets the status bar to the totals of the selected rows.
+    void Totals();
+    // Prints every shown row with the totals of all of them.
+    void Print();
+    // Puts the selected rows on the clipboard.
+    void Copy();
+    void SelectAll();
+
+    const std::vector<ConnectionRow>& yearRows() const { return year_; }
+    const std::vector<ConnectionRow>& shownRows() const { return shownRaw_; }
+
+private:
+    void focusTable();
+
+    ConnectionListWindow& window_;
+    platform::Platform& platform_;
+    std::function<std::string()> databasePath_;
+    std::vector<ConnectionRow> year_;
+    std::vector<ConnectionRow> shownRaw_;
+};
+
+}  // namespace ruvo

@@ -1,0 +1,203 @@
+// The connection list window: loading at every activation, the period views, the totals of the
+// selection, printing and copying, run as a whole program on the fake platform.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "records/print_list.h"
+#include "tests/support/connection_fixture.h"
+
+namespace ruvo::testing {
+namespace {
+
+ConnectionRecord Record(const std::string& date, const std::string& seconds,
+                        const std::string& total, const std::string& units = "1") {
+    return {"Ganztag", seconds, units, total, "0", total, "10:00:12", date, "10:01:12", date};
+}
+
+std::string Database(const std::vector<ConnectionRecord>& records) {
+    std::string bytes(kDatabaseHeader);
+    for (const auto& r : records) {
+        bytes += SerializeRecord(r);
+    }
+    return bytes;
+}
+
+class ConnectionListTest : public ConnectionTest {
+protected:
+    ConnectionListTest() {
+        // Today is Tuesday 07.12.99.
+        writeFile("RVDaten99.db",
+                  Database({Record("30.11.99", "60", "12"), Record("06.12.99", "30", "24", "2"),
+                            Record("07.12.99", "90", "36", "3")}));
+    }
+
+    void act(const std::function<void()>& action) { app().userAction(action); }
+
+    void openList() {
+        startSettled();
+        act([&] { app().ShowConnectionList(); });
+        ASSERT_TRUE(app().form10.visible());
+    }
+
+    std::vector<std::string> shownDates() {
+        std::vector<std::string> dates;
+        for (const auto& row : app().form10.listView1.rows()) {
+            dates.push_back(row.at(0));
+        }
+        return dates;
+    }
+
+    std::vector<std::string> panels() {
+        const ConnectionListWindow& w = app().form10;
+        return {w.anzahl.text(),   w.zeit.text(),   w.telefon.text(),
+                w.provider.text(), w.gesamt.text(), w.einheiten.text()};
+    }
+};
+
+TEST_F(ConnectionListTest, ActivationReadsTheYearAndResetsThePeriod) {
+    openList();
+    ConnectionListWindow& w = app().form10;
+    EXPECT_EQ(w.caption(), "Quelmar Ruvometer - Verbindungen");
+    EXPECT_EQ(w.comboBox1.text(), "Gesamtes Jahr");
+    EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99", "06.12.99", "07.12.99"}));
+    EXPECT_EQ(w.listView1.rows()[1],
+              (ListControl::Row{"06.12.99", "10:00", "10:01", "00:00:30", "0,24 DM", "0,00 DM",
+                                "0,24 DM", "2", "Ganztag"}));
+    EXPECT_EQ(panels()[0], "Anzahl: 0");
+
+    act([&] { w.comboBox1.choose(3); });  // "Heute"
+    EXPECT_EQ(shownDates(), (std::vector<std::string>{"07.12.99"}));
+
+    // A connection is saved; the next activation shows it at the bottom of the whole year.
+    act([&] { w.hide(); });
+    connect();
+    wait(20);
+    hangUp();
+    act([&] { app().form4.button1.click(); });
+    act([&] { w.activate(); });
+    EXPECT_EQ(w.comboBox1.text(), "Gesamtes Jahr");
+    ASSERT_EQ(shownDates().size(), 4U);
+    const ConnectionRecord saved = records().back();
+    EXPECT_EQ(w.listView1.rows().back(),
+              DisplayRow(ReadConnectionRows(Database({saved})).rows.at(0)));
+    EXPECT_EQ(w.listView1.rows().back().at(0), "07.12.99");
+}
+
+TEST_F(ConnectionListTest, PeriodBoxFiltersOnEveryChangeOfItsText) {
+    openList();
+    ConnectionListWindow& w = app().form10;
+    using V = std::vector<std::string>;
+    const std::vector<std::pair<std::string, V>> cases = {
+        {"Aktueller Monat", V{"06.12.99", "07.12.99"}},
+        {"Aktuelle Woche", V{"06.12.99", "07.12.99"}},
+        {"Heute", V{"07.12.99"}},
+        {"Letzter Monat", V{"30.11.99"}},
+        {"Letzte Woche", V{"30.11.99"}},
+        {"Gestern", V{"06.12.99"}},
+        {"Gesamtes Jahr", V{"30.11.99", "06.12.99", "07.12.99"}},
+        {"Heute ", V{"30.11.99", "06.12.99", "07.12.99"}},  // typed, names no period
+    };
+    for (const auto& [text, dates] : cases) {
+        act([&] { w.comboBox1.setText(text); });
+        EXPECT_EQ(shownDates(), dates) << text;
+    }
+}
+
+TEST_F(ConnectionListTest, StatusBarTotalsTheSelectedRows) {
+    openList();
+    ConnectionListWindow& w = app().form10;
+    act([&] {
+        w.listView1.setSelected(0, true);
+        w.listView1.setSelected(1, true);
+    });
+    EXPECT_EQ(panels(), (std::vector<std::string>{
+                            "Anzahl: 2", "Zeit: 00:01:30", "Telefongebüren: 0,36 DM",
+                            "Providergebüren: 0,00 DM", "Gesamtgebüren: 0,36 DM", "Einheiten 3"}));
+
+    int focused = 0;
+    w.onFocusTable = [&] { ++focused; };
+    act([&] { w.allesAuswaehlen.click(); });
+    EXPECT_EQ(w.listView1.selectedCount(), 3U);
+    EXPECT_EQ(panels()[0], "Anzahl: 3");
+    EXPECT_EQ(panels()[4], "Gesamtgebüren: 0,72 DM");
+    EXPECT_EQ(focused, 1);
+
+    // A new period clears the selection and with it the totals.
+    act([&] { w.comboBox1.setText("Heute"); });
+    EXPECT_EQ(panels()[0], "Anzahl: 0");
+    EXPECT_EQ(panels()[1], "Zeit: 00:00:00");
+}
+
+TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
+    openList();
+    ConnectionListWindow& w = app().form10;
+    act([&] { w.comboBox1.setText("Aktueller Monat"); });
+    act([&] { w.listView1.setSelected(0, true); });  // the selection plays no part
+    act([&] { w.drucken.click(); });
+    ASSERT_EQ(machine().printing.jobs().size(), 1U);
+    const platform::PrintJob& job = machine().printing.jobs()[0];
+    ASSERT_EQ(job.pages.size(), 1U);
+    const auto& page = job.pages[0];
+    EXPECT_EQ(page[3].text,
+              "   Verbindungen : Aktueller Monat (12.99)" + std::string(44, ' ') + "Blatt : 1");
+    ASSERT_EQ(page.size(), 5U + 2U + 2U);
+    EXPECT_EQ(page[5].text, RowLine(w.listView1.rows()[0]));
+    EXPECT_EQ(page[6].y, 410);
+    EXPECT_EQ(page[7].y, 480);
+    EXPECT_EQ(page[8].y, 550);
+    EXPECT_EQ(page[8].text,
+              "         2 Verbindungen:   00:02:00     0,60 DM     0,00 DM     0,60 DM       5");
+
+    act([&] { w.druckerEinrichten.click(); });
+    EXPECT_EQ(machine().printing.setupCount(), 1);
+}
+
+TEST_F(ConnectionListTest, CopiesTheSelectedRows) {
+    openList();
+    ConnectionListWindow& w = app().form10;
+    act([&] { w.kopieren.click(); });
+    EXPECT_EQ(machine().clipboard.text(), "");
+    act([&] {
+        w.listView1.setSelected(2, true);
+        w.listView1.setSelected(0, true);
+    });
+    act([&] { w.kopieren.click(); });
+    EXPECT_EQ(machine().clipboard.text(),
+              "30.11.99   10:00   10:01   00:01:00     0,12 DM     0,00 DM     0,12 DM       1   "
+              "Ganztag \r\n"
+              "07.12.99   10:00   10:01   00:01:30     0,36 DM     0,00 DM     0,36 DM       3   "
+              "Ganztag \r\n");
+}
+
+TEST_F(ConnectionListTest, BadRecordBeepsAndKeepsTheRowsBeforeIt) {
+    writeFile("RVDaten99.db",
+              Database({Record("30.11.99", "60", "12"), Record("06.12.99", "30", "2,40"),
+                        Record("07.12.99", "90", "36")}));
+    openList();
+    EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99"}));
+    EXPECT_EQ(machine().sound.count(platform::Beep::Default), 1);
+}
+
+TEST_F(ConnectionListTest, MissingFileKeepsTheLists) {
+    openList();
+    std::filesystem::remove(directory() + "RVDaten99.db");
+    act([&] { app().form10.comboBox1.setText("Heute"); });
+    act([&] { app().form10.activate(); });
+    EXPECT_EQ(app().form10.comboBox1.text(), "Gesamtes Jahr");
+    EXPECT_EQ(shownDates().size(), 3U);
+    EXPECT_EQ(machine().sound.count(platform::Beep::Default), 0);
+}
+
+TEST_F(ConnectionListTest, UnitsThatAreNoNumberEndTheTotalsWithTheErrorBox) {
+    writeFile("RVDaten99.db", Database({Record("07.12.99", "60", "12", "x")}));
+    openList();
+    act([&] { app().form10.listView1.selectAll(); });
+    ASSERT_EQ(machine().windowSystem.errors().size(), 1U);
+    EXPECT_EQ(machine().windowSystem.errors()[0], "'x' ist kein gültiger Integerwert");
+}
+
+}  // namespace
+}  // namespace ruvo::testing

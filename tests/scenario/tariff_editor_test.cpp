@@ -1,0 +1,306 @@
+// The tariff editor of the "Telefon" page, the zone-name editor and the tables view, run as a
+// whole program on the fake platform.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tariffs/tariff_file.h"
+#include "tests/support/connection_fixture.h"
+
+namespace ruvo::testing {
+namespace {
+
+class TariffEditorTest : public ConnectionTest {
+protected:
+    TariffEditorTest() {
+        useTariffs(
+            Tariffs({{"Tag", "0800", "1800", "12", "90"}, {"Nacht", "1800", "2400", "6", "240"}}));
+    }
+
+    // Starts the program, opens the main window from the tray and goes to "Telefon".
+    void openTelefonPage() {
+        startSettled();
+        machine().tray.click();
+        ASSERT_TRUE(app().form1.visible());
+        act([&] { app().form1.selectPage(MainPage::Telefon); });
+    }
+
+    void act(const std::function<void()>& action) { app().userAction(action); }
+
+    // Picks a day class and a zone from the lists.
+    void pick(int dayClass, int zone) {
+        act([&] {
+            app().form1.telefonDayClass.choose(dayClass);
+            app().form1.telefonZone.choose(zone);
+        });
+    }
+
+    std::vector<std::string> fields() {
+        const MainWindow& w = app().form1;
+        return {w.telefonPfPerUnit.text(),   w.telefonSecPerUnit.text(), w.telefonBeginHour.text(),
+                w.telefonBeginMinute.text(), w.telefonEndHour.text(),    w.telefonEndMinute.text()};
+    }
+    bool fieldsEnabled() {
+        const MainWindow& w = app().form1;
+        return w.telefonPfPerUnit.enabled() && w.telefonSecPerUnit.enabled() &&
+               w.telefonBeginHour.enabled() && w.telefonBeginMinute.enabled() &&
+               w.telefonEndHour.enabled() && w.telefonEndMinute.enabled();
+    }
+    bool fieldsDisabled() {
+        const MainWindow& w = app().form1;
+        return !w.telefonPfPerUnit.enabled() && !w.telefonSecPerUnit.enabled() &&
+               !w.telefonBeginHour.enabled() && !w.telefonBeginMinute.enabled() &&
+               !w.telefonEndHour.enabled() && !w.telefonEndMinute.enabled();
+    }
+
+    // The tables as the hidden save button writes them.
+    TariffTables saved() {
+        act([&] { app().form1.tarifeSpeichern.click(); });
+        return ParseTariffFile(file("Tarif.dat")).tables;
+    }
+
+    const std::vector<std::string> kReset = {"0", "0", "00", "00", "00", "00"};
+};
+
+TEST_F(TariffEditorTest, EditedPriceIsSavedOnLeavingThePageAndShownAfterARestart) {
+    openTelefonPage();
+    EXPECT_TRUE(fieldsDisabled());  // after the load no zone is selected
+    EXPECT_EQ(app().form1.telefonZone.items(), (std::vector<std::string>{"Tag", "Nacht"}));
+    EXPECT_EQ(app().form1.telefonZone.text(), "");
+
+    pick(0, 1);
+    EXPECT_TRUE(fieldsEnabled());
+    EXPECT_EQ(fields(), (std::vector<std::string>{"6", "240", "18", "00", "24", "00"}));
+    act([&] { app().form1.telefonPfPerUnit.enter("8"); });
+    const std::string before = file("Tarif.dat");
+    act([&] { app().form1.selectPage(MainPage::Info); });
+    EXPECT_NE(file("Tarif.dat"), before);
+
+    kill();
+    openTelefonPage();
+    pick(0, 1);
+    EXPECT_EQ(fields(), (std::vector<std::string>{"8", "240", "18", "00", "24", "00"}));
+    // Only the Werktag row of the zone changed.
+    pick(1, 1);
+    EXPECT_EQ(fields()[0], "6");
+}
+
+TEST_F(TariffEditorTest, InvalidSelectionDisablesAndResetsWithoutWriting) {
+    openTelefonPage();
+    const TariffTables before = saved();
+    pick(0, 0);
+    EXPECT_EQ(fields(), (std::vector<std::string>{"12", "90", "08", "00", "18", "00"}));
+
+    // A typed day class that is none of the three.
+    act([&] { app().form1.telefonDayClass.setText("Montag"); });
+    EXPECT_TRUE(fieldsDisabled());
+    EXPECT_EQ(fields(), kReset);
+    EXPECT_EQ(saved(), before);
+
+    // A valid day class with a typed zone that is none of the zones.
+    act([&] { app().form1.telefonDayClass.choose(2); });
+    EXPECT_TRUE(fieldsEnabled());
+    act([&] { app().form1.telefonZone.setText("Mittag"); });
+    EXPECT_TRUE(fieldsDisabled());
+    EXPECT_EQ(fields(), kReset);
+    EXPECT_EQ(saved(), before);
+
+    // Typing a zone's name enables the fields again; the next pick shows the row.
+    act([&] { app().form1.telefonZone.setText("Tag"); });
+    EXPECT_TRUE(fieldsEnabled());
+    act([&] { app().form1.telefonZone.choose(0); });
+    EXPECT_EQ(fields(), (std::vector<std::string>{"12", "90", "08", "00", "18", "00"}));
+    EXPECT_EQ(saved(), before);
+}
+
+TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
+    openTelefonPage();
+    pick(0, 0);
+    MainWindow& w = app().form1;
+    struct Case {
+        TextField* field;
+        std::string typed;
+        std::string shown;
+        std::string TariffRow::*member;
+        std::string stored;
+    };
+    const std::vector<Case> cases = {
+        {&w.telefonBeginHour, "8", "08", &TariffRow::begin, "0800"},
+        {&w.telefonBeginMinute, "x", "00", &TariffRow::begin, "0800"},
+        {&w.telefonBeginMinute, "5", "05", &TariffRow::begin, "0805"},
+        {&w.telefonEndHour, "99", "99", &TariffRow::end, "9900"},
+        {&w.telefonEndMinute, "", "00", &TariffRow::end, "9900"},
+        {&w.telefonPfPerUnit, "12,1", "0", &TariffRow::pfPerUnit, "0"},
+        {&w.telefonPfPerUnit, "15", "15", &TariffRow::pfPerUnit, "15"},
+        {&w.telefonSecPerUnit, "abc", "0", &TariffRow::secPerUnit, "0"},
+        {&w.telefonSecPerUnit, "-60", "-60", &TariffRow::secPerUnit, "-60"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field->name() + " " + c.typed);
+        act([&] { c.field->enter(c.typed); });
+        EXPECT_EQ(c.field->text(), c.shown);
+        EXPECT_EQ(saved().table(DayClass::Werktag)[0].*c.member, c.stored);
+    }
+    // Every change of a field's text reaches the row at once, before the field is left.
+    act([&] { w.telefonPfPerUnit.setText("7"); });
+    EXPECT_EQ(saved().table(DayClass::Werktag)[0].pfPerUnit, "7");
+}
+
+TEST_F(TariffEditorTest, ZoneListChangeAnsweredNoChangesNothing) {
+    openTelefonPage();
+    const TariffTables before = saved();
+    machine().windowSystem.setMessageHandler(
+        [](const platform::MessageBox&) { return platform::MessageAnswer::No; });
+    act([&] { app().form1.telefonListeAendern.click(); });
+    const auto& box = machine().windowSystem.messages().back();
+    EXPECT_EQ(box.text,
+              "Durch Änderung dieser Liste werden alle Tarifdaten gelöscht und Sie müssen alle "
+              "Daten erneut eintragen!!! Wollen Sie wirklich fortfahren?");
+    EXPECT_EQ(box.icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(box.buttons, platform::MessageButtons::YesNo);
+    EXPECT_FALSE(app().form7.visible());
+    EXPECT_EQ(saved(), before);
+}
+
+TEST_F(TariffEditorTest, ZoneListOkResetsEveryRowEvenUnchanged) {
+    openTelefonPage();
+    pick(0, 0);
+    onModal("Form7", [&] {
+        EXPECT_EQ(app().form7.names(), (std::vector<std::string>{"Tag", "Nacht"}));
+        app().form7.button1.click();
+    });
+    act([&] { app().form1.telefonListeAendern.click(); });
+    EXPECT_FALSE(app().form7.visible());
+    EXPECT_TRUE(fieldsDisabled());  // no zone is selected after the change
+    EXPECT_EQ(saved(),
+              Tariffs({{"Tag", "0000", "0000", "0", "0"}, {"Nacht", "0000", "0000", "0", "0"}}));
+}
+
+TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
+    openTelefonPage();
+    const TariffTables before = saved();
+    TariffNameEditor& f = app().form7;
+    onModal("Form7", [&] {
+        EXPECT_FALSE(f.button4.enabled());  // nothing selected
+        struct Case {
+            std::string name;
+            bool addable;
+        };
+        for (const Case& c : std::vector<Case>{{"", false},
+                                               {"0", false},
+                                               {"END", false},
+                                               {"Mondschein12", false},  // 12 characters
+                                               {"Zeit ✓", false},        // not in the code page
+                                               {"Mondscheinä", true},
+                                               {" Früh ", true}}) {
+            f.edit1.setText(c.name);
+            EXPECT_EQ(f.button3.enabled(), c.addable) << c.name;
+        }
+        f.button3.click();
+        f.button3.click();  // the field keeps its text: duplicates are allowed
+        EXPECT_EQ(f.names(), (std::vector<std::string>{"Tag", "Nacht", " Früh ", " Früh "}));
+        f.listBox1.selectOnly(0);
+        EXPECT_TRUE(f.button4.enabled());
+        f.button4.click();
+        EXPECT_EQ(f.names(), (std::vector<std::string>{"Nacht", " Früh ", " Früh "}));
+        EXPECT_FALSE(f.button4.enabled());
+        f.button2.click();
+    });
+    act([&] { app().form1.telefonListeAendern.click(); });
+    EXPECT_EQ(saved(), before);
+
+    // The same editing confirmed: the new zones, equal names told apart by the pick.
+    onModal("Form7", [&] {
+        f.listBox1.selectOnly(0);
+        f.button4.click();
+        f.button3.click();
+        f.button3.click();
+        f.button1.click();
+    });
+    act([&] { app().form1.telefonListeAendern.click(); });
+    EXPECT_EQ(app().form1.telefonZone.items(),
+              (std::vector<std::string>{"Nacht", " Früh ", " Früh "}));
+    pick(1, 2);
+    act([&] { app().form1.telefonPfPerUnit.enter("9"); });
+    const TariffTables after = saved();
+    EXPECT_EQ(after.table(DayClass::Wochenende)[1].pfPerUnit, "0");
+    EXPECT_EQ(after.table(DayClass::Wochenende)[2].pfPerUnit, "9");
+    EXPECT_EQ(after.table(DayClass::Werktag)[2].pfPerUnit, "0");
+}
+
+TEST_F(TariffEditorTest, EmptyZoneListLeavesNoZones) {
+    openTelefonPage();
+    onModal("Form7", [&] {
+        TariffNameEditor& f = app().form7;
+        while (!f.names().empty()) {
+            f.listBox1.selectOnly(0);
+            f.button4.click();
+        }
+        f.button1.click();
+    });
+    act([&] { app().form1.telefonListeAendern.click(); });
+    act([&] { app().form1.selectPage(MainPage::Allgemein); });
+    EXPECT_EQ(file("Tarif.dat"), "0,0,1,\r\n");
+    EXPECT_TRUE(app().form1.telefonZone.items().empty());
+    act([&] { app().form1.telefonDayClass.choose(0); });
+    EXPECT_TRUE(fieldsDisabled());
+}
+
+TEST_F(TariffEditorTest, HolidaySwitch) {
+    TariffTables tables = Tariffs({{"Tag", "0000", "2400", "12", "60"}});
+    tables.feiertageOn = false;
+    useTariffs(tables);
+    openTelefonPage();
+    const std::size_t messagesAtStart = machine().windowSystem.messages().size();
+    EXPECT_FALSE(app().form1.feiertageOn.checked());  // the file's flag, shown quietly
+
+    act([&] { app().form1.feiertageOn.click(); });
+    ASSERT_EQ(machine().windowSystem.messages().size(), messagesAtStart + 1);
+    const auto& box = machine().windowSystem.messages().back();
+    EXPECT_EQ(box.text,
+              "Wenn Ihr TELEFONANBIETER an Feiertagen keinen Sondertarif gewährt, dann "
+              "deaktivieren Sie das Kontrollkästchen, sodaß kein Häckchen zusehen ist. "
+              "Andernfalls aktivieren Sie es (normal).");
+    EXPECT_EQ(box.icon, platform::MessageIcon::Question);
+    EXPECT_TRUE(saved().feiertageOn);
+
+    // With the main window hidden the switch changes without the message.
+    act([&] { app().Minimise(); });
+    act([&] { app().form1.feiertageOn.click(); });
+    EXPECT_EQ(machine().windowSystem.messages().size(), messagesAtStart + 1);
+    EXPECT_FALSE(saved().feiertageOn);
+}
+
+TEST_F(TariffEditorTest, HolidaySwitchTakesEffectAtOnce) {
+    machine().time.setLocal(At(1999, 12, 24, 10, 0, 0));  // a Friday, listed as a holiday
+    useTariffs(Tariffs({{"Tag", "0000", "2400", "12", "60"}}));
+    openTelefonPage();
+    act([&] { app().form1.feiertageOn.click(); });
+    act([&] { app().Minimise(); });
+    connect();
+    EXPECT_EQ(app().form6.dayLine.text(), "Freitag, 24.12.99, Werktag");
+    hangUp();
+    act([&] { app().form4.button1.click(); });
+    act([&] { app().form1.feiertageOn.click(); });
+    connect();
+    EXPECT_EQ(app().form6.dayLine.text(), "Freitag, 24.12.99, Feiertag");
+}
+
+TEST_F(TariffEditorTest, TablesViewShowsTheTablesAsTheyAre) {
+    openTelefonPage();
+    pick(2, 1);
+    act([&] { app().form1.telefonSecPerUnit.enter("120"); });
+    EXPECT_FALSE(app().form1.tablesViewButton.visible());
+    EXPECT_FALSE(app().form1.tarifeSpeichern.visible());
+    act([&] { app().form1.tablesViewButton.click(); });
+    EXPECT_TRUE(app().form8.visible());
+    EXPECT_EQ(app().form8.listView1.rows(),
+              (std::vector<ListControl::Row>{{"Tag", "0800", "1800", "12", "90"},
+                                             {"Nacht", "1800", "2400", "6", "240"}}));
+    EXPECT_EQ(app().form8.listView3.rows()[1],
+              (ListControl::Row{"Nacht", "1800", "2400", "6", "120"}));
+}
+
+}  // namespace
+}  // namespace ruvo::testing
