@@ -1,0 +1,54 @@
+// The main window (Form1): the options dialog with its menu, the page control, the three buttons,
+// the short help of the current page and the status line.
+#pragma once
+
+#include <functional>
+
+#include "core/main_window.h"
+#include "gui/window_view.h"
+
+class QMenuBar;
+class QTabWidget;
+
+namespace ruvo::gui {
+
+// What the main window asks of the program beyond its model: the menu items that open other
+// windows or end the program, and minimising through the title bar. Each is called as it is;
+// the caller runs it as a user action.
+struct MainWindowActions {
+    std::function<void()> showConnections;  // "&Verbindungen"
+    std::function<void()> editHolidays;     // "Feiertage..."
+    std::function<void()> quit;             // "&Beenden" of the menu
+    std::function<void()> minimised;        // the title bar's minimise button
+};
+
+class MainWindowView final : public WindowView {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 514;
+    static constexpr int ClientHeight = 308;
+
+    MainWindowView(MainWindow& model, ActionRunner run, MainWindowActions actions,
+                   QWidget* parent = nullptr);
+
+    // The "Telefon" page, empty: the tariff views fill it.
+    QWidget* telefonPage() { return telefonPage_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void reject() override;  // Escape: the window has no cancel button
+
+private:
+    QMenuBar* buildMenu();
+    QTabWidget* buildPages(QWidget* body);
+    void buildButtons(QWidget* body);
+    void buildShortHelp(QWidget* body);
+    void buildStatusBar(QWidget* body);
+
+    MainWindow& model_;
+    MainWindowActions actions_;
+    QWidget* telefonPage_ = nullptr;
+};
+
+}  // namespace ruvo::gui

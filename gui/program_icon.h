@@ -1,0 +1,23 @@
+// The program's picture: a small grey computer with a clock at its top left. The same drawing
+// in its states serves as the window icon and for the notification area.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace ruvo::gui {
+
+enum class ProgramPicture {
+    Program,   // the program's own icon: a dark blue screen
+    Inactive,  // monitoring off: the computer crossed out by a large red X
+    Offline,   // red screen
+    Online,    // green screen
+    Warning,   // computer and clock all in red: a new unit is about to begin
+};
+
+// The picture drawn at size by size pixels.
+QPixmap ProgramPixmap(int size, ProgramPicture picture = ProgramPicture::Program);
+// The picture at the usual icon sizes.
+QIcon ProgramIcon(ProgramPicture picture = ProgramPicture::Program);
+
+}  // namespace ruvo::gui

@@ -1,0 +1,76 @@
+// The "Warnungen" page: the unit warning with its lead, and what is shown in the title of the
+// window in front.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include "gui/main_window_pages.h"
+#include "gui/widget_kit.h"
+
+namespace ruvo::gui {
+
+namespace {
+
+// The centre of the slider's handle at a value, in the slider's coordinates.
+int HandleCentre(const QSlider* slider, int value) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.sliderPosition = value;
+    option.sliderValue = value;
+    option.subControls = QStyle::SC_SliderHandle;
+    return slider->style()
+        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+        .center()
+        .x();
+}
+
+// The scale above the track bar: the lead in seconds at its start, middle and end.
+void Scale(QFrame* panel, const QSlider* slider, int y) {
+    constexpr int LabelWidth = 30;
+    const int middle = (slider->minimum() + slider->maximum()) / 2;
+    const int values[] = {slider->minimum(), middle, slider->maximum()};
+    for (const int value : values) {
+        const int x = slider->x() + HandleCentre(slider, value) - LabelWidth / 2;
+        StaticText(panel, QString::number(2 * value), QRect(x, y, LabelWidth, 14), Qt::AlignCenter);
+    }
+}
+
+}  // namespace
+
+void BuildWarnungenPage(QWidget* page, MainWindow& model, Binder& binder) {
+    QFrame* panel = BevelPanel(page, QRect(4, 4, 357, 239));
+
+    // The lead text stands right beside the tray option; the icon keeps to the right edge.
+    Picture(panel, panel->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32),
+            QPoint(315, 10));
+    auto* trayOption = new QCheckBox(Q(model.checkBox3.caption()), panel);
+    trayOption->setGeometry(10, 8, trayOption->sizeHint().width(), 20);
+    binder.checkBox(trayOption, model.checkBox3);
+    const int leadX = trayOption->geometry().right() + 6;
+    binder.label(StaticText(panel, QString(), QRect(leadX, 8, 305 - leadX, 20)), model.leadText);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 30, 290, 20)), model.checkBox4);
+
+    auto* slider = Place(new QSlider(Qt::Horizontal, panel), QRect(10, 72, 295, 28));
+    slider->setRange(model.trackBar1.minimum(), model.trackBar1.maximum());
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setPageStep(1);
+    Scale(panel, slider, 56);
+    binder.trackBar(slider, model.trackBar1);
+
+    EtchedRule(panel, 8, 110, 341);
+    // Charges, online time, time left: the order of the title's suffix.
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 120, 335, 20)), model.checkBox7);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 142, 335, 20)), model.checkBox9);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 164, 335, 20)), model.checkBox8);
+}
+
+}  // namespace ruvo::gui

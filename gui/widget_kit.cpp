@@ -1,0 +1,100 @@
+#include "gui/widget_kit.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QWidget>
+
+namespace ruvo::gui {
+
+QFont ArialFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont WindowFont() {
+    return ArialFont(11);
+}
+
+QFrame* BevelPanel(QWidget* parent, const QRect& geometry, bool raised) {
+    auto* panel = Place(new QFrame(parent), geometry);
+    panel->setFrameStyle(QFrame::Panel | (raised ? QFrame::Raised : QFrame::Sunken));
+    panel->setLineWidth(1);
+    return panel;
+}
+
+QFrame* ColourPanel(QWidget* parent, const QRect& geometry, const QColor& colour) {
+    auto* panel = Place(new QFrame(parent), geometry);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QFrame* EtchedRule(QWidget* parent, int x, int y, int width) {
+    auto* rule = Place(new QFrame(parent), QRect(x, y, width, 2));
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    return rule;
+}
+
+QFrame* ColourRule(QWidget* parent, int x, int y, int width, const QColor& colour) {
+    return ColourPanel(parent, QRect(x, y, width, 1), colour);
+}
+
+QLabel* StaticText(QWidget* parent, const QString& text, const QRect& geometry,
+                   Qt::Alignment alignment) {
+    auto* label = Place(new QLabel(text, parent), geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLabel* WrappedText(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = StaticText(parent, text, geometry, Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* Picture(QWidget* parent, const QPixmap& pixmap, QPoint topLeft) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(pixmap);
+    label->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
+    return label;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void BindElidedLabel(Binder& binder, QLabel* widget, TextField& control) {
+    widget->setObjectName(Q(control.name()));
+    binder.onRender([widget, &control] {
+        const QString text = Q(control.text());
+        const QFontMetrics metrics(widget->font());
+        widget->setText(metrics.elidedText(text, Qt::ElideMiddle, widget->width()));
+        widget->setToolTip(text);
+        widget->setEnabled(control.enabled());
+    });
+}
+
+void BindDisplayField(Binder& binder, QLineEdit* widget, TextField& control) {
+    widget->setObjectName(Q(control.name()));
+    widget->setReadOnly(true);
+    widget->setFocusPolicy(Qt::NoFocus);
+    binder.onRender([widget, &control] {
+        if (widget->text().toStdString() != control.text()) {
+            widget->setText(Q(control.text()));
+        }
+        widget->setEnabled(control.enabled());
+    });
+}
+
+}  // namespace ruvo::gui

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/main_window.h"
+#include "gui/main_window_view.h"
+#include "tests/view/qt_app.h"
+
+namespace ruvo::gui {
+namespace {
+
+class MainWindowViewTest : public ::testing::Test {
+protected:
+    MainWindowViewTest() {
+        model.onPageChange = [this](MainPage from, MainPage to) {
+            pageChanges.emplace_back(from, to);
+        };
+    }
+
+    template <class Widget>
+    Widget* find(const std::string& name) {
+        auto* widget = view.findChild<Widget*>(Q(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QAction* menuItem(const QString& text) {
+        for (QAction* item : view.findChild<QMenuBar*>("MainMenu1")->findChildren<QAction*>()) {
+            if (item->text() == text) {
+                return item;
+            }
+        }
+        ADD_FAILURE() << text.toStdString();
+        return nullptr;
+    }
+
+    MainWindow model;
+    int actionsRun = 0;
+    int connectionsShown = 0;
+    int holidaysEdited = 0;
+    int quits = 0;
+    int minimised = 0;
+    std::vector<std::pair<MainPage, MainPage>> pageChanges;
+    MainWindowView view{model,
+                        [this](const std::function<void()>& action) {
+                            ++actionsRun;
+                            action();
+                        },
+                        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; },
+                         [this] { ++quits; }, [this] { ++minimised; }}};
+};
+
+TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
+    for (const Control* control : model.controls()) {
+        if (control->visible()) {
+            EXPECT_NE(view.findChild<QWidget*>(Q(control->name())), nullptr) << control->name();
+        }
+    }
+    EXPECT_EQ(view.objectName(), "Form1");
+    EXPECT_EQ(view.windowTitle(), "Ruvometer 2.3");
+    EXPECT_EQ(view.findChild<QMenuBar*>()->parentWidget(), &view);
+}
+
+TEST_F(MainWindowViewTest, ShowsWhatTheModelHolds) {
+    CheckBox* boxes[] = {&model.checkBox1, &model.checkBox2,  &model.checkBox3, &model.checkBox4,
+                         &model.checkBox5, &model.checkBox6,  &model.checkBox7, &model.checkBox8,
+                         &model.checkBox9, &model.checkBox10, &model.checkBox11};
+    for (CheckBox* box : boxes) {
+        box->setCheckedQuietly(!box->checked());
+        auto* widget = find<QCheckBox>(box->name());
+        EXPECT_EQ(widget->isChecked(), box->checked()) << box->name();
+        EXPECT_EQ(widget->text(), Q(box->caption())) << box->name();
+    }
+    model.checkBox4.setEnabled(false);
+    EXPECT_FALSE(find<QCheckBox>("CheckBox4")->isEnabled());
+
+    model.button1.setCaption("&Aktivieren");
+    EXPECT_EQ(find<QPushButton>("Button1")->text(), "&Aktivieren");
+    EXPECT_TRUE(find<QPushButton>("Button17")->isDefault());
+
+    model.edit5.setText("5");
+    model.edit13.setText("600");
+    model.edit14.setText("312");
+    EXPECT_EQ(find<QLineEdit>("Edit5")->text(), "5");
+    EXPECT_EQ(find<QLineEdit>("Edit13")->text(), "600");
+    EXPECT_EQ(find<QLineEdit>("Edit13")->maxLength(), 4);
+    EXPECT_EQ(find<QLineEdit>("Edit14")->text(), "312");
+    EXPECT_TRUE(find<QLineEdit>("Edit14")->isReadOnly());
+
+    model.weekLeft.setText("- 1,20 DM");
+    model.weekLeft.setRed(true);
+    model.weekCover.setVisible(false);
+    EXPECT_EQ(find<QLabel>("WeekLeft")->text(), "- 1,20 DM");
+    EXPECT_TRUE(find<QLabel>("WeekLeft")->styleSheet().contains("255, 0, 0"));
+    EXPECT_TRUE(find<QLabel>("WeekCover")->isHidden());
+    EXPECT_FALSE(find<QLabel>("MonthCover")->isHidden());
+    EXPECT_EQ(find<QLabel>("MonthCover")->text(), "Kein Budget festgelegt");
+
+    model.trackBar1.setPosition(7);
+    model.leadText.setText("14 Sekunden vor neuer Einheit.");
+    EXPECT_EQ(find<QSlider>("TrackBar1")->value(), 7);
+    EXPECT_EQ(find<QSlider>("TrackBar1")->maximum(), 30);
+    EXPECT_EQ(find<QLabel>("Label33")->text(), "14 Sekunden vor neuer Einheit.");
+
+    model.label14.setText("Ruvometer 2.3");
+    model.databaseLabel.setText("/daten/RVDaten99.db");
+    model.statusLine.setText(" Dienstag    14:35");
+    model.shortHelp.setText(MainWindow::HelpText(MainPage::Info));
+    EXPECT_EQ(find<QLabel>("Label14")->text(), "Ruvometer 2.3");
+    EXPECT_EQ(find<QLabel>("Label4")->text(), "/daten/RVDaten99.db");
+    EXPECT_EQ(find<QLabel>("StatusBar1")->text(), " Dienstag    14:35");
+    EXPECT_EQ(find<QLabel>("Label49")->text(), Q(MainWindow::HelpText(MainPage::Info)));
+
+    model.setPageQuietly(MainPage::Budgets);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 3);
+    EXPECT_TRUE(pageChanges.empty());
+    EXPECT_EQ(actionsRun, 0);
+}
+
+TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
+    auto* pages = find<QTabWidget>("PageControl1");
+    const QStringList captions = {"Allgemein", "Telefon",   "Provider",
+                                  "Budgets",   "Warnungen", "Info"};
+    ASSERT_EQ(pages->count(), captions.size());
+    for (int i = 0; i < pages->count(); ++i) {
+        EXPECT_EQ(pages->tabText(i), captions[i]);
+    }
+    EXPECT_EQ(pages->widget(1), view.telefonPage());
+
+    QStringList menus;
+    for (QAction* menu : view.findChild<QMenuBar*>("MainMenu1")->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions()) {
+            items << (item->isSeparator() ? "-" : item->text());
+        }
+        menus << menu->text() + ": " + items.join(", ");
+    }
+    EXPECT_EQ(menus, QStringList({
+                         "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, -, &Beenden",
+                         "&Extra: &Buget festlegen, W&arnungen, Feiertage..., -, &Optionen",
+                         "&?: Info",
+                     }));
+    EXPECT_EQ(menuItem("&Verbindungen")->shortcut(), QKeySequence("Ctrl+F7"));
+    EXPECT_EQ(menuItem("&Beenden")->shortcut(), QKeySequence("Ctrl+X"));
+}
+
+TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
+    find<QCheckBox>("CheckBox10")->click();
+    EXPECT_TRUE(model.checkBox10.checked());
+
+    std::vector<std::string> clicked;
+    for (Button* button : {&model.button1, &model.button17, &model.button2, &model.reparieren,
+                           &model.button12, &model.button13}) {
+        button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
+        find<QPushButton>(button->name())->click();
+    }
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Button1", "Button17", "Button2", "Reparieren",
+                                                 "Button12", "Button13"}));
+
+    auto* edit13 = find<QLineEdit>("Edit13");
+    edit13->setText("12345");
+    emit edit13->editingFinished();
+    EXPECT_EQ(model.edit13.text(), "1234");
+
+    find<QSlider>("TrackBar1")->setValue(9);
+    EXPECT_EQ(model.trackBar1.position(), 9);
+
+    find<QTabWidget>("PageControl1")->setCurrentIndex(4);
+    EXPECT_EQ(model.page(), MainPage::Warnungen);
+    EXPECT_EQ(actionsRun, 10);
+
+    struct PageItem {
+        QString text;
+        MainPage page;
+    };
+    for (const PageItem& item :
+         {PageItem{"&Telefontarife", MainPage::Telefon},
+          PageItem{"&Providertrarife", MainPage::Provider},
+          PageItem{"&Buget festlegen", MainPage::Budgets},
+          PageItem{"W&arnungen", MainPage::Warnungen}, PageItem{"Info", MainPage::Info},
+          PageItem{"&Optionen", MainPage::Allgemein}}) {
+        menuItem(item.text)->trigger();
+        EXPECT_EQ(model.page(), item.page) << item.text.toStdString();
+        EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), static_cast<int>(item.page));
+    }
+    ASSERT_EQ(pageChanges.size(), 7u);
+    EXPECT_EQ(pageChanges.front(), std::make_pair(MainPage::Allgemein, MainPage::Warnungen));
+    EXPECT_EQ(pageChanges.back(), std::make_pair(MainPage::Info, MainPage::Allgemein));
+
+    menuItem("&Verbindungen")->trigger();
+    menuItem("Feiertage...")->trigger();
+    menuItem("&Beenden")->trigger();
+    EXPECT_EQ(connectionsShown, 1);
+    EXPECT_EQ(holidaysEdited, 1);
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(MainWindowViewTest, MinimisingTellsTheProgramAndKeepsTheWindow) {
+    model.show();
+    ASSERT_TRUE(view.isVisible());
+    view.setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    EXPECT_EQ(minimised, 1);
+    EXPECT_FALSE(view.isMinimized());
+
+    // The program hides the window (monitoring switched off); the view follows.
+    model.hide();
+    EXPECT_FALSE(view.isVisible());
+}
+
+TEST_F(MainWindowViewTest, CloseBoxHidesTheWindowAndEscapeDoesNothing) {
+    model.show();
+    test::PressEscape(view);
+    EXPECT_TRUE(model.visible());
+    view.close();
+    EXPECT_FALSE(model.visible());
+    EXPECT_FALSE(view.isVisible());
+}
+
+}  // namespace
+}  // namespace ruvo::gui
