@@ -28,6 +28,13 @@ void Control::changed() { owner_.changed(); }
 CheckBox::CheckBox(WindowModel& owner, std::string name, std::string caption, bool checked)
     : Control(owner, std::move(name)), caption_(std::move(caption)), checked_(checked) {}
 
+void CheckBox::setCaption(const std::string& caption) {
+    if (caption_ != caption) {
+        caption_ = caption;
+        changed();
+    }
+}
+
 void CheckBox::setChecked(bool checked) {
     if (checked_ == checked) {
         return;

@@ -44,6 +44,7 @@ class CheckBox final : public Control {
 public:
     CheckBox(WindowModel& owner, std::string name, std::string caption, bool checked = false);
     const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
     bool checked() const { return checked_; }
     // Runs the click action when the state changes.
     void setChecked(bool checked);
