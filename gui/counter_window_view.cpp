@@ -63,7 +63,7 @@ QWidget* CounterWindowView::buildConnectionPage() {
     page->setObjectName(QStringLiteral("TabSheet1"));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(4);
+    layout->setSpacing(8);
 
     // Tariff in force: zone name and price on one line, the day below.
     auto* tariff = RaisedPanel(page);

@@ -25,12 +25,30 @@ void DrawClock(QPainter& painter, QPointF centre, double radius) {
     painter.setPen(QPen(QColor(40, 40, 40), 1.0));
     painter.setBrush(QColor(255, 255, 240));
     painter.drawEllipse(centre, radius, radius);
-    // Hands at ten past ten.
-    painter.setPen(QPen(QColor(20, 20, 20), 1.4, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(centre, centre + QPointF(-radius * 0.45, -radius * 0.3));
-    painter.drawLine(centre, centre + QPointF(radius * 0.5, -radius * 0.55));
-    painter.setPen(QPen(QColor(200, 0, 0), 0.8, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(centre, centre + QPointF(0, radius * 0.75));
+    // Marks at 12, 3, 6 and 9.
+    painter.setPen(QPen(QColor(90, 90, 90), 0.8));
+    for (const QPointF direction : {QPointF(0, -1), QPointF(1, 0), QPointF(0, 1), QPointF(-1, 0)}) {
+        painter.drawLine(centre + direction * radius * 0.72, centre + direction * radius * 0.92);
+    }
+    // Ten o'clock: a short hour hand, a long minute hand.
+    painter.setPen(QPen(QColor(20, 20, 20), 1.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, centre + QPointF(-radius * 0.45, -radius * 0.26));
+    painter.setPen(QPen(QColor(20, 20, 20), 1.1, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, centre + QPointF(0, -radius * 0.7));
+}
+
+void DrawCoin(QPainter& painter, const QRectF& bounds) {
+    painter.setPen(QPen(QColor(140, 100, 0), 1.0));
+    painter.setBrush(QColor(245, 200, 60));
+    painter.drawEllipse(bounds);
+    const double inset = bounds.width() * 0.16;
+    painter.drawEllipse(bounds.adjusted(inset, inset, -inset, -inset));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(static_cast<int>(bounds.height() * 0.37));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(120, 80, 0));
+    painter.drawText(bounds, Qt::AlignCenter, QStringLiteral("DM"));
 }
 
 }  // namespace
@@ -59,21 +77,13 @@ QPixmap ComputerClockPicture(int size) {
 
 QPixmap CoinPicture(int size) {
     return Drawn(size, [](QPainter& painter) {
-        painter.setPen(QPen(QColor(140, 100, 0), 1.0));
         // A small stack behind the front coin.
+        painter.setPen(QPen(QColor(140, 100, 0), 1.0));
         painter.setBrush(QColor(220, 170, 40));
         for (int layer = 0; layer < 3; ++layer) {
             painter.drawEllipse(QRectF(2.5, 20.5 - layer * 3.0, 17, 7));
         }
-        painter.setBrush(QColor(245, 200, 60));
-        painter.drawEllipse(QRectF(11.5, 6.5, 19, 19));
-        painter.drawEllipse(QRectF(14.5, 9.5, 13, 13));
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(7);
-        font.setBold(true);
-        painter.setFont(font);
-        painter.setPen(QColor(120, 80, 0));
-        painter.drawText(QRectF(11.5, 6.5, 19, 19), Qt::AlignCenter, QStringLiteral("DM"));
+        DrawCoin(painter, QRectF(11.5, 6.5, 19, 19));
     });
 }
 
@@ -97,15 +107,10 @@ QPixmap BudgetOverdrawnPicture(int size) {
         painter.setPen(QPen(QColor(150, 0, 0), 1.0));
         painter.setBrush(QColor(255, 225, 225));
         painter.drawEllipse(QRectF(1.5, 1.5, 29, 29));
-        // A coin falling below the line.
-        painter.setPen(QPen(QColor(140, 100, 0), 1.0));
-        painter.setBrush(QColor(245, 200, 60));
-        painter.drawEllipse(QRectF(9.5, 5.5, 13, 13));
-        painter.setPen(QPen(QColor(220, 0, 0), 2.4, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(7, 21.5), QPointF(25, 21.5));
-        painter.drawLine(QPointF(16, 19.5), QPointF(16, 27.5));
-        painter.drawLine(QPointF(16, 27.5), QPointF(13, 24.5));
-        painter.drawLine(QPointF(16, 27.5), QPointF(19, 24.5));
+        // The money is gone: a coin struck through.
+        DrawCoin(painter, QRectF(7, 7, 18, 18));
+        painter.setPen(QPen(QColor(220, 0, 0), 3.2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(7, 7), QPointF(25, 25));
     });
 }
 

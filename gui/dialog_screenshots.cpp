@@ -7,7 +7,9 @@
 #include <functional>
 
 #include "gui/autostart_question_view.h"
+#include "gui/budget_closure_view.h"
 #include "gui/counter_window_view.h"
+#include "gui/new_budget_view.h"
 #include "gui/recovery_window_view.h"
 #include "gui/summary_window_view.h"
 
@@ -101,6 +103,29 @@ bool RenderAutostartQuestion(const QDir& folder) {
     return Save(question, view, folder.filePath(QStringLiteral("form5.png")));
 }
 
+bool RenderBudgetClosure(const QDir& folder) {
+    BudgetClosureWindow closure;
+    BudgetClosureView view(closure, RunDirectly);
+    closure.kind = BudgetKind::Weekly;
+    closure.kindLine.setText("(für die letzte Woche)");
+    closure.periodLine.setText("vom 28.11.99 bis zum 04.12.99");
+    closure.amount.setText("50,00 DM");
+    closure.used.setText("51,20 DM");
+    closure.left.setText("- 1,20 DM");
+    closure.left.setRed(true);
+    closure.overdrawn.setVisible(true);
+    closure.kept.setVisible(false);
+    closure.checkBox1.setCaption("Erneut Budget in Höhe von 50,00 DM festlegen.");
+    return Save(closure, view, folder.filePath(QStringLiteral("form3.png")));
+}
+
+bool RenderNewBudget(const QDir& folder) {
+    NewBudgetWindow newBudget;
+    NewBudgetView view(newBudget, RunDirectly);
+    newBudget.kind = BudgetKind::Monthly;
+    return Save(newBudget, view, folder.filePath(QStringLiteral("form9.png")));
+}
+
 }  // namespace
 
 bool RenderDialogScreenshots(const std::string& folder) {
@@ -109,6 +134,8 @@ bool RenderDialogScreenshots(const std::string& folder) {
     written = RenderSummary(dir) && written;
     written = RenderRecovery(dir) && written;
     written = RenderAutostartQuestion(dir) && written;
+    written = RenderBudgetClosure(dir) && written;
+    written = RenderNewBudget(dir) && written;
     return written;
 }
 

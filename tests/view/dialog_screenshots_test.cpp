@@ -22,8 +22,9 @@ TEST_F(DialogScreenshotsTest, WritesAPictureOfEveryDialog) {
     std::filesystem::create_directories(folder);
 
     EXPECT_TRUE(gui::RenderDialogScreenshots(folder.string()));
-    for (const char* file : {"form6-verbindung.png", "form6-budgetstatus.png",
-                             "form6-warnungen.png", "form4.png", "form14.png", "form5.png"}) {
+    for (const char* file :
+         {"form6-verbindung.png", "form6-budgetstatus.png", "form6-warnungen.png", "form4.png",
+          "form14.png", "form5.png", "form3.png", "form9.png"}) {
         const QImage image(QString::fromStdString((folder / file).string()));
         EXPECT_FALSE(image.isNull()) << file;
         EXPECT_GE(image.width(), 200) << file;
