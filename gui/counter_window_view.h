@@ -1,0 +1,34 @@
+// The live counter window (Form6): the running connection's tariff and figures, the budget
+// status and the warning options, on three tabs above an "&Ok" button.
+#pragma once
+
+#include "counting/counter_window.h"
+#include "gui/window_view.h"
+
+class QProgressBar;
+class QTabWidget;
+
+namespace ruvo::gui {
+
+class CounterWindowView final : public WindowView {
+    Q_OBJECT
+
+public:
+    CounterWindowView(CounterWindow& model, ActionRunner run, QWidget* parent = nullptr);
+
+    QTabWidget* tabs() const { return tabs_; }
+    QProgressBar* unitProgress() const { return unitProgress_; }
+
+private:
+    QWidget* buildConnectionPage();
+    QWidget* buildBudgetPage();
+    QWidget* buildWarningPage();
+    QWidget* buildBudgetBox(const QString& title, TextField& amount, TextField& used,
+                            TextField& left, Panel& cover);
+
+    CounterWindow& counter_;
+    QTabWidget* tabs_ = nullptr;
+    QProgressBar* unitProgress_ = nullptr;
+};
+
+}  // namespace ruvo::gui
