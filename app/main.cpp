@@ -1,0 +1,29 @@
+// The desktop program: the application on the real machine, with its windows.
+#include <QApplication>
+
+#include "core/application.h"
+#include "core/identity.h"
+#include "gui/program_views.h"
+#include "platform/desktop/desktop_platform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName(ruvo::ApplicationTitle);
+    // The program lives in the tray: closing its last window does not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ruvo::desktop::DesktopSetup setup;
+    setup.applicationTitle = ruvo::ApplicationTitle;
+    setup.dataFolderName = std::string("Quelmar/") + ruvo::VersionName;
+    ruvo::desktop::DesktopPlatform desktop(setup);
+
+    ruvo::Ruvometer app(desktop.platform());
+    ruvo::gui::ProgramViews views(app);
+    if (!app.start()) {
+        return desktop.windowSystem().exitCode();
+    }
+    if (desktop.windowSystem().quitRequested()) {
+        return desktop.windowSystem().exitCode();
+    }
+    return QApplication::exec();
+}
