@@ -1,0 +1,44 @@
+// The user's settings hive kept as INI files under the XDG config folder.
+//
+// A key path "Software\<Maker>\<Product>\<Group>\..." maps onto the file
+// "<config>/<Maker>/<Product>.conf", whose INI groups hold the deeper keys: the settings key
+// "Software\Quelmar\Ruvometer 2.3" is "Quelmar/Ruvometer 2.3.conf", its subkey "Temp" the group
+// [Temp]. "Software" itself always exists, "Software\<Maker>" is the folder. Folders, files,
+// groups and value names are all matched without regard to case; new ones take the spelling
+// asked for.
+//
+// Nothing stays open between calls: each call opens the file, so an edit by hand is seen at the
+// next call, and each change is written to disk (atomically, through a temporary file and a
+// rename) before the call returns. A file that cannot be read or parsed, and a value that is not
+// plain text (a list, a byte array or other typed value), is a RegistryError. A group without
+// values is kept alive by a placeholder entry named "." that is never reported as a value.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ruvo::desktop {
+
+class SettingsFiles {
+  public:
+    explicit SettingsFiles(std::string configFolder);
+
+    using KeyPath = std::vector<std::string>;
+    bool keyExists(const KeyPath& key) const;
+    void createKey(const KeyPath& key);
+    bool valueExists(const KeyPath& key, const std::string& name) const;
+    std::optional<std::string> readString(const KeyPath& key, const std::string& name) const;
+    void writeString(const KeyPath& key, const std::string& name, const std::string& text);
+    void deleteValue(const KeyPath& key, const std::string& name);
+    void deleteKeyTree(const KeyPath& key);
+
+    // The file that holds the key, whether or not it exists yet; empty for keys above the
+    // product level or outside "Software". For tests and diagnostics.
+    std::string filePathOf(const KeyPath& key) const;
+
+  private:
+    std::string configFolder_;
+};
+
+}  // namespace ruvo::desktop
