@@ -1,6 +1,9 @@
 #include "gui/binder.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QColor>
+#include <QPalette>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +46,6 @@ void Binder::onRender(std::function<void()> render) {
 
 void Binder::checkBox(QCheckBox* widget, CheckBox& control) {
     widget->setObjectName(Q(control.name()));
-    widget->setText(Q(control.caption()));
     QObject::connect(widget, &QCheckBox::clicked, widget, [this, widget, &control](bool checked) {
         run_([&] { control.setChecked(checked); });
         // The model may refuse or change the state; show what it holds.
@@ -52,6 +54,7 @@ void Binder::checkBox(QCheckBox* widget, CheckBox& control) {
     });
     onRender([widget, &control] {
         const QSignalBlocker block(widget);
+        widget->setText(Q(control.caption()));
         widget->setChecked(control.checked());
         RenderCommon(widget, control);
     });
@@ -71,8 +74,13 @@ void Binder::label(QLabel* widget, TextField& control) {
     widget->setObjectName(Q(control.name()));
     onRender([widget, &control] {
         widget->setText(Q(control.text()));
-        widget->setStyleSheet(control.red() ? QStringLiteral("color: rgb(255, 0, 0);")
-                                            : QString());
+        // The palette, not a style sheet, so that the label keeps the font its view gave it.
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, control.red()
+                                                   ? QColor(255, 0, 0)
+                                                   : QApplication::palette().color(
+                                                         QPalette::WindowText));
+        widget->setPalette(palette);
         RenderCommon(widget, control);
     });
 }

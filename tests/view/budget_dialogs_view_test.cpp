@@ -35,7 +35,7 @@ TEST_F(BudgetDialogsViewTest, ClosureShowsThePeriodItsOutcomeAndTheKeepChoice) {
     EXPECT_EQ(view.windowModality(), Qt::ApplicationModal);
     EXPECT_TRUE(view.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(Find<QLabel>(view, "PeriodLine")->text(), "vom 28.11.99 bis zum 04.12.99");
-    EXPECT_TRUE(Find<QLabel>(view, "Left")->styleSheet().contains("255, 0, 0"));
+    EXPECT_EQ(Find<QLabel>(view, "Left")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_FALSE(Find<QLabel>(view, "Overdrawn")->isHidden());
     EXPECT_TRUE(Find<QLabel>(view, "Kept")->isHidden());
 

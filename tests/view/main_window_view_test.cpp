@@ -103,7 +103,7 @@ TEST_F(MainWindowViewTest, ShowsWhatTheModelHolds) {
     model.weekLeft.setRed(true);
     model.weekCover.setVisible(false);
     EXPECT_EQ(find<QLabel>("WeekLeft")->text(), "- 1,20 DM");
-    EXPECT_TRUE(find<QLabel>("WeekLeft")->styleSheet().contains("255, 0, 0"));
+    EXPECT_EQ(find<QLabel>("WeekLeft")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(find<QLabel>("WeekCover")->isHidden());
     EXPECT_FALSE(find<QLabel>("MonthCover")->isHidden());
     EXPECT_EQ(find<QLabel>("MonthCover")->text(), "Kein Budget festgelegt");
