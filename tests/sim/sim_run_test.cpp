@@ -16,14 +16,25 @@
 namespace ruvo::sim {
 namespace {
 
-// Settings as a fresh start leaves them, so that no first-start question is due.
+// Settings as a first start leaves them, with budgets closed today and holidays of this year,
+// so that nothing is due at the start: no question, no closure, no holiday message.
 const char* const kSettled =
     "REGEDIT4\n\n"
     "[HKEY_CURRENT_USER\\Software\\Quelmar\\Ruvometer 2.3]\n"
     "\"RESETALLSETTINGS\"=\"1\"\n"
     "\"EMailQuestion\"=\"asked\"\n"
     "\"AskAutostartQuestion\"=\"0\"\n"
-    "\"Offline IPs\"=\"1\"\n\n";
+    "\"Offline IPs\"=\"1\"\n"
+    "\"WochenBudgetAN\"=\"0\"\n"
+    "\"MonatsBudgetAN\"=\"0\"\n\n"
+    "[HKEY_CURRENT_USER\\Software\\Quelmar\\Ruvometer 2.3\\Feiertage]\n"
+    "\"0A\"=\"01.01.00\"\n"
+    "\"0B\"=\"Neujahr\"\n\n";
+
+// One zone the whole day, 12 Pf per 60 seconds, so that no tariff message is due either.
+const char* const kTariffFile =
+    "0,0,1,\r\nGanztag\r\n0000\r\n2400\r\n12\r\n60\r\n0000\r\n2400\r\n12\r\n60\r\n"
+    "0000\r\n2400\r\n12\r\n60";
 
 struct Outcome {
     std::string transcript;
@@ -49,6 +60,7 @@ protected:
 
     void seedRegistry(const std::string& text) const {
         std::ofstream(directory_ + "/registry.reg", std::ios::binary) << text;
+        std::ofstream(directory_ + "/Tarif.dat", std::ios::binary) << kTariffFile;
     }
 
     Outcome run(const std::string& script) const {
@@ -180,7 +192,10 @@ TEST_F(SimRunTest, RegistryFileWithByteOrderMarkAndCrLf) {
         "\xEF\xBB\xBFREGEDIT4\r\n\r\n"
         "[HKEY_CURRENT_USER\\Software\\Quelmar\\Ruvometer 2.3]\r\n"
         "\"RESETALLSETTINGS\"=\"1\"\r\n\"EMailQuestion\"=\"asked\"\r\n"
-        "\"AskAutostartQuestion\"=\"0\"\r\n\"Offline IPs\"=\"1\"\r\n\r\n");
+        "\"AskAutostartQuestion\"=\"0\"\r\n\"Offline IPs\"=\"1\"\r\n"
+        "\"WochenBudgetAN\"=\"0\"\r\n\"MonatsBudgetAN\"=\"0\"\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Quelmar\\Ruvometer 2.3\\Feiertage]\r\n"
+        "\"0A\"=\"01.01.00\"\r\n\"0B\"=\"Neujahr\"\r\n\r\n");
     const Outcome outcome = run("start\nwait 10\n");
     ASSERT_FALSE(outcome.error) << outcome.error->message;
     EXPECT_FALSE(Contains(outcome.transcript, "message")) << outcome.transcript;
@@ -191,10 +206,10 @@ TEST(SimHelp, ListsCommandsControlsAndTranscript) {
     std::ostringstream out;
     WriteHelp(out);
     const std::string help = out.str();
-    for (const char* part :
-         {"click WINDOW.CONTROL", "set WINDOW.CONTROL VALUE", "answer BUTTON", "addresses fail",
-          "Form5.Ja", "Form5.CheckBox1", "Form1.Reparieren", "Form14  \"Wiederherstellen\"",
-          "tray PICTURE", "exit N", "Exit status"}) {
+    for (const char* part : {"click WINDOW.CONTROL", "set WINDOW.CONTROL VALUE", "answer BUTTON",
+                             "addresses fail", "Form5.Ja", "Form5.CheckBox1", "Form1.Reparieren",
+                             "Form4.Button1", "Form14  \"Quelmar Ruvometer - Wiederherstellen\"",
+                             "tray PICTURE", "exit N", "Exit status"}) {
         EXPECT_TRUE(Contains(help, part)) << part;
     }
     auto lineOf = [&](const std::string& control) {
