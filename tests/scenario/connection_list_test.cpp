@@ -176,9 +176,12 @@ TEST_F(ConnectionListTest, BadRecordBeepsAndKeepsTheRowsBeforeIt) {
     writeFile("RVDaten99.db",
               Database({Record("30.11.99", "60", "12"), Record("06.12.99", "30", "2,40"),
                         Record("07.12.99", "90", "36")}));
-    openList();
+    startSettled();
+    // The budgets' sums beep at the bad record too; count the list's own beep.
+    const int before = machine().sound.count(platform::Beep::Default);
+    act([&] { app().ShowConnectionList(); });
     EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99"}));
-    EXPECT_EQ(machine().sound.count(platform::Beep::Default), 1);
+    EXPECT_EQ(machine().sound.count(platform::Beep::Default) - before, 1);
 }
 
 TEST_F(ConnectionListTest, MissingFileKeepsTheLists) {
