@@ -1,5 +1,7 @@
 #include "tariffs/tariff_tables.h"
 
+#include "tariffs/money.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -28,36 +30,6 @@ TariffTables WithZones(std::initializer_list<const char*> names) {
     return tables;
 }
 
-// The integer texts the charge arithmetic accepts: leading blanks, an optional sign, decimal
-// digits, within the signed 32-bit range.
-bool IsWholeNumber(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && text[pos] == ' ') {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    if (pos == text.size()) {
-        return false;
-    }
-    const std::int64_t limit = negative ? -std::int64_t{std::numeric_limits<std::int32_t>::min()}
-                                        : std::int64_t{std::numeric_limits<std::int32_t>::max()};
-    std::int64_t value = 0;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        value = value * 10 + (c - '0');
-        if (value > limit) {
-            return false;
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -93,11 +65,11 @@ std::optional<TariffValueProblem> ValidateTariffs(const TariffTables& tables) {
                 continue;
             }
             const TariffRow& row = table[zone];
-            if (!IsWholeNumber(row.pfPerUnit)) {
+            if (!IsInteger(row.pfPerUnit)) {
                 return TariffValueProblem{zone, tables.zoneList[zone], dayClass, "PfPerUnit",
                                           row.pfPerUnit};
             }
-            if (!IsWholeNumber(row.secPerUnit)) {
+            if (!IsInteger(row.secPerUnit)) {
                 return TariffValueProblem{zone, tables.zoneList[zone], dayClass, "SecPerUnit",
                                           row.secPerUnit};
             }
