@@ -119,14 +119,14 @@ TEST_F(ConnectionTest, UntickedSummarySavesNothingButSettles) {
 // At a change of zone the connection is split at the next unit boundary: two records, the first
 // ending where the second starts, and no summary for the first.
 TEST_F(ConnectionTest, SplitAtAChangeOfZone) {
-    useTariffs(Tariffs({{"Tag", "0800", "1800", "12", "60"}, {"Abend", "1800", "2400", "6", "90"}}));
+    useTariffs(
+        Tariffs({{"Tag", "0800", "1800", "12", "60"}, {"Abend", "1800", "2400", "6", "90"}}));
     machine().time.setLocal(At(1999, 12, 7, 17, 58, 0));
     startSettled();
     connect();  // 17:58:12
     int summaries = 0;
-    app().form4.addObserver([&](const WindowModel&, WindowEvent e) {
-        summaries += e == WindowEvent::Shown ? 1 : 0;
-    });
+    app().form4.addObserver(
+        [&](const WindowModel&, WindowEvent e) { summaries += e == WindowEvent::Shown ? 1 : 0; });
     wait(120);  // 18:00:12; the units of "Tag" begin at 17:59:12 and 18:00:12
     EXPECT_EQ(summaries, 0);
     const auto saved = records();
@@ -157,9 +157,7 @@ TEST_F(ConnectionTest, MidnightCrossings) {
         std::size_t recordsAfter;
     };
     const std::vector<Case> cases = {
-        {"night zone both days",
-         {{"Nacht", "0000", "2400", "6", "240"}},
-         0},
+        {"night zone both days", {{"Nacht", "0000", "2400", "6", "240"}}, 0},
         {"Werktag then Wochenende zone with another index",
          {{"Woche", "0000", "2400", "12", "240"}, {"Ende", "0000", "0000", "6", "240"}},
          1},
@@ -339,10 +337,9 @@ TEST_F(ConnectionTest, BudgetStatusIncludesTheRunningConnection) {
     putSetting("WochenBudget", "5000");
     putSetting("WBFin", "07.12.99");
     writeFile("RVDaten99.db",
-              std::string(kDatabaseHeader) +
-                  SerializeRecord(ConnectionRecord{"Ganztag", "600", "10", "3000", "0", "3000",
-                                                   "08:00:00", "06.12.99", "08:10:00",
-                                                   "06.12.99"}));
+              std::string(kDatabaseHeader) + SerializeRecord(ConnectionRecord{
+                                                 "Ganztag", "600", "10", "3000", "0", "3000",
+                                                 "08:00:00", "06.12.99", "08:10:00", "06.12.99"}));
     startSettled();
     connect();
     wait(60 * 19 + 1);  // 20 units of 12 Pf: 2,40 DM

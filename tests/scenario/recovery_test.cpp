@@ -91,9 +91,16 @@ TEST_F(RecoveryTest, EnterSavesEscapeDiscardsCloseBoxKeeps) {
 // the new year's file, which does not exist yet at that moment.
 TEST_F(RecoveryTest, ConnectionOfThePreviousYearGoesIntoTheNewFile) {
     machine().time.setLocal(At(2000, 1, 2, 9, 0, 0));
-    putAutosave({{"Tarif", "Ganztag"}, {"Zeit", "600"}, {"Einheiten", "10"}, {"Telegeb", "120"},
-                 {"Provgeb", "0"}, {"Gesamt", "120"}, {"AZeit", "23:55:00"},
-                 {"ADatum", "31.12.99"}, {"EZeit", "00:05:00"}, {"EDatum", "01.01.00"}});
+    putAutosave({{"Tarif", "Ganztag"},
+                 {"Zeit", "600"},
+                 {"Einheiten", "10"},
+                 {"Telegeb", "120"},
+                 {"Provgeb", "0"},
+                 {"Gesamt", "120"},
+                 {"AZeit", "23:55:00"},
+                 {"ADatum", "31.12.99"},
+                 {"EZeit", "00:05:00"},
+                 {"EDatum", "01.01.00"}});
     onModal("Form14", [&] { app().form14.button1.click(); });
     ASSERT_TRUE(startProgram());
     const auto saved = records("RVDaten00.db");

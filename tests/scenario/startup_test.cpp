@@ -39,8 +39,8 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
     EXPECT_EQ(app().form1.databaseLabel.text(), directory() + "RVDaten99.db");
 
     // Every value of the table, in its order, with the defaults of this moment.
-    const std::vector<std::string> names = machine().registry.valueNames(
-        Hive::CurrentUser, SettingsStore::SettingsKey());
+    const std::vector<std::string> names =
+        machine().registry.valueNames(Hive::CurrentUser, SettingsStore::SettingsKey());
     ASSERT_EQ(names.size(), 22U);
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(names[i], SettingsTable()[i].name);
@@ -76,8 +76,8 @@ TEST_F(StartupTest, ResetByHandKeepsHolidaysAutostartAndAutosave) {
     putSetting("Offline IPs", "3");
     putSetting("Unbekannt", "bleibt");
     putSetting("RESETALLSETTINGS", "0");
-    machine().registry.writeString(Hive::CurrentUser,
-                                   SettingsStore::SettingsKey() + "\\Feiertage", "0A", "24.12.99");
+    machine().registry.writeString(Hive::CurrentUser, SettingsStore::SettingsKey() + "\\Feiertage",
+                                   "0A", "24.12.99");
     machine().registry.writeString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3", "/x/ruvometer");
 
     ASSERT_TRUE(startProgram());
@@ -86,17 +86,17 @@ TEST_F(StartupTest, ResetByHandKeepsHolidaysAutostartAndAutosave) {
     EXPECT_EQ(setting("EMailQuestion"), "not asked");
     EXPECT_EQ(setting("Unbekannt"), "bleibt");
     EXPECT_EQ(setting("RESETALLSETTINGS"), "1");
-    EXPECT_TRUE(machine().registry.valueExists(
-        Hive::CurrentUser, SettingsStore::SettingsKey() + "\\Feiertage", "0A"));
+    EXPECT_TRUE(machine().registry.valueExists(Hive::CurrentUser,
+                                               SettingsStore::SettingsKey() + "\\Feiertage", "0A"));
     EXPECT_TRUE(machine().registry.valueExists(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"));
 }
 
 TEST_F(StartupTest, OlderVersionsAreRemovedNewerOnesNot) {
     prepareSettledSettings();
-    for (const char* version : {"Ruvometer 1.4", "Ruvometer 2.0", "Ruvometer 2.4", "Ruvometer 3.0"}) {
-        machine().registry.writeString(Hive::CurrentUser,
-                                       std::string("Software\\Quelmar\\") + version + "\\Temp",
-                                       "x", "1");
+    for (const char* version :
+         {"Ruvometer 1.4", "Ruvometer 2.0", "Ruvometer 2.4", "Ruvometer 3.0"}) {
+        machine().registry.writeString(
+            Hive::CurrentUser, std::string("Software\\Quelmar\\") + version + "\\Temp", "x", "1");
         machine().registry.writeString(Hive::LocalMachine, kRunKey, version, "/old");
     }
     // A Run value of an older version whose key is gone is not looked at.
@@ -231,9 +231,9 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
         ASSERT_TRUE(startProgram());
         wait(4.001);
         EXPECT_EQ(asked, 1);
-        EXPECT_EQ(machine().registry.readString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"),
-                  c.entryAfter ? std::optional<std::string>(directory() + "ruvometer")
-                               : std::nullopt);
+        EXPECT_EQ(
+            machine().registry.readString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"),
+            c.entryAfter ? std::optional<std::string>(directory() + "ruvometer") : std::nullopt);
         EXPECT_EQ(setting("AskAutostartQuestion"), c.askSettingAfterFirst);
         EXPECT_EQ(app().form1.checkBox1.checked(), c.entryAfter);
         EXPECT_EQ(app().form1.checkBox2.enabled(), !c.entryAfter);
@@ -342,6 +342,29 @@ TEST_F(StartupTest, QuitAsksFirstAndEndsOnJa) {
     EXPECT_TRUE(machine().windowSystem.quitRequested());
     EXPECT_FALSE(machine().tray.present());
     EXPECT_EQ(machine().time.enabledTimerCount(), 0);
+}
+
+}  // namespace
+}  // namespace ruvo::testing
+
+namespace ruvo::testing {
+namespace {
+
+// Log-off while the start-up window is still up: the program ends without asking and without
+// writing the tariff file.
+TEST_F(StartupTest, SystemClosingTheStartupWindowEndsTheProgram) {
+    prepareSettledSettings();
+    writeFile("Tarif.dat", "0,0,1,\r\n");
+    ASSERT_TRUE(startProgram());
+    wait(2);
+    const auto questionsBefore = machine().windowSystem.messages().size();
+    app().userAction([&] { app().closeRequestedBySystem(); });
+    EXPECT_TRUE(app().ended());
+    EXPECT_EQ(machine().windowSystem.messages().size(), questionsBefore);
+    EXPECT_EQ(machine().time.enabledTimerCount(), 0);
+    wait(10);
+    EXPECT_EQ(file("Tarif.dat"), "0,0,1,\r\n");
+    EXPECT_FALSE(app().form2.visible());
 }
 
 }  // namespace

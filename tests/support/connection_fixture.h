@@ -44,7 +44,9 @@ protected:
         useTariffs(Tariffs({{"Ganztag", "0000", "2400", "12", "60"}}));
     }
 
-    void useTariffs(const TariffTables& tables) { writeFile("Tarif.dat", SerializeTariffs(tables)); }
+    void useTariffs(const TariffTables& tables) {
+        writeFile("Tarif.dat", SerializeTariffs(tables));
+    }
 
     // Starts the program and lets the start-up run to the monitor's first poll.
     void startSettled() {

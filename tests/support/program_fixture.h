@@ -16,8 +16,8 @@
 #include "core/application.h"
 #include "core/settings_store.h"
 #include "core/settings_table.h"
-#include "tariffs/calendar.h"
 #include "platform/fake/fake_platform.h"
+#include "tariffs/calendar.h"
 
 namespace ruvo::testing {
 
