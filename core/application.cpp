@@ -4,8 +4,8 @@
 #include "core/messages.h"
 #include "core/setting_names.h"
 #include "counting/warning_options.h"
-#include "tariffs/money.h"
 #include "tariffs/calendar.h"
+#include "tariffs/money.h"
 
 namespace ruvo {
 
@@ -23,28 +23,33 @@ Ruvometer::Ruvometer(platform::Platform& platform)
       providerMinutes_(settings_, platform, form1),
       titleDisplay_(platform.foregroundWindows),
       counter_(form6, form4, platform.clock, platform.timers, platform.sound, *this),
-      recovery_(form14, autosave_, platform.timers, platform.sound, [this] { return DatabasePath(); },
-                [this] { startupTimer_->setEnabled(true); }) {
+      recovery_(
+          form14, autosave_, platform.timers, platform.sound, [this] { return DatabasePath(); },
+          [this] { startupTimer_->setEnabled(true); }) {
     startupTimer_ = guardedTimer(4000, &Ruvometer::StartupTimerFired);
     timer1_ = guardedTimer(1, &Ruvometer::FirstTick);
     timer2_ = guardedTimer(4000, &Ruvometer::HousekeepingTick);
     wire();
 }
 
-Ruvometer::~Ruvometer() { platform_.tray.setLeftClickHandler(nullptr); }
+Ruvometer::~Ruvometer() {
+    platform_.tray.setLeftClickHandler(nullptr);
+}
 
 std::unique_ptr<platform::Timer> Ruvometer::guardedTimer(int intervalMs,
                                                          void (Ruvometer::*handler)()) {
-    return platform_.timers.createTimer(intervalMs,
-                                        [this, handler] { guard_.run([&] { (this->*handler)(); }); });
+    return platform_.timers.createTimer(
+        intervalMs, [this, handler] { guard_.run([&] { (this->*handler)(); }); });
 }
 
 std::vector<WindowModel*> Ruvometer::windows() {
-    return {&form2, &form1, &form4, &form5,  &form6, &form7,
+    return {&form2, &form1, &form4,  &form5, &form6,  &form7,
             &form8, &form9, &form10, &form3, &form13, &form14};
 }
 
-void Ruvometer::userAction(const std::function<void()>& action) { guard_.run(action); }
+void Ruvometer::userAction(const std::function<void()>& action) {
+    guard_.run(action);
+}
 
 void Ruvometer::wire() {
     form1.button1.onClick = [this] { ToggleMonitoring(); };
@@ -94,8 +99,7 @@ void Ruvometer::wire() {
 
 std::string Ruvometer::StatusLine() const {
     const platform::LocalDateTime t = now();
-    return " " + WeekdayName(WeekdayNumber(TodayText(t), t.year)) + "    " +
-           NowTimeText(t);
+    return " " + WeekdayName(WeekdayNumber(TodayText(t), t.year)) + "    " + NowTimeText(t);
 }
 
 void Ruvometer::TrayClicked() {
@@ -124,7 +128,9 @@ void Ruvometer::Minimise() {
     form1.hide();
 }
 
-void Ruvometer::ToggleMonitoring() { form1.active.setChecked(!form1.active.checked()); }
+void Ruvometer::ToggleMonitoring() {
+    form1.active.setChecked(!form1.active.checked());
+}
 
 void Ruvometer::ActiveClicked() {
     tray_.UpdateTrayIcon(TrayOperation::Modify);
@@ -155,7 +161,9 @@ void Ruvometer::QuitProgram() {
     endProgram(0);
 }
 
-void Ruvometer::closeRequestedBySystem() { endProgram(0); }
+void Ruvometer::closeRequestedBySystem() {
+    endProgram(0);
+}
 
 void Ruvometer::endProgram(int exitCode) {
     if (ended_) {

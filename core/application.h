@@ -36,8 +36,8 @@
 #include "tariffs/holidays_editor.h"
 #include "tariffs/provider_minutes.h"
 #include "tariffs/tariff_editor.h"
-#include "tariffs/tariff_tables.h"
 #include "tariffs/tariff_name_editor.h"
+#include "tariffs/tariff_tables.h"
 #include "tariffs/tariff_tables_view.h"
 
 namespace ruvo {
@@ -159,8 +159,8 @@ private:
     bool ended_ = false;
 
     // The editors of the tariffs and holidays and the connection list, wired to their windows.
-    TariffEditor tariffEditor_{form1, form7, form8, tariffs_, platform_.windowSystem,
-                               [this] { SaveTariffs(); }};
+    TariffEditor tariffEditor_{
+        form1, form7, form8, tariffs_, platform_.windowSystem, [this] { SaveTariffs(); }};
     HolidayListEditor holidayEditor_{form13, form1.telefonFeiertage, holidays_, holidayStore_,
                                      platform_};
     ConnectionList connectionList_{form10, platform_, [this] { return DatabasePath(); }};

@@ -100,16 +100,24 @@ void Ruvometer::SaveTariffs() {
     }
 }
 
-void Ruvometer::LoadHolidays() { holidayStore_.LoadHolidays(holidays_); }
+void Ruvometer::LoadHolidays() {
+    holidayStore_.LoadHolidays(holidays_);
+}
 
-void Ruvometer::RecomputeConsumption() { budgets_.RecomputeConsumption(); }
+void Ruvometer::RecomputeConsumption() {
+    budgets_.RecomputeConsumption();
+}
 
-void Ruvometer::PrepareCounterBudgets() { budgets_.PrepareCounter(); }
+void Ruvometer::PrepareCounterBudgets() {
+    budgets_.PrepareCounter();
+}
 
 void Ruvometer::ShowBudgetStatus(std::int32_t totalPfennig) {
     budgets_.ShowBudgetStatus(totalPfennig);
 }
 
-void Ruvometer::UpdateMonthlyMinutes() { providerMinutes_.UpdateMonthlyMinutes(DatabasePath()); }
+void Ruvometer::UpdateMonthlyMinutes() {
+    providerMinutes_.UpdateMonthlyMinutes(DatabasePath());
+}
 
 }  // namespace ruvo

@@ -6,14 +6,18 @@ namespace ruvo {
 
 using platform::Hive;
 
-bool AutostartEntry::Exists() { return ExistsFor(VersionName); }
+bool AutostartEntry::Exists() {
+    return ExistsFor(VersionName);
+}
 
 void AutostartEntry::Write() {
     registry_.createKey(Hive::LocalMachine, RunKey);
     registry_.writeString(Hive::LocalMachine, RunKey, VersionName, paths_.programFilePath());
 }
 
-void AutostartEntry::Remove() { RemoveFor(VersionName); }
+void AutostartEntry::Remove() {
+    RemoveFor(VersionName);
+}
 
 bool AutostartEntry::ExistsFor(const std::string& versionName) {
     return registry_.valueExists(Hive::LocalMachine, RunKey, versionName);

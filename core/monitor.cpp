@@ -155,7 +155,9 @@ std::string Ruvometer::CurrentZoneIndex() {
     return ruvo::CurrentZoneIndex(tariffs_, holidays_, now(), form6);
 }
 
-void Ruvometer::WriteAutosave(const ConnectionRecord& running) { autosave_.Write(running); }
+void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
+    autosave_.Write(running);
+}
 
 void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
                             std::int32_t secondsLeft) {
@@ -169,7 +171,9 @@ std::int32_t Ruvometer::WarningLeadSeconds() {
     return 2 * ToInteger(form1.edit10.text()).value_or(0);
 }
 
-void Ruvometer::RefreshTrayPicture() { tray_.UpdateTrayIcon(TrayOperation::Modify); }
+void Ruvometer::RefreshTrayPicture() {
+    tray_.UpdateTrayIcon(TrayOperation::Modify);
+}
 
 void Ruvometer::ReportBadTariffValue(const std::string& zone, const std::string& value) {
     Inform(platform_.windowSystem,

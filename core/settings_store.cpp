@@ -6,7 +6,9 @@ namespace ruvo {
 
 using platform::Hive;
 
-std::string SettingsStore::SettingsKey() { return std::string(MakerKey) + VersionName; }
+std::string SettingsStore::SettingsKey() {
+    return std::string(MakerKey) + VersionName;
+}
 
 std::string SettingsStore::ReadSetting(const std::string& name) {
     registry_.createKey(Hive::CurrentUser, SettingsKey());

@@ -6,14 +6,24 @@ namespace ruvo {
 
 namespace {
 
-std::string Zero(const ResetMoment&) { return "0"; }
-std::string One(const ResetMoment&) { return "1"; }
-std::string Today(const ResetMoment& m) { return m.today; }
+std::string Zero(const ResetMoment&) {
+    return "0";
+}
+std::string One(const ResetMoment&) {
+    return "1";
+}
+std::string Today(const ResetMoment& m) {
+    return m.today;
+}
 std::string MonthOfToday(const ResetMoment& m) {
     return m.today.size() >= 8 ? m.today.substr(3, 5) : m.today;
 }
-std::string NotAsked(const ResetMoment&) { return "not asked"; }
-std::string Addresses(const ResetMoment& m) { return std::to_string(m.addressCount); }
+std::string NotAsked(const ResetMoment&) {
+    return "not asked";
+}
+std::string Addresses(const ResetMoment& m) {
+    return std::to_string(m.addressCount);
+}
 
 }  // namespace
 

@@ -10,8 +10,8 @@ namespace ruvo {
 
 // What the defaults that depend on the moment are computed from.
 struct ResetMoment {
-    std::string today;      // today's date text dd.mm.yy
-    int addressCount = 0;   // LocalAddressCount now
+    std::string today;     // today's date text dd.mm.yy
+    int addressCount = 0;  // LocalAddressCount now
 };
 
 struct SettingDefault {

@@ -31,8 +31,8 @@ void Ruvometer::StartupWindowShown() {
     form1.label14.setText(VersionName);
 
     if (settings_.ReadSetting(setting::ResetFlag) == "0") {
-        ResetAllSettings(settings_, ResetMoment{TodayText(now()),
-                                                LocalAddressCount(platform_.hostAddresses)});
+        ResetAllSettings(settings_,
+                         ResetMoment{TodayText(now()), LocalAddressCount(platform_.hostAddresses)});
     }
 
     if (autosave_.Exists()) {

@@ -23,7 +23,9 @@ void Control::setVisible(bool visible) {
     }
 }
 
-void Control::changed() { owner_.changed(); }
+void Control::changed() {
+    owner_.changed();
+}
 
 CheckBox::CheckBox(WindowModel& owner, std::string name, std::string caption, bool checked)
     : Control(owner, std::move(name)), caption_(std::move(caption)), checked_(checked) {}
@@ -253,7 +255,9 @@ Control* WindowModel::control(const std::string& name) const {
     return it == controls_.end() ? nullptr : *it;
 }
 
-void WindowModel::changed() { notify(WindowEvent::Changed); }
+void WindowModel::changed() {
+    notify(WindowEvent::Changed);
+}
 
 void WindowModel::notify(WindowEvent event) {
     // Observers may add observers; iterate by index over a stable count.

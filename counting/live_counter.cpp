@@ -13,7 +13,9 @@ LiveCounter::LiveCounter(CounterWindow& window, SummaryWindow& summary, platform
     timer_ = timers.createTimer(1000, [this] { Tick(); });
 }
 
-bool LiveCounter::running() const { return timer_->enabled(); }
+bool LiveCounter::running() const {
+    return timer_->enabled();
+}
 
 void LiveCounter::Start() {
     window_.progressPosition = 0;
@@ -39,7 +41,9 @@ void LiveCounter::Start() {
     timer_->setEnabled(true);
 }
 
-void LiveCounter::Stop() { timer_->setEnabled(false); }
+void LiveCounter::Stop() {
+    timer_->setEnabled(false);
+}
 
 std::int32_t LiveCounter::tariffValue(const TextField& field) {
     if (const auto value = ToInteger(field.text())) {
@@ -71,8 +75,7 @@ void LiveCounter::Tick() {
     // 4-5. A new unit, or a new day since the tariff lookup: look at the tariff again.
     std::int32_t secPerUnit = tariffValue(window_.secPerUnit);
     const std::string unitText = secPerUnit > 0 ? IntToStr(elapsed_ / secPerUnit + 1LL) : "0";
-    if (unitText != rememberedUnitText_ ||
-        window_.datum.text() != TodayWithWeekday(clock_.now())) {
+    if (unitText != rememberedUnitText_ || window_.datum.text() != TodayWithWeekday(clock_.now())) {
         rememberedUnitText_ = unitText;
         const std::string zoneNow = host_.CurrentZoneIndex();
         // No zone covering this moment is no reason to split: the tariff in force stays.
@@ -91,21 +94,21 @@ void LiveCounter::Tick() {
     // 8. Telephone charge.
     const std::int64_t telephone =
         static_cast<std::int64_t>(units_) * tariffValue(window_.pfPerUnit);
-    telephone_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(telephone, INT32_MIN, INT32_MAX));
+    telephone_ =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(telephone, INT32_MIN, INT32_MAX));
     window_.telephoneText.setText(MoneyText(telephone_));
 
     // 9. Seconds left in the unit.
     const std::int32_t secondsLeft = window_.progressMaximum - window_.progressPosition;
-    window_.restText.setText("Rest von " + window_.secPerUnit.text() + " Sekunden : " +
-                             IntToStr(secondsLeft) + "  ");
+    window_.restText.setText("Rest von " + window_.secPerUnit.text() +
+                             " Sekunden : " + IntToStr(secondsLeft) + "  ");
 
     // 10-11. Provider charge and total.
     if (feeApplies) {
         provider_ = ProviderCharge(tariffValue(window_.providerFee), providerSeconds_);
         window_.providerText.setText(MoneyText(provider_));
     }
-    const std::int64_t total =
-        static_cast<std::int64_t>(telephone_) + (feeApplies ? provider_ : 0);
+    const std::int64_t total = static_cast<std::int64_t>(telephone_) + (feeApplies ? provider_ : 0);
     total_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(total, INT32_MIN, INT32_MAX));
     summary_.SetCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
     window_.totalText.setText(MoneyText(total_));

@@ -74,7 +74,7 @@ private:
     std::int32_t telephone_ = 0;
     std::int32_t provider_ = 0;
     std::int32_t total_ = 0;
-    std::string rememberedUnitText_;     // lives across connections
+    std::string rememberedUnitText_;       // lives across connections
     std::int32_t lastAutosavedTotal_ = 0;  // lives for the whole run
     bool badTariffReported_ = false;
 };

@@ -2,11 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QColor>
-#include <QPalette>
 #include <QCheckBox>
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QWidget>
@@ -76,10 +76,9 @@ void Binder::label(QLabel* widget, TextField& control) {
         widget->setText(Q(control.text()));
         // The palette, not a style sheet, so that the label keeps the font its view gave it.
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, control.red()
-                                                   ? QColor(255, 0, 0)
-                                                   : QApplication::palette().color(
-                                                         QPalette::WindowText));
+        palette.setColor(QPalette::WindowText,
+                         control.red() ? QColor(255, 0, 0)
+                                       : QApplication::palette().color(QPalette::WindowText));
         widget->setPalette(palette);
         RenderCommon(widget, control);
     });
@@ -109,9 +108,8 @@ void Binder::edit(QLineEdit* widget, TextField& control, int maxLength) {
 void Binder::trackBar(QSlider* widget, TrackBar& control) {
     widget->setObjectName(Q(control.name()));
     widget->setRange(control.minimum(), control.maximum());
-    QObject::connect(widget, &QSlider::valueChanged, widget, [this, &control](int value) {
-        run_([&] { control.setPosition(value); });
-    });
+    QObject::connect(widget, &QSlider::valueChanged, widget,
+                     [this, &control](int value) { run_([&] { control.setPosition(value); }); });
     onRender([widget, &control] {
         const QSignalBlocker block(widget);
         widget->setValue(control.position());

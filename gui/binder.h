@@ -23,7 +23,9 @@ namespace ruvo::gui {
 // Runs a user action the way the program runs every user action.
 using ActionRunner = std::function<void(const std::function<void()>&)>;
 
-inline QString Q(const std::string& text) { return QString::fromStdString(text); }
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 class Binder {
 public:

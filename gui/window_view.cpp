@@ -19,7 +19,9 @@ WindowView::WindowView(WindowModel& model, ActionRunner run, QWidget* parent)
     });
 }
 
-void WindowView::setClientSize(int width, int height) { setFixedSize(width, height); }
+void WindowView::setClientSize(int width, int height) {
+    setFixedSize(width, height);
+}
 
 void WindowView::closeEvent(QCloseEvent* event) {
     // The program decides: the model is told, and the widget follows the model.

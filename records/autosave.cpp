@@ -10,12 +10,14 @@ namespace {
 
 // The value names, in the order of the record's fields.
 constexpr std::array<const char*, kRecordFieldCount> kValueNames = {
-    "Tarif", "Zeit", "Einheiten", "Telegeb", "Provgeb", "Gesamt", "AZeit", "ADatum", "EZeit",
-    "EDatum"};
+    "Tarif",  "Zeit",  "Einheiten", "Telegeb", "Provgeb",
+    "Gesamt", "AZeit", "ADatum",    "EZeit",   "EDatum"};
 
 }  // namespace
 
-bool Autosave::Exists() { return settings_.SubkeyExists(setting::AutosaveSubkey); }
+bool Autosave::Exists() {
+    return settings_.SubkeyExists(setting::AutosaveSubkey);
+}
 
 void Autosave::Write(const ConnectionRecord& record) {
     const std::string key = settings_.SubkeyPath(setting::AutosaveSubkey);

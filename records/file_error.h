@@ -8,7 +8,7 @@
 namespace ruvo {
 
 class FileError : public std::runtime_error {
-  public:
+public:
     enum class Kind {
         Open,         // the file or its folder cannot be opened or created
         Read,         // reading failed, or the file is larger than a data file can be
@@ -26,7 +26,7 @@ class FileError : public std::runtime_error {
     // The file concerned; empty when the error arose while building a file's content.
     const std::string& path() const { return path_; }
 
-  private:
+private:
     Kind kind_;
     std::string path_;
 };

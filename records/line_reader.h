@@ -30,7 +30,7 @@ struct FileLine {
 
 // Walks the lines of a file's bytes. The bytes must outlive the reader and its lines.
 class LineReader {
-  public:
+public:
     static constexpr std::size_t kMaxCharactersPerRead = 499;
 
     explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
@@ -43,7 +43,7 @@ class LineReader {
     // Offset of the first byte not yet read.
     std::size_t offset() const { return pos_; }
 
-  private:
+private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
 };

@@ -52,7 +52,9 @@ void Recovery::Save() {
     close();
 }
 
-void Recovery::Discard() { close(); }
+void Recovery::Discard() {
+    close();
+}
 
 void Recovery::close() {
     timer_->setEnabled(false);

@@ -45,8 +45,7 @@ void ShowCurrentTariff(const TariffTables& tables, const HolidayList& holidays,
 std::string CurrentZoneIndex(const TariffTables& tables, const HolidayList& holidays,
                              const platform::LocalDateTime& now, CounterWindow& counter) {
     counter.dayLine.setText(DayLine(tables, holidays, now));
-    const auto zone =
-        FindCurrentZone(tables, ClassOf(tables, holidays, now), NowTimeText(now));
+    const auto zone = FindCurrentZone(tables, ClassOf(tables, holidays, now), NowTimeText(now));
     return zone ? std::to_string(*zone) : "";
 }
 

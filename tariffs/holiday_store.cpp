@@ -57,8 +57,10 @@ void HolidayStore::readRegistry(HolidayList& list) {
         if (!registry.valueExists(Hive::CurrentUser, key, index + "A")) {
             break;
         }
-        const std::string date = registry.readString(Hive::CurrentUser, key, index + "A").value_or("");
-        const std::string name = registry.readString(Hive::CurrentUser, key, index + "B").value_or("");
+        const std::string date =
+            registry.readString(Hive::CurrentUser, key, index + "A").value_or("");
+        const std::string name =
+            registry.readString(Hive::CurrentUser, key, index + "B").value_or("");
         if (!date.empty() && !name.empty()) {
             list.push_back({date, name});
         }

@@ -30,7 +30,6 @@ TariffTables WithZones(std::initializer_list<const char*> names) {
     return tables;
 }
 
-
 }  // namespace
 
 TariffTable& TariffTables::table(DayClass dayClass) {

@@ -201,7 +201,9 @@ public:
         }
         return n;
     }
-    void setBeepHandler(std::function<void(platform::Beep)> handler) { onBeep_ = std::move(handler); }
+    void setBeepHandler(std::function<void(platform::Beep)> handler) {
+        onBeep_ = std::move(handler);
+    }
 
 private:
     std::vector<platform::Beep> beeps_;

@@ -14,7 +14,9 @@ std::string Lower(std::string text) {
     return text;
 }
 
-bool SameName(const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }
+bool SameName(const std::string& a, const std::string& b) {
+    return Lower(a) == Lower(b);
+}
 
 std::string HiveName(platform::Hive hive) {
     return hive == platform::Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
@@ -109,8 +111,7 @@ FakeRegistry::Key& FakeRegistry::ensure(platform::Hive hive, const std::string& 
 }
 
 void FakeRegistry::checkWritable(platform::Hive hive) const {
-    const bool readOnly =
-        hive == platform::Hive::CurrentUser ? readOnlyUser_ : readOnlyMachine_;
+    const bool readOnly = hive == platform::Hive::CurrentUser ? readOnlyUser_ : readOnlyMachine_;
     if (readOnly) {
         throw platform::RegistryError("Zugriff verweigert: " + HiveName(hive));
     }
@@ -159,8 +160,8 @@ std::optional<std::string> FakeRegistry::readString(platform::Hive hive, const s
     return std::nullopt;
 }
 
-void FakeRegistry::writeString(platform::Hive hive, const std::string& key,
-                               const std::string& name, const std::string& text) {
+void FakeRegistry::writeString(platform::Hive hive, const std::string& key, const std::string& name,
+                               const std::string& text) {
     checkWritable(hive);
     Key& k = ensure(hive, key);
     for (Value& v : k.values) {

@@ -25,7 +25,8 @@ void FakeWindowSystem::runModal(platform::ModalWindow& window) {
         return;
     }
     if (!onModal_) {
-        throw std::logic_error("modal window " + window.windowName() + " shown, nobody to close it");
+        throw std::logic_error("modal window " + window.windowName() +
+                               " shown, nobody to close it");
     }
     ++modalDepth_;
     try {

@@ -69,7 +69,9 @@ std::int64_t ToLocalMs(const platform::LocalDateTime& t) {
 
 }  // namespace
 
-VirtualTime::VirtualTime(const platform::LocalDateTime& start) { setLocal(start); }
+VirtualTime::VirtualTime(const platform::LocalDateTime& start) {
+    setLocal(start);
+}
 
 VirtualTime::~VirtualTime() {
     for (auto& t : timers_) {
@@ -177,9 +179,8 @@ void VirtualTime::advanceSeconds(double seconds) {
 }
 
 int VirtualTime::enabledTimerCount() const {
-    return static_cast<int>(
-        std::count_if(timers_.begin(), timers_.end(),
-                      [](const auto& t) { return t->alive && t->enabled; }));
+    return static_cast<int>(std::count_if(timers_.begin(), timers_.end(),
+                                          [](const auto& t) { return t->alive && t->enabled; }));
 }
 
 }  // namespace ruvo::fake

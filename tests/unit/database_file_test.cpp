@@ -176,7 +176,7 @@ TEST(DatabaseFile, AppendKeepsLaterRecordsInStepAfterAnEditorsLineEnd) {
 }
 
 class DatabaseOnDisk : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(folder.valid()); }
     TempFolder folder;
     std::string path = folder.file(DatabaseFileName("99"));

@@ -16,7 +16,7 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 class FileIo : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(folder.valid()); }
 
     // The names in the folder, to see that no temporary file is left behind.

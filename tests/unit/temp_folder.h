@@ -12,7 +12,7 @@
 namespace ruvo::testing {
 
 class TempFolder {
-  public:
+public:
     TempFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "ruvo-test-XXXXXX").string();
@@ -31,7 +31,7 @@ class TempFolder {
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     const std::string& path() const { return path_; }
 
-  private:
+private:
     std::string path_;
 };
 

@@ -41,7 +41,8 @@ TEST_F(CounterWindowViewTest, ShowsTheCounterAndPassesTheUsersChoicesOn) {
     EXPECT_EQ(Find<QLabel>(view, "Label14")->text(), "13");
     EXPECT_EQ(view.unitProgress()->maximum(), 60);
     EXPECT_EQ(view.unitProgress()->value(), 20);
-    EXPECT_EQ(Find<QLabel>(view, "WeekLeft")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(Find<QLabel>(view, "WeekLeft")->palette().color(QPalette::WindowText),
+              QColor(255, 0, 0));
     EXPECT_TRUE(Find<QLabel>(view, "WeekCover")->isHidden());
     EXPECT_FALSE(Find<QLabel>(view, "MonthCover")->isHidden());
 
