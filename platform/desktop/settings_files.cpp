@@ -79,12 +79,21 @@ Location Locate(const SettingsFiles::KeyPath& key) {
 // One INI file, parsed when opened. Group and value names are looked up regardless of case.
 class IniFile {
   public:
-    explicit IniFile(const QString& path) : path_(path), settings_(path, QSettings::IniFormat) {
+    IniFile(const QString& path, SettingsFiles::DamagedFiles& damaged)
+        : path_(path), settings_(path, QSettings::IniFormat) {
+        const std::string key = path.toStdString();
+        const QFileInfo info(path);
+        const SettingsFiles::FileStamp stamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
+        const auto known = damaged.find(key);
+        const bool knownDamaged = known != damaged.end() && known->second == stamp;
         (void)settings_.allKeys();  // parses every section, so a damaged one shows in status()
-        if (settings_.status() != QSettings::NoError) {
-            Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht gelesen werden.")
-                     .arg(path));
+        if (settings_.status() == QSettings::FormatError) {
+            damaged[key] = stamp;
+        } else if (settings_.status() == QSettings::NoError && !knownDamaged) {
+            damaged.erase(key);
+            return;
         }
+        Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht gelesen werden.").arg(path));
     }
 
     // The stored spelling of the group path, or nothing when a part of it is missing.
@@ -194,7 +203,7 @@ std::optional<QString> ExistingFile(const QString& config, const Location& locat
     if (!folder) {
         return std::nullopt;
     }
-    return FindEntry(*folder, location.product, FileSuffix, EntryKind::File);
+    return FindEntry(*folder, location.product, FileSuffix, EntryKind::Any);
 }
 
 QString FolderForWriting(const QString& config, const Location& location) {
@@ -253,7 +262,8 @@ bool SettingsFiles::keyExists(const KeyPath& key) const {
     if (!file) {
         return false;
     }
-    return location.groups.isEmpty() || IniFile(*file).findGroup(location.groups).has_value();
+    return location.groups.isEmpty() ||
+           IniFile(*file, damagedFiles_).findGroup(location.groups).has_value();
 }
 
 void SettingsFiles::createKey(const KeyPath& key) {
@@ -278,7 +288,7 @@ void SettingsFiles::createKey(const KeyPath& key) {
     if (location.groups.isEmpty()) {
         return;
     }
-    IniFile ini(path);
+    IniFile ini(path, damagedFiles_);
     if (ini.findGroup(location.groups)) {
         return;
     }
@@ -297,7 +307,7 @@ bool SettingsFiles::valueExists(const KeyPath& key, const std::string& name) con
     if (!file) {
         return false;
     }
-    IniFile ini(*file);
+    IniFile ini(*file, damagedFiles_);
     const auto group = ini.findGroup(location.groups);
     return group && !ini.valuesNamed(*group, Q(name)).isEmpty();
 }
@@ -312,7 +322,7 @@ std::optional<std::string> SettingsFiles::readString(const KeyPath& key,
     if (!file) {
         return std::nullopt;
     }
-    IniFile ini(*file);
+    IniFile ini(*file, damagedFiles_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return std::nullopt;
@@ -334,7 +344,7 @@ void SettingsFiles::writeString(const KeyPath& key, const std::string& name,
     if (location.level != Location::Level::File || !IsStorableValueName(name)) {
         FailNotStorable(name);
     }
-    IniFile ini(FileForWriting(Q(configFolder_), location));
+    IniFile ini(FileForWriting(Q(configFolder_), location), damagedFiles_);
     const QString group = ini.groupForWriting(location.groups);
     QStringList stored = ini.valuesNamed(group, Q(name));
     // A hand edit may have left the same name twice in different case: keep the first.
@@ -356,7 +366,7 @@ void SettingsFiles::deleteValue(const KeyPath& key, const std::string& name) {
     if (!file) {
         return;
     }
-    IniFile ini(*file);
+    IniFile ini(*file, damagedFiles_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return;
@@ -413,7 +423,7 @@ void SettingsFiles::deleteKeyTree(const KeyPath& key) {
         }
         return;
     }
-    IniFile ini(*file);
+    IniFile ini(*file, damagedFiles_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return;

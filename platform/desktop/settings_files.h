@@ -14,6 +14,8 @@
 // values is kept alive by a placeholder entry named "." that is never reported as a value.
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,8 +39,20 @@ class SettingsFiles {
     // product level or outside "Software". For tests and diagnostics.
     std::string filePathOf(const KeyPath& key) const;
 
+    // A file's size and modification time, the two things QSettings looks at to decide whether it
+    // must parse a file again.
+    struct FileStamp {
+        std::int64_t size = 0;
+        std::int64_t modifiedMs = 0;
+        friend bool operator==(const FileStamp&, const FileStamp&) = default;
+    };
+    // Files found damaged, with their stamp then. QSettings parses a file once for as long as it
+    // stays unchanged and reports the damage only after that one parse; this keeps the finding.
+    using DamagedFiles = std::map<std::string, FileStamp>;
+
   private:
     std::string configFolder_;
+    mutable DamagedFiles damagedFiles_;
 };
 
 }  // namespace ruvo::desktop
