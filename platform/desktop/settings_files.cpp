@@ -79,21 +79,22 @@ Location Locate(const SettingsFiles::KeyPath& key) {
 // One INI file, parsed when opened. Group and value names are looked up regardless of case.
 class IniFile {
   public:
-    IniFile(const QString& path, SettingsFiles::DamagedFiles& damaged)
-        : path_(path), settings_(path, QSettings::IniFormat) {
-        const std::string key = path.toStdString();
-        const QFileInfo info(path);
-        const SettingsFiles::FileStamp stamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
-        const auto known = damaged.find(key);
-        const bool knownDamaged = known != damaged.end() && known->second == stamp;
-        (void)settings_.allKeys();  // parses every section, so a damaged one shows in status()
-        if (settings_.status() == QSettings::FormatError) {
-            damaged[key] = stamp;
-        } else if (settings_.status() == QSettings::NoError && !knownDamaged) {
-            damaged.erase(key);
-            return;
+    IniFile(const QString& path, SettingsFileStamps& stamps)
+        : path_(path), key_(path.toStdString()), stamps_(stamps) {
+        stamps_.beforeOpen(key_);
+        settings_.emplace(path, QSettings::IniFormat);
+        (void)settings_->allKeys();  // parses every section, so a damaged one shows in status()
+        const bool damaged =
+            settings_->status() == QSettings::FormatError || stamps_.knownDamaged(key_);
+        if (!damaged) {
+            stamps_.seen(key_, false);
+        } else if (settings_->status() == QSettings::FormatError) {
+            stamps_.seen(key_, true);
         }
-        Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht gelesen werden.").arg(path));
+        if (damaged || settings_->status() != QSettings::NoError) {
+            Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht gelesen werden.")
+                     .arg(path));
+        }
     }
 
     // The stored spelling of the group path, or nothing when a part of it is missing.
@@ -137,12 +138,12 @@ class IniFile {
     }
 
     QVariant value(const QString& group, const QString& name) {
-        return settings_.value(JoinGroup(group, name));
+        return settings_->value(JoinGroup(group, name));
     }
     void setValue(const QString& group, const QString& name, const QString& text) {
-        settings_.setValue(JoinGroup(group, name), text);
+        settings_->setValue(JoinGroup(group, name), text);
     }
-    void remove(const QString& key) { settings_.remove(key); }
+    void remove(const QString& key) { settings_->remove(key); }
 
     bool isEmptyGroup(const QString& group) {
         return childKeys(group).isEmpty() && childGroups(group).isEmpty();
@@ -156,15 +157,16 @@ class IniFile {
     // A group with values, and every group above it, needs no placeholder.
     void dropKeepAlive(QString group) {
         while (!group.isEmpty()) {
-            settings_.remove(JoinGroup(group, KeepAliveName));
+            settings_->remove(JoinGroup(group, KeepAliveName));
             group = ParentGroup(group);
         }
     }
 
     // Writes the file and waits until it is on disk.
     void save() {
-        settings_.sync();
-        if (settings_.status() != QSettings::NoError) {
+        settings_->sync();
+        stamps_.seen(key_, false);
+        if (settings_->status() != QSettings::NoError) {
             Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht geschrieben werden.")
                      .arg(path_));
         }
@@ -175,17 +177,19 @@ class IniFile {
     QStringList childKeys(const QString& group) { return children(group, false); }
     QStringList children(const QString& group, bool groups) {
         if (!group.isEmpty()) {
-            settings_.beginGroup(group);
+            settings_->beginGroup(group);
         }
-        QStringList result = groups ? settings_.childGroups() : settings_.childKeys();
+        QStringList result = groups ? settings_->childGroups() : settings_->childKeys();
         if (!group.isEmpty()) {
-            settings_.endGroup();
+            settings_->endGroup();
         }
         return result;
     }
 
     QString path_;
-    QSettings settings_;
+    std::string key_;
+    SettingsFileStamps& stamps_;
+    std::optional<QSettings> settings_;
 };
 
 }  // namespace
@@ -263,7 +267,7 @@ bool SettingsFiles::keyExists(const KeyPath& key) const {
         return false;
     }
     return location.groups.isEmpty() ||
-           IniFile(*file, damagedFiles_).findGroup(location.groups).has_value();
+           IniFile(*file, stamps_).findGroup(location.groups).has_value();
 }
 
 void SettingsFiles::createKey(const KeyPath& key) {
@@ -288,7 +292,7 @@ void SettingsFiles::createKey(const KeyPath& key) {
     if (location.groups.isEmpty()) {
         return;
     }
-    IniFile ini(path, damagedFiles_);
+    IniFile ini(path, stamps_);
     if (ini.findGroup(location.groups)) {
         return;
     }
@@ -307,7 +311,7 @@ bool SettingsFiles::valueExists(const KeyPath& key, const std::string& name) con
     if (!file) {
         return false;
     }
-    IniFile ini(*file, damagedFiles_);
+    IniFile ini(*file, stamps_);
     const auto group = ini.findGroup(location.groups);
     return group && !ini.valuesNamed(*group, Q(name)).isEmpty();
 }
@@ -322,7 +326,7 @@ std::optional<std::string> SettingsFiles::readString(const KeyPath& key,
     if (!file) {
         return std::nullopt;
     }
-    IniFile ini(*file, damagedFiles_);
+    IniFile ini(*file, stamps_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return std::nullopt;
@@ -344,7 +348,7 @@ void SettingsFiles::writeString(const KeyPath& key, const std::string& name,
     if (location.level != Location::Level::File || !IsStorableValueName(name)) {
         FailNotStorable(name);
     }
-    IniFile ini(FileForWriting(Q(configFolder_), location), damagedFiles_);
+    IniFile ini(FileForWriting(Q(configFolder_), location), stamps_);
     const QString group = ini.groupForWriting(location.groups);
     QStringList stored = ini.valuesNamed(group, Q(name));
     // A hand edit may have left the same name twice in different case: keep the first.
@@ -366,7 +370,7 @@ void SettingsFiles::deleteValue(const KeyPath& key, const std::string& name) {
     if (!file) {
         return;
     }
-    IniFile ini(*file, damagedFiles_);
+    IniFile ini(*file, stamps_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return;
@@ -421,9 +425,10 @@ void SettingsFiles::deleteKeyTree(const KeyPath& key) {
             Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht gelöscht werden.")
                      .arg(*file));
         }
+        stamps_.forget(file->toStdString());
         return;
     }
-    IniFile ini(*file, damagedFiles_);
+    IniFile ini(*file, stamps_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return;

@@ -8,17 +8,18 @@
 // asked for.
 //
 // Nothing stays open between calls: each call opens the file, so an edit by hand is seen at the
-// next call, and each change is written to disk (atomically, through a temporary file and a
-// rename) before the call returns. A file that cannot be read or parsed, and a value that is not
-// plain text (a list, a byte array or other typed value), is a RegistryError. A group without
-// values is kept alive by a placeholder entry named "." that is never reported as a value.
+// next call (see settings_file_stamps.h for what that takes with QSettings), and each change is
+// written to disk (atomically, through a temporary file and a rename) before the call returns. A
+// file that cannot be read or parsed, and a value that is not plain text (a list, a byte array or
+// other typed value), is a RegistryError. A group without values is kept alive by a placeholder
+// entry named "." that is never reported as a value.
 #pragma once
 
-#include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/desktop/settings_file_stamps.h"
 
 namespace ruvo::desktop {
 
@@ -39,20 +40,9 @@ class SettingsFiles {
     // product level or outside "Software". For tests and diagnostics.
     std::string filePathOf(const KeyPath& key) const;
 
-    // A file's size and modification time, the two things QSettings looks at to decide whether it
-    // must parse a file again.
-    struct FileStamp {
-        std::int64_t size = 0;
-        std::int64_t modifiedMs = 0;
-        friend bool operator==(const FileStamp&, const FileStamp&) = default;
-    };
-    // Files found damaged, with their stamp then. QSettings parses a file once for as long as it
-    // stays unchanged and reports the damage only after that one parse; this keeps the finding.
-    using DamagedFiles = std::map<std::string, FileStamp>;
-
   private:
     std::string configFolder_;
-    mutable DamagedFiles damagedFiles_;
+    mutable SettingsFileStamps stamps_;
 };
 
 }  // namespace ruvo::desktop

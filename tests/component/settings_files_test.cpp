@@ -1,6 +1,8 @@
 // The user's settings hive as INI files in a temporary config folder.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -100,6 +102,14 @@ TEST_F(SettingsFilesTest, AHandEditIsSeenAtTheNextRead) {
     text.replace(text.find("RESETALLSETTINGS=1"), 18, "RESETALLSETTINGS=0");
     WriteWholeFile(settingsFile(), text);
     EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey, "ResetAllSettings"), "0");
+    // Even an edit that keeps the size and puts the modification time back as it was.
+    struct stat before {};
+    ASSERT_EQ(stat(settingsFile().c_str(), &before), 0);
+    text.replace(text.find("RESETALLSETTINGS=0"), 18, "RESETALLSETTINGS=2");
+    WriteWholeFile(settingsFile(), text);
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, settingsFile().c_str(), times, 0), 0);
+    EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey, "ResetAllSettings"), "2");
     // A value added by hand, in other case, with a subkey the program never wrote.
     WriteWholeFile(settingsFile(), text + "\n[Feiertage]\n0a=01.01.26\n");
     EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey + "\\Feiertage", "0A"),
