@@ -1,5 +1,9 @@
 #include "platform/desktop/settings_files.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,6 +78,24 @@ Location Locate(const SettingsFiles::KeyPath& key) {
         }
     }
     return location;
+}
+
+// QSettings guards each write with a QLockFile "<file>.lock", which its holder keeps flock()ed.
+// A writer killed right after creating that file leaves one that QLockFile takes for stale only
+// after 30 seconds, and every write would wait that long. A lock file that nobody has flock()ed
+// is left over from a writer that died, or was made this instant by one that has not locked it
+// yet; the second takes microseconds and would at worst let two writers each replace the whole
+// file, so the lock file is removed.
+void ClearAbandonedLock(const QString& lockPath) {
+    const QByteArray path = QFile::encodeName(lockPath);
+    const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        return;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        (void)unlink(path.constData());
+    }
+    close(fd);
 }
 
 // One INI file, parsed when opened. Group and value names are looked up regardless of case.
@@ -164,6 +186,7 @@ class IniFile {
 
     // Writes the file and waits until it is on disk.
     void save() {
+        ClearAbandonedLock(path_ + QStringLiteral(".lock"));
         settings_->sync();
         stamps_.seen(key_, false);
         if (settings_->status() != QSettings::NoError) {

@@ -226,6 +226,7 @@ TEST_F(SettingsFilesTest, AWriterKilledMidwayLeavesAWholeFile) {
     const std::string small(10, 's');
     const std::string large(20000, 'L');
     registry.writeString(Hive::CurrentUser, SettingsKey, "Payload", small);
+    registry.writeString(Hive::CurrentUser, SettingsKey, "Counter", "-1");
     for (int round = 0; round < 4; ++round) {
         const pid_t writer = fork();
         ASSERT_GE(writer, 0);
@@ -250,8 +251,12 @@ TEST_F(SettingsFilesTest, AWriterKilledMidwayLeavesAWholeFile) {
         EXPECT_TRUE(*payload == small || *payload == large) << "round " << round;
         EXPECT_TRUE(registry.valueExists(Hive::CurrentUser, SettingsKey, "Counter"));
     }
-    // The killed writer's lock is no obstacle to the next write.
+    // A killed writer's lock file is no obstacle to the next write, not even an empty one, as a
+    // writer killed right after making it leaves.
+    WriteWholeFile(settingsFile() + ".lock", "");
+    const auto start = std::chrono::steady_clock::now();
     registry.writeString(Hive::CurrentUser, SettingsKey, "Payload", "after");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey, "Payload"), "after");
 }
 
