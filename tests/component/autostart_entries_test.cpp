@@ -71,7 +71,7 @@ TEST_F(AutostartTest, AwkwardPathsSurviveTheQuoting) {
                                                        << ReadWholeFile(entryFile("Ruvometer 2.3"));
         }
     }
-    // The Desktop Entry specification's own example: a backslash in a quoted argument is
+    // The freedesktop.org example of the Desktop Entry format: a backslash in a quoted argument is
     // written as four.
     EXPECT_EQ(EscapeEntryString(ExecCommandFor("/a b\\c")), "\"/a b\\\\\\\\c\"");
 }
