@@ -102,8 +102,16 @@ std::string ExecCommandFor(const std::string& program) {
 std::vector<std::string> SplitExecCommand(const std::string& command) {
     std::vector<std::string> arguments;
     std::string current;
-    bool inArgument = false;
+    bool started = false;  // something of the argument has been read
+    bool kept = false;     // it holds more than field codes, so it stays
     bool quoted = false;
+    const auto finish = [&] {
+        if (kept) {
+            arguments.push_back(current);
+        }
+        current.clear();
+        started = kept = false;
+    };
     for (std::size_t i = 0; i < command.size(); ++i) {
         const char c = command[i];
         if (quoted) {
@@ -120,27 +128,27 @@ std::vector<std::string> SplitExecCommand(const std::string& command) {
             continue;
         }
         if (c == ' ' || c == '\t' || c == '\n') {
-            if (inArgument) {
-                arguments.push_back(current);
-                current.clear();
-                inArgument = false;
+            if (started) {
+                finish();
             }
             continue;
         }
-        inArgument = true;
+        started = true;
         if (c == '"') {
             quoted = true;
+            kept = true;
         } else if (c == '%' && i + 1 < command.size()) {
-            const char code = command[++i];
-            if (code == '%') {
+            if (command[++i] == '%') {
                 current += '%';
-            }  // any other field code stands for what the launcher fills in: none here
+                kept = true;
+            }  // any other field code stands for what a launcher fills in: nothing here
         } else {
             current += c;
+            kept = true;
         }
     }
-    if (inArgument) {
-        arguments.push_back(current);
+    if (started) {
+        finish();
     }
     return arguments;
 }

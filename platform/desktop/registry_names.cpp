@@ -55,12 +55,16 @@ std::optional<QString> FindEntry(const QString& folder, const QString& baseName,
                                  const QString& suffix, EntryKind kind) {
     // The exact spelling first: it needs no listing of the folder.
     const QFileInfo exact(folder + '/' + baseName + suffix);
-    const bool exactFits = kind == EntryKind::File ? exact.isFile() : exact.isDir();
+    const bool exactFits = kind == EntryKind::File     ? exact.isFile()
+                           : kind == EntryKind::Folder ? exact.isDir()
+                                                       : exact.exists();
     if (exactFits) {
         return exact.filePath();
     }
-    const QDir::Filters filter = (kind == EntryKind::File ? QDir::Files : QDir::Dirs) |
-                                 QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    const QDir::Filters kinds = kind == EntryKind::File     ? QDir::Files
+                                : kind == EntryKind::Folder ? QDir::Dirs
+                                                            : QDir::Files | QDir::Dirs;
+    const QDir::Filters filter = kinds | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
     const QStringList entries = QDir(folder).entryList(filter, QDir::Name);
     for (const QString& entry : entries) {
         if (entry.size() >= suffix.size() && entry.endsWith(suffix, Qt::CaseInsensitive) &&

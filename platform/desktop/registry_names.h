@@ -28,8 +28,8 @@ bool IsStorableValueName(const std::string& name);
 std::optional<QString> FindSameName(const QStringList& candidates, const QString& wanted);
 
 // The entry of `folder` named `baseName` + `suffix`, the base name compared regardless of case,
-// or nothing. Only entries of the asked kind (files or folders) are considered.
-enum class EntryKind { File, Folder };
+// or nothing. Only entries of the asked kind are considered.
+enum class EntryKind { File, Folder, Any };
 std::optional<QString> FindEntry(const QString& folder, const QString& baseName,
                                  const QString& suffix, EntryKind kind);
 

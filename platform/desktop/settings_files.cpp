@@ -1,5 +1,9 @@
 #include "platform/desktop/settings_files.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,12 +80,40 @@ Location Locate(const SettingsFiles::KeyPath& key) {
     return location;
 }
 
+// QSettings guards each write with a QLockFile "<file>.lock", which its holder keeps flock()ed.
+// A writer killed right after creating that file leaves one that QLockFile takes for stale only
+// after 30 seconds, and every write would wait that long. A lock file that nobody has flock()ed
+// is left over from a writer that died, or was made this instant by one that has not locked it
+// yet; the second takes microseconds and would at worst let two writers each replace the whole
+// file, so the lock file is removed.
+void ClearAbandonedLock(const QString& lockPath) {
+    const QByteArray path = QFile::encodeName(lockPath);
+    const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        return;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        (void)unlink(path.constData());
+    }
+    close(fd);
+}
+
 // One INI file, parsed when opened. Group and value names are looked up regardless of case.
 class IniFile {
   public:
-    explicit IniFile(const QString& path) : path_(path), settings_(path, QSettings::IniFormat) {
-        (void)settings_.allKeys();  // parses every section, so a damaged one shows in status()
-        if (settings_.status() != QSettings::NoError) {
+    IniFile(const QString& path, SettingsFileStamps& stamps)
+        : path_(path), key_(path.toStdString()), stamps_(stamps) {
+        stamps_.beforeOpen(key_);
+        settings_.emplace(path, QSettings::IniFormat);
+        (void)settings_->allKeys();  // parses every section, so a damaged one shows in status()
+        const bool damaged =
+            settings_->status() == QSettings::FormatError || stamps_.knownDamaged(key_);
+        if (!damaged) {
+            stamps_.seen(key_, false);
+        } else if (settings_->status() == QSettings::FormatError) {
+            stamps_.seen(key_, true);
+        }
+        if (damaged || settings_->status() != QSettings::NoError) {
             Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht gelesen werden.")
                      .arg(path));
         }
@@ -128,12 +160,12 @@ class IniFile {
     }
 
     QVariant value(const QString& group, const QString& name) {
-        return settings_.value(JoinGroup(group, name));
+        return settings_->value(JoinGroup(group, name));
     }
     void setValue(const QString& group, const QString& name, const QString& text) {
-        settings_.setValue(JoinGroup(group, name), text);
+        settings_->setValue(JoinGroup(group, name), text);
     }
-    void remove(const QString& key) { settings_.remove(key); }
+    void remove(const QString& key) { settings_->remove(key); }
 
     bool isEmptyGroup(const QString& group) {
         return childKeys(group).isEmpty() && childGroups(group).isEmpty();
@@ -147,15 +179,17 @@ class IniFile {
     // A group with values, and every group above it, needs no placeholder.
     void dropKeepAlive(QString group) {
         while (!group.isEmpty()) {
-            settings_.remove(JoinGroup(group, KeepAliveName));
+            settings_->remove(JoinGroup(group, KeepAliveName));
             group = ParentGroup(group);
         }
     }
 
     // Writes the file and waits until it is on disk.
     void save() {
-        settings_.sync();
-        if (settings_.status() != QSettings::NoError) {
+        ClearAbandonedLock(path_ + QStringLiteral(".lock"));
+        settings_->sync();
+        stamps_.seen(key_, false);
+        if (settings_->status() != QSettings::NoError) {
             Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht geschrieben werden.")
                      .arg(path_));
         }
@@ -166,17 +200,19 @@ class IniFile {
     QStringList childKeys(const QString& group) { return children(group, false); }
     QStringList children(const QString& group, bool groups) {
         if (!group.isEmpty()) {
-            settings_.beginGroup(group);
+            settings_->beginGroup(group);
         }
-        QStringList result = groups ? settings_.childGroups() : settings_.childKeys();
+        QStringList result = groups ? settings_->childGroups() : settings_->childKeys();
         if (!group.isEmpty()) {
-            settings_.endGroup();
+            settings_->endGroup();
         }
         return result;
     }
 
     QString path_;
-    QSettings settings_;
+    std::string key_;
+    SettingsFileStamps& stamps_;
+    std::optional<QSettings> settings_;
 };
 
 }  // namespace
@@ -194,7 +230,7 @@ std::optional<QString> ExistingFile(const QString& config, const Location& locat
     if (!folder) {
         return std::nullopt;
     }
-    return FindEntry(*folder, location.product, FileSuffix, EntryKind::File);
+    return FindEntry(*folder, location.product, FileSuffix, EntryKind::Any);
 }
 
 QString FolderForWriting(const QString& config, const Location& location) {
@@ -253,7 +289,8 @@ bool SettingsFiles::keyExists(const KeyPath& key) const {
     if (!file) {
         return false;
     }
-    return location.groups.isEmpty() || IniFile(*file).findGroup(location.groups).has_value();
+    return location.groups.isEmpty() ||
+           IniFile(*file, stamps_).findGroup(location.groups).has_value();
 }
 
 void SettingsFiles::createKey(const KeyPath& key) {
@@ -278,7 +315,7 @@ void SettingsFiles::createKey(const KeyPath& key) {
     if (location.groups.isEmpty()) {
         return;
     }
-    IniFile ini(path);
+    IniFile ini(path, stamps_);
     if (ini.findGroup(location.groups)) {
         return;
     }
@@ -297,7 +334,7 @@ bool SettingsFiles::valueExists(const KeyPath& key, const std::string& name) con
     if (!file) {
         return false;
     }
-    IniFile ini(*file);
+    IniFile ini(*file, stamps_);
     const auto group = ini.findGroup(location.groups);
     return group && !ini.valuesNamed(*group, Q(name)).isEmpty();
 }
@@ -312,7 +349,7 @@ std::optional<std::string> SettingsFiles::readString(const KeyPath& key,
     if (!file) {
         return std::nullopt;
     }
-    IniFile ini(*file);
+    IniFile ini(*file, stamps_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return std::nullopt;
@@ -334,7 +371,7 @@ void SettingsFiles::writeString(const KeyPath& key, const std::string& name,
     if (location.level != Location::Level::File || !IsStorableValueName(name)) {
         FailNotStorable(name);
     }
-    IniFile ini(FileForWriting(Q(configFolder_), location));
+    IniFile ini(FileForWriting(Q(configFolder_), location), stamps_);
     const QString group = ini.groupForWriting(location.groups);
     QStringList stored = ini.valuesNamed(group, Q(name));
     // A hand edit may have left the same name twice in different case: keep the first.
@@ -356,7 +393,7 @@ void SettingsFiles::deleteValue(const KeyPath& key, const std::string& name) {
     if (!file) {
         return;
     }
-    IniFile ini(*file);
+    IniFile ini(*file, stamps_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return;
@@ -411,9 +448,10 @@ void SettingsFiles::deleteKeyTree(const KeyPath& key) {
             Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht gelöscht werden.")
                      .arg(*file));
         }
+        stamps_.forget(file->toStdString());
         return;
     }
-    IniFile ini(*file);
+    IniFile ini(*file, stamps_);
     const auto group = ini.findGroup(location.groups);
     if (!group) {
         return;

@@ -8,15 +8,18 @@
 // asked for.
 //
 // Nothing stays open between calls: each call opens the file, so an edit by hand is seen at the
-// next call, and each change is written to disk (atomically, through a temporary file and a
-// rename) before the call returns. A file that cannot be read or parsed, and a value that is not
-// plain text (a list, a byte array or other typed value), is a RegistryError. A group without
-// values is kept alive by a placeholder entry named "." that is never reported as a value.
+// next call (see settings_file_stamps.h for what that takes with QSettings), and each change is
+// written to disk (atomically, through a temporary file and a rename) before the call returns. A
+// file that cannot be read or parsed, and a value that is not plain text (a list, a byte array or
+// other typed value), is a RegistryError. A group without values is kept alive by a placeholder
+// entry named "." that is never reported as a value.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/desktop/settings_file_stamps.h"
 
 namespace ruvo::desktop {
 
@@ -39,6 +42,7 @@ class SettingsFiles {
 
   private:
     std::string configFolder_;
+    mutable SettingsFileStamps stamps_;
 };
 
 }  // namespace ruvo::desktop

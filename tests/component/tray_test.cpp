@@ -1,0 +1,136 @@
+// The tray icon in the notification area of a real tray host (tint2) on Xvfb.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColor>
+#include <QSystemTrayIcon>
+#include <set>
+
+#include "platform/desktop/desktop_tray.h"
+#include "platform/desktop/tray_pictures.h"
+#include "qt_wait.h"
+#include "x_session.h"
+
+namespace ruvo::desktop {
+namespace {
+
+using platform::TrayPicture;
+
+bool TrayAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+TEST(Tray, FollowsTheTrayHostAndReportsLeftClicks) {
+    std::string whyNot;
+    if (test::TestApplication(test::NeedsX::Yes, whyNot) == nullptr) {
+        GTEST_SKIP() << whyNot;
+    }
+    test::XSession& session = *test::SharedSession();
+    DesktopTray tray;
+    int clicks = 0;
+    tray.setLeftClickHandler([&clicks] { ++clicks; });
+
+    ASSERT_TRUE(test::ProcessEventsUntil([] { return !TrayAvailable(); }));
+    EXPECT_FALSE(tray.add()) << "no tray host runs";
+    EXPECT_FALSE(tray.modify(TrayPicture::Online, "Quelmar Ruvometer"));
+
+    if (!session.startTrayHost(whyNot)) {
+        GTEST_SKIP() << whyNot;
+    }
+    ASSERT_TRUE(test::ProcessEventsUntil(TrayAvailable));
+    EXPECT_TRUE(tray.add());
+    EXPECT_TRUE(tray.modify(TrayPicture::Offline, "Quelmar Ruvometer"));
+    std::vector<test::ScreenPoint> icons;
+    ASSERT_TRUE(test::ProcessEventsUntil([&] {
+        icons = test::DockedTrayIcons(session.displayName());
+        return icons.size() == 1;
+    })) << "the icon never reached the notification area";
+
+    const std::string xdotool = test::FindProgram("xdotool");
+    if (!xdotool.empty()) {
+        // The pointer comes first and the click a moment later, as a hand does; a click that
+        // arrives with the pointer's first move is not taken.
+        const std::vector<std::string> display = {"DISPLAY=" + session.displayName()};
+        test::RunProcess(xdotool,
+                         {"mousemove", std::to_string(icons[0].x), std::to_string(icons[0].y)},
+                         display);
+        test::ProcessEventsUntil([] { return false; }, 300);
+        ASSERT_EQ(test::RunProcess(xdotool, {"click", "1"}, display), 0);
+        EXPECT_TRUE(test::ProcessEventsUntil([&] { return clicks == 1; }))
+            << "the left click did not arrive";
+    }
+
+    // The host goes away: requests are refused. It comes back: a new icon is accepted.
+    session.stopTrayHost();
+    ASSERT_TRUE(test::ProcessEventsUntil([] { return !TrayAvailable(); }));
+    EXPECT_FALSE(tray.modify(TrayPicture::Online, "Quelmar Ruvometer"));
+    ASSERT_TRUE(session.startTrayHost(whyNot)) << whyNot;
+    ASSERT_TRUE(test::ProcessEventsUntil(TrayAvailable));
+    EXPECT_TRUE(tray.add());
+    EXPECT_TRUE(tray.modify(TrayPicture::Warning, "Quelmar Ruvometer"));
+    EXPECT_TRUE(test::ProcessEventsUntil(
+        [&] { return test::DockedTrayIcons(session.displayName()).size() == 1; }));
+    EXPECT_TRUE(tray.remove());
+    EXPECT_FALSE(tray.modify(TrayPicture::Online, "Quelmar Ruvometer")) << "no icon to modify";
+    EXPECT_TRUE(test::ProcessEventsUntil(
+        [&] { return test::DockedTrayIcons(session.displayName()).empty(); }));
+    session.stopTrayHost();
+}
+
+// Counts of the picture's pixels by colour.
+struct Colours {
+    int transparent = 0;
+    int red = 0;
+    int green = 0;
+    int grey = 0;
+};
+
+Colours CountColours(const QImage& image) {
+    Colours counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() < 128) {
+                ++counts.transparent;
+            } else if (c.red() > 180 && c.green() < 90 && c.blue() < 90) {
+                ++counts.red;
+            } else if (c.green() > 150 && c.red() < 90 && c.blue() < 90) {
+                ++counts.green;
+            } else if (std::abs(c.red() - c.green()) < 20 && std::abs(c.green() - c.blue()) < 20) {
+                ++counts.grey;
+            }
+        }
+    }
+    return counts;
+}
+
+TEST(TrayPictures, EachStateHasItsColours) {
+    std::string whyNot;
+    ASSERT_NE(test::TestApplication(test::NeedsX::No, whyNot), nullptr) << whyNot;
+    std::set<QByteArray> distinct;
+    for (TrayPicture picture : {TrayPicture::None, TrayPicture::Inactive, TrayPicture::Offline,
+                                TrayPicture::Online, TrayPicture::Warning}) {
+        const QImage image = DrawTrayPicture(picture);
+        EXPECT_EQ(image.size(), QSize(16, 16));
+        distinct.insert(
+            QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+    }
+    EXPECT_EQ(distinct.size(), 5u);
+    EXPECT_EQ(CountColours(DrawTrayPicture(TrayPicture::None)).transparent, 256);
+    const Colours inactive = CountColours(DrawTrayPicture(TrayPicture::Inactive));
+    const Colours offline = CountColours(DrawTrayPicture(TrayPicture::Offline));
+    const Colours online = CountColours(DrawTrayPicture(TrayPicture::Online));
+    const Colours warning = CountColours(DrawTrayPicture(TrayPicture::Warning));
+    EXPECT_GT(inactive.red, 20) << "the large X";
+    EXPECT_GT(inactive.transparent, 100) << "the computer is small";
+    EXPECT_GE(offline.red, 12) << "red screen";
+    EXPECT_EQ(offline.green, 0);
+    EXPECT_GE(online.green, 12) << "green screen";
+    EXPECT_EQ(online.red, 0);
+    EXPECT_GT(online.grey, 40) << "grey computer";
+    EXPECT_GT(warning.red, online.green + 20) << "computer and clock in red";
+    EXPECT_EQ(warning.green, 0);
+}
+
+}  // namespace
+}  // namespace ruvo::desktop
