@@ -25,13 +25,16 @@ function(ruvo_add_test)
     endif()
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
+    # The environment is set by running each test through env: gtest_discover_tests hands only
+    # the first entry of an ENVIRONMENT list on to the tests it creates.
+    set_target_properties(${T_NAME} PROPERTIES CROSSCOMPILING_EMULATOR
+        "/usr/bin/env;${RUVO_TEST_ENVIRONMENT};${T_ENVIRONMENT}")
     gtest_discover_tests(${T_NAME}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
         PROPERTIES
             LABELS ${T_LABEL}
-            TIMEOUT ${T_TIMEOUT}
-            ENVIRONMENT "${RUVO_TEST_ENVIRONMENT};${T_ENVIRONMENT}")
+            TIMEOUT ${T_TIMEOUT})
 endfunction()
 
 # ruvo_add_script_test(NAME <test> LABEL <label> COMMAND <cmd...>): a plain command as a test.

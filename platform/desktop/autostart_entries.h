@@ -10,7 +10,7 @@
 namespace ruvo::desktop {
 
 class AutostartEntries {
-  public:
+public:
     // `entryName` is the Name= of the entries written (the program's title).
     AutostartEntries(std::string folder, std::string entryName);
 
@@ -26,7 +26,7 @@ class AutostartEntries {
     std::string entryText(const std::string& program) const;
     const std::string& folder() const { return folder_; }
 
-  private:
+private:
     std::string folder_;
     std::string entryName_;
 };

@@ -9,7 +9,7 @@
 namespace ruvo::desktop {
 
 class DesktopClipboard final : public platform::Clipboard {
-  public:
+public:
     void setText(const std::string& text) override;
 };
 

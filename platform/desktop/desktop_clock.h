@@ -7,7 +7,7 @@
 namespace ruvo::desktop {
 
 class DesktopClock final : public platform::Clock {
-  public:
+public:
     platform::LocalDateTime now() const override;
     std::int64_t monotonicMs() const override;
 };

@@ -10,7 +10,7 @@
 namespace ruvo::desktop {
 
 class DesktopHostAddresses final : public platform::HostAddresses {
-  public:
+public:
     // Nothing when the interfaces cannot be listed.
     std::optional<int> ipv4AddressCount() override;
 };

@@ -10,7 +10,7 @@
 namespace ruvo::desktop {
 
 class DesktopInstanceLock final : public platform::InstanceLock {
-  public:
+public:
     explicit DesktopInstanceLock(std::string runtimeFolder);
     ~DesktopInstanceLock() override;
     DesktopInstanceLock(const DesktopInstanceLock&) = delete;
@@ -23,7 +23,7 @@ class DesktopInstanceLock final : public platform::InstanceLock {
 
     std::string lockFilePath(const std::string& name) const;
 
-  private:
+private:
     std::string runtimeFolder_;
     std::vector<int> heldFiles_;
 };

@@ -9,7 +9,7 @@
 namespace ruvo::desktop {
 
 class DesktopPaths final : public platform::Paths {
-  public:
+public:
     // `dataFolderName` is relative to `dataHome`, e.g. "Quelmar/Ruvometer 2.3".
     DesktopPaths(std::string dataHome, std::string dataFolderName);
 
@@ -19,7 +19,7 @@ class DesktopPaths final : public platform::Paths {
     // Created when missing; ends in '/'.
     std::string programDirectory() override;
 
-  private:
+private:
     std::string directory_;
 };
 

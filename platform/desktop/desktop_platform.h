@@ -36,7 +36,7 @@ struct DesktopSetup {
 };
 
 class DesktopPlatform {
-  public:
+public:
     explicit DesktopPlatform(const DesktopSetup& setup);
     DesktopPlatform(const DesktopPlatform&) = delete;
     DesktopPlatform& operator=(const DesktopPlatform&) = delete;
@@ -44,7 +44,7 @@ class DesktopPlatform {
     platform::Platform& platform() { return platform_; }
     DesktopWindowSystem& windowSystem() { return windowSystem_; }
 
-  private:
+private:
     DesktopClock clock_;
     DesktopTimers timers_;
     DesktopRegistry registry_;

@@ -14,7 +14,7 @@ class QPrinter;
 namespace ruvo::desktop {
 
 class DesktopPrinting final : public platform::Printing {
-  public:
+public:
     // The system's default printer is the current printer until the setup dialog chooses another.
     DesktopPrinting();
     // Every job goes to this PDF file instead, on paper of the given size.
@@ -27,7 +27,7 @@ class DesktopPrinting final : public platform::Printing {
     bool print(const platform::PrintJob& job) override;
     void printerSetup() override;
 
-  private:
+private:
     std::unique_ptr<QPrinter> printer_;
 };
 

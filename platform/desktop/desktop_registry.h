@@ -16,7 +16,7 @@
 namespace ruvo::desktop {
 
 class DesktopRegistry final : public platform::Registry {
-  public:
+public:
     // The user's settings go below `configFolder`, autostart entries into its "autostart"
     // folder, named `applicationTitle`.
     DesktopRegistry(const std::string& configFolder, const std::string& applicationTitle);
@@ -34,7 +34,7 @@ class DesktopRegistry final : public platform::Registry {
     SettingsFiles& settings() { return settings_; }
     AutostartEntries& autostart() { return autostart_; }
 
-  private:
+private:
     SettingsFiles settings_;
     AutostartEntries autostart_;
 };

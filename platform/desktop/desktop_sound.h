@@ -6,7 +6,7 @@
 namespace ruvo::desktop {
 
 class DesktopSound final : public platform::Sound {
-  public:
+public:
     void beep(platform::Beep kind) override;
 };
 

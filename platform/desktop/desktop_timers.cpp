@@ -16,7 +16,7 @@ struct TimerState {
 };
 
 class DesktopTimer final : public platform::Timer {
-  public:
+public:
     DesktopTimer(int intervalMs, std::function<void()> handler)
         : state_(std::make_shared<TimerState>()), timer_(new QTimer) {
         state_->handler = std::move(handler);
@@ -67,7 +67,7 @@ class DesktopTimer final : public platform::Timer {
     }
     bool enabled() const override { return timer_->isActive(); }
 
-  private:
+private:
     std::shared_ptr<TimerState> state_;
     QTimer* timer_;
     int interval_ = 0;

@@ -10,7 +10,7 @@
 namespace ruvo::desktop {
 
 class DesktopTimers final : public platform::Timers {
-  public:
+public:
     // Needs a running Qt application on this thread to fire.
     std::unique_ptr<platform::Timer> createTimer(int intervalMs,
                                                  std::function<void()> handler) override;

@@ -15,7 +15,7 @@ class QSystemTrayIcon;
 namespace ruvo::desktop {
 
 class DesktopTray final : public platform::Tray {
-  public:
+public:
     DesktopTray();
     ~DesktopTray() override;
     DesktopTray(const DesktopTray&) = delete;
@@ -28,7 +28,7 @@ class DesktopTray final : public platform::Tray {
 
     bool present() const { return icon_ != nullptr; }
 
-  private:
+private:
     // Hides the icon and lets it go once control is back in the event loop: the request may come
     // from the icon's own click.
     void dropIcon();

@@ -9,7 +9,7 @@
 namespace ruvo::desktop {
 
 class DesktopWindowSystem final : public platform::WindowSystem {
-  public:
+public:
     // `errorCaption` is the caption of the error box (the program's title).
     explicit DesktopWindowSystem(std::string errorCaption);
 
@@ -29,7 +29,7 @@ class DesktopWindowSystem final : public platform::WindowSystem {
     bool quitRequested() const { return quitRequested_; }
     int exitCode() const { return exitCode_; }
 
-  private:
+private:
     std::string errorCaption_;
     bool quitRequested_ = false;
     int exitCode_ = 0;

@@ -20,7 +20,7 @@
 namespace ruvo::desktop {
 
 class SettingsFileStamps {
-  public:
+public:
     // Call before QSettings opens the file.
     void beforeOpen(const std::string& path);
     // True when the file is, unchanged, one that was found damaged.
@@ -29,7 +29,7 @@ class SettingsFileStamps {
     void seen(const std::string& path, bool damaged);
     void forget(const std::string& path);
 
-  private:
+private:
     struct Stamp {
         dev_t device = 0;
         ino_t inode = 0;

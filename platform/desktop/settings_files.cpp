@@ -100,7 +100,7 @@ void ClearAbandonedLock(const QString& lockPath) {
 
 // One INI file, parsed when opened. Group and value names are looked up regardless of case.
 class IniFile {
-  public:
+public:
     IniFile(const QString& path, SettingsFileStamps& stamps)
         : path_(path), key_(path.toStdString()), stamps_(stamps) {
         stamps_.beforeOpen(key_);
@@ -195,7 +195,7 @@ class IniFile {
         }
     }
 
-  private:
+private:
     QStringList childGroups(const QString& group) { return children(group, true); }
     QStringList childKeys(const QString& group) { return children(group, false); }
     QStringList children(const QString& group, bool groups) {

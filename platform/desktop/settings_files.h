@@ -24,7 +24,7 @@
 namespace ruvo::desktop {
 
 class SettingsFiles {
-  public:
+public:
     explicit SettingsFiles(std::string configFolder);
 
     using KeyPath = std::vector<std::string>;
@@ -40,7 +40,7 @@ class SettingsFiles {
     // product level or outside "Software". For tests and diagnostics.
     std::string filePathOf(const KeyPath& key) const;
 
-  private:
+private:
     std::string configFolder_;
     mutable SettingsFileStamps stamps_;
 };

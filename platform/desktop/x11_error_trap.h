@@ -18,7 +18,7 @@
 namespace ruvo::desktop {
 
 class XErrorTrap {
-  public:
+public:
     explicit XErrorTrap(Display* display);
     ~XErrorTrap();
     XErrorTrap(const XErrorTrap&) = delete;
@@ -31,7 +31,7 @@ class XErrorTrap {
     // Closes the connection without letting a connection that is already lost end the process.
     static void CloseDisplay(Display* display);
 
-  private:
+private:
     static int RecordError(Display* display, XErrorEvent* event);
     static int ReturnFromConnectionLoss(Display* display);
 

@@ -144,7 +144,7 @@ void ReplaceTextProperty(Display* display, Window window, Atom property, Atom ty
 
 // The connection to the X server with the atoms it needs, opened when first asked for.
 class X11ForegroundWindows::Connection {
-  public:
+public:
     explicit Connection(std::string name) : name_(std::move(name)) {}
     ~Connection() { close(); }
     Connection(const Connection&) = delete;
@@ -170,7 +170,7 @@ class X11ForegroundWindows::Connection {
     }
     Atom atom(AtomIndex index) const { return atoms_[index]; }
 
-  private:
+private:
     void open() {
         display_ = XOpenDisplay(name_.c_str());
         if (display_ == nullptr) {

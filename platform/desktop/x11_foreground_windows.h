@@ -19,7 +19,7 @@
 namespace ruvo::desktop {
 
 class X11ForegroundWindows final : public platform::ForegroundWindows {
-  public:
+public:
     // `displayName` as in DISPLAY (":0"); empty means there is no display.
     explicit X11ForegroundWindows(std::string displayName);
     ~X11ForegroundWindows() override;
@@ -41,7 +41,7 @@ class X11ForegroundWindows final : public platform::ForegroundWindows {
     // otherwise never show its own later titles again.
     void setTitle(platform::WindowId window, const std::string& title) override;
 
-  private:
+private:
     class Connection;
     std::unique_ptr<Connection> connection_;
 };

@@ -22,7 +22,7 @@ using test::TempFolder;
 const std::string RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class AutostartTest : public ::testing::Test {
-  protected:
+protected:
     std::string entryFile(const std::string& name) const {
         return config / ("autostart/" + name + ".desktop");
     }

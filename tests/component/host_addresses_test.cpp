@@ -21,7 +21,7 @@ bool RunShell(const std::string& command) {
 }
 
 class NetworkNamespace : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (geteuid() != 0) {
             GTEST_SKIP() << "network namespaces need root";

@@ -17,7 +17,7 @@ const std::string LockName = "Quelmar Ruvometer";
 
 // A second process that takes the lock, reports whether it got it, and holds it until killed.
 class LockHolder {
-  public:
+public:
     explicit LockHolder(const std::string& runtimeFolder) {
         int fds[2];
         if (pipe(fds) != 0) {
@@ -51,7 +51,7 @@ class LockHolder {
         }
     }
 
-  private:
+private:
     pid_t process_ = -1;
     bool got_ = false;
 };

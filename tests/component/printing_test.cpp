@@ -109,7 +109,7 @@ std::vector<std::string> NonEmptyLines(const std::string& text) {
 }
 
 class PrintingTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         std::string whyNot;
         ASSERT_NE(test::TestApplication(test::NeedsX::No, whyNot), nullptr) << whyNot;

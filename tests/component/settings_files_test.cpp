@@ -28,7 +28,7 @@ const std::string SettingsKey = "Software\\Quelmar\\Ruvometer 2.3";
 const std::string TempKey = SettingsKey + "\\Temp";
 
 class SettingsFilesTest : public ::testing::Test {
-  protected:
+protected:
     std::string settingsFile() const { return config / "Quelmar/Ruvometer 2.3.conf"; }
 
     TempFolder config;

@@ -11,7 +11,7 @@
 namespace ruvo::test {
 
 class TempFolder {
-  public:
+public:
     TempFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "ruvo-test-XXXXXX").string();
@@ -31,7 +31,7 @@ class TempFolder {
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
-  private:
+private:
     std::string path_;
 };
 

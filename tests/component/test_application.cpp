@@ -24,7 +24,7 @@ ProcessApplication& TheApplication() {
 }
 
 class EndApplicationLast : public ::testing::Environment {
-  public:
+public:
     void TearDown() override {
         TheApplication().application.reset();
         TheApplication().session.reset();

@@ -53,7 +53,7 @@ void AnswerNextBox(SeenBox& seen, const QString& press) {
 }
 
 class WindowSystemTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         std::string whyNot;
         ASSERT_NE(test::TestApplication(test::NeedsX::No, whyNot), nullptr) << whyNot;
@@ -125,7 +125,7 @@ TEST_F(WindowSystemTest, MessageBoxesSpeakGermanAndTimersKeepTicking) {
 }
 
 class ScriptedWindow final : public platform::ModalWindow {
-  public:
+public:
     std::string windowName() const override { return "Form14"; }
     bool isOpen() const override { return open; }
     bool open = true;

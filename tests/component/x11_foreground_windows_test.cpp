@@ -22,7 +22,7 @@ namespace {
 
 // A top-level window of "another program".
 class OtherWindow {
-  public:
+public:
     struct Setup {
         std::optional<std::string> netWmName;  // UTF-8
         std::optional<std::string> wmName;     // Latin-1 bytes
@@ -103,7 +103,7 @@ class OtherWindow {
         XFlush(display_);
     }
 
-  private:
+private:
     void setText(const char* property, const char* type, const std::string& text) {
         XChangeProperty(display_, window_, atom(property), atom(type), 8, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(text.data()),
@@ -115,7 +115,7 @@ class OtherWindow {
 };
 
 class ForegroundWindowsTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         session_ = test::XSession::Start(whyNot_).release();
         if (session_ != nullptr && !session_->startWindowManager(whyNot_)) {

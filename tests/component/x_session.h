@@ -19,7 +19,7 @@ class QApplication;
 namespace ruvo::test {
 
 class XSession {
-  public:
+public:
     // A running Xvfb, or nullptr with the reason in `whyNot`.
     static std::unique_ptr<XSession> Start(std::string& whyNot);
     ~XSession();
@@ -36,7 +36,7 @@ class XSession {
     // Ends the X server (and so every client's connection).
     void stopServer();
 
-  private:
+private:
     XSession() = default;
     // Waits up to `seconds` for an owner of the selection on this display.
     bool waitForSelectionOwner(const char* selection, double seconds) const;
