@@ -129,6 +129,7 @@ QTabWidget* MainWindowView::buildPages(QWidget* body) {
     Binder& bind = binder();
     BuildAllgemeinPage(pages->widget(0), model_, bind);
     telefonPage_ = pages->widget(1);
+    BuildTelefonPage(telefonPage_, model_, bind);
     BuildProviderPage(pages->widget(2), model_, bind);
     BuildBudgetsPage(pages->widget(3), model_, bind);
     BuildWarnungenPage(pages->widget(4), model_, bind);
