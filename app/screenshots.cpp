@@ -91,9 +91,9 @@ ruvo::TariffTables SampleTariffs() {
         const char* workday;
         const char* weekend;
     } zones[] = {
-        {"Vormittag", "0900", "1200", "150", "240"},  {"Nachmittag", "1200", "1800", "180", "240"},
-        {"Freizeit", "1800", "2100", "240", "240"},   {"Mondschein", "2100", "0200", "240", "240"},
-        {"Nacht", "0200", "0500", "480", "480"},      {"Morgen", "0500", "0900", "240", "240"},
+        {"Vormittag", "0900", "1200", "150", "240"}, {"Nachmittag", "1200", "1800", "180", "240"},
+        {"Freizeit", "1800", "2100", "240", "240"},  {"Mondschein", "2100", "0200", "240", "240"},
+        {"Nacht", "0200", "0500", "480", "480"},     {"Morgen", "0500", "0900", "240", "240"},
     };
     for (const auto& zone : zones) {
         ruvo::AddZone(tables, zone.name, {zone.name, zone.begin, zone.end, "12", zone.workday});

@@ -88,7 +88,9 @@ ConnectionListView::ConnectionListView(ConnectionListWindow& model, ActionRunner
     });
 }
 
-ConnectionListView::~ConnectionListView() { list_.onFocusTable = nullptr; }
+ConnectionListView::~ConnectionListView() {
+    list_.onFocusTable = nullptr;
+}
 
 QMenuBar* ConnectionListView::buildMenu() {
     auto* menuBar = new QMenuBar(this);
@@ -136,10 +138,8 @@ QWidget* ConnectionListView::buildToolbar() {
         QPixmap picture;
         bool groupEnds;
     } buttons[] = {
-        {list_.drucken, PrinterPicture(16), false},
-        {list_.kopieren, CopyPicture(16), true},
-        {list_.report, ReportViewPicture(16), false},
-        {list_.list, ListViewPicture(16), false},
+        {list_.drucken, PrinterPicture(16), false},   {list_.kopieren, CopyPicture(16), true},
+        {list_.report, ReportViewPicture(16), false}, {list_.list, ListViewPicture(16), false},
         {list_.icon, IconViewPicture(16), true},
     };
     for (const auto& entry : buttons) {
@@ -215,7 +215,7 @@ void ConnectionListView::showStyle() {
 QWidget* ConnectionListView::buildStatusBar() {
     auto* strip = new PanelStrip(this);
     strip->setObjectName(QStringLiteral("StatusBar1"));
-    TextField* panels[] = {&list_.anzahl,  &list_.zeit,   &list_.telefon,
+    TextField* panels[] = {&list_.anzahl,   &list_.zeit,   &list_.telefon,
                            &list_.provider, &list_.gesamt, &list_.einheiten};
     for (std::size_t i = 0; i < std::size(panels); ++i) {
         binder().label(strip->addPanel(ConnectionListWindow::kPanelWidths[i]), *panels[i]);

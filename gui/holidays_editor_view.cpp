@@ -37,6 +37,7 @@ QTreeView* HolidayList(QWidget* parent) {
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->header()->setStretchLastSection(false);
     return list;
 }
 
@@ -72,21 +73,20 @@ HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, 
 
     constexpr int NameY = 242;
     StaticText(this, QStringLiteral("Name :"), QRect(8, NameY, 50, FieldHeight));
-    bind.liveEdit(Place(new QLineEdit(this), QRect(FieldX, NameY, 302, FieldHeight)),
-                  model.edit1);
+    bind.liveEdit(Place(new QLineEdit(this), QRect(FieldX, NameY, 302, FieldHeight)), model.edit1);
 
     // Add, delete, change under the name.
     constexpr int EditButtonsY = 272;
     constexpr int EditButtonWidth = 96;
-    auto* add = Place(new QPushButton(this),
-                      QRect(FieldX, EditButtonsY, EditButtonWidth, ButtonHeight));
+    auto* add =
+        Place(new QPushButton(this), QRect(FieldX, EditButtonsY, EditButtonWidth, ButtonHeight));
     add->setDefault(true);
     bind.button(add, model.button2);
     bind.button(Place(new QPushButton(this), QRect(FieldX + EditButtonWidth + 7, EditButtonsY,
                                                    EditButtonWidth, ButtonHeight)),
                 model.button3);
-    bind.button(Place(new QPushButton(this), QRect(FieldX + 2 * (EditButtonWidth + 7),
-                                                   EditButtonsY, EditButtonWidth, ButtonHeight)),
+    bind.button(Place(new QPushButton(this), QRect(FieldX + 2 * (EditButtonWidth + 7), EditButtonsY,
+                                                   EditButtonWidth, ButtonHeight)),
                 model.button4);
 
     EtchedRule(this, 8, 308, 354);

@@ -30,8 +30,7 @@ TariffNameEditorView::TariffNameEditorView(TariffNameEditor& model, ActionRunner
 
     constexpr int ListWidth = 230;
     constexpr int ButtonX = 8 + ListWidth + 18;
-    bind.liveEdit(Place(new QLineEdit(this), QRect(8, 32, ListWidth, 21)), model.edit1,
-                  NameLength);
+    bind.liveEdit(Place(new QLineEdit(this), QRect(8, 32, ListWidth, 21)), model.edit1, NameLength);
     bind.button(Place(new QPushButton(this), QRect(ButtonX, 30, ButtonWidth, ButtonHeight)),
                 model.button3);
 

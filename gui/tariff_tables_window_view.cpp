@@ -34,6 +34,7 @@ TariffTablesWindowView::TariffTablesWindowView(TariffTablesView& model, ActionRu
         list->setUniformRowHeights(true);
         list->setAllColumnsShowFocus(true);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->header()->setStretchLastSection(false);
         binder().list(list, table.rows);
         for (std::size_t column = 0; column < TariffTablesView::kColumnWidths.size(); ++column) {
             list->header()->resizeSection(static_cast<int>(column),

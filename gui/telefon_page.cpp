@@ -36,8 +36,7 @@ void BuildTelefonPage(QWidget* page, MainWindow& model, Binder& binder) {
     binder.button(Place(new QPushButton(panel), QRect(250, 10, 95, 25)), model.telefonFeiertage);
     StaticText(panel, QStringLiteral("Tarif :"), QRect(10, 42, 44, RowHeight));
     binder.comboBox(Place(new QComboBox(panel), QRect(56, 42, 150, RowHeight)), model.telefonZone);
-    binder.button(Place(new QPushButton(panel), QRect(250, 40, 95, 25)),
-                  model.telefonListeAendern);
+    binder.button(Place(new QPushButton(panel), QRect(250, 40, 95, 25)), model.telefonListeAendern);
 
     EtchedRule(panel, 8, 74, 341);
 
@@ -69,7 +68,8 @@ void BuildTelefonPage(QWidget* page, MainWindow& model, Binder& binder) {
     StaticText(panel, QStringLiteral(":"), QRect(EndX + HourWidth, TimeY, 6, RowHeight),
                Qt::AlignCenter);
     binder.edit(HourField(panel, EndX + HourWidth + 6, TimeY), model.telefonEndMinute, 2);
-    StaticText(panel, QStringLiteral("Uhr"), QRect(EndX + 2 * HourWidth + 10, TimeY, 30, RowHeight));
+    StaticText(panel, QStringLiteral("Uhr"),
+               QRect(EndX + 2 * HourWidth + 10, TimeY, 30, RowHeight));
 
     EtchedRule(panel, 8, 178, 341);
     binder.checkBox(Place(new QCheckBox(panel), QRect(10, 190, 335, 20)), model.feiertageOn);
