@@ -131,8 +131,14 @@ QPixmap TariffNameEditor() {
 }
 
 QPixmap TariffTables() {
+    // The four zones the window has room for at its first size.
+    ruvo::TariffTables tables = SampleTariffs();
+    tables.zoneList.resize(4);
+    for (ruvo::TariffTable& table : tables.tables) {
+        table.resize(4);
+    }
     ruvo::TariffTablesView model;
-    model.showTables(SampleTariffs());
+    model.showTables(tables);
     model.listView1.selectOnly(1);
     ruvo::gui::TariffTablesWindowView view(model, RunDirectly);
     return Grab(view);

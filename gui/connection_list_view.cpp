@@ -5,7 +5,9 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -49,6 +51,30 @@ public:
 
 private:
     int nextX_ = 0;
+};
+
+// Lets the window's menu keys win over the keys an edit field handles itself (Ctrl+C, Ctrl+X
+// and Ctrl+A copy, cut and select in a field): with the focus in the period box they still
+// copy the selected rows, close the window and select every row.
+class MenuKeysFirst final : public QObject {
+public:
+    MenuKeysFirst(QWidget* window, QObject* parent) : QObject(parent), window_(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            for (const QAction* action : window_->actions()) {
+                if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* window_;
 };
 
 QToolButton* ToolbarButton(QWidget* parent, const QPixmap& picture, const std::string& hint) {
@@ -130,6 +156,10 @@ QWidget* ConnectionListView::buildToolbar() {
     auto* period = new QComboBox(bar);
     period->setFixedWidth(150);
     binder().comboBox(period, list_.comboBox1);
+    // The box hands the keys to its field as well, so both are told.
+    auto* menuKeysFirst = new MenuKeysFirst(this, period);
+    period->installEventFilter(menuKeysFirst);
+    period->lineEdit()->installEventFilter(menuKeysFirst);
     row->addWidget(period);
     row->addSpacing(8);
 

@@ -49,7 +49,9 @@ void CallIfSet(const std::function<void()>& action) {
 MainWindowView::MainWindowView(MainWindow& model, ActionRunner run, MainWindowActions actions,
                                QWidget* parent)
     : WindowView(model, std::move(run), parent), model_(model), actions_(std::move(actions)) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A normal window (a dialog gets no minimise button from some window managers) with the
+    // system menu and the minimise button; it cannot be maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(WindowFont());

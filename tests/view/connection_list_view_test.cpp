@@ -155,6 +155,16 @@ TEST_F(ConnectionListViewTest, ToolbarAndMenusReachTheModel) {
     EXPECT_EQ(clicked,
               (std::vector<std::string>{"Drucken", "Kopieren", "Drucken", "Drucker Einrichten",
                                         "Kopieren", "Alles auswählen"}));
+    // The menu keys win over the period box's own: the field does not claim them.
+    QLineEdit* periodText = Find<QComboBox>(*view, "ComboBox1")->lineEdit();
+    for (const auto& [key, claimed] : {std::pair{Qt::Key_C, false}, std::pair{Qt::Key_X, false},
+                                       std::pair{Qt::Key_A, false}, std::pair{Qt::Key_V, true}}) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, Qt::ControlModifier);
+        override.ignore();  // as the shortcut map sends it
+        QApplication::sendEvent(periodText, &override);
+        EXPECT_EQ(override.isAccepted(), claimed) << key;
+    }
+
     menuItem("&Schließen")->trigger();
     EXPECT_FALSE(model.visible());
     EXPECT_FALSE(view->isVisible());
