@@ -15,8 +15,18 @@
 #include "core/identity.h"
 #include "core/main_window.h"
 #include "core/startup_window.h"
+#include "gui/connection_list_view.h"
+#include "gui/holidays_editor_view.h"
 #include "gui/main_window_view.h"
 #include "gui/startup_window_view.h"
+#include "gui/tariff_name_editor_view.h"
+#include "gui/tariff_tables_window_view.h"
+#include "records/connection_list.h"
+#include "records/connection_list_window.h"
+#include "tariffs/holidays_editor.h"
+#include "tariffs/tariff_name_editor.h"
+#include "tariffs/tariff_tables.h"
+#include "tariffs/tariff_tables_view.h"
 
 namespace {
 
@@ -71,6 +81,127 @@ QPixmap MainWindowPage(MainPage page) {
     return Grab(view);
 }
 
+// The zones of a telephone company of the time, with their workday prices.
+ruvo::TariffTables SampleTariffs() {
+    ruvo::TariffTables tables;
+    const struct {
+        const char* name;
+        const char* begin;
+        const char* end;
+        const char* workday;
+        const char* weekend;
+    } zones[] = {
+        {"Vormittag", "0900", "1200", "150", "240"}, {"Nachmittag", "1200", "1800", "180", "240"},
+        {"Freizeit", "1800", "2100", "240", "240"},  {"Mondschein", "2100", "0200", "240", "240"},
+        {"Nacht", "0200", "0500", "480", "480"},     {"Morgen", "0500", "0900", "240", "240"},
+    };
+    for (const auto& zone : zones) {
+        ruvo::AddZone(tables, zone.name, {zone.name, zone.begin, zone.end, "12", zone.workday});
+        tables.tables[1].back().secPerUnit = zone.weekend;
+        tables.tables[2].back().secPerUnit = zone.weekend;
+    }
+    return tables;
+}
+
+QPixmap TelefonPage() {
+    ruvo::MainWindow model;
+    FillMainWindow(model);
+    model.setPageQuietly(MainPage::Telefon);
+    model.shortHelp.setText(ruvo::MainWindow::HelpText(MainPage::Telefon));
+    model.telefonZone.setItems(SampleTariffs().zoneList);
+    model.telefonDayClass.choose(0);
+    model.telefonZone.choose(1);
+    model.telefonPfPerUnit.setText("12");
+    model.telefonSecPerUnit.setText("180");
+    model.telefonBeginHour.setText("12");
+    model.telefonBeginMinute.setText("00");
+    model.telefonEndHour.setText("18");
+    model.telefonEndMinute.setText("00");
+    ruvo::gui::MainWindowView view(model, RunDirectly, {});
+    return Grab(view);
+}
+
+QPixmap TariffNameEditor() {
+    ruvo::TariffNameEditor model;
+    ruvo::gui::TariffNameEditorView view(model, RunDirectly);
+    model.open(SampleTariffs().zoneList);
+    model.edit1.setText("Spätnacht");
+    model.listBox1.selectOnly(3);
+    return Grab(view);
+}
+
+QPixmap TariffTables() {
+    // The four zones the window has room for at its first size.
+    ruvo::TariffTables tables = SampleTariffs();
+    tables.zoneList.resize(4);
+    for (ruvo::TariffTable& table : tables.tables) {
+        table.resize(4);
+    }
+    ruvo::TariffTablesView model;
+    model.showTables(tables);
+    model.listView1.selectOnly(1);
+    ruvo::gui::TariffTablesWindowView view(model, RunDirectly);
+    return Grab(view);
+}
+
+QPixmap HolidaysEditor() {
+    ruvo::HolidaysEditor model;
+    model.listView1.setRows({
+        {"01.01.99", "Neujahr"},
+        {"06.01.99", "Heilige Drei Könige"},
+        {"02.04.99", "Karfreitag"},
+        {"05.04.99", "Ostermontag"},
+        {"01.05.99", "Tag der Arbeit"},
+        {"13.05.99", "Christi Himmelfahrt"},
+        {"24.05.99", "Pfingstmontag"},
+        {"03.06.99", "Fronleichnam"},
+        {"03.10.99", "Tag der Deutschen Einheit"},
+        {"01.11.99", "Allerheiligen"},
+        {"24.12.99", "Heiligabend"},
+        {"25.12.99", "1. Weihnachtsfeiertag"},
+        {"26.12.99", "2. Weihnachtsfeiertag"},
+    });
+    model.listView1.selectOnly(4);
+    model.edit2.setText("01");
+    model.edit3.setText("05");
+    model.edit4.setText("99");
+    model.edit1.setText("Tag der Arbeit");
+    ruvo::gui::HolidaysEditorView view(model, RunDirectly);
+    return Grab(view);
+}
+
+QPixmap ConnectionList() {
+    ruvo::ConnectionListWindow model;
+    const std::vector<ruvo::ConnectionRow> rows = {
+        {"01.12.99", "08:12", "08:31", 1143, 60, 95, 155, "5", "Vormittag"},
+        {"02.12.99", "19:40", "21:02", 4921, 240, 410, 650, "20", "Freizeit"},
+        {"03.12.99", "13:05", "13:09", 262, 24, 20, 44, "2", "Nachmittag"},
+        {"05.12.99", "22:15", "23:58", 6180, 312, 515, 827, "26", "Mondschein"},
+        {"06.12.99", "10:30", "10:52", 1320, 108, 110, 218, "9", "Vormittag"},
+        {"07.12.99", "14:02", "14:49", 2833, 192, 240, 432, "16", "Nachmittag"},
+        {"07.12.99", "20:11", "20:13", 95, 12, 10, 22, "1", "Freizeit"},
+        {"08.12.99", "02:40", "03:35", 3312, 84, 280, 364, "7", "Nacht"},
+    };
+    std::vector<ruvo::ListControl::Row> shown;
+    for (const ruvo::ConnectionRow& row : rows) {
+        shown.push_back(ruvo::DisplayRow(row));
+    }
+    model.listView1.setRows(std::move(shown));
+    ruvo::RowTotals totals;
+    for (const std::size_t selected : {4U, 5U, 6U}) {
+        model.listView1.setSelected(selected, true);
+        ruvo::AddToTotals(totals, rows[selected]);
+    }
+    const std::array<std::string, 6> texts = ruvo::StatusPanelTexts(totals);
+    ruvo::TextField* panels[] = {&model.anzahl,   &model.zeit,   &model.telefon,
+                                 &model.provider, &model.gesamt, &model.einheiten};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        panels[i]->setText(texts[i]);
+    }
+    ruvo::gui::ConnectionListView view(model, RunDirectly);
+    return Grab(view);
+}
+
 QPixmap StartupWindow() {
     ruvo::StartupWindow model;
     model.label2.setText(ruvo::VersionName);
@@ -103,11 +234,16 @@ int main(int argc, char** argv) {
 
     const std::vector<Screenshot> screenshots = {
         {"form1-allgemein", [] { return MainWindowPage(MainPage::Allgemein); }},
+        {"form1-telefon", [] { return TelefonPage(); }},
         {"form1-provider", [] { return MainWindowPage(MainPage::Provider); }},
         {"form1-budgets", [] { return MainWindowPage(MainPage::Budgets); }},
         {"form1-warnungen", [] { return MainWindowPage(MainPage::Warnungen); }},
         {"form1-info", [] { return MainWindowPage(MainPage::Info); }},
         {"form2", [] { return StartupWindow(); }},
+        {"form7", [] { return TariffNameEditor(); }},
+        {"form8", [] { return TariffTables(); }},
+        {"form10", [] { return ConnectionList(); }},
+        {"form13", [] { return HolidaysEditor(); }},
     };
 
     int failures = 0;

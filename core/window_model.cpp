@@ -193,6 +193,14 @@ void ListControl::selectOnly(std::size_t row) {
     }
 }
 
+void ListControl::setSelection(std::vector<bool> selected) {
+    selected.resize(rows_.size(), false);
+    if (selected != selected_) {
+        selected_ = std::move(selected);
+        selectionChanged();
+    }
+}
+
 void ListControl::selectAll() {
     std::vector<bool> all(rows_.size(), true);
     if (all != selected_) {

@@ -160,6 +160,9 @@ public:
     // Runs the selection action when the selection changes.
     void setSelected(std::size_t row, bool selected);
     void selectOnly(std::size_t row);
+    // Sets every row's selection at once (a range the user dragged over); runs the selection
+    // action once when anything changed. Rows beyond `selected` are not selected.
+    void setSelection(std::vector<bool> selected);
     void selectAll();
     void clearSelection();
     // The first selected row, or -1.

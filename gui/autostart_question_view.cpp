@@ -21,6 +21,7 @@ constexpr int ClientHeight = 211;
 AutostartQuestionView::AutostartQuestionView(AutostartQuestion& model, ActionRunner run,
                                              QWidget* parent)
     : WindowView(model, std::move(run), parent) {
+    useDialogFrame();
     UseDialogFont(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);

@@ -3,6 +3,8 @@
 // through the program's action runner (so that an error ends only that action).
 #pragma once
 
+#include <QIcon>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -12,7 +14,9 @@
 #include "core/window_model.h"
 
 class QAbstractButton;
+class QAbstractItemView;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -39,6 +43,15 @@ public:
     void label(QLabel* widget, TextField& control);
     // An edit field: the typed text reaches the model when the user leaves the field.
     void edit(QLineEdit* widget, TextField& control, int maxLength = 0);
+    // An edit field whose every keystroke reaches the model (buttons follow the typing); leaving
+    // it is reported as well.
+    void liveEdit(QLineEdit* widget, TextField& control, int maxLength = 0);
+    // A drop-down list whose text may be typed: picking an item chooses it, typing sets the text.
+    void comboBox(QComboBox* widget, ComboBox& control);
+    // A read-only list of rows in any item view (report, list, icons). The view's selection
+    // mode is the view's affair; whatever the user selects reaches the model, and the model's
+    // selection is shown. `rowIcon` is drawn at the start of every row.
+    void list(QAbstractItemView* widget, ListControl& control, const QIcon& rowIcon = QIcon());
     void trackBar(QSlider* widget, TrackBar& control);
     // A cover shown while the panel is visible.
     void panel(QWidget* widget, Panel& control);
@@ -52,6 +65,9 @@ private:
     WindowModel& model_;
     ActionRunner run_;
     std::vector<std::function<void()>> renderers_;
+    // The receiver of every widget signal the binder handles: its connections end with the
+    // binder, also while the window's widgets still send signals as they are torn down.
+    QObject receiver_;
 };
 
 }  // namespace ruvo::gui

@@ -22,6 +22,7 @@ constexpr int PictureSize = 48;
 
 BudgetClosureView::BudgetClosureView(BudgetClosureWindow& model, ActionRunner run, QWidget* parent)
     : WindowView(model, std::move(run), parent) {
+    useDialogFrame();
     UseDialogFont(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);

@@ -27,6 +27,7 @@ constexpr int ClientHeight = 300;
 
 CounterWindowView::CounterWindowView(CounterWindow& model, ActionRunner run, QWidget* parent)
     : WindowView(model, std::move(run), parent), counter_(model) {
+    useDialogFrame();
     UseDialogFont(this);
     setClientSize(ClientWidth, ClientHeight);
 

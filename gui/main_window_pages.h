@@ -9,6 +9,7 @@ class QWidget;
 namespace ruvo::gui {
 
 void BuildAllgemeinPage(QWidget* page, MainWindow& model, Binder& binder);
+void BuildTelefonPage(QWidget* page, MainWindow& model, Binder& binder);
 void BuildProviderPage(QWidget* page, MainWindow& model, Binder& binder);
 void BuildBudgetsPage(QWidget* page, MainWindow& model, Binder& binder);
 void BuildWarnungenPage(QWidget* page, MainWindow& model, Binder& binder);

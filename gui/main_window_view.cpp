@@ -49,7 +49,9 @@ void CallIfSet(const std::function<void()>& action) {
 MainWindowView::MainWindowView(MainWindow& model, ActionRunner run, MainWindowActions actions,
                                QWidget* parent)
     : WindowView(model, std::move(run), parent), model_(model), actions_(std::move(actions)) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A normal window (a dialog gets no minimise button from some window managers) with the
+    // system menu and the minimise button; it cannot be maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(WindowFont());
@@ -129,6 +131,7 @@ QTabWidget* MainWindowView::buildPages(QWidget* body) {
     Binder& bind = binder();
     BuildAllgemeinPage(pages->widget(0), model_, bind);
     telefonPage_ = pages->widget(1);
+    BuildTelefonPage(telefonPage_, model_, bind);
     BuildProviderPage(pages->widget(2), model_, bind);
     BuildBudgetsPage(pages->widget(3), model_, bind);
     BuildWarnungenPage(pages->widget(4), model_, bind);

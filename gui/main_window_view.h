@@ -32,7 +32,7 @@ public:
     MainWindowView(MainWindow& model, ActionRunner run, MainWindowActions actions,
                    QWidget* parent = nullptr);
 
-    // The "Telefon" page, empty: the tariff views fill it.
+    // The "Telefon" page with the tariff editor's controls.
     QWidget* telefonPage() { return telefonPage_; }
 
 protected:

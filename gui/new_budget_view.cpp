@@ -20,6 +20,7 @@ constexpr int ClientHeight = 205;
 
 NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* parent)
     : WindowView(model, std::move(run), parent), budget_(model) {
+    useDialogFrame();
     UseDialogFont(this);
     setWindowModality(Qt::ApplicationModal);
     setClientSize(ClientWidth, ClientHeight);

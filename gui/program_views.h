@@ -17,6 +17,10 @@ class RecoveryWindowView;
 class AutostartQuestionView;
 class BudgetClosureView;
 class NewBudgetView;
+class TariffNameEditorView;
+class TariffTablesWindowView;
+class ConnectionListView;
+class HolidaysEditorView;
 
 class ProgramViews {
 public:
@@ -33,8 +37,12 @@ private:
     std::unique_ptr<SummaryWindowView> form4_;
     std::unique_ptr<AutostartQuestionView> form5_;
     std::unique_ptr<CounterWindowView> form6_;
-    std::unique_ptr<BudgetClosureView> form3_;
+    std::unique_ptr<TariffNameEditorView> form7_;
+    std::unique_ptr<TariffTablesWindowView> form8_;
     std::unique_ptr<NewBudgetView> form9_;
+    std::unique_ptr<ConnectionListView> form10_;
+    std::unique_ptr<BudgetClosureView> form3_;
+    std::unique_ptr<HolidaysEditorView> form13_;
     std::unique_ptr<RecoveryWindowView> form14_;
 };
 

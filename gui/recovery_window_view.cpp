@@ -26,6 +26,7 @@ QLabel* Paragraph(const QString& text, QWidget* parent) {
 
 RecoveryWindowView::RecoveryWindowView(RecoveryWindow& model, ActionRunner run, QWidget* parent)
     : WindowView(model, std::move(run), parent), recovery_(model) {
+    useDialogFrame();
     UseDialogFont(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);

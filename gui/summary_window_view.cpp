@@ -21,6 +21,7 @@ constexpr int ClientHeight = 210;
 
 SummaryWindowView::SummaryWindowView(SummaryWindow& model, ActionRunner run, QWidget* parent)
     : WindowView(model, std::move(run), parent) {
+    useDialogFrame();
     UseDialogFont(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setClientSize(ClientWidth, ClientHeight);

@@ -6,9 +6,24 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
+#include <QValidator>
 #include <QWidget>
 
 namespace ruvo::gui {
+
+namespace {
+
+// Accepts every text, in upper case.
+class UpperCaseValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+}  // namespace
 
 QFont ArialFont(int pixelSize, bool bold) {
     QFont font(QStringLiteral("Arial"));
@@ -19,6 +34,13 @@ QFont ArialFont(int pixelSize, bool bold) {
 
 QFont WindowFont() {
     return ArialFont(11);
+}
+
+QFont FixedPitchFont(int pixelSize) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(pixelSize);
+    return font;
 }
 
 QFrame* BevelPanel(QWidget* parent, const QRect& geometry, bool raised) {
@@ -72,6 +94,10 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
+}
+
+void UpperCaseInput(QLineEdit* widget) {
+    widget->setValidator(new UpperCaseValidator(widget));
 }
 
 void BindElidedLabel(Binder& binder, QLabel* widget, TextField& control) {

@@ -49,6 +49,11 @@ QLabel* Picture(QWidget* parent, const QPixmap& pixmap, QPoint topLeft);
 
 void SetTextColour(QWidget* widget, const QColor& colour);
 
+// Letters typed into the field appear in upper case.
+void UpperCaseInput(QLineEdit* widget);
+// The fixed-pitch font of the windows (Courier New).
+QFont FixedPitchFont(int pixelSize);
+
 // A label that shows a long text (a path) shortened in the middle to fit its width; the whole
 // text is its tool tip.
 void BindElidedLabel(Binder& binder, QLabel* widget, TextField& control);

@@ -23,6 +23,17 @@ void WindowView::setClientSize(int width, int height) {
     setFixedSize(width, height);
 }
 
+void WindowView::resizeWithFrame(int width, int height) {
+    constexpr int Border = 4;
+    constexpr int TitleBar = 23;
+    resize(width - 2 * Border, height - 2 * Border - TitleBar);
+}
+
+void WindowView::useDialogFrame() {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+}
+
 void WindowView::closeEvent(QCloseEvent* event) {
     // The program decides: the model is told, and the widget follows the model.
     event->ignore();

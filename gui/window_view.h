@@ -25,6 +25,12 @@ public:
     std::function<void()> onCloseBox;
     // Fixed client size as the window's design gives it.
     void setClientSize(int width, int height);
+    // First size of a resizable window whose design gives its size with the frame: the frame
+    // of a classic window (4 pixels each side, a 23-pixel title bar) is taken off.
+    void resizeWithFrame(int width, int height);
+    // The frame of a dialog: a title bar with the close box only (no minimise, no maximise).
+    // Call before adding other window flags.
+    void useDialogFrame();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

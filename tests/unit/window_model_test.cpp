@@ -65,6 +65,16 @@ TEST(WindowModel, ListSelection) {
     EXPECT_EQ(w.list.selectedCount(), 1U);
     w.list.clearSelection();
     EXPECT_EQ(notified, 5);  // setRows, row 1, all, only 2, none
+
+    // A whole selection at once: one notification; too short a list leaves the rest out, too
+    // long a list is cut.
+    w.list.setSelection({true, false});
+    EXPECT_EQ(w.list.selectedCount(), 1U);
+    w.list.setSelection({true, false, false});
+    w.list.setSelection({false, true, true, true, true});
+    EXPECT_EQ(w.list.selectedCount(), 2U);
+    EXPECT_EQ(w.list.firstSelected(), 1);
+    EXPECT_EQ(notified, 7);
 }
 
 TEST(WindowModel, ObserversSeeShowHideAndChanges) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -71,6 +72,9 @@ TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
     EXPECT_EQ(view.objectName(), "Form1");
     EXPECT_EQ(view.windowTitle(), "Ruvometer 2.3");
     EXPECT_EQ(view.findChild<QMenuBar*>()->parentWidget(), &view);
+    // The system menu and the minimise button, no maximise button.
+    EXPECT_TRUE(view.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(view.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 TEST_F(MainWindowViewTest, ShowsWhatTheModelHolds) {
@@ -205,6 +209,73 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     EXPECT_EQ(connectionsShown, 1);
     EXPECT_EQ(holidaysEdited, 1);
     EXPECT_EQ(quits, 1);
+}
+
+TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {
+    model.telefonZone.setItems({"Tag", "Nacht", "Nacht"});
+    model.telefonDayClass.choose(1);
+    model.telefonPfPerUnit.setText("12");
+    model.telefonBeginHour.setText("08");
+    model.telefonSecPerUnit.setEnabled(false);
+    model.feiertageOn.setCheckedQuietly(false);
+
+    auto* dayClass = find<QComboBox>("ComboBox1");
+    auto* zone = find<QComboBox>("ComboBox2");
+    EXPECT_TRUE(dayClass->isEditable());
+    EXPECT_EQ(dayClass->count(), 3);
+    EXPECT_EQ(dayClass->currentIndex(), 1);
+    EXPECT_EQ(dayClass->currentText(), "Wochenende");
+    QStringList zones;
+    for (int i = 0; i < zone->count(); ++i) {
+        zones << zone->itemText(i);
+    }
+    EXPECT_EQ(zones, QStringList({"Tag", "Nacht", "Nacht"}));
+    EXPECT_EQ(zone->currentText(), "");
+    EXPECT_EQ(find<QLineEdit>("Edit3")->text(), "12");
+    EXPECT_EQ(find<QLineEdit>("Edit6")->text(), "08");
+    EXPECT_FALSE(find<QLineEdit>("Edit4")->isEnabled());
+    EXPECT_FALSE(find<QCheckBox>("FeiertageON")->isChecked());
+    const std::pair<const char*, int> lengths[] = {{"Edit3", 5}, {"Edit4", 5}, {"Edit6", 2},
+                                                   {"Edit7", 2}, {"Edit8", 2}, {"Edit9", 2}};
+    for (const auto& [name, length] : lengths) {
+        EXPECT_EQ(find<QLineEdit>(name)->maxLength(), length) << name;
+    }
+
+    // Picking from the list chooses the item (equal names are told apart); typing sets the text.
+    std::vector<std::string> events;
+    model.telefonZone.onChange = [&] { events.push_back("change " + model.telefonZone.text()); };
+    model.telefonZone.onClick = [&] {
+        events.push_back("click " + std::to_string(model.telefonZone.selectedIndex()));
+    };
+    emit zone->activated(2);
+    EXPECT_EQ(events, (std::vector<std::string>{"change Nacht", "click 2"}));
+    EXPECT_EQ(zone->currentIndex(), 2);
+    events.clear();
+    zone->lineEdit()->selectAll();
+    test::TypeText(zone->lineEdit(), "Ta");
+    EXPECT_EQ(events, (std::vector<std::string>{"change T", "change Ta"}));
+    EXPECT_EQ(zone->currentText(), "Ta");
+    model.telefonDayClass.setText("Werktag");
+    EXPECT_EQ(dayClass->currentText(), "Werktag");
+
+    // The unit length is typed in upper case and reaches the row when the field is left.
+    model.telefonSecPerUnit.setEnabled(true);
+    auto* secPerUnit = find<QLineEdit>("Edit4");
+    secPerUnit->selectAll();
+    test::TypeText(secPerUnit, "12a");
+    EXPECT_EQ(secPerUnit->text(), "12A");
+    EXPECT_EQ(model.telefonSecPerUnit.text(), "0");
+    emit secPerUnit->editingFinished();
+    EXPECT_EQ(model.telefonSecPerUnit.text(), "12A");
+
+    std::vector<std::string> clicked;
+    for (Button* button : {&model.telefonListeAendern, &model.telefonFeiertage}) {
+        button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
+        find<QPushButton>(button->name())->click();
+    }
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Button6", "Button3"}));
+    find<QCheckBox>("FeiertageON")->click();
+    EXPECT_TRUE(model.feiertageOn.checked());
 }
 
 TEST_F(MainWindowViewTest, MinimisingTellsTheProgramAndKeepsTheWindow) {

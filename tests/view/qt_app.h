@@ -12,4 +12,12 @@ inline void PressEscape(QWidget& widget) {
     QApplication::sendEvent(&widget, &press);
 }
 
+// Types the text key by key into the widget, as the keyboard would.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
 }  // namespace ruvo::test

@@ -1,0 +1,45 @@
+// The connection list (Form10): the period box and the toolbar, the table of the connections
+// (as a report, a list or icons), the status bar with the totals of the selected rows, and the
+// menus "&Datei" and "&Bearbeiten". A normal, resizable window that is not modal.
+#pragma once
+
+#include "gui/window_view.h"
+#include "records/connection_list_window.h"
+
+class QEvent;
+class QListView;
+class QMenuBar;
+class QStackedWidget;
+class QTreeView;
+
+namespace ruvo::gui {
+
+class ConnectionListView final : public WindowView {
+    Q_OBJECT
+
+public:
+    ConnectionListView(ConnectionListWindow& model, ActionRunner run, QWidget* parent = nullptr);
+    ~ConnectionListView() override;
+
+protected:
+    // Every activation reads the list again.
+    bool event(QEvent* event) override;
+    void reject() override;  // Escape: the window has no cancel button
+
+private:
+    QMenuBar* buildMenu();
+    QWidget* buildToolbar();
+    QWidget* buildTable();
+    QWidget* buildStatusBar();
+    void showStyle();
+
+    ConnectionListWindow& list_;
+    QStackedWidget* table_ = nullptr;
+    QTreeView* report_ = nullptr;
+    QListView* items_ = nullptr;
+    // The program reads the list when it shows the window; the activation that follows the
+    // showing is that one.
+    bool shownByProgram_ = false;
+};
+
+}  // namespace ruvo::gui

@@ -1,0 +1,104 @@
+#include "gui/holidays_editor_view.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeView>
+
+#include "gui/dialog_icons.h"
+#include "gui/widget_kit.h"
+
+namespace ruvo::gui {
+
+namespace {
+
+constexpr int FieldHeight = 21;
+constexpr int DateFieldWidth = 26;
+constexpr int ButtonHeight = 25;
+
+QLineEdit* DateField(QWidget* parent, int x, int y) {
+    auto* field = Place(new QLineEdit(parent), QRect(x, y, DateFieldWidth, FieldHeight));
+    field->setAlignment(Qt::AlignCenter);
+    return field;
+}
+
+// The large bold point between two date fields.
+void DatePoint(QWidget* parent, int x, int y) {
+    auto* point = StaticText(parent, QStringLiteral("."), QRect(x, y - 6, 10, FieldHeight + 4),
+                             Qt::AlignHCenter | Qt::AlignBottom);
+    point->setFont(ArialFont(20, true));
+}
+
+QTreeView* HolidayList(QWidget* parent) {
+    auto* list = Place(new QTreeView(parent), QRect(8, 8, 354, 196));
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->header()->setStretchLastSection(false);
+    return list;
+}
+
+}  // namespace
+
+HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, QWidget* parent)
+    : WindowView(model, std::move(run), parent) {
+    useDialogFrame();
+    setWindowModality(Qt::ApplicationModal);
+    setFont(WindowFont());
+    setClientSize(ClientWidth, ClientHeight);
+    Binder& bind = binder();
+
+    QTreeView* list = HolidayList(this);
+    bind.list(list, model.listView1);
+    for (int column = 0; column < static_cast<int>(HolidaysEditor::kColumnWidths.size());
+         ++column) {
+        list->header()->resizeSection(
+            column, HolidaysEditor::kColumnWidths[static_cast<std::size_t>(column)]);
+    }
+
+    // Day, month and year of the date, then the name.
+    constexpr int FieldX = 60;
+    constexpr int DateY = 214;
+    StaticText(this, QStringLiteral("  Tag  :"), QRect(8, DateY, 50, FieldHeight));
+    QLineEdit* day = DateField(this, FieldX, DateY);
+    day->setFont(FixedPitchFont(12));
+    bind.edit(day, model.edit2, 2);
+    DatePoint(this, FieldX + DateFieldWidth, DateY);
+    bind.edit(DateField(this, FieldX + DateFieldWidth + 10, DateY), model.edit3, 2);
+    DatePoint(this, FieldX + 2 * DateFieldWidth + 10, DateY);
+    bind.edit(DateField(this, FieldX + 2 * DateFieldWidth + 20, DateY), model.edit4, 2);
+
+    constexpr int NameY = 242;
+    StaticText(this, QStringLiteral("Name :"), QRect(8, NameY, 50, FieldHeight));
+    bind.liveEdit(Place(new QLineEdit(this), QRect(FieldX, NameY, 302, FieldHeight)), model.edit1);
+
+    // Add, delete, change under the name.
+    constexpr int EditButtonsY = 272;
+    constexpr int EditButtonWidth = 96;
+    auto* add =
+        Place(new QPushButton(this), QRect(FieldX, EditButtonsY, EditButtonWidth, ButtonHeight));
+    add->setDefault(true);
+    bind.button(add, model.button2);
+    bind.button(Place(new QPushButton(this), QRect(FieldX + EditButtonWidth + 7, EditButtonsY,
+                                                   EditButtonWidth, ButtonHeight)),
+                model.button3);
+    bind.button(Place(new QPushButton(this), QRect(FieldX + 2 * (EditButtonWidth + 7), EditButtonsY,
+                                                   EditButtonWidth, ButtonHeight)),
+                model.button4);
+
+    EtchedRule(this, 8, 308, 354);
+
+    // The import, with its explanation as the hint, and the buttons that close the window.
+    auto* import = Place(new QPushButton(this), QRect(8, 322, 170, 32));
+    import->setIcon(StyleIconPicture(QStyle::SP_DialogOpenButton, 16));
+    import->setToolTip(QStringLiteral("<p>%1</p>")
+                           .arg(QString::fromUtf8(HolidaysEditor::kImportHint).toHtmlEscaped()));
+    bind.button(import, model.bitBtn1);
+    bind.button(Place(new QPushButton(this), QRect(206, 326, 75, ButtonHeight)), model.button5);
+    bind.button(Place(new QPushButton(this), QRect(287, 326, 75, ButtonHeight)), model.button1);
+}
+
+}  // namespace ruvo::gui

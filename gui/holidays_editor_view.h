@@ -1,0 +1,21 @@
+// The holidays window "Feiertage" (Form13): the list of holidays, the date and name fields, the
+// buttons to add, delete and change, the import of the holidays file, "&Ok" and "A&bbrechen".
+// The program runs it modally.
+#pragma once
+
+#include "gui/window_view.h"
+#include "tariffs/holidays_editor.h"
+
+namespace ruvo::gui {
+
+class HolidaysEditorView final : public WindowView {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 370;
+    static constexpr int ClientHeight = 366;
+
+    HolidaysEditorView(HolidaysEditor& model, ActionRunner run, QWidget* parent = nullptr);
+};
+
+}  // namespace ruvo::gui

@@ -1,0 +1,91 @@
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+#include <string>
+#include <vector>
+
+#include "gui/holidays_editor_view.h"
+#include "tests/view/dialog_test_app.h"
+#include "tests/view/qt_app.h"
+
+namespace ruvo::testing {
+namespace {
+
+using gui::HolidaysEditorView;
+
+class HolidaysEditorViewTest : public DialogViewTest {};
+
+TEST_F(HolidaysEditorViewTest, ShowsTheListAndPassesFieldsSelectionAndButtonsOn) {
+    HolidaysEditor model;
+    HolidaysEditorView view(model, Run);
+    model.listView1.setRows({{"01.01.99", "Neujahr"}, {"01.05.99", "Tag der Arbeit"}});
+    model.edit4.setText("99");
+    model.show();
+
+    EXPECT_EQ(view.windowTitle(), "Feiertage");
+    EXPECT_EQ(view.size(), QSize(370, 366));
+    EXPECT_EQ(view.windowModality(), Qt::ApplicationModal);
+    EXPECT_FALSE(view.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(view.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+
+    auto* list = Find<QTreeView>(view, "ListView1");
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(list->model()->headerData(0, Qt::Horizontal).toString(), "Tag");
+    EXPECT_EQ(list->model()->headerData(1, Qt::Horizontal).toString(), "Name des Feiertags");
+    EXPECT_EQ(list->header()->sectionSize(0), 70);
+    EXPECT_EQ(list->header()->sectionSize(1), 242);
+    EXPECT_EQ(list->model()->data(list->model()->index(1, 1)).toString(), "Tag der Arbeit");
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+    // A line the user selects reaches the model, and the model's selection is shown.
+    list->selectionModel()->select(list->model()->index(1, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(model.listView1.firstSelected(), 1);
+    model.listView1.selectOnly(0);
+    EXPECT_TRUE(list->selectionModel()->isRowSelected(0, {}));
+    EXPECT_FALSE(list->selectionModel()->isRowSelected(1, {}));
+
+    // The date fields take two characters and reach the model when left; the day is in a
+    // fixed-pitch font.
+    const char* dateFields[] = {"Edit2", "Edit3", "Edit4"};
+    for (const char* name : dateFields) {
+        EXPECT_EQ(Find<QLineEdit>(view, name)->maxLength(), 2) << name;
+    }
+    EXPECT_TRUE(QFontInfo(Find<QLineEdit>(view, "Edit2")->font()).fixedPitch());
+    EXPECT_EQ(Find<QLineEdit>(view, "Edit4")->text(), "99");
+    auto* month = Find<QLineEdit>(view, "Edit3");
+    month->setText("5");
+    EXPECT_EQ(model.edit3.text(), "01");
+    emit month->editingFinished();
+    EXPECT_EQ(model.edit3.text(), "5");
+
+    // The name passes every keystroke on.
+    auto* name = Find<QLineEdit>(view, "Edit1");
+    test::TypeText(name, "Ostern");
+    EXPECT_EQ(model.edit1.text(), "Ostern");
+
+    auto* add = Find<QPushButton>(view, "Button2");
+    EXPECT_TRUE(add->isDefault());
+    std::vector<std::string> clicked;
+    for (Button* button : {&model.button2, &model.button3, &model.button4, &model.bitBtn1,
+                           &model.button5, &model.button1}) {
+        button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
+        Find<QPushButton>(view, button->name().c_str())->click();
+    }
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Button2", "Button3", "Button4", "BitBtn1",
+                                                 "Button5", "Button1"}));
+    auto* import = Find<QPushButton>(view, "BitBtn1");
+    EXPECT_EQ(import->text(), "Feiertagsdatei laden");
+    EXPECT_TRUE(import->toolTip().contains(QString::fromUtf8(HolidaysEditor::kImportHint)));
+
+    model.button2.setEnabled(false);
+    EXPECT_FALSE(add->isEnabled());
+    view.close();
+    EXPECT_FALSE(model.visible());
+}
+
+}  // namespace
+}  // namespace ruvo::testing
