@@ -3,9 +3,13 @@
 //
 // To add a window: write a function that builds its model and view with sample data and gives
 // back the grabbed picture, and add it to the table in main().
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <cstdio>
 #include <functional>
@@ -15,6 +19,7 @@
 #include "core/identity.h"
 #include "core/main_window.h"
 #include "core/startup_window.h"
+#include "gui/german_qt_texts.h"
 #include "gui/main_window_view.h"
 #include "gui/startup_window_view.h"
 
@@ -79,6 +84,27 @@ QPixmap StartupWindow() {
     return Grab(view);
 }
 
+// Qt's own dialog behind "Drucker &Einrichten...", in the language the program gives it, with
+// its settings opened: the button of its button box that neither prints nor cancels.
+QPixmap PrinterSetupDialog() {
+    QPrinter printer;
+    printer.setOutputFileName("/home/anna/Verbindungen.pdf");
+    QPrintDialog dialog(&printer);
+    dialog.show();
+    QApplication::processEvents();
+    for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>()) {
+        for (QAbstractButton* button : box->buttons()) {
+            const QDialogButtonBox::ButtonRole role = box->buttonRole(button);
+            if (role != QDialogButtonBox::AcceptRole && role != QDialogButtonBox::RejectRole) {
+                button->click();
+            }
+        }
+    }
+    QApplication::processEvents();
+    dialog.adjustSize();
+    return Grab(dialog);
+}
+
 struct Screenshot {
     std::string name;
     std::function<QPixmap()> render;
@@ -95,6 +121,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    const ruvo::gui::GermanQtTexts germanQt(ruvo::gui::QtTranslationsFolder());
+    if (!germanQt.loaded()) {
+        std::fprintf(stderr, "Qt's German translations are not in %s: Qt's dialogs stay English\n",
+                     qPrintable(ruvo::gui::QtTranslationsFolder()));
+    }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
@@ -108,6 +139,7 @@ int main(int argc, char** argv) {
         {"form1-warnungen", [] { return MainWindowPage(MainPage::Warnungen); }},
         {"form1-info", [] { return MainWindowPage(MainPage::Info); }},
         {"form2", [] { return StartupWindow(); }},
+        {"drucker-einrichten", [] { return PrinterSetupDialog(); }},
     };
 
     int failures = 0;
