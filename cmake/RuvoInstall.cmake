@@ -24,7 +24,7 @@ if(TARGET ruvometer AND TARGET ruvo-program-icons)
     endforeach()
     add_custom_command(
         OUTPUT ${icon_files}
-        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
                 $<TARGET_FILE:ruvo-program-icons> ${RUVO_DESKTOP_ID} ${icon_theme}
         DEPENDS ruvo-program-icons
         COMMENT "Drawing the program's icons"
