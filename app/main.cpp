@@ -3,6 +3,7 @@
 
 #include "core/application.h"
 #include "core/identity.h"
+#include "gui/german_qt_texts.h"
 #include "gui/program_views.h"
 #include "platform/desktop/desktop_platform.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(ruvo::ApplicationTitle);
     // The program lives in the tray: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own dialogs and buttons speak German as the program's windows do; without Qt's
+    // catalogue they stay English.
+    const ruvo::gui::GermanQtTexts germanQt(ruvo::gui::QtTranslationsFolder());
 
     ruvo::desktop::DesktopSetup setup;
     setup.applicationTitle = ruvo::ApplicationTitle;

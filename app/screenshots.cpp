@@ -3,9 +3,13 @@
 //
 // To add a window: write a function that builds its model and view with sample data and gives
 // back the grabbed picture, and add it to the table in main().
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <cstdio>
 #include <functional>
@@ -17,6 +21,7 @@
 #include "core/startup_window.h"
 #include "gui/connection_list_view.h"
 #include "gui/holidays_editor_view.h"
+#include "gui/german_qt_texts.h"
 #include "gui/main_window_view.h"
 #include "gui/startup_window_view.h"
 #include "gui/tariff_name_editor_view.h"
@@ -210,6 +215,27 @@ QPixmap StartupWindow() {
     return Grab(view);
 }
 
+// Qt's own dialog behind "Drucker &Einrichten...", in the language the program gives it, with
+// its settings opened: the button of its button box that neither prints nor cancels.
+QPixmap PrinterSetupDialog() {
+    QPrinter printer;
+    printer.setOutputFileName("/home/anna/Verbindungen.pdf");
+    QPrintDialog dialog(&printer);
+    dialog.show();
+    QApplication::processEvents();
+    for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>()) {
+        for (QAbstractButton* button : box->buttons()) {
+            const QDialogButtonBox::ButtonRole role = box->buttonRole(button);
+            if (role != QDialogButtonBox::AcceptRole && role != QDialogButtonBox::RejectRole) {
+                button->click();
+            }
+        }
+    }
+    QApplication::processEvents();
+    dialog.adjustSize();
+    return Grab(dialog);
+}
+
 struct Screenshot {
     std::string name;
     std::function<QPixmap()> render;
@@ -226,6 +252,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    const ruvo::gui::GermanQtTexts germanQt(ruvo::gui::QtTranslationsFolder());
+    if (!germanQt.loaded()) {
+        std::fprintf(stderr, "Qt's German translations are not in %s: Qt's dialogs stay English\n",
+                     qPrintable(ruvo::gui::QtTranslationsFolder()));
+    }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
@@ -244,6 +275,7 @@ int main(int argc, char** argv) {
         {"form8", [] { return TariffTables(); }},
         {"form10", [] { return ConnectionList(); }},
         {"form13", [] { return HolidaysEditor(); }},
+        {"drucker-einrichten", [] { return PrinterSetupDialog(); }},
     };
 
     int failures = 0;

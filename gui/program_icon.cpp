@@ -72,10 +72,8 @@ void DrawCross(QPainter& painter) {
 
 }  // namespace
 
-QPixmap ProgramPixmap(int size, ProgramPicture picture) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+void PaintProgramPicture(QPainter& painter, int size, ProgramPicture picture) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 32.0, size / 32.0);
     const Colours colours = ColoursOf(picture);
@@ -85,6 +83,14 @@ QPixmap ProgramPixmap(int size, ProgramPicture picture) {
     if (picture == ProgramPicture::Inactive) {
         DrawCross(painter);
     }
+    painter.restore();
+}
+
+QPixmap ProgramPixmap(int size, ProgramPicture picture) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintProgramPicture(painter, size, picture);
     return pixmap;
 }
 

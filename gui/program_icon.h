@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace ruvo::gui {
 
 enum class ProgramPicture {
@@ -15,6 +17,9 @@ enum class ProgramPicture {
     Warning,   // computer and clock all in red: a new unit is about to begin
 };
 
+// Draws the picture into the square from (0, 0) to (size, size) of the painter's coordinates:
+// on a pixmap, or on a vector device for a scalable copy of the same drawing.
+void PaintProgramPicture(QPainter& painter, int size, ProgramPicture picture);
 // The picture drawn at size by size pixels.
 QPixmap ProgramPixmap(int size, ProgramPicture picture = ProgramPicture::Program);
 // The picture at the usual icon sizes.

@@ -66,8 +66,14 @@ std::string AutostartEntries::entryText(const std::string& program) const {
            "Name=" +
            EscapeEntryString(entryName_) +
            "\n"
+           "Comment=" +
+           std::string(ProgramComment) +
+           "\n"
            "Exec=" +
            EscapeEntryString(ExecCommandFor(program)) +
+           "\n"
+           "Icon=" +
+           std::string(ProgramIconName) +
            "\n"
            "X-GNOME-Autostart-enabled=true\n";
 }

@@ -7,6 +7,12 @@
 
 namespace ruvo::desktop {
 
+// What the program's autostart entries share with the launcher that installing it puts in the
+// applications menu: the icon's name in the icon theme and the comment.
+inline constexpr const char* ProgramIconName = "org.example.ruvometer";
+inline constexpr const char* ProgramComment =
+    "Behält die Internetverbindungen und ihre Gebühren im Überblick";
+
 // A value of type string as written in the file: backslash, newline, tab and carriage return
 // escaped, a leading space as "\s".
 std::string EscapeEntryString(const std::string& text);

@@ -37,7 +37,9 @@ TEST_F(AutostartTest, AnEntryStartsTheProgram) {
               "[Desktop Entry]\n"
               "Type=Application\n"
               "Name=Quelmar Ruvometer\n"
+              "Comment=Behält die Internetverbindungen und ihre Gebühren im Überblick\n"
               "Exec=/usr/bin/ruvometer\n"
+              "Icon=org.example.ruvometer\n"
               "X-GNOME-Autostart-enabled=true\n");
     EXPECT_TRUE(registry.valueExists(Hive::LocalMachine, RunKey, "Ruvometer 2.3"));
     EXPECT_TRUE(registry.valueExists(Hive::LocalMachine, RunKey, "RUVOMETER 2.3"));
