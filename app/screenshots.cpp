@@ -20,6 +20,7 @@
 #include "core/main_window.h"
 #include "core/startup_window.h"
 #include "gui/connection_list_view.h"
+#include "gui/dialog_screenshots.h"
 #include "gui/holidays_editor_view.h"
 #include "gui/german_qt_texts.h"
 #include "gui/main_window_view.h"
@@ -285,6 +286,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures;
         }
+    }
+    // The counter and the dialogs.
+    if (!ruvo::gui::RenderDialogScreenshots(folder.path().toStdString())) {
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }
