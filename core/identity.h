@@ -8,9 +8,9 @@ inline constexpr const char* VersionName = "Ruvometer 2.3";
 // Application title, lock name, tray tip and caption of every message box.
 inline constexpr const char* ApplicationTitle = "Quelmar Ruvometer";
 // The maker's settings key under the user's hive; VersionName follows it.
-inline constexpr const char* MakerKey = "Software\\Quelmar\\";
+inline constexpr const char* MakerKey = R"(Software\Quelmar\)";
 // The machine's autostart key.
-inline constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char* RunKey = R"(Software\Microsoft\Windows\CurrentVersion\Run)";
 
 }  // namespace ruvo
 

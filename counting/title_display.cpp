@@ -47,7 +47,7 @@ void TitleDisplay::ApplyTitleSuffix(const std::string& suffix, bool clearMode) {
     if (!read) {
         return;
     }
-    const std::string title = *read;
+    const std::string& title = *read;
     // The desktop keeps its name, and the window decorated earlier keeps its suffix.
     if (windows_.isDesktop(*front) || StartsWith(title, "Program Manager")) {
         return;

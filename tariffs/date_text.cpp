@@ -138,8 +138,8 @@ std::string NextDay(const std::string& date) {
     const std::string day = DayText(date);
     const std::string month = MonthText(date);
     const std::string year = YearText(date);
-    const std::string nextDayInMonth = TwoDigitText(fields->day + 1) + "." + month + "." + year;
-    const std::string firstOfNextMonth = "01." + TwoDigitText(fields->month + 1) + "." + year;
+    std::string nextDayInMonth = TwoDigitText(fields->day + 1) + "." + month + "." + year;
+    std::string firstOfNextMonth = "01." + TwoDigitText(fields->month + 1) + "." + year;
     if (fields->day <= 27) {
         return nextDayInMonth;
     }

@@ -152,8 +152,9 @@ void Simulator::start() {
 std::pair<SimProcess*, WindowModel*> Simulator::shownWindow(const std::string& name, int line) {
     bool known = false;
     bool running = false;
-    for (auto it = processes_.rbegin(); it != processes_.rend(); ++it) {
-        SimProcess& process = **it;
+    // The newest process first.
+    for (const auto& each : std::views::reverse(processes_)) {
+        SimProcess& process = *each;
         if (process.ended()) {
             continue;
         }
@@ -218,9 +219,9 @@ void Simulator::userInput(const Command& command) {
 }
 
 void Simulator::clickTray() {
-    for (auto it = processes_.rbegin(); it != processes_.rend(); ++it) {
-        if ((*it)->showsTrayIcon()) {
-            (*it)->clickTrayIcon();
+    for (const auto& process : std::views::reverse(processes_)) {
+        if (process->showsTrayIcon()) {
+            process->clickTrayIcon();
             return;
         }
     }
