@@ -1,6 +1,7 @@
 #include "app/sim/simulator.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "app/sim/sim_errors.h"
 #include "app/sim/user_input.h"
