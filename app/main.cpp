@@ -1,6 +1,8 @@
 // The desktop program: the application on the real machine, with its windows.
 #include <QApplication>
 
+#include <cstdio>
+
 #include "core/application.h"
 #include "core/identity.h"
 #include "gui/german_qt_texts.h"
@@ -8,6 +10,14 @@
 #include "platform/desktop/desktop_platform.h"
 
 int main(int argc, char* argv[]) {
+    // Without a display Qt would abort; say what is missing instead.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr,
+                     "Ruvometer braucht eine grafische Arbeitsumgebung: es wurde keine Anzeige "
+                     "gefunden (DISPLAY oder WAYLAND_DISPLAY).\n");
+        return 1;
+    }
     QApplication qt(argc, argv);
     QApplication::setApplicationName(ruvo::ApplicationTitle);
     // The program lives in the tray: closing its last window does not end it.
