@@ -36,20 +36,20 @@ std::int64_t DaysSinceEpoch(std::int64_t year, int month, int day) {
 
 // Minutes of the day of "HH:MM" or "HHMM"; nothing when the text is neither.
 std::optional<int> MinutesOfDay(const std::string& time) {
-    std::string text = time;
-    if (text.size() == 4) {
-        text.insert(2, ":");
-    }
-    if (text.size() != 5 || text[2] != ':') {
+    // The minutes' digits follow the hours' at once in HHMM, after the colon in HH:MM.
+    std::size_t minutesAt = 2;
+    if (time.size() == 5 && time[2] == ':') {
+        minutesAt = 3;
+    } else if (time.size() != 4) {
         return std::nullopt;
     }
-    for (std::size_t pos : {0U, 1U, 3U, 4U}) {
-        if (text[pos] < '0' || text[pos] > '9') {
+    for (std::size_t pos : {std::size_t{0}, std::size_t{1}, minutesAt, minutesAt + 1}) {
+        if (time[pos] < '0' || time[pos] > '9') {
             return std::nullopt;
         }
     }
-    const int hours = (text[0] - '0') * 10 + (text[1] - '0');
-    const int minutes = (text[3] - '0') * 10 + (text[4] - '0');
+    const int hours = (time[0] - '0') * 10 + (time[1] - '0');
+    const int minutes = (time[minutesAt] - '0') * 10 + (time[minutesAt + 1] - '0');
     return hours * 60 + minutes;
 }
 

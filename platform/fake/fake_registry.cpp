@@ -245,10 +245,14 @@ std::string FakeRegistry::toRegedit() const {
     for (const auto& [lower, key] : keys_) {
         out += "[" + key.path + "]\n";
         for (const Value& v : key.values) {
+            out += '"';
+            out += Escape(v.name);
             if (v.isString) {
-                out += "\"" + Escape(v.name) + "\"=\"" + Escape(v.data) + "\"\n";
+                out += "\"=\"";
+                out += Escape(v.data);
+                out += "\"\n";
             } else {
-                out += "\"" + Escape(v.name) + "\"=hex:\n";
+                out += "\"=hex:\n";
             }
         }
         out += "\n";
