@@ -1,6 +1,7 @@
 // Today's texts, weekdays and weeks, times of day and the day classes.
 #include "tariffs/calendar.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -101,17 +102,21 @@ std::string WeekStart(const std::string& date, int todayYear) {
     return weekday == 0 ? date : SubtractDays(date, weekday - 1);
 }
 
-bool SameWeek(const std::string& a, const std::string& b, int todayYear) {
-    if (!IsValidDateText(a)) {
-        return false;
+std::vector<std::string> WeekDays(const std::string& date, int todayYear) {
+    std::vector<std::string> days;
+    if (!IsValidDateText(date)) {
+        return days;
     }
-    const std::string start = WeekStart(a, todayYear);
+    const std::string start = WeekStart(date, todayYear);
     for (int i = 0; i <= 6; ++i) {
-        if (b == AddDays(start, i)) {
-            return true;
-        }
+        days.push_back(AddDays(start, i));
     }
-    return false;
+    return days;
+}
+
+bool SameWeek(const std::string& a, const std::string& b, int todayYear) {
+    const std::vector<std::string> days = WeekDays(a, todayYear);
+    return std::find(days.begin(), days.end(), b) != days.end();
 }
 
 bool SameMonth(const std::string& a, const std::string& b) {
