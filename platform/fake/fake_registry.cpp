@@ -165,9 +165,12 @@ void FakeRegistry::writeString(platform::Hive hive, const std::string& key,
     Key& k = ensure(hive, key);
     for (Value& v : k.values) {
         if (SameName(v.name, name)) {
-            v.data = text;
-            v.isString = true;
-            changed();
+            // Writing the text a value holds already changes nothing, and tells no one.
+            if (!v.isString || v.data != text) {
+                v.data = text;
+                v.isString = true;
+                changed();
+            }
             return;
         }
     }
