@@ -1,39 +1,44 @@
-// Walking a year's connection database of 100,000 records, as every reader does each time.
+// Walking a year's connection database, as every reader does each time it is asked: the walk
+// over bytes in memory, and the same with the file read from disk first.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "records/database_file.h"
 
+namespace ruvo::bench {
 namespace {
 
-std::string YearOfRecords(int count) {
-    std::string bytes(ruvo::kDatabaseHeader);
-    const ruvo::ConnectionRecord record{"Mondschein", "3600",    "15",       "180",
-                                        "60",         "240",     "21:00:00", "24.12.99",
-                                        "22:00:00",   "24.12.99"};
-    const std::string one = ruvo::SerializeRecord(record);
-    bytes.reserve(bytes.size() + one.size() * static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        bytes += one;
-    }
-    return bytes;
-}
-
-void ScanDatabase100k(benchmark::State& state) {
-    const std::string bytes = YearOfRecords(100000);
+void ScanDatabase(benchmark::State& state) {
+    const std::string bytes = YearDatabase(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        long seconds = 0;
-        const auto scan = ruvo::ScanDatabase(bytes, [&](const ruvo::ConnectionRecord& record) {
-            seconds += static_cast<long>(record.durationSeconds.size());
+        std::int64_t seconds = 0;
+        const auto scan = ruvo::ScanDatabase(bytes, [&](const ConnectionRecord& record) {
+            seconds += static_cast<std::int64_t>(record.durationSeconds.size());
             return true;
         });
         benchmark::DoNotOptimize(seconds);
         benchmark::DoNotOptimize(scan.records);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(bytes.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+    state.SetComplexityN(state.range(0));
 }
-BENCHMARK(ScanDatabase100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScanDatabase)->Apply(YearSizes)->Unit(benchmark::kMillisecond);
+
+void ReadDatabaseFile(benchmark::State& state) {
+    TempFolder folder;
+    folder.write(kBenchDatabase, YearDatabase(static_cast<int>(state.range(0))));
+    const std::string path = folder.path() + kBenchDatabase;
+    for (auto _ : state) {
+        const auto scan =
+            ruvo::ReadDatabaseFile(path, [](const ConnectionRecord&) { return true; });
+        benchmark::DoNotOptimize(scan.records);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(ReadDatabaseFile)->Apply(YearSizes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+}  // namespace ruvo::bench

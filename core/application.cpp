@@ -99,7 +99,11 @@ void Ruvometer::wire() {
 
 std::string Ruvometer::StatusLine() const {
     const platform::LocalDateTime t = now();
-    return " " + WeekdayName(WeekdayNumber(TodayText(t), t.year)) + "    " + NowTimeText(t);
+    std::string line = " ";
+    line += WeekdayName(WeekdayNumber(TodayText(t), t.year));
+    line += "    ";
+    line += NowTimeText(t);
+    return line;
 }
 
 void Ruvometer::TrayClicked() {

@@ -62,14 +62,20 @@ std::vector<std::string> PeriodDatabaseFiles(BudgetKind period, const std::strin
     return files;
 }
 
-bool InBudgetPeriod(BudgetKind period, const std::string& referenceDate,
-                    const std::string& startDate, const platform::LocalDateTime& now) {
+BudgetPeriod::BudgetPeriod(BudgetKind period, const std::string& referenceDate,
+                           const platform::LocalDateTime& now)
+    : kind_(period), month_(MonthOf(referenceDate)), year_(YearOf(referenceDate)) {
     if (period == BudgetKind::Weekly) {
-        return SameWeek(referenceDate, startDate, YearOfDate(referenceDate, now));
+        weekDays_ = WeekDays(referenceDate, YearOfDate(referenceDate, now));
     }
-    const auto month = MonthOf(referenceDate);
-    const auto year = YearOf(referenceDate);
-    return month && year && MonthOf(startDate) == month && YearOf(startDate) == year;
+}
+
+bool BudgetPeriod::contains(const std::string& startDate) const {
+    if (kind_ == BudgetKind::Weekly) {
+        return std::find(weekDays_.begin(), weekDays_.end(), startDate) != weekDays_.end();
+    }
+    return month_ && year_ && startDate.size() >= 8 && startDate.compare(3, 2, *month_) == 0 &&
+           startDate.compare(6, 2, *year_) == 0;
 }
 
 std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
@@ -77,8 +83,9 @@ std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
                          platform::Sound& sound) {
     std::int64_t sum = 0;
     bool badTotal = false;
+    const BudgetPeriod inPeriod(period, referenceDate, now);
     const RecordVisitor add = [&](const ConnectionRecord& record) {
-        if (!InBudgetPeriod(period, referenceDate, record.startDate, now)) {
+        if (!inPeriod.contains(record.startDate)) {
             return true;
         }
         const std::optional<std::int32_t> total = ToInteger(record.totalCharge);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,21 @@ std::vector<std::string> PeriodDatabaseFiles(BudgetKind period, const std::strin
                                              const std::string& directory,
                                              const platform::LocalDateTime& now);
 
-// Whether a connection that started on `startDate` belongs to the period of `referenceDate`:
-// the same month and two-digit year, or the same Sunday-to-Saturday week.
-bool InBudgetPeriod(BudgetKind period, const std::string& referenceDate,
-                    const std::string& startDate, const platform::LocalDateTime& now);
+// Whether a connection that started on a date belongs to the period of `referenceDate`: the
+// same month and two-digit year, or one of the days of the same Sunday-to-Saturday week. The
+// period is worked out once, so that testing each record of a year costs a few comparisons.
+class BudgetPeriod {
+public:
+    BudgetPeriod(BudgetKind period, const std::string& referenceDate,
+                 const platform::LocalDateTime& now);
+    bool contains(const std::string& startDate) const;
+
+private:
+    BudgetKind kind_;
+    std::vector<std::string> weekDays_;  // none when the reference date is no date
+    std::optional<std::string> month_;   // two characters each, when the date has them
+    std::optional<std::string> year_;
+};
 
 // The sum in Pfennig of the total charges of the period's connections. A missing file holds
 // none. A file that cannot be read gives the default beep and a sum of 0; a total that is not a

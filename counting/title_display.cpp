@@ -11,7 +11,9 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 }
 
 std::string TwoDigits(std::int32_t value) {
-    return value < 10 ? "0" + IntToStr(value) : IntToStr(value);
+    std::string digits = value < 10 ? "0" : "";
+    digits += IntToStr(value);
+    return digits;
 }
 
 }  // namespace
@@ -20,8 +22,11 @@ std::string TitleSuffix(const TitleOptions& options, std::int32_t totalPfennig,
                         std::int32_t elapsedSeconds, std::int32_t secondsLeft) {
     std::string suffix;
     if (options.charges) {
-        suffix += " - " + IntToStr(totalPfennig / 100) + "," +
-                  TwoDigits(Remainder(totalPfennig, 100)) + " DM";
+        suffix += " - ";
+        suffix += IntToStr(totalPfennig / 100);
+        suffix += ",";
+        suffix += TwoDigits(Remainder(totalPfennig, 100));
+        suffix += " DM";
     }
     if (options.onlineTime) {
         suffix += " - " + DurationText(elapsedSeconds);

@@ -63,8 +63,14 @@ DatabaseScan ScanDatabase(std::string_view bytes, const RecordVisitor& visit) {
             if (!IsWhole(line)) {
                 return scan;
             }
-            (record.*field).clear();
-            AppendCp1252AsUtf8(record.*field, line->text);
+            // Fields are nearly always ASCII: taken as they stand, without a second look.
+            std::string& value = record.*field;
+            if (line->ascii) {
+                value.assign(line->text);
+            } else {
+                value.clear();
+                AppendCp1252AsUtf8(value, line->text);
+            }
         }
         // The first empty line must be there too: the next record's leading line end only
         // completes the second.

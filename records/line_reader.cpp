@@ -10,11 +10,15 @@ std::optional<FileLine> LineReader::next() {
     }
     const std::size_t start = pos_;
     std::size_t length = 0;
+    unsigned char allBytes = 0;  // the text's bytes or-ed together: bit 7 for any non-ASCII
+    const auto line = [&](LineEnding ending) {
+        return FileLine{bytes_.substr(start, length), ending, pos_, allBytes < 0x80};
+    };
     // The line end fits the read only while fewer than 499 characters were taken.
     while (length < kMaxCharactersPerRead) {
         if (start + length >= bytes_.size()) {
             pos_ = bytes_.size();
-            return FileLine{bytes_.substr(start, length), LineEnding::EndOfData, pos_};
+            return line(LineEnding::EndOfData);
         }
         const char c = bytes_[start + length];
         if (c == '\n' || c == '\r') {
@@ -22,14 +26,14 @@ std::optional<FileLine> LineReader::next() {
             if (c == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') {
                 ++pos_;
             }
-            return FileLine{bytes_.substr(start, length), LineEnding::LineEnd, pos_};
+            return line(LineEnding::LineEnd);
         }
+        allBytes |= static_cast<unsigned char>(c);
         ++length;
     }
     pos_ = start + length;
     // Nothing left after a full read is the end of the file, as the next read would find.
-    const LineEnding ending = atEnd() ? LineEnding::EndOfData : LineEnding::Full;
-    return FileLine{bytes_.substr(start, length), ending, pos_};
+    return line(atEnd() ? LineEnding::EndOfData : LineEnding::Full);
 }
 
 std::string StripLineEnd(std::string_view text) {

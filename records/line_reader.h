@@ -26,6 +26,7 @@ struct FileLine {
     std::string_view text;  // the bytes of the line, without its line end
     LineEnding ending = LineEnding::LineEnd;
     std::size_t end = 0;  // offset just after the line and its line end
+    bool ascii = true;    // every byte of the text is below 0x80: it reads the same in UTF-8
 };
 
 // Walks the lines of a file's bytes. The bytes must outlive the reader and its lines.

@@ -1,6 +1,7 @@
 // Today's texts, weekdays and weeks, times of day and the day classes.
 #include "tariffs/calendar.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -36,20 +37,20 @@ std::int64_t DaysSinceEpoch(std::int64_t year, int month, int day) {
 
 // Minutes of the day of "HH:MM" or "HHMM"; nothing when the text is neither.
 std::optional<int> MinutesOfDay(const std::string& time) {
-    std::string text = time;
-    if (text.size() == 4) {
-        text.insert(2, ":");
-    }
-    if (text.size() != 5 || text[2] != ':') {
+    // The minutes' digits follow the hours' at once in HHMM, after the colon in HH:MM.
+    std::size_t minutesAt = 2;
+    if (time.size() == 5 && time[2] == ':') {
+        minutesAt = 3;
+    } else if (time.size() != 4) {
         return std::nullopt;
     }
-    for (std::size_t pos : {0U, 1U, 3U, 4U}) {
-        if (text[pos] < '0' || text[pos] > '9') {
+    for (std::size_t pos : {std::size_t{0}, std::size_t{1}, minutesAt, minutesAt + 1}) {
+        if (time[pos] < '0' || time[pos] > '9') {
             return std::nullopt;
         }
     }
-    const int hours = (text[0] - '0') * 10 + (text[1] - '0');
-    const int minutes = (text[3] - '0') * 10 + (text[4] - '0');
+    const int hours = (time[0] - '0') * 10 + (time[1] - '0');
+    const int minutes = (time[minutesAt] - '0') * 10 + (time[minutesAt + 1] - '0');
     return hours * 60 + minutes;
 }
 
@@ -101,17 +102,21 @@ std::string WeekStart(const std::string& date, int todayYear) {
     return weekday == 0 ? date : SubtractDays(date, weekday - 1);
 }
 
-bool SameWeek(const std::string& a, const std::string& b, int todayYear) {
-    if (!IsValidDateText(a)) {
-        return false;
+std::vector<std::string> WeekDays(const std::string& date, int todayYear) {
+    std::vector<std::string> days;
+    if (!IsValidDateText(date)) {
+        return days;
     }
-    const std::string start = WeekStart(a, todayYear);
+    const std::string start = WeekStart(date, todayYear);
     for (int i = 0; i <= 6; ++i) {
-        if (b == AddDays(start, i)) {
-            return true;
-        }
+        days.push_back(AddDays(start, i));
     }
-    return false;
+    return days;
+}
+
+bool SameWeek(const std::string& a, const std::string& b, int todayYear) {
+    const std::vector<std::string> days = WeekDays(a, todayYear);
+    return std::find(days.begin(), days.end(), b) != days.end();
 }
 
 bool SameMonth(const std::string& a, const std::string& b) {

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "tariffs/holiday_list.h"
@@ -54,6 +55,9 @@ int WeekdayNumber(const std::string& date, int todayYear);
 std::string WeekdayName(int weekdayNumber);
 // The Sunday on or before the date; weeks run from Sunday to Saturday.
 std::string WeekStart(const std::string& date, int todayYear);
+// The seven days, Sunday to Saturday, of the date's week; none for a date that is no date. A
+// caller that tests many dates against one week works them out once with this.
+std::vector<std::string> WeekDays(const std::string& date, int todayYear);
 // Whether b, as text, is one of the seven days of a's week.
 bool SameWeek(const std::string& a, const std::string& b, int todayYear);
 // Same month number; the year is not compared.

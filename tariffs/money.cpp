@@ -78,9 +78,9 @@ std::string IntToStr(std::int64_t value) {
 
 std::string NumberFieldText(const std::string& text, const std::string& defaultText,
                             bool twoDigits) {
-    std::string result = IsInteger(text) ? text : defaultText;
+    const std::string& result = IsInteger(text) ? text : defaultText;
     if (twoDigits && result.size() == 1) {
-        result.insert(0, "0");
+        return "0" + result;
     }
     return result;
 }

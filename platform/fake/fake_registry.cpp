@@ -15,7 +15,9 @@ std::string Lower(std::string text) {
 }
 
 bool SameName(const std::string& a, const std::string& b) {
-    return Lower(a) == Lower(b);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
 }
 
 std::string HiveName(platform::Hive hive) {
@@ -166,9 +168,12 @@ void FakeRegistry::writeString(platform::Hive hive, const std::string& key, cons
     Key& k = ensure(hive, key);
     for (Value& v : k.values) {
         if (SameName(v.name, name)) {
-            v.data = text;
-            v.isString = true;
-            changed();
+            // Writing the text a value holds already changes nothing, and tells no one.
+            if (!v.isString || v.data != text) {
+                v.data = text;
+                v.isString = true;
+                changed();
+            }
             return;
         }
     }
@@ -246,10 +251,14 @@ std::string FakeRegistry::toRegedit() const {
     for (const auto& [lower, key] : keys_) {
         out += "[" + key.path + "]\n";
         for (const Value& v : key.values) {
+            out += '"';
+            out += Escape(v.name);
             if (v.isString) {
-                out += "\"" + Escape(v.name) + "\"=\"" + Escape(v.data) + "\"\n";
+                out += "\"=\"";
+                out += Escape(v.data);
+                out += "\"\n";
             } else {
-                out += "\"" + Escape(v.name) + "\"=hex:\n";
+                out += "\"=hex:\n";
             }
         }
         out += "\n";

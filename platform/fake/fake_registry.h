@@ -38,7 +38,7 @@ public:
     void writeBinary(platform::Hive hive, const std::string& key, const std::string& name);
     // While set, writes and deletes under that hive are refused with a RegistryError.
     void setReadOnly(platform::Hive hive, bool readOnly);
-    // Called after every change.
+    // Called after every change; a write of the text a value holds already is none.
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
 
     // The names of a key's values, in the order they were first written.

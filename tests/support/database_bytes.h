@@ -14,18 +14,9 @@ namespace ruvo::testing {
 using Spending = std::pair<std::string, std::string>;
 
 inline ConnectionRecord SpendingRecord(const Spending& spending) {
-    ConnectionRecord record;
-    record.tariffName = "City";
-    record.durationSeconds = "600";
-    record.units = "4";
-    record.telephoneCharge = spending.second;
-    record.providerCharge = "0";
-    record.totalCharge = spending.second;
-    record.startTime = "10:00:00";
-    record.startDate = spending.first;
-    record.endTime = "10:10:00";
-    record.endDate = spending.first;
-    return record;
+    const auto& [date, total] = spending;
+    return ConnectionRecord{"City", "600",      "4",  total,      "0",
+                            total,  "10:00:00", date, "10:10:00", date};
 }
 
 // The header and one record per entry.

@@ -255,6 +255,20 @@ TEST(Calendar, WeeksRunFromSundayToSaturday) {
     }
 }
 
+TEST(Calendar, WeekDaysAreTheSevenDaysFromSunday) {
+    const std::vector<std::string> december = {"05.12.99", "06.12.99", "07.12.99", "08.12.99",
+                                               "09.12.99", "10.12.99", "11.12.99"};
+    EXPECT_EQ(WeekDays("05.12.99", 1999), december);
+    EXPECT_EQ(WeekDays("07.12.99", 1999), december);
+    EXPECT_EQ(WeekDays("11.12.99", 1999), december);
+    const std::vector<std::string> newYear = {"26.12.99", "27.12.99", "28.12.99", "29.12.99",
+                                              "30.12.99", "31.12.99", "01.01.00"};
+    EXPECT_EQ(WeekDays("01.01.00", 2000), newYear);
+    for (const char* noDate : {"", "7.12.99", "32.12.99", "00.00.00", "07.12.9x"}) {
+        EXPECT_TRUE(WeekDays(noDate, 1999).empty()) << noDate;
+    }
+}
+
 TEST(Calendar, SameMonthComparesTheMonthOnly) {
     EXPECT_TRUE(SameMonth("15.03.98", "01.03.99"));
     EXPECT_TRUE(SameMonth("01.12.99", "31.12.99"));

@@ -78,6 +78,28 @@ TEST(LineReader, SplitsLongLinesAsAFixedBufferReadDoes) {
     }
 }
 
+// Only the text's own bytes count, not its line end, nor the rest of a long line.
+TEST(LineReader, TellsWhetherALineIsAscii) {
+    const std::string a499(499, 'a');
+    const struct {
+        std::string bytes;
+        std::vector<bool> ascii;
+    } cases[] = {
+        {"plain\r\n\x7F~\r\n\r\n", {true, true, true}},
+        {"\xE4\r\nx\xFF\nx\x80y\r\x81", {false, false, false, false}},
+        {a499 + "\xE4\r\n", {true, false}},
+        {"\xE4" + a499, {false, true}},
+    };
+    for (const auto& c : cases) {
+        std::vector<bool> ascii;
+        LineReader reader(c.bytes);
+        while (const auto line = reader.next()) {
+            ascii.push_back(line->ascii);
+        }
+        EXPECT_EQ(ascii, c.ascii) << ::testing::PrintToString(c.bytes);
+    }
+}
+
 TEST(StripLineEnd, RemovesOnlyOneTrailingLineFeed) {
     const struct {
         std::string in;

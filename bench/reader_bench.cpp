@@ -1,0 +1,74 @@
+// The readers of the connection database that run while the program watches: the month's online
+// seconds for the free minutes, and the week's and the month's spending for the budgets. Each
+// reads the whole year's file afresh, as it does in the program.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+
+#include "bench/bench_support.h"
+#include "counting/budgets.h"
+#include "tariffs/provider_minutes.h"
+
+namespace ruvo::bench {
+namespace {
+
+void MonthOnlineSeconds(benchmark::State& state) {
+    TempFolder folder;
+    folder.write(kBenchDatabase, YearDatabase(static_cast<int>(state.range(0))));
+    const std::string path = folder.path() + kBenchDatabase;
+    fake::FakeSound sound;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ruvo::MonthOnlineSeconds(path, kBenchToday, sound));
+    }
+    if (!sound.beeps().empty()) {
+        state.SkipWithError("the reader beeped: the database was not read to its end");
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(MonthOnlineSeconds)->Apply(YearSizes)->Unit(benchmark::kMillisecond);
+
+// The budgets with the windows they fill, on a fake machine whose data folder holds the year.
+class BudgetsOnMachine {
+public:
+    explicit BudgetsOnMachine(int records)
+        : machine_(BenchStart(), folder_.path()),
+          process_(machine_),
+          settings_(machine_.registry),
+          budgets_(settings_, process_.platform(), main_, counter_, closure_, newBudget_) {
+        folder_.write(kBenchDatabase, YearDatabase(records));
+    }
+    Budgets& budgets() { return budgets_; }
+    bool beeped() const { return !machine_.sound.beeps().empty(); }
+
+private:
+    TempFolder folder_;
+    fake::FakeMachine machine_;
+    fake::FakeProcess process_;
+    SettingsStore settings_;
+    MainWindow main_;
+    CounterWindow counter_;
+    BudgetClosureWindow closure_;
+    NewBudgetWindow newBudget_;
+    Budgets budgets_;
+};
+
+void ConsumptionSum(benchmark::State& state, BudgetKind period) {
+    BudgetsOnMachine machine(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(machine.budgets().ConsumptionSum(period, kBenchToday));
+    }
+    if (machine.beeped()) {
+        state.SkipWithError("the sum beeped: the database was not read to its end");
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK_CAPTURE(ConsumptionSum, Week, BudgetKind::Weekly)
+    ->Apply(YearSizes)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ConsumptionSum, Month, BudgetKind::Monthly)
+    ->Apply(YearSizes)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ruvo::bench
