@@ -108,7 +108,9 @@ void LiveCounter::Tick() {
         provider_ = ProviderCharge(tariffValue(window_.providerFee), providerSeconds_);
         window_.providerText.setText(MoneyText(provider_));
     }
-    const std::int64_t total = static_cast<std::int64_t>(telephone_) + (feeApplies ? provider_ : 0);
+    // The provider minutes charged so far stay in the total even when the fee stops applying
+    // during the connection (a new month, more free minutes entered): they were incurred.
+    const std::int64_t total = static_cast<std::int64_t>(telephone_) + provider_;
     total_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(total, INT32_MIN, INT32_MAX));
     summary_.SetCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
     window_.totalText.setText(MoneyText(total_));

@@ -353,3 +353,29 @@ TEST_F(ConnectionTest, BudgetStatusIncludesTheRunningConnection) {
 
 }  // namespace
 }  // namespace ruvo::testing
+
+namespace ruvo::testing {
+namespace {
+
+// Provider minutes charged once stay in the total when the fee stops applying mid-connection,
+// so the record's total is always its telephone plus its provider charge.
+TEST_F(ConnectionTest, ProviderChargeStaysInTheTotalWhenTheFeeStops) {
+    useTariffs(Tariffs({{"Ganztag", "0000", "2400", "12", "60"}}, "5", "0"));
+    startSettled();
+    connect();
+    wait(61);
+    EXPECT_EQ(app().form6.providerText.text(), "0,05 DM");
+    app().userAction([&] { app().form1.edit13.enter("100"); });
+    wait(10);
+    EXPECT_EQ(app().form6.providerText.text(), "0,05 DM");
+    EXPECT_EQ(app().form6.totalText.text(), "0,29 DM");
+    hangUp();
+    app().userAction([&] { app().form4.button1.click(); });
+    const auto saved = records();
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_EQ(saved[0].providerCharge, "5");
+    EXPECT_EQ(saved[0].totalCharge, "29");
+}
+
+}  // namespace
+}  // namespace ruvo::testing
