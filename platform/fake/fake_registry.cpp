@@ -14,7 +14,9 @@ std::string Lower(std::string text) {
     return text;
 }
 
-bool SameName(const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }
+bool SameName(const std::string& a, const std::string& b) {
+    return Lower(a) == Lower(b);
+}
 
 std::string HiveName(platform::Hive hive) {
     return hive == platform::Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
@@ -109,8 +111,7 @@ FakeRegistry::Key& FakeRegistry::ensure(platform::Hive hive, const std::string& 
 }
 
 void FakeRegistry::checkWritable(platform::Hive hive) const {
-    const bool readOnly =
-        hive == platform::Hive::CurrentUser ? readOnlyUser_ : readOnlyMachine_;
+    const bool readOnly = hive == platform::Hive::CurrentUser ? readOnlyUser_ : readOnlyMachine_;
     if (readOnly) {
         throw platform::RegistryError("Zugriff verweigert: " + HiveName(hive));
     }
@@ -159,12 +160,16 @@ std::optional<std::string> FakeRegistry::readString(platform::Hive hive, const s
     return std::nullopt;
 }
 
-void FakeRegistry::writeString(platform::Hive hive, const std::string& key,
-                               const std::string& name, const std::string& text) {
+void FakeRegistry::writeString(platform::Hive hive, const std::string& key, const std::string& name,
+                               const std::string& text) {
     checkWritable(hive);
     Key& k = ensure(hive, key);
     for (Value& v : k.values) {
         if (SameName(v.name, name)) {
+            // Writing the text a value holds already changes nothing, and tells no one.
+            if (v.isString && v.data == text) {
+                return;
+            }
             v.data = text;
             v.isString = true;
             changed();
@@ -200,20 +205,39 @@ void FakeRegistry::deleteValue(platform::Hive hive, const std::string& key,
     }
 }
 
-void FakeRegistry::deleteKeyTree(platform::Hive hive, const std::string& key) {
+bool FakeRegistry::eraseTree(platform::Hive hive, const std::string& key) {
     const std::string full = Lower(FullPath(hive, key));
     const std::string prefix = full + "\\";
-    const auto before = keys_.size();
-    if (keys_.count(full) == 0) {
+    return std::erase_if(keys_, [&](const auto& entry) {
+               return entry.first == full || entry.first.rfind(prefix, 0) == 0;
+           }) > 0;
+}
+
+void FakeRegistry::deleteKeyTree(platform::Hive hive, const std::string& key) {
+    if (keys_.count(Lower(FullPath(hive, key))) == 0) {
         return;
     }
     checkWritable(hive);
-    std::erase_if(keys_, [&](const auto& entry) {
-        return entry.first == full || entry.first.rfind(prefix, 0) == 0;
-    });
-    if (keys_.size() != before) {
+    if (eraseTree(hive, key)) {
         changed();
     }
+}
+
+void FakeRegistry::replaceKey(platform::Hive hive, const std::string& key,
+                              const NamedValues& values) {
+    checkWritable(hive);
+    eraseTree(hive, key);
+    Key& replaced = ensure(hive, key);
+    for (const auto& [name, text] : values) {
+        auto same = std::find_if(replaced.values.begin(), replaced.values.end(),
+                                 [&](const Value& v) { return SameName(v.name, name); });
+        if (same != replaced.values.end()) {
+            same->data = text;
+        } else {
+            replaced.values.push_back(Value{name, text, true});
+        }
+    }
+    changed();
 }
 
 void FakeRegistry::setReadOnly(platform::Hive hive, bool readOnly) {
