@@ -10,22 +10,24 @@ namespace {
 
 // The value names, in the order of the record's fields.
 constexpr std::array<const char*, kRecordFieldCount> kValueNames = {
-    "Tarif", "Zeit", "Einheiten", "Telegeb", "Provgeb", "Gesamt", "AZeit", "ADatum", "EZeit",
-    "EDatum"};
+    "Tarif",  "Zeit",  "Einheiten", "Telegeb", "Provgeb",
+    "Gesamt", "AZeit", "ADatum",    "EZeit",   "EDatum"};
 
 }  // namespace
 
-bool Autosave::Exists() { return settings_.SubkeyExists(setting::AutosaveSubkey); }
+bool Autosave::Exists() {
+    return settings_.SubkeyExists(setting::AutosaveSubkey);
+}
 
 void Autosave::Write(const ConnectionRecord& record) {
-    const std::string key = settings_.SubkeyPath(setting::AutosaveSubkey);
-    auto& registry = settings_.registry();
-    registry.deleteKeyTree(platform::Hive::CurrentUser, key);
-    registry.createKey(platform::Hive::CurrentUser, key);
+    // One replacement, not a deletion and ten writes: a crash in between would leave an autosave
+    // without the connection's charges and start, and the recovery would store that.
+    platform::Registry::NamedValues values;
     for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
-        registry.writeString(platform::Hive::CurrentUser, key, kValueNames[i],
-                             record.*kRecordFields[i]);
+        values.emplace_back(kValueNames[i], record.*kRecordFields[i]);
     }
+    settings_.registry().replaceKey(platform::Hive::CurrentUser,
+                                    settings_.SubkeyPath(setting::AutosaveSubkey), values);
 }
 
 ConnectionRecord Autosave::Read() {

@@ -16,7 +16,7 @@
 namespace ruvo::desktop {
 
 class DesktopRegistry final : public platform::Registry {
-  public:
+public:
     // The user's settings go below `configFolder`, autostart entries into its "autostart"
     // folder, named `applicationTitle`.
     DesktopRegistry(const std::string& configFolder, const std::string& applicationTitle);
@@ -30,11 +30,13 @@ class DesktopRegistry final : public platform::Registry {
                      const std::string& text) override;
     void deleteValue(platform::Hive hive, const std::string& key, const std::string& name) override;
     void deleteKeyTree(platform::Hive hive, const std::string& key) override;
+    void replaceKey(platform::Hive hive, const std::string& key,
+                    const NamedValues& values) override;
 
     SettingsFiles& settings() { return settings_; }
     AutostartEntries& autostart() { return autostart_; }
 
-  private:
+private:
     SettingsFiles settings_;
     AutostartEntries autostart_;
 };

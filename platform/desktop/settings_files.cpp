@@ -78,7 +78,7 @@ Location Locate(const SettingsFiles::KeyPath& key) {
 
 // One INI file, parsed when opened. Group and value names are looked up regardless of case.
 class IniFile {
-  public:
+public:
     explicit IniFile(const QString& path) : path_(path), settings_(path, QSettings::IniFormat) {
         (void)settings_.allKeys();  // parses every section, so a damaged one shows in status()
         if (settings_.status() != QSettings::NoError) {
@@ -161,7 +161,7 @@ class IniFile {
         }
     }
 
-  private:
+private:
     QStringList childGroups(const QString& group) { return children(group, true); }
     QStringList childKeys(const QString& group) { return children(group, false); }
     QStringList children(const QString& group, bool groups) {
@@ -420,6 +420,33 @@ void SettingsFiles::deleteKeyTree(const KeyPath& key) {
     }
     ini.remove(*group);
     ini.keepAliveIfEmpty(ParentGroup(*group));
+    ini.save();
+}
+
+void SettingsFiles::replaceKey(const KeyPath& key,
+                               const std::vector<std::pair<std::string, std::string>>& values) {
+    const Location location = Locate(key);
+    if (location.level != Location::Level::File) {
+        FailNotStorable(JoinKeyPath(key));
+    }
+    for (const auto& [name, text] : values) {
+        if (!IsStorableValueName(name)) {
+            FailNotStorable(name);
+        }
+    }
+    IniFile ini(FileForWriting(Q(configFolder_), location));
+    const QString group = ini.groupForWriting(location.groups);
+    // An empty key removes everything in the file: the product key's values and subkeys.
+    ini.remove(ini.findGroup(location.groups).value_or(group));
+    for (const auto& [name, text] : values) {
+        const QStringList stored = ini.valuesNamed(group, Q(name));
+        ini.setValue(group, stored.isEmpty() ? Q(name) : stored.first(), Q(text));
+    }
+    if (values.empty()) {
+        ini.keepAliveIfEmpty(group);
+    } else {
+        ini.dropKeepAlive(group);
+    }
     ini.save();
 }
 

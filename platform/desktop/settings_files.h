@@ -16,12 +16,13 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ruvo::desktop {
 
 class SettingsFiles {
-  public:
+public:
     explicit SettingsFiles(std::string configFolder);
 
     using KeyPath = std::vector<std::string>;
@@ -32,12 +33,16 @@ class SettingsFiles {
     void writeString(const KeyPath& key, const std::string& name, const std::string& text);
     void deleteValue(const KeyPath& key, const std::string& name);
     void deleteKeyTree(const KeyPath& key);
+    // The key with its subkeys deleted and created again with these values, in one write of its
+    // file: a crash leaves the old key or the new one.
+    void replaceKey(const KeyPath& key,
+                    const std::vector<std::pair<std::string, std::string>>& values);
 
     // The file that holds the key, whether or not it exists yet; empty for keys above the
     // product level or outside "Software". For tests and diagnostics.
     std::string filePathOf(const KeyPath& key) const;
 
-  private:
+private:
     std::string configFolder_;
 };
 
