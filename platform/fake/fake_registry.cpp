@@ -228,13 +228,13 @@ void FakeRegistry::replaceKey(platform::Hive hive, const std::string& key,
     checkWritable(hive);
     eraseTree(hive, key);
     Key& replaced = ensure(hive, key);
-    for (const auto& [name, text] : values) {
+    for (const auto& value : values) {
         auto same = std::find_if(replaced.values.begin(), replaced.values.end(),
-                                 [&](const Value& v) { return SameName(v.name, name); });
+                                 [&](const Value& v) { return SameName(v.name, value.first); });
         if (same != replaced.values.end()) {
-            same->data = text;
+            same->data = value.second;
         } else {
-            replaced.values.push_back(Value{name, text, true});
+            replaced.values.push_back(Value{value.first, value.second, true});
         }
     }
     changed();
