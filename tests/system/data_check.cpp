@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <limits>
 
 #include "core/identity.h"
 #include "platform/fake/fake_registry.h"
 #include "records/database_file.h"
 #include "records/file_error.h"
-#include "records/file_io.h"
 #include "records/line_reader.h"
 #include "records/line_writer.h"
 #include "tariffs/date_fields.h"
@@ -189,113 +186,6 @@ std::vector<std::string> CheckCutTail(std::string_view tail) {
     return problems;
 }
 
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-std::optional<std::string> Unescape(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') {
-            out += text[i];
-            continue;
-        }
-        if (++i == text.size()) {
-            return std::nullopt;
-        }
-        switch (text[i]) {
-            case '\\':
-                out += '\\';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            default:
-                return std::nullopt;
-        }
-    }
-    return out;
-}
-
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-    std::vector<std::string_view> parts;
-    std::size_t pos = 0;
-    for (;;) {
-        const std::size_t tab = line.find('\t', pos);
-        parts.push_back(line.substr(pos, tab == std::string_view::npos ? tab : tab - pos));
-        if (tab == std::string_view::npos) {
-            return parts;
-        }
-        pos = tab + 1;
-    }
-}
-
-std::string Fields(const ConnectionRecord& record) {
-    std::string out;
-    for (const auto field : kRecordFields) {
-        out += '\t';
-        out += Escape(record.*field);
-    }
-    return out;
-}
-
-std::optional<ConnectionRecord> RecordOf(const std::vector<std::string_view>& parts,
-                                         std::size_t first) {
-    if (parts.size() != first + kRecordFieldCount) {
-        return std::nullopt;
-    }
-    ConnectionRecord record;
-    for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
-        auto text = Unescape(parts[first + i]);
-        if (!text) {
-            return std::nullopt;
-        }
-        record.*kRecordFields[i] = std::move(*text);
-    }
-    return record;
-}
-
-// The record the recovery writes for an autosave: empty values take the field defaults.
-ConnectionRecord WithDefaults(ConnectionRecord record) {
-    for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
-        std::string& text = record.*kRecordFields[i];
-        if (text.empty()) {
-            text = kRecordFieldDefaults[i];
-        }
-    }
-    return record;
-}
-
-std::string Describe(const ConnectionRecord& record) {
-    return record.tariffName + " " + record.startDate + " " + record.startTime + "-" +
-           record.endTime + " " + record.durationSeconds + " s " + record.totalCharge + " Pf";
-}
-
 // Connections follow each other: two records whose times overlap count the same time twice.
 std::vector<std::string> CheckOverlaps(const std::vector<ConnectionRecord>& records) {
     struct Span {
@@ -333,6 +223,21 @@ void AddAll(std::vector<std::string>& to, const std::string& prefix,
 }
 
 }  // namespace
+
+ConnectionRecord StoredForm(ConnectionRecord record) {
+    for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
+        std::string& text = record.*kRecordFields[i];
+        if (text.empty()) {
+            text = kRecordFieldDefaults[i];
+        }
+    }
+    return record;
+}
+
+std::string DescribeRecord(const ConnectionRecord& record) {
+    return record.tariffName + " " + record.startDate + " " + record.startTime + "-" +
+           record.endTime + " " + record.durationSeconds + " s " + record.totalCharge + " Pf";
+}
 
 std::vector<std::string> CheckRecord(const ConnectionRecord& record, const RecordRules& rules) {
     std::vector<std::string> problems;
@@ -386,7 +291,8 @@ DatabaseReport CheckDatabase(std::string_view bytes, const RecordRules& rules) {
     const DatabaseScan scan = ScanDatabase(bytes, [&](const ConnectionRecord& record) {
         report.records.push_back(record);
         AddAll(report.problems,
-               "record " + std::to_string(report.records.size()) + " (" + Describe(record) + "): ",
+               "record " + std::to_string(report.records.size()) + " (" + DescribeRecord(record) +
+                   "): ",
                CheckRecord(record, rules));
         return true;
     });
@@ -480,157 +386,10 @@ RegistryReport CheckRegistryFile(const std::string& text, const RecordRules& rul
         }
         report.problems.push_back("the autosave lacks " + names);
     } else {
-        AddAll(report.problems, "the autosave (" + Describe(autosave) + "): ",
-               CheckRecord(WithDefaults(autosave), rules));
+        AddAll(report.problems, "the autosave (" + DescribeRecord(autosave) + "): ",
+               CheckRecord(StoredForm(autosave), rules));
     }
     report.autosave = autosave;
-    return report;
-}
-
-std::string FormatState(const FolderState& state) {
-    std::string out;
-    for (const auto& [file, records] : state.records) {
-        for (const ConnectionRecord& record : records) {
-            out += "record\t" + Escape(file) + Fields(record) + "\n";
-        }
-    }
-    if (state.autosave) {
-        out += "autosave" + Fields(*state.autosave) + "\n";
-    }
-    return out;
-}
-
-std::optional<FolderState> ParseState(std::string_view text) {
-    FolderState state;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t end = std::min(text.find('\n', pos), text.size());
-        const auto parts = SplitTabs(text.substr(pos, end - pos));
-        pos = end + 1;
-        if (parts[0] == "record") {
-            const auto file = parts.size() > 1 ? Unescape(parts[1]) : std::nullopt;
-            const auto record = RecordOf(parts, 2);
-            if (!file || !record) {
-                return std::nullopt;
-            }
-            state.records[*file].push_back(*record);
-        } else if (parts[0] == "autosave" && !state.autosave) {
-            state.autosave = RecordOf(parts, 1);
-            if (!state.autosave) {
-                return std::nullopt;
-            }
-        } else {
-            return std::nullopt;
-        }
-    }
-    return state;
-}
-
-std::vector<std::string> CompareStates(const FolderState& before, const FolderState& now) {
-    std::vector<std::string> problems;
-    std::vector<const ConnectionRecord*> added;
-    for (const auto& [file, records] : now.records) {
-        const auto earlier = before.records.find(file);
-        const std::size_t kept = earlier == before.records.end() ? 0 : earlier->second.size();
-        for (std::size_t i = std::min(kept, records.size()); i < records.size(); ++i) {
-            added.push_back(&records[i]);
-        }
-    }
-    for (const auto& [file, records] : before.records) {
-        const auto later = now.records.find(file);
-        const std::vector<ConnectionRecord> none;
-        const auto& current = later == now.records.end() ? none : later->second;
-        for (std::size_t i = 0; i < records.size(); ++i) {
-            if (i >= current.size() || !(current[i] == records[i])) {
-                problems.push_back(file + ": record " + std::to_string(i + 1) + " (" +
-                                   Describe(records[i]) + ") is " +
-                                   (i >= current.size() ? "gone" : "changed"));
-                break;
-            }
-        }
-    }
-    if (before.autosave && now.autosave != before.autosave) {
-        // Restored as it stood, or stored whole already before the autosave could be deleted:
-        // then the database holds it with the same start and at least as many seconds.
-        const ConnectionRecord restored = WithDefaults(*before.autosave);
-        const auto seconds = [](const ConnectionRecord& r) {
-            return Count(r.durationSeconds).value_or(-1);
-        };
-        const bool restoredNow =
-            std::any_of(added.begin(), added.end(),
-                        [&](const ConnectionRecord* record) { return *record == restored; });
-        bool storedBefore = false;
-        for (const auto& [file, records] : now.records) {
-            storedBefore =
-                storedBefore || std::any_of(records.begin(), records.end(), [&](const auto& r) {
-                    return r.startDate == restored.startDate && r.startTime == restored.startTime &&
-                           seconds(r) >= seconds(restored);
-                });
-        }
-        if (!restoredNow && !storedBefore) {
-            problems.push_back("the autosaved connection (" + Describe(restored) +
-                               ") is neither kept nor restored");
-        }
-    }
-    return problems;
-}
-
-FolderReport CheckFolder(const std::string& folder, const FolderOptions& options) {
-    namespace fs = std::filesystem;
-    FolderReport report;
-    RecordRules rules;
-    rules.timeSlackSeconds = options.timeSlackSeconds;
-
-    const std::string tariffPath = folder + "/Tarif.dat";
-    TariffReport tariffs;
-    try {
-        const std::string bytes = ReadWholeFile(tariffPath);
-        tariffs = CheckTariffFile(bytes);
-        if (options.expectedTariffFile && bytes != *options.expectedTariffFile) {
-            tariffs.problems.push_back("Tarif.dat is not the tariff file the run began with");
-        }
-    } catch (const FileError& error) {
-        tariffs.problems.push_back(error.what());
-    }
-    AddAll(report.problems, "", tariffs.problems);
-    if (tariffs.tables) {
-        rules.tariffs = &*tariffs.tables;
-    }
-
-    std::vector<std::string> databases;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with("RVDaten") && name.ends_with(".db")) {
-            databases.push_back(name);
-        }
-    }
-    if (error) {
-        report.problems.push_back(folder + ": " + error.message());
-    }
-    std::sort(databases.begin(), databases.end());
-    for (const std::string& name : databases) {
-        try {
-            DatabaseReport database = CheckDatabase(ReadWholeFile(folder + "/" + name), rules);
-            AddAll(report.problems, name + ": ", database.problems);
-            report.cutTailBytes += database.cutTailBytes;
-            report.state.records[name] = std::move(database.records);
-        } catch (const FileError& failure) {
-            report.problems.push_back(failure.what());
-        }
-    }
-    report.databaseFiles = databases.size();
-
-    const std::string registryPath = folder + "/registry.reg";
-    if (FileExists(registryPath)) {
-        try {
-            RegistryReport registry = CheckRegistryFile(ReadWholeFile(registryPath), rules);
-            AddAll(report.problems, "", registry.problems);
-            report.state.autosave = std::move(registry.autosave);
-        } catch (const FileError& failure) {
-            report.problems.push_back(failure.what());
-        }
-    }
     return report;
 }
 

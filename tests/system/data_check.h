@@ -1,12 +1,9 @@
-// Checks what the program left in its data folder: the database files read as whole, plausible
-// records (a cut tail after the last one at most), "Tarif.dat" and "registry.reg" parse and read
-// back as they were written, the autosave holds all ten values, and nothing that an earlier check
-// saw has gone. The crash soak runs it after every killed run; the desktop test after its
-// connections.
+// Checks of the files the program leaves in its data folder: the database files read as whole,
+// plausible records (a cut tail after the last one at most), "Tarif.dat" and "registry.reg" parse
+// and read back as they were written, and the autosave holds all ten values.
 #pragma once
 
 #include <cstddef>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +22,11 @@ struct RecordRules {
     // How far the time from start to end may differ from the counted duration, in seconds.
     int timeSlackSeconds = 2;
 };
+
+// The record as the writer stores it: empty fields take their defaults ("noname", "0" ...).
+ConnectionRecord StoredForm(ConnectionRecord record);
+// Tariff, start, end, duration and total, for messages.
+std::string DescribeRecord(const ConnectionRecord& record);
 
 // One sentence per problem; none when the record is plausible.
 std::vector<std::string> CheckRecord(const ConnectionRecord& record, const RecordRules& rules);
@@ -49,38 +51,5 @@ struct RegistryReport {
 // The simulator's registry file: REGEDIT4 text that reads back exactly as written, the settings
 // key in it, and an autosave, when there is one, with all ten values forming a plausible record.
 RegistryReport CheckRegistryFile(const std::string& text, const RecordRules& rules);
-
-// What must not get lost: the records per database file name, and the autosave.
-struct FolderState {
-    std::map<std::string, std::vector<ConnectionRecord>> records;
-    std::optional<ConnectionRecord> autosave;
-
-    friend bool operator==(const FolderState&, const FolderState&) = default;
-};
-
-// One line per record ("record", file name, ten fields) and for the autosave ("autosave", ten
-// fields), tab-separated, with tabs, line ends and backslashes escaped.
-std::string FormatState(const FolderState& state);
-// Nothing when a line is not of that form.
-std::optional<FolderState> ParseState(std::string_view text);
-
-// What `now` lost of `before`: each file's earlier records must still begin it, unchanged; an
-// earlier autosave must still be there or have been restored into a record added since.
-std::vector<std::string> CompareStates(const FolderState& before, const FolderState& now);
-
-struct FolderOptions {
-    int timeSlackSeconds = 2;
-    // When set, "Tarif.dat" must hold exactly these bytes.
-    std::optional<std::string> expectedTariffFile;
-};
-
-struct FolderReport {
-    FolderState state;
-    std::size_t databaseFiles = 0;
-    std::size_t cutTailBytes = 0;
-    std::vector<std::string> problems;
-};
-// Checks "Tarif.dat" (required), every "RVDaten*.db" and "registry.reg" (when present).
-FolderReport CheckFolder(const std::string& folder, const FolderOptions& options);
 
 }  // namespace ruvo::check

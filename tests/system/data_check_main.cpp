@@ -6,7 +6,7 @@
 #include "records/file_error.h"
 #include "records/file_io.h"
 #include "tariffs/money.h"
-#include "tests/system/data_check.h"
+#include "tests/system/folder_check.h"
 
 namespace {
 

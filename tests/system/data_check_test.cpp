@@ -1,6 +1,7 @@
 // The data-folder checker must tell a folder a crash may leave (whole records, a cut tail) from
 // one that lost or garbled something; otherwise the crash soak proves nothing.
 #include "tests/system/data_check.h"
+#include "tests/system/folder_check.h"
 
 #include <gtest/gtest.h>
 
