@@ -12,6 +12,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ruvo::platform {
@@ -100,6 +101,11 @@ public:
     // Deleting a value or key that does not exist is not an error.
     virtual void deleteValue(Hive hive, const std::string& key, const std::string& name) = 0;
     virtual void deleteKeyTree(Hive hive, const std::string& key) = 0;
+    // Deletes the key with its subkeys and creates it again holding these string values, in
+    // this order, as one change: whoever reads the registry afterwards, after a crash too, finds
+    // the old key or the new one, never a part of either. Throws RegistryError when refused.
+    using NamedValues = std::vector<std::pair<std::string, std::string>>;
+    virtual void replaceKey(Hive hive, const std::string& key, const NamedValues& values) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -20,14 +20,14 @@ bool Autosave::Exists() {
 }
 
 void Autosave::Write(const ConnectionRecord& record) {
-    const std::string key = settings_.SubkeyPath(setting::AutosaveSubkey);
-    auto& registry = settings_.registry();
-    registry.deleteKeyTree(platform::Hive::CurrentUser, key);
-    registry.createKey(platform::Hive::CurrentUser, key);
+    // One replacement, not a deletion and ten writes: a crash in between would leave an autosave
+    // without the connection's charges and start, and the recovery would store that.
+    platform::Registry::NamedValues values;
     for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
-        registry.writeString(platform::Hive::CurrentUser, key, kValueNames[i],
-                             record.*kRecordFields[i]);
+        values.emplace_back(kValueNames[i], record.*kRecordFields[i]);
     }
+    settings_.registry().replaceKey(platform::Hive::CurrentUser,
+                                    settings_.SubkeyPath(setting::AutosaveSubkey), values);
 }
 
 ConnectionRecord Autosave::Read() {

@@ -14,7 +14,8 @@ public:
     explicit Autosave(SettingsStore& settings) : settings_(settings) {}
 
     bool Exists();
-    // Deletes the key and writes it again with the record's ten values.
+    // Replaces the key by one with the record's ten values, in one step: a crash leaves the
+    // previous autosave or this one, whole.
     void Write(const ConnectionRecord& record);
     // The stored values; a missing value (or key) gives an empty field. Creates the key when it
     // vanished meanwhile.

@@ -24,7 +24,9 @@ public:
     // One step of the countdown.
     void CountdownStep();
     // Appends the autosaved connection to the database and deletes the autosave. When the
-    // record cannot be written the autosave stays, so it is offered again at the next start.
+    // record cannot be written the autosave stays, so it is offered again at the next start. A
+    // connection the database holds already (same start date and time: the program died between
+    // storing it and deleting its autosave) is not stored a second time.
     void Save();
     // Leaves the autosave as it is.
     void Discard();

@@ -99,4 +99,11 @@ void DesktopRegistry::deleteKeyTree(Hive hive, const std::string& key) {
     }
 }
 
+void DesktopRegistry::replaceKey(Hive hive, const std::string& key, const NamedValues& values) {
+    if (hive != Hive::CurrentUser) {
+        FailMachineKey(key);  // the machine's keys cannot be deleted, so not replaced either
+    }
+    settings_.replaceKey(SplitKeyPath(key), values);
+}
+
 }  // namespace ruvo::desktop

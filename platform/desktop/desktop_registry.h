@@ -30,6 +30,8 @@ public:
                      const std::string& text) override;
     void deleteValue(platform::Hive hive, const std::string& key, const std::string& name) override;
     void deleteKeyTree(platform::Hive hive, const std::string& key) override;
+    void replaceKey(platform::Hive hive, const std::string& key,
+                    const NamedValues& values) override;
 
     SettingsFiles& settings() { return settings_; }
     AutostartEntries& autostart() { return autostart_; }

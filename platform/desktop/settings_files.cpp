@@ -461,6 +461,33 @@ void SettingsFiles::deleteKeyTree(const KeyPath& key) {
     ini.save();
 }
 
+void SettingsFiles::replaceKey(const KeyPath& key,
+                               const std::vector<std::pair<std::string, std::string>>& values) {
+    const Location location = Locate(key);
+    if (location.level != Location::Level::File) {
+        FailNotStorable(JoinKeyPath(key));
+    }
+    for (const auto& [name, text] : values) {
+        if (!IsStorableValueName(name)) {
+            FailNotStorable(name);
+        }
+    }
+    IniFile ini(FileForWriting(Q(configFolder_), location), stamps_);
+    const QString group = ini.groupForWriting(location.groups);
+    // An empty key removes everything in the file: the product key's values and subkeys.
+    ini.remove(ini.findGroup(location.groups).value_or(group));
+    for (const auto& [name, text] : values) {
+        const QStringList stored = ini.valuesNamed(group, Q(name));
+        ini.setValue(group, stored.isEmpty() ? Q(name) : stored.first(), Q(text));
+    }
+    if (values.empty()) {
+        ini.keepAliveIfEmpty(group);
+    } else {
+        ini.dropKeepAlive(group);
+    }
+    ini.save();
+}
+
 std::string SettingsFiles::filePathOf(const KeyPath& key) const {
     const Location location = Locate(key);
     if (location.level != Location::Level::File) {

@@ -17,6 +17,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/desktop/settings_file_stamps.h"
@@ -35,6 +36,10 @@ public:
     void writeString(const KeyPath& key, const std::string& name, const std::string& text);
     void deleteValue(const KeyPath& key, const std::string& name);
     void deleteKeyTree(const KeyPath& key);
+    // The key with its subkeys deleted and created again with these values, in one write of its
+    // file: a crash leaves the old key or the new one.
+    void replaceKey(const KeyPath& key,
+                    const std::vector<std::pair<std::string, std::string>>& values);
 
     // The file that holds the key, whether or not it exists yet; empty for keys above the
     // product level or outside "Software". For tests and diagnostics.

@@ -206,20 +206,39 @@ void FakeRegistry::deleteValue(platform::Hive hive, const std::string& key,
     }
 }
 
-void FakeRegistry::deleteKeyTree(platform::Hive hive, const std::string& key) {
+bool FakeRegistry::eraseTree(platform::Hive hive, const std::string& key) {
     const std::string full = Lower(FullPath(hive, key));
     const std::string prefix = full + "\\";
-    const auto before = keys_.size();
-    if (keys_.count(full) == 0) {
+    return std::erase_if(keys_, [&](const auto& entry) {
+               return entry.first == full || entry.first.rfind(prefix, 0) == 0;
+           }) > 0;
+}
+
+void FakeRegistry::deleteKeyTree(platform::Hive hive, const std::string& key) {
+    if (keys_.count(Lower(FullPath(hive, key))) == 0) {
         return;
     }
     checkWritable(hive);
-    std::erase_if(keys_, [&](const auto& entry) {
-        return entry.first == full || entry.first.rfind(prefix, 0) == 0;
-    });
-    if (keys_.size() != before) {
+    if (eraseTree(hive, key)) {
         changed();
     }
+}
+
+void FakeRegistry::replaceKey(platform::Hive hive, const std::string& key,
+                              const NamedValues& values) {
+    checkWritable(hive);
+    eraseTree(hive, key);
+    Key& replaced = ensure(hive, key);
+    for (const auto& value : values) {
+        auto same = std::find_if(replaced.values.begin(), replaced.values.end(),
+                                 [&](const Value& v) { return SameName(v.name, value.first); });
+        if (same != replaced.values.end()) {
+            same->data = value.second;
+        } else {
+            replaced.values.push_back(Value{value.first, value.second, true});
+        }
+    }
+    changed();
 }
 
 void FakeRegistry::setReadOnly(platform::Hive hive, bool readOnly) {

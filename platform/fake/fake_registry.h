@@ -33,6 +33,9 @@ public:
                      const std::string& text) override;
     void deleteValue(platform::Hive hive, const std::string& key, const std::string& name) override;
     void deleteKeyTree(platform::Hive hive, const std::string& key) override;
+    // One change notification for the whole replacement.
+    void replaceKey(platform::Hive hive, const std::string& key,
+                    const NamedValues& values) override;
 
     // Puts a value of another kind than text, which every read refuses.
     void writeBinary(platform::Hive hive, const std::string& key, const std::string& name);
@@ -57,6 +60,8 @@ private:
     Key* find(platform::Hive hive, const std::string& key);
     Key& ensure(platform::Hive hive, const std::string& key);
     void checkWritable(platform::Hive hive) const;
+    // Removes the key and its subkeys; false when there was none.
+    bool eraseTree(platform::Hive hive, const std::string& key);
     void changed();
 
     KeyMap keys_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "records/database_file.h"
 #include "records/file_io.h"
 #include "tests/support/connection_fixture.h"
 
@@ -107,6 +108,50 @@ TEST_F(RecoveryTest, ConnectionOfThePreviousYearGoesIntoTheNewFile) {
     ASSERT_EQ(saved.size(), 1U);
     EXPECT_EQ(saved[0].startDate, "31.12.99");
     EXPECT_FALSE(autosaveExists());
+}
+
+// The program died after a connection's record was stored and before its autosave was deleted
+// (in the summary's save, a split, or the recovery itself): the recovery deletes the autosave
+// without storing the connection a second time. A connection of another start is stored.
+TEST_F(RecoveryTest, ConnectionStoredBeforeItsAutosaveWentIsNotStoredTwice) {
+    struct Case {
+        const char* name;
+        const char* storedIn;  // the file holding the connection's full record
+        const char* storedStart;
+        const char* today;    // the day of the start after the crash
+        std::size_t records;  // in today's file afterwards
+    };
+    const std::vector<Case> cases = {
+        {"stored today", "RVDaten00.db", "10:00:12", "02.01.00", 1},
+        {"stored on New Year's Eve", "RVDaten99.db", "10:00:12", "01.01.00", 0},
+        {"another connection stored", "RVDaten00.db", "09:00:00", "02.01.00", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        kill();
+        for (const char* name : {"RVDaten99.db", "RVDaten00.db"}) {
+            std::filesystem::remove(directory() + name);
+        }
+        const std::string day = c.storedIn == std::string("RVDaten99.db") ? "31.12.99" : "02.01.00";
+        AppendRecord(directory() + c.storedIn, {"Ganztag", "600", "10", "120", "0", "120",
+                                                c.storedStart, day, "10:10:12", day});
+        putAutosave({{"Tarif", "Ganztag"},
+                     {"Zeit", "540"},
+                     {"Einheiten", "10"},
+                     {"Telegeb", "120"},
+                     {"Provgeb", "0"},
+                     {"Gesamt", "120"},
+                     {"AZeit", "10:00:12"},
+                     {"ADatum", day},
+                     {"EZeit", "10:09:12"},
+                     {"EDatum", day}});
+        machine().time.setLocal(c.today == std::string("01.01.00") ? At(2000, 1, 1, 12)
+                                                                   : At(2000, 1, 2, 12));
+        onModal("Form14", [&] { app().form14.button1.click(); });
+        ASSERT_TRUE(startProgram());
+        EXPECT_FALSE(autosaveExists());
+        EXPECT_EQ(records("RVDaten00.db").size(), c.records);
+    }
 }
 
 TEST_F(RecoveryTest, RecordThatCannotBeWrittenKeepsItsAutosave) {

@@ -1,0 +1,247 @@
+#!/usr/bin/env bash
+# End-to-end test of the desktop program on a real interface: Xvfb with openbox and tint2 (the
+# tray host), the program in a network namespace of its own whose veth end gets a second address
+# (TEST-NET-1, nothing is routed anywhere). A connection is noticed, counted for about 70 s and
+# confirmed in the summary with Enter; a second one is cut off by kill -9 and restored at the next
+# start through the recovery dialog, answered with Enter. The database is checked after each.
+#
+#   desktop_connection.sh RUVOMETER CHECK
+#
+# Exits 77 (skipped) with the reason when root, ip, network namespaces, Xvfb, openbox, tint2 or
+# xdotool are missing. RUVO_DESKTOP_HOLD sets the first connection's length (default 70 s).
+set -u
+
+program=$1
+check=$2
+hold=${RUVO_DESKTOP_HOLD:-70}
+
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+[ "$(id -u)" = 0 ] || skip "needs root for a network namespace"
+for tool in ip Xvfb openbox tint2 xdotool; do
+    command -v "$tool" > /dev/null || skip "$tool is not installed"
+done
+for tool in "$program" "$check"; do
+    [ -x "$tool" ] || { echo "desktop_connection: $tool is not an executable" >&2; exit 2; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/ruvo-desktop-XXXXXX") || exit 1
+netns="ruvo-system-$$"
+pids=()
+program_pid=
+cleanup() {
+    if [ -n "$program_pid" ]; then
+        kill -9 "$program_pid" 2> /dev/null
+        wait "$program_pid" 2> /dev/null
+    fi
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2> /dev/null
+        wait "${pids[i]}" 2> /dev/null
+    done
+    ip netns delete "$netns" 2> /dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+fail() {
+    echo "FAILED: $*" >&2
+    if [ -s "$work/program.log" ]; then
+        echo "--- the program's output:" >&2
+        tail -n 30 "$work/program.log" >&2
+    fi
+    exit 1
+}
+
+# --- the network namespace: one address while offline ------------------------------------------
+ip netns add "$netns" 2> "$work/netns.err" || skip "cannot create a network namespace: $(cat "$work/netns.err")"
+in_netns() { ip -n "$netns" "$@"; }
+in_netns link add ruvo0 type veth peer name ruvo1 ||
+    skip "cannot create a veth pair in the network namespace"
+in_netns addr add 192.0.2.1/24 dev ruvo0 &&
+    in_netns link set lo up &&
+    in_netns link set ruvo0 up &&
+    in_netns link set ruvo1 up || fail "cannot configure the veth pair"
+connect() { in_netns addr add 192.0.2.2/24 dev ruvo1; }
+hang_up() { in_netns addr del 192.0.2.2/24 dev ruvo1; }
+
+# --- the X session: Xvfb, openbox, tint2 -------------------------------------------------------
+exec 5> "$work/display"
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 5>&-
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || skip "Xvfb does not start: $(tail -n 3 "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
+unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
+openbox > "$work/openbox.log" 2>&1 &
+pids+=($!)
+tint2 > "$work/tint2.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    xdotool search --classname tint2 > /dev/null 2>&1 && break
+    sleep 0.1
+done
+xdotool search --classname tint2 > /dev/null 2>&1 || skip "tint2 shows no panel"
+sleep 1
+
+# --- settings and data folder as after a first start ------------------------------------------
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+export HOME="$work/home" QT_QPA_PLATFORM=xcb
+mkdir -p "$XDG_CONFIG_HOME/Quelmar" "$XDG_CONFIG_HOME/autostart" "$HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+data="$XDG_DATA_HOME/Quelmar/Ruvometer 2.3"
+mkdir -p "$data"
+settings="$XDG_CONFIG_HOME/Quelmar/Ruvometer 2.3.conf"
+today=$(date +%d.%m.%y)
+year=$(date +%y)
+cat > "$settings" << EOF
+[General]
+RESETALLSETTINGS=1
+EMailQuestion=asked
+AskAutostartQuestion=0
+Offline%20IPs=1
+AktuellerMonat=${today:3:5}
+MonatsOnlineMinuten=0
+EinheitenWarnungFrage=1
+EinheitenWarnton=0
+EinheitenWarnung=3
+GebInWindows=0
+ZeitInWindows=0
+SekInWindows=0
+WochenBudget=0
+WochenBudgetAN=0
+WochenBudgetVerbraucht=0
+WBFin=$today
+MonatsBudget=0
+MonatsBudgetAN=0
+MonatsBudgetVerbraucht=0
+MBFin=$today
+AlwaysSaveConnections=0
+HideCounterWindow=0
+
+[Feiertage]
+0A=25.12.$year
+0B=1. Weihnachtstag
+EOF
+# One zone all day in every day class: 12 Pf per 60 s, no provider fee.
+printf '0,0,1,\r\nGanztag' > "$data/Tarif.dat"
+for _ in 1 2 3; do printf '\r\n0000\r\n2400\r\n12\r\n60' >> "$data/Tarif.dat"; done
+cp "$data/Tarif.dat" "$work/Tarif.dat"
+database="$data/RVDaten$year.db"
+
+# --- helpers -----------------------------------------------------------------------------------
+start_program() {
+    ip netns exec "$netns" "$program" >> "$work/program.log" 2>&1 &
+    program_pid=$!
+}
+# The id of the shown window whose title is $1 exactly, waiting up to $2 seconds.
+wait_for_window() {
+    local id
+    for _ in $(seq $(($2 * 5))); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$program_pid" 2> /dev/null || return 1
+        sleep 0.2
+    done
+    return 1
+}
+window_gone() {
+    for _ in $(seq $(($2 * 5))); do
+        xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+shown_windows() {
+    xdotool search --onlyvisible --name . 2> /dev/null | while read -r id; do
+        xdotool getwindowname "$id" 2> /dev/null
+    done | sort -u | tr '\n' '|'
+}
+has_autosave() { grep -qi '^\[Temp\]' "$settings"; }
+autosave_value() { sed -n '/^\[Temp\]/,/^\[/s/^'"$1"'=//p' "$settings" | head -n 1; }
+# The records of the database as ruvo-data-check lists them, one per line.
+check_data() {
+    "$check" --slack 4 --tariffs "$work/Tarif.dat" --write-list "$work/records.list" "$data" ||
+        fail "the data folder does not pass the check"
+}
+record_field() { sed -n "${1}p" "$work/records.list" | cut -f $(($2 + 2)); }
+
+# --- a connection, saved from its summary ------------------------------------------------------
+start_program
+sleep 10
+kill -0 "$program_pid" 2> /dev/null || fail "the program ended at its start"
+[ -f "$database" ] || fail "the start-up did not create $database"
+if [ -n "$(xdotool search --onlyvisible --name '^Quelmar Ruvometer' 2> /dev/null)" ]; then
+    fail "a window is shown after the start-up: $(shown_windows)"
+fi
+
+connect || fail "cannot add the second address"
+started=$SECONDS
+counter=$(wait_for_window "Quelmar Ruvometer" 15) ||
+    fail "no counter window within 15 s of the second address; shown: $(shown_windows)"
+echo "counter window $counter after $((SECONDS - started)) s"
+sleep "$hold"
+has_autosave || fail "no autosave in $settings during the connection"
+hang_up || fail "cannot take the second address away"
+summary=$(wait_for_window "Verbindungszusammenfassung" 15) ||
+    fail "no summary within 15 s of the address going; shown: $(shown_windows)"
+xdotool key --window "$summary" Return
+window_gone "Verbindungszusammenfassung" 10 || fail "Enter did not confirm the summary"
+sleep 1
+check_data
+[ "$(wc -l < "$work/records.list")" = 1 ] || fail "the database holds no single record"
+duration=$(record_field 1 2)
+[ "$duration" -ge "$((hold - 2))" ] && [ "$duration" -le "$((hold + 12))" ] ||
+    fail "the record counts $duration s for a connection of about $hold s"
+[ "$(record_field 1 1)" = Ganztag ] || fail "the record's tariff is $(record_field 1 1)"
+[ "$(record_field 1 3)" = "$((duration / 60 + 1))" ] || fail "the record's units do not fit"
+[ "$(record_field 1 6)" = "$(((duration / 60 + 1) * 12))" ] || fail "the record's total does not fit"
+! has_autosave || fail "the autosave is left after the save"
+echo "saved: $(sed -n 1p "$work/records.list" | cut -f 3-12 | tr '\t' ' ')"
+
+# --- a connection cut off by kill -9, restored at the next start -------------------------------
+connect || fail "cannot add the second address again"
+wait_for_window "Quelmar Ruvometer" 15 > /dev/null ||
+    fail "no counter window for the second connection; shown: $(shown_windows)"
+# The autosave is renewed when the total changes: at once, unless the last connection ended
+# with the same total as this one's first unit.
+for _ in $(seq 80); do
+    has_autosave && break
+    sleep 1
+done
+has_autosave || fail "no autosave in $settings during the second connection"
+sleep 5
+kill -9 "$program_pid"
+wait "$program_pid" 2> /dev/null
+program_pid=
+hang_up || fail "cannot take the second address away"
+expected="Ganztag"
+for name in Zeit Einheiten Telegeb Provgeb Gesamt AZeit ADatum EZeit EDatum; do
+    expected+=$'\t'$(autosave_value "$name")
+done
+check_data
+[ "$(wc -l < "$work/records.list")" = 1 ] || fail "the killed connection was stored before its recovery"
+
+start_program
+recovery=$(wait_for_window "Quelmar Ruvometer - Wiederherstellen" 15) ||
+    fail "no recovery dialog at the start after the kill; shown: $(shown_windows)"
+xdotool key --window "$recovery" Return
+window_gone "Quelmar Ruvometer - Wiederherstellen" 10 || fail "Enter did not answer the recovery"
+sleep 2
+check_data
+[ "$(wc -l < "$work/records.list")" = 2 ] || fail "the restored connection is not in the database"
+restored=$(sed -n 2p "$work/records.list" | cut -f 3-12)
+[ "$restored" = "$expected" ] ||
+    fail "the restored record differs from the autosave: $restored instead of $expected"
+! has_autosave || fail "the autosave is left after the recovery"
+echo "restored: $(echo "$restored" | tr '\t' ' ')"
+echo "PASSED in $SECONDS s"
