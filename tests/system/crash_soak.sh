@@ -132,9 +132,10 @@ answers_on_day() {
     fi
 }
 
-# Writes the script of a run that starts on day $1 and the number of its last day to $2.
+# The script of a run that starts the program on the morning of day $1 and goes on for
+# $days_per_run days.
 write_script() {
-    local start=$1 last=$(($1 + days_per_run - 1)) day iso next
+    local start=$1 last=$(($1 + days_per_run - 1)) day iso
     closed_week_day=$(day_of_text "$(registry_value WBFin)")
     closed_month=$(registry_value MBFin)
     closed_month=${closed_month:3:2}
@@ -153,7 +154,6 @@ write_script() {
     answers_on_day "$start" no
     for ((day = start; day <= last; day++)); do
         iso=$(iso_of "$day")
-        next=$(iso_of $((day + 1)))
         # Morning: the main window from the tray, "Minimieren" saves the tariff file.
         echo "clock $iso 07:59:00"
         echo "tray"
