@@ -1,7 +1,6 @@
 #include "app/sim/simulator.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "app/sim/sim_errors.h"
 #include "app/sim/user_input.h"
@@ -153,9 +152,11 @@ void Simulator::start() {
 std::pair<SimProcess*, WindowModel*> Simulator::shownWindow(const std::string& name, int line) {
     bool known = false;
     bool running = false;
-    // The newest process first.
-    for (const auto& each : std::views::reverse(processes_)) {
-        SimProcess& process = *each;
+    // The newest process first. (A plain reverse loop: clang 14 cannot use libstdc++ 12's
+    // std::views::reverse.)
+    for (auto it = processes_.rbegin(); it != processes_.rend();
+         ++it) {  // NOLINT(modernize-loop-convert)
+        SimProcess& process = **it;
         if (process.ended()) {
             continue;
         }
@@ -220,9 +221,10 @@ void Simulator::userInput(const Command& command) {
 }
 
 void Simulator::clickTray() {
-    for (const auto& process : std::views::reverse(processes_)) {
-        if (process->showsTrayIcon()) {
-            process->clickTrayIcon();
+    for (auto it = processes_.rbegin(); it != processes_.rend();
+         ++it) {  // NOLINT(modernize-loop-convert)
+        if ((*it)->showsTrayIcon()) {
+            (*it)->clickTrayIcon();
             return;
         }
     }
