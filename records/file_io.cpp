@@ -91,6 +91,21 @@ void SyncFolder(const std::string& path) {
     }
 }
 
+// Writes the bytes, flushes them to disk and closes the file. Nothing when all went well,
+// otherwise the step that failed (errno tells why).
+const char* WriteFlushClose(Descriptor& fd, std::string_view bytes) {
+    if (!WriteAll(fd.get(), bytes)) {
+        return "cannot write";
+    }
+    if (::fsync(fd.get()) != 0) {
+        return "cannot flush";
+    }
+    if (!fd.close()) {
+        return "cannot close";
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -156,14 +171,8 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (::fchmod(fd.get(), mode) != 0) {
         fail("cannot set permissions");
     }
-    if (!WriteAll(fd.get(), bytes)) {
-        fail("cannot write");
-    }
-    if (::fsync(fd.get()) != 0) {
-        fail("cannot flush");
-    }
-    if (!fd.close()) {
-        fail("cannot close");
+    if (const char* failedStep = WriteFlushClose(fd, bytes)) {
+        fail(failedStep);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         fail("cannot rename the temporary file");
@@ -183,14 +192,8 @@ bool CreateNewFile(const std::string& path, std::string_view bytes) {
     if (!fd.valid()) {
         throw FileError(FileError::Kind::Open, path, SystemMessage("cannot create"));
     }
-    if (!WriteAll(fd.get(), bytes)) {
-        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot write"));
-    }
-    if (::fsync(fd.get()) != 0) {
-        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot flush"));
-    }
-    if (!fd.close()) {
-        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot close"));
+    if (const char* failedStep = WriteFlushClose(fd, bytes)) {
+        throw FileError(FileError::Kind::Write, path, SystemMessage(failedStep));
     }
     SyncFolder(path);
     return true;
@@ -207,14 +210,8 @@ void AppendToFile(const std::string& path, std::string_view bytes) {
     if (!fd.valid()) {
         throw FileError(FileError::Kind::Open, path, SystemMessage("cannot open for appending"));
     }
-    if (!WriteAll(fd.get(), bytes)) {
-        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot write"));
-    }
-    if (::fsync(fd.get()) != 0) {
-        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot flush"));
-    }
-    if (!fd.close()) {
-        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot close"));
+    if (const char* failedStep = WriteFlushClose(fd, bytes)) {
+        throw FileError(FileError::Kind::Write, path, SystemMessage(failedStep));
     }
     if (created) {
         SyncFolder(path);
