@@ -11,22 +11,6 @@
 
 namespace ruvo {
 
-namespace {
-
-std::string DayClassName(DayClass dayClass) {
-    switch (dayClass) {
-        case DayClass::Werktag:
-            return "Werktag";
-        case DayClass::Wochenende:
-            return "Wochenende";
-        case DayClass::Feiertag:
-            return "Feiertag";
-    }
-    return "";
-}
-
-}  // namespace
-
 void Ruvometer::EnsureDatabaseFile() {
     const std::string path = DatabasePath();
     if (FileExists(path)) {
@@ -78,7 +62,7 @@ void Ruvometer::LoadTariffs() {
     if (const auto problem = ValidateTariffs(tariffs_)) {
         Inform(platform_.windowSystem,
                "Die Tarifdatei 'Tarif.dat' enthält beim Tarif '" + problem->zoneName + "' (" +
-                   DayClassName(problem->dayClass) + ") den Wert '" + problem->value +
+                   DayClassText(problem->dayClass).substr(2) + ") den Wert '" + problem->value +
                    "', der keine ganze Zahl ist. Bitte korrigieren Sie ihn auf der Seite "
                    "'Telefon'.",
                platform::MessageIcon::Warning);
