@@ -31,7 +31,7 @@ inline platform::LocalDateTime BenchStart() {
 inline constexpr const char* kBenchToday = "07.12.99";
 inline constexpr const char* kBenchDatabase = "RVDaten99.db";
 
-// The bytes of a database holding `count` connections spread evenly over 01.01.99 to 07.12.99,
+// The bytes of a database holding `count` connections spread evenly over 01.01.99 to 06.12.99,
 // in the order they were saved, with varied tariffs, times and charges. A record is about 100
 // bytes, so 10,000 records are a file of about 1 MB.
 inline std::string YearDatabase(int count) {
