@@ -105,9 +105,10 @@ std::vector<ConnectionRow> FilterRows(const std::vector<ConnectionRow>& rows,
     if (!named) {
         return rows;
     }
+    const PeriodTest inPeriod(period, today);
     std::vector<ConnectionRow> shown;
     for (const ConnectionRow& row : rows) {
-        if (InPeriod(period, row.date, today)) {
+        if (inPeriod.contains(row.date)) {
             shown.push_back(row);
         }
     }

@@ -89,4 +89,17 @@ std::string PeriodName(Period period);
 // Whether a record dated `recordDate` belongs to the period, seen from `today`.
 bool InPeriod(Period period, const std::string& recordDate, const platform::LocalDateTime& today);
 
+// InPeriod for many record dates against one period: the period's days or month are worked out
+// once, and each date is then a few text comparisons.
+class PeriodTest {
+public:
+    PeriodTest(Period period, const platform::LocalDateTime& today);
+    bool contains(const std::string& recordDate) const;
+
+private:
+    Period period_;
+    std::string day_;                    // Today, Yesterday; a day of the month periods' month
+    std::vector<std::string> weekDays_;  // the week periods' seven days
+};
+
 }  // namespace ruvo
