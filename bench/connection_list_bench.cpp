@@ -7,34 +7,10 @@
 
 #include <string>
 
-#include "bench/bench_support.h"
-#include "records/connection_list.h"
-#include "records/connection_list_window.h"
+#include "bench/list_on_machine.h"
 
 namespace ruvo::bench {
 namespace {
-
-// The list window and its behaviour on a fake machine whose data folder holds the year.
-class ListOnMachine {
-public:
-    explicit ListOnMachine(int records)
-        : machine_(BenchStart(), folder_.path()),
-          process_(machine_),
-          list_(window_, process_.platform(), [this] { return folder_.path() + kBenchDatabase; }) {
-        folder_.write(kBenchDatabase, YearDatabase(records));
-    }
-
-    ConnectionListWindow& window() { return window_; }
-    ConnectionList& list() { return list_; }
-    bool beeped() const { return !machine_.sound.beeps().empty(); }
-
-private:
-    TempFolder folder_;
-    fake::FakeMachine machine_;
-    fake::FakeProcess process_;
-    ConnectionListWindow window_;
-    ConnectionList list_;
-};
 
 int Records(const benchmark::State& state) {
     return static_cast<int>(state.range(0));

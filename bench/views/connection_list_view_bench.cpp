@@ -9,12 +9,9 @@
 #include <QTreeView>
 
 #include <functional>
-#include <string>
 
-#include "bench/bench_support.h"
+#include "bench/list_on_machine.h"
 #include "gui/connection_list_view.h"
-#include "records/connection_list.h"
-#include "records/connection_list_window.h"
 
 namespace ruvo::bench {
 namespace {
@@ -24,12 +21,9 @@ namespace {
 class ListView {
 public:
     explicit ListView(int records)
-        : machine_(BenchStart(), folder_.path()),
-          process_(machine_),
-          list_(window_, process_.platform(), [this] { return folder_.path() + kBenchDatabase; }),
-          view_(window_, [](const std::function<void()>& action) { action(); }) {
-        folder_.write(kBenchDatabase, YearDatabase(records));
-        window_.show();
+        : machine_(records),
+          view_(machine_.window(), [](const std::function<void()>& action) { action(); }) {
+        machine_.window().show();
         table_ = view_.findChild<QTreeView*>(QStringLiteral("ListView1"));
         QApplication::processEvents();
     }
@@ -47,16 +41,12 @@ public:
         }
     }
 
-    ConnectionListWindow& window() { return window_; }
-    ConnectionList& list() { return list_; }
+    ConnectionListWindow& window() { return machine_.window(); }
+    ConnectionList& list() { return machine_.list(); }
     int shownRows() const { return table_ == nullptr ? -1 : table_->model()->rowCount(); }
 
 private:
-    TempFolder folder_;
-    fake::FakeMachine machine_;
-    fake::FakeProcess process_;
-    ConnectionListWindow window_;
-    ConnectionList list_;
+    ListOnMachine machine_;
     gui::ConnectionListView view_;
     QTreeView* table_ = nullptr;
 };

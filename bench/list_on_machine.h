@@ -1,0 +1,32 @@
+// The connection list window and its behaviour on a fake machine whose data folder holds a year
+// of N records, as the connection list's benchmarks use it.
+#pragma once
+
+#include "bench/bench_support.h"
+#include "records/connection_list.h"
+#include "records/connection_list_window.h"
+
+namespace ruvo::bench {
+
+class ListOnMachine {
+public:
+    explicit ListOnMachine(int records)
+        : machine_(BenchStart(), folder_.path()),
+          process_(machine_),
+          list_(window_, process_.platform(), [this] { return folder_.path() + kBenchDatabase; }) {
+        folder_.write(kBenchDatabase, YearDatabase(records));
+    }
+
+    ConnectionListWindow& window() { return window_; }
+    ConnectionList& list() { return list_; }
+    bool beeped() const { return !machine_.sound.beeps().empty(); }
+
+private:
+    TempFolder folder_;
+    fake::FakeMachine machine_;
+    fake::FakeProcess process_;
+    ConnectionListWindow window_;
+    ConnectionList list_;
+};
+
+}  // namespace ruvo::bench
