@@ -162,6 +162,10 @@ public:
     QVariant value(const QString& group, const QString& name) {
         return settings_->value(JoinGroup(group, name));
     }
+    bool holdsText(const QString& group, const QString& name, const QString& text) {
+        const QVariant current = value(group, name);
+        return current.typeId() == QMetaType::QString && current.toString() == text;
+    }
     void setValue(const QString& group, const QString& name, const QString& text) {
         settings_->setValue(JoinGroup(group, name), text);
     }
@@ -374,6 +378,11 @@ void SettingsFiles::writeString(const KeyPath& key, const std::string& name,
     IniFile ini(FileForWriting(Q(configFolder_), location), stamps_);
     const QString group = ini.groupForWriting(location.groups);
     QStringList stored = ini.valuesNamed(group, Q(name));
+    // A value that holds the text already is left alone: a save is a new file synced to disk,
+    // and some values are written again and again unchanged (the budget sums every 4 seconds).
+    if (stored.size() == 1 && ini.holdsText(group, stored.first(), Q(text))) {
+        return;
+    }
     // A hand edit may have left the same name twice in different case: keep the first.
     const QString target = stored.isEmpty() ? Q(name) : stored.takeFirst();
     for (const QString& duplicate : stored) {

@@ -142,6 +142,38 @@ TEST_F(SettingsFilesTest, SubkeysAreGroupsAndKeyTreesGo) {
     EXPECT_TRUE(registry.keyExists(Hive::CurrentUser, "Software\\Quelmar"));
 }
 
+// Writing the text a value holds already leaves the file alone (a save would replace it with a
+// new file, so a new inode shows a write); anything the file would hold differently is saved.
+TEST_F(SettingsFilesTest, AnUnchangedValueIsNotWrittenAgain) {
+    struct Case {
+        const char* file;
+        std::string key;
+        const char* name;
+        const char* text;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"[General]\nPlain=ok\n", SettingsKey, "Plain", "ok", false},
+        {"[General]\nPlain=ok\n", SettingsKey, "PLAIN", "ok", false},
+        {"[Temp]\nTarif=City\n", TempKey, "tarif", "City", false},
+        {"[General]\nPlain=ok\n", SettingsKey, "Plain", "other", true},
+        {"[General]\nPlain=ok\nplain=ok\n", SettingsKey, "Plain", "ok", true},
+        {"[General]\nList=a, b\n", SettingsKey, "List", "a, b", true},
+        {"[General]\nPlain=ok\n", SettingsKey, "New", "", true},
+    };
+    for (const Case& c : cases) {
+        WriteWholeFile(settingsFile(), c.file);
+        struct stat before {};
+        ASSERT_EQ(stat(settingsFile().c_str(), &before), 0);
+        registry.writeString(Hive::CurrentUser, c.key, c.name, c.text);
+        struct stat after {};
+        ASSERT_EQ(stat(settingsFile().c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino != before.st_ino, c.saved) << c.file << c.name;
+        EXPECT_EQ(registry.readString(Hive::CurrentUser, c.key, c.name), c.text)
+            << c.file << c.name;
+    }
+}
+
 // A key without values exists until it is deleted, as a registry key does.
 TEST_F(SettingsFilesTest, EmptyKeysExist) {
     registry.createKey(Hive::CurrentUser, SettingsKey);
