@@ -14,12 +14,14 @@ namespace {
 QIcon DiscIcon() {
     QPixmap pixmap(22, 22);
     pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 160, 0));
-    painter.drawEllipse(2, 2, 18, 18);
-    return QIcon(pixmap);
+    {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 160, 0));
+        painter.drawEllipse(2, 2, 18, 18);
+    }
+    return {pixmap};
 }
 
 }  // namespace
