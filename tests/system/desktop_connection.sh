@@ -28,19 +28,20 @@ for tool in "$program" "$check"; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/ruvo-desktop-XXXXXX") || exit 1
-netns="ruvo-system-$$"
-pids=()
+netns=
+# shellcheck source=tests/system/desktop_session.sh
+source "$(dirname "$0")/desktop_session.sh"
 program_pid=
 cleanup() {
     if [ -n "$program_pid" ]; then
         kill -9 "$program_pid" 2> /dev/null
         wait "$program_pid" 2> /dev/null
     fi
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2> /dev/null
-        wait "${pids[i]}" 2> /dev/null
+    for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
+        kill "${session_pids[i]}" 2> /dev/null
+        wait "${session_pids[i]}" 2> /dev/null
     done
-    ip netns delete "$netns" 2> /dev/null
+    [ -n "$netns" ] && ip netns delete "$netns" 2> /dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -55,39 +56,9 @@ fail() {
     exit 1
 }
 
-# --- the network namespace: one address while offline ------------------------------------------
-ip netns add "$netns" 2> "$work/netns.err" || skip "cannot create a network namespace: $(cat "$work/netns.err")"
-in_netns() { ip -n "$netns" "$@"; }
-in_netns link add ruvo0 type veth peer name ruvo1 ||
-    skip "cannot create a veth pair in the network namespace"
-in_netns addr add 192.0.2.1/24 dev ruvo0 &&
-    in_netns link set lo up &&
-    in_netns link set ruvo0 up &&
-    in_netns link set ruvo1 up || fail "cannot configure the veth pair"
-connect() { in_netns addr add 192.0.2.2/24 dev ruvo1; }
-hang_up() { in_netns addr del 192.0.2.2/24 dev ruvo1; }
-
-# --- the X session: Xvfb, openbox, tint2 -------------------------------------------------------
-exec 5> "$work/display"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 5>&-
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "Xvfb does not start: $(tail -n 3 "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
-openbox > "$work/openbox.log" 2>&1 &
-pids+=($!)
-tint2 > "$work/tint2.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-    xdotool search --classname tint2 > /dev/null 2>&1 && break
-    sleep 0.1
-done
-xdotool search --classname tint2 > /dev/null 2>&1 || skip "tint2 shows no panel"
+# --- the network namespace (one address while offline) and the X session --------------------
+desktop_netns_up "ruvo-system-$$"
+desktop_x_session_up
 sleep 1
 
 # --- settings and data folder as after a first start ------------------------------------------
