@@ -5,21 +5,11 @@
 #include <QPainterPath>
 #include <QPen>
 
+#include "gui/drawn_picture.h"
+
 namespace ruvo::gui {
 
 namespace {
-
-// A transparent square picture drawn in a 32-unit coordinate system, whatever its size.
-template <typename Draw>
-QPixmap Drawn(int size, Draw draw) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 32.0, size / 32.0);
-    draw(painter);
-    return pixmap;
-}
 
 void DrawClock(QPainter& painter, QPointF centre, double radius) {
     painter.setPen(QPen(QColor(40, 40, 40), 1.0));
@@ -54,7 +44,7 @@ void DrawCoin(QPainter& painter, const QRectF& bounds) {
 }  // namespace
 
 QPixmap ComputerClockPicture(int size) {
-    return Drawn(size, [](QPainter& painter) {
+    return DrawnPicture(size, 32.0, [](QPainter& painter) {
         // Monitor housing and screen.
         painter.setPen(QPen(QColor(70, 70, 70), 1.0));
         painter.setBrush(QColor(215, 210, 195));
@@ -76,7 +66,7 @@ QPixmap ComputerClockPicture(int size) {
 }
 
 QPixmap CoinPicture(int size) {
-    return Drawn(size, [](QPainter& painter) {
+    return DrawnPicture(size, 32.0, [](QPainter& painter) {
         // A small stack behind the front coin.
         painter.setPen(QPen(QColor(140, 100, 0), 1.0));
         painter.setBrush(QColor(220, 170, 40));
@@ -88,7 +78,7 @@ QPixmap CoinPicture(int size) {
 }
 
 QPixmap BudgetKeptPicture(int size) {
-    return Drawn(size, [](QPainter& painter) {
+    return DrawnPicture(size, 32.0, [](QPainter& painter) {
         painter.setPen(QPen(QColor(0, 110, 0), 1.0));
         painter.setBrush(QColor(225, 245, 225));
         painter.drawEllipse(QRectF(1.5, 1.5, 29, 29));
@@ -103,7 +93,7 @@ QPixmap BudgetKeptPicture(int size) {
 }
 
 QPixmap BudgetOverdrawnPicture(int size) {
-    return Drawn(size, [](QPainter& painter) {
+    return DrawnPicture(size, 32.0, [](QPainter& painter) {
         painter.setPen(QPen(QColor(150, 0, 0), 1.0));
         painter.setBrush(QColor(255, 225, 225));
         painter.drawEllipse(QRectF(1.5, 1.5, 29, 29));

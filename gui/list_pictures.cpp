@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPen>
 
+#include "gui/drawn_picture.h"
+
 namespace ruvo::gui {
 
 namespace {
@@ -12,17 +14,13 @@ const QColor Outline(64, 64, 64);
 const QColor Paper(255, 255, 255);
 const QColor Ink(0, 0, 128);
 
-// A transparent square picture drawn in a 16-unit coordinate system, whatever its size.
+// The list's pictures are drawn in 16 units with a dark outline.
 template <typename Draw>
 QPixmap Drawn(int size, Draw draw) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 16.0, size / 16.0);
-    painter.setPen(QPen(Outline, 1.0));
-    draw(painter);
-    return pixmap;
+    return DrawnPicture(size, 16.0, [&draw](QPainter& painter) {
+        painter.setPen(QPen(Outline, 1.0));
+        draw(painter);
+    });
 }
 
 // A sheet of paper with lines of text on it.
