@@ -5,9 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -20,6 +17,7 @@
 #include "tariffs/calendar.h"
 #include "tariffs/tariff_file.h"
 #include "tariffs/tariff_tables.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo::bench {
 
@@ -61,38 +59,8 @@ inline std::string YearDatabase(int count) {
     return bytes;
 }
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ruvo-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        path_ = pattern + "/";
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // The folder's path, ending with a slash.
-    const std::string& path() const { return path_; }
-
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(path_ + name, std::ios::binary);
-        out << bytes;
-        if (!out) {
-            throw std::runtime_error("cannot write " + path_ + name);
-        }
-    }
-
-private:
-    std::string path_;
-};
+using testing::TempFolder;
+using testing::WriteBytes;
 
 // One zone the whole day, every day: `pfPerUnit` Pfennig per `secPerUnit` seconds.
 inline TariffTables AllDayTariff(const std::string& pfPerUnit, const std::string& secPerUnit) {
@@ -109,9 +77,9 @@ inline TariffTables AllDayTariff(const std::string& pfPerUnit, const std::string
 class BenchProgram {
 public:
     BenchProgram(const std::string& database, const TariffTables& tariffs)
-        : machine_(BenchStart(), folder_.path()) {
-        folder_.write(kBenchDatabase, database);
-        folder_.write("Tarif.dat", SerializeTariffs(tariffs));
+        : machine_(BenchStart(), folder_.directory()) {
+        WriteBytes(folder_.file(kBenchDatabase), database);
+        WriteBytes(folder_.file("Tarif.dat"), SerializeTariffs(tariffs));
         settle();
         machine_.windowSystem.setModalHandler([](platform::ModalWindow& window) {
             throw std::logic_error("unexpected modal window " + window.windowName());

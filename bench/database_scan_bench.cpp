@@ -29,8 +29,8 @@ BENCHMARK(ScanDatabase)->Apply(YearSizes)->Unit(benchmark::kMillisecond);
 
 void ReadDatabaseFile(benchmark::State& state) {
     TempFolder folder;
-    folder.write(kBenchDatabase, YearDatabase(static_cast<int>(state.range(0))));
-    const std::string path = folder.path() + kBenchDatabase;
+    WriteBytes(folder.file(kBenchDatabase), YearDatabase(static_cast<int>(state.range(0))));
+    const std::string path = folder.file(kBenchDatabase);
     for (auto _ : state) {
         const auto scan =
             ruvo::ReadDatabaseFile(path, [](const ConnectionRecord&) { return true; });

@@ -11,10 +11,10 @@ namespace ruvo::bench {
 class ListOnMachine {
 public:
     explicit ListOnMachine(int records)
-        : machine_(BenchStart(), folder_.path()),
+        : machine_(BenchStart(), folder_.directory()),
           process_(machine_),
-          list_(window_, process_.platform(), [this] { return folder_.path() + kBenchDatabase; }) {
-        folder_.write(kBenchDatabase, YearDatabase(records));
+          list_(window_, process_.platform(), [this] { return folder_.file(kBenchDatabase); }) {
+        WriteBytes(folder_.file(kBenchDatabase), YearDatabase(records));
     }
 
     ConnectionListWindow& window() { return window_; }

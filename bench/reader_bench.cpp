@@ -15,8 +15,8 @@ namespace {
 
 void MonthOnlineSeconds(benchmark::State& state) {
     TempFolder folder;
-    folder.write(kBenchDatabase, YearDatabase(static_cast<int>(state.range(0))));
-    const std::string path = folder.path() + kBenchDatabase;
+    WriteBytes(folder.file(kBenchDatabase), YearDatabase(static_cast<int>(state.range(0))));
+    const std::string path = folder.file(kBenchDatabase);
     fake::FakeSound sound;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ruvo::MonthOnlineSeconds(path, kBenchToday, sound));
@@ -32,11 +32,11 @@ BENCHMARK(MonthOnlineSeconds)->Apply(YearSizes)->Unit(benchmark::kMillisecond);
 class BudgetsOnMachine {
 public:
     explicit BudgetsOnMachine(int records)
-        : machine_(BenchStart(), folder_.path()),
+        : machine_(BenchStart(), folder_.directory()),
           process_(machine_),
           settings_(machine_.registry),
           budgets_(settings_, process_.platform(), main_, counter_, closure_, newBudget_) {
-        folder_.write(kBenchDatabase, YearDatabase(records));
+        WriteBytes(folder_.file(kBenchDatabase), YearDatabase(records));
     }
     Budgets& budgets() { return budgets_; }
     bool beeped() const { return !machine_.sound.beeps().empty(); }

@@ -8,7 +8,7 @@
 
 #include "platform/desktop/desktop_entry.h"
 #include "platform/desktop/desktop_registry.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "x_session.h"
 
 namespace ruvo::desktop {
@@ -16,15 +16,15 @@ namespace {
 
 using platform::Hive;
 using platform::RegistryError;
-using test::ReadWholeFile;
-using test::TempFolder;
+using testing::ReadBytes;
+using testing::TempFolder;
 
 const std::string RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class AutostartTest : public ::testing::Test {
 protected:
     std::string entryFile(const std::string& name) const {
-        return config / ("autostart/" + name + ".desktop");
+        return config.file("autostart/" + name + ".desktop");
     }
 
     TempFolder config;
@@ -33,7 +33,7 @@ protected:
 
 TEST_F(AutostartTest, AnEntryStartsTheProgram) {
     registry.writeString(Hive::LocalMachine, RunKey, "Ruvometer 2.3", "/usr/bin/ruvometer");
-    EXPECT_EQ(ReadWholeFile(entryFile("Ruvometer 2.3")),
+    EXPECT_EQ(ReadBytes(entryFile("Ruvometer 2.3")),
               "[Desktop Entry]\n"
               "Type=Application\n"
               "Name=Quelmar Ruvometer\n"
@@ -70,7 +70,7 @@ TEST_F(AutostartTest, AwkwardPathsSurviveTheQuoting) {
             const std::string command =
                 "'" + validator + "' '" + entryFile("Ruvometer 2.3") + "' >/dev/null 2>&1";
             EXPECT_EQ(std::system(command.c_str()), 0) << path << "\n"
-                                                       << ReadWholeFile(entryFile("Ruvometer 2.3"));
+                                                       << ReadBytes(entryFile("Ruvometer 2.3"));
         }
     }
     // The freedesktop.org example of the Desktop Entry format: a backslash in a quoted argument is
@@ -105,9 +105,9 @@ TEST(DesktopEntry, ExecCommandsOfOtherProgramsAreRead) {
 
 TEST_F(AutostartTest, OlderVersionsEntriesAreValuesOfTheirOwn) {
     registry.writeString(Hive::LocalMachine, RunKey, "Ruvometer 2.3", "/usr/bin/ruvometer");
-    test::WriteWholeFile(entryFile("Ruvometer 2.2"),
-                         "[Desktop Entry]\nType=Application\nExec=/old/ruvometer\n");
-    test::WriteWholeFile(entryFile("Other Program"), "[Desktop Entry]\nExec=other --start %u\n");
+    testing::WriteBytes(entryFile("Ruvometer 2.2"),
+                        "[Desktop Entry]\nType=Application\nExec=/old/ruvometer\n");
+    testing::WriteBytes(entryFile("Other Program"), "[Desktop Entry]\nExec=other --start %u\n");
     EXPECT_EQ(registry.readString(Hive::LocalMachine, RunKey, "Ruvometer 2.2"), "/old/ruvometer");
     EXPECT_EQ(registry.readString(Hive::LocalMachine, RunKey, "Other Program"), "other --start");
     registry.deleteValue(Hive::LocalMachine, RunKey, "Ruvometer 2.2");
@@ -145,7 +145,7 @@ TEST_F(AutostartTest, AnUnreadableEntryIsAnError) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root reads files without read permission";
     }
-    test::WriteWholeFile(entryFile("Ruvometer 2.3"), "[Desktop Entry]\nExec=/x\n");
+    testing::WriteBytes(entryFile("Ruvometer 2.3"), "[Desktop Entry]\nExec=/x\n");
     std::filesystem::permissions(entryFile("Ruvometer 2.3"), std::filesystem::perms::none);
     EXPECT_THROW(registry.readString(Hive::LocalMachine, RunKey, "Ruvometer 2.3"), RegistryError);
 }

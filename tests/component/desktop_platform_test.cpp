@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "x_session.h"
 
 namespace ruvo::desktop {
@@ -18,36 +18,36 @@ namespace {
 TEST(DesktopPlatform, ServicesUseTheFoldersGiven) {
     std::string whyNot;
     ASSERT_NE(test::TestApplication(test::NeedsX::No, whyNot), nullptr) << whyNot;
-    test::TempFolder folder;
+    testing::TempFolder folder;
     DesktopSetup setup;
     setup.applicationTitle = "Quelmar Ruvometer";
     setup.dataFolderName = "Quelmar/Ruvometer 2.3";
-    setup.folders = {folder / "config", folder / "data", folder / "runtime"};
+    setup.folders = {folder.file("config"), folder.file("data"), folder.file("runtime")};
     setup.displayName = "";
-    setup.pdfOutput = folder / "out.pdf";
+    setup.pdfOutput = folder.file("out.pdf");
     DesktopPlatform desktop(setup);
     platform::Platform& platform = desktop.platform();
 
     platform.registry.writeString(platform::Hive::CurrentUser, "Software\\Quelmar\\Ruvometer 2.3",
                                   "Active", "1");
-    EXPECT_TRUE(std::filesystem::exists(folder / "config/Quelmar/Ruvometer 2.3.conf"));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("config/Quelmar/Ruvometer 2.3.conf")));
     platform.registry.writeString(platform::Hive::LocalMachine,
                                   "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
                                   "Ruvometer 2.3", platform.paths.programFilePath());
-    EXPECT_NE(test::ReadWholeFile(folder / "config/autostart/Ruvometer 2.3.desktop")
+    EXPECT_NE(testing::ReadBytes(folder.file("config/autostart/Ruvometer 2.3.desktop"))
                   .find("Name=Quelmar Ruvometer\n"),
               std::string::npos);
 
-    EXPECT_EQ(platform.paths.programDirectory(), folder / "data/Quelmar/Ruvometer 2.3/");
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "data/Quelmar/Ruvometer 2.3"));
+    EXPECT_EQ(platform.paths.programDirectory(), folder.file("data/Quelmar/Ruvometer 2.3/"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("data/Quelmar/Ruvometer 2.3")));
     EXPECT_EQ(platform.paths.programFilePath(),
               std::filesystem::canonical("/proc/self/exe").string());
 
     EXPECT_TRUE(platform.instanceLock.tryAcquire("Quelmar Ruvometer"));
-    EXPECT_TRUE(std::filesystem::exists(folder / "runtime/Quelmar Ruvometer.lock"));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("runtime/Quelmar Ruvometer.lock")));
     EXPECT_FALSE(platform.foregroundWindows.available());
     EXPECT_TRUE(platform.printing.print({"x", {{{10, 10, {"Arial", 10, false, 0}, "Test"}}}}));
-    EXPECT_TRUE(std::filesystem::exists(folder / "out.pdf"));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("out.pdf")));
     EXPECT_TRUE(platform.hostAddresses.ipv4AddressCount().has_value());
 }
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "platform/desktop/desktop_instance_lock.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo::desktop {
 namespace {
@@ -57,7 +57,7 @@ private:
 };
 
 TEST(InstanceLock, OneProcessAtATimeAndFreedByTheKernel) {
-    test::TempFolder runtime;
+    testing::TempFolder runtime;
     {
         LockHolder first(runtime.path());
         ASSERT_TRUE(first.gotLock());
@@ -69,7 +69,7 @@ TEST(InstanceLock, OneProcessAtATimeAndFreedByTheKernel) {
         // Now this process holds it; another process cannot have it.
         LockHolder third(runtime.path());
         EXPECT_FALSE(third.gotLock());
-        EXPECT_TRUE(std::filesystem::exists(runtime / "Quelmar Ruvometer.lock"));
+        EXPECT_TRUE(std::filesystem::exists(runtime.file("Quelmar Ruvometer.lock")));
     }
     // A second lock object of the same process is another holder too.
     DesktopInstanceLock a(runtime.path());
@@ -79,8 +79,8 @@ TEST(InstanceLock, OneProcessAtATimeAndFreedByTheKernel) {
 }
 
 TEST(InstanceLock, TheRuntimeFolderIsMadePrivate) {
-    test::TempFolder base;
-    const std::string folder = base / "runtime";
+    testing::TempFolder base;
+    const std::string folder = base.file("runtime");
     DesktopInstanceLock lock(folder);
     EXPECT_TRUE(lock.tryAcquire(LockName));
     struct stat status {};

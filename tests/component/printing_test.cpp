@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/desktop/desktop_printing.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "x_session.h"
 
 namespace ruvo::desktop {
@@ -117,11 +117,11 @@ protected:
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         }
     }
-    test::TempFolder folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(PrintingTest, TheTextReadsBackLineByLine) {
-    const std::string pdf = folder / "job.pdf";
+    const std::string pdf = folder.file("job.pdf");
     DesktopPrinting printing(pdf, QPageSize(QPageSize::A4));
     PrintJob job{"Quelmar Ruvometer - Verbindungen", {Page(1, 0, 50, false), Page(2, 50, 3, true)}};
     ASSERT_TRUE(printing.print(job));
@@ -152,7 +152,7 @@ TEST_F(PrintingTest, TheTextReadsBackLineByLine) {
 // spaced.
 TEST_F(PrintingTest, AFullPageFitsA4AndLetter) {
     for (const auto& size : {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)}) {
-        const std::string pdf = folder / (size.key().toStdString() + ".pdf");
+        const std::string pdf = folder.file(size.key().toStdString() + ".pdf");
         DesktopPrinting printing(pdf, size);
         std::vector<PrintItem> page = Page(1, 0, 50, true);
         ASSERT_TRUE(printing.print({"Fit", {page}}));
@@ -194,7 +194,7 @@ TEST_F(PrintingTest, AFullPageFitsA4AndLetter) {
 }
 
 TEST_F(PrintingTest, AFileThatCannotBeWrittenFailsTheJob) {
-    DesktopPrinting printing(folder / "no/such/folder/job.pdf", QPageSize(QPageSize::A4));
+    DesktopPrinting printing(folder.file("no/such/folder/job.pdf"), QPageSize(QPageSize::A4));
     EXPECT_FALSE(printing.print({"x", {Page(1, 0, 1, true)}}));
 }
 

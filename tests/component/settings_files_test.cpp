@@ -13,23 +13,23 @@
 #include <thread>
 
 #include "platform/desktop/desktop_registry.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo::desktop {
 namespace {
 
 using platform::Hive;
 using platform::RegistryError;
-using test::ReadWholeFile;
-using test::TempFolder;
-using test::WriteWholeFile;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 const std::string SettingsKey = "Software\\Quelmar\\Ruvometer 2.3";
 const std::string TempKey = SettingsKey + "\\Temp";
 
 class SettingsFilesTest : public ::testing::Test {
 protected:
-    std::string settingsFile() const { return config / "Quelmar/Ruvometer 2.3.conf"; }
+    std::string settingsFile() const { return config.file("Quelmar/Ruvometer 2.3.conf"); }
 
     TempFolder config;
     DesktopRegistry registry{config.path(), "Quelmar Ruvometer"};
@@ -71,7 +71,7 @@ TEST_F(SettingsFilesTest, AbsentKeysAndValuesGiveNothing) {
     registry.deleteValue(Hive::CurrentUser, SettingsKey, "Monatsbudget");
     registry.deleteKeyTree(Hive::CurrentUser, TempKey);
     registry.deleteKeyTree(Hive::CurrentUser, SettingsKey);
-    EXPECT_FALSE(std::filesystem::exists(config / "Quelmar"));
+    EXPECT_FALSE(std::filesystem::exists(config.file("Quelmar")));
 }
 
 TEST_F(SettingsFilesTest, NamesMatchRegardlessOfCase) {
@@ -83,7 +83,7 @@ TEST_F(SettingsFilesTest, NamesMatchRegardlessOfCase) {
     // Writing under another spelling replaces the value and keeps the first spelling.
     registry.writeString(Hive::CurrentUser, SettingsKey, "monatsbudget", "6000");
     EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey, "MonatsBudget"), "6000");
-    const std::string text = ReadWholeFile(settingsFile());
+    const std::string text = ReadBytes(settingsFile());
     EXPECT_NE(text.find("MonatsBudget=6000"), std::string::npos) << text;
     EXPECT_EQ(text.find("monatsbudget"), std::string::npos) << text;
     // Subkeys too.
@@ -98,20 +98,20 @@ TEST_F(SettingsFilesTest, AHandEditIsSeenAtTheNextRead) {
     registry.writeString(Hive::CurrentUser, SettingsKey, "RESETALLSETTINGS", "1");
     ASSERT_EQ(registry.readString(Hive::CurrentUser, SettingsKey, "RESETALLSETTINGS"), "1");
     // Same length, written straight away: the change must still be noticed.
-    std::string text = ReadWholeFile(settingsFile());
+    std::string text = ReadBytes(settingsFile());
     text.replace(text.find("RESETALLSETTINGS=1"), 18, "RESETALLSETTINGS=0");
-    WriteWholeFile(settingsFile(), text);
+    WriteBytes(settingsFile(), text);
     EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey, "ResetAllSettings"), "0");
     // Even an edit that keeps the size and puts the modification time back as it was.
     struct stat before {};
     ASSERT_EQ(stat(settingsFile().c_str(), &before), 0);
     text.replace(text.find("RESETALLSETTINGS=0"), 18, "RESETALLSETTINGS=2");
-    WriteWholeFile(settingsFile(), text);
+    WriteBytes(settingsFile(), text);
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(utimensat(AT_FDCWD, settingsFile().c_str(), times, 0), 0);
     EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey, "ResetAllSettings"), "2");
     // A value added by hand, in other case, with a subkey the program never wrote.
-    WriteWholeFile(settingsFile(), text + "\n[Feiertage]\n0a=01.01.26\n");
+    WriteBytes(settingsFile(), text + "\n[Feiertage]\n0a=01.01.26\n");
     EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey + "\\Feiertage", "0A"),
               "01.01.26");
 }
@@ -121,7 +121,7 @@ TEST_F(SettingsFilesTest, SubkeysAreGroupsAndKeyTreesGo) {
     registry.writeString(Hive::CurrentUser, TempKey, "Tarif", "City");
     registry.writeString(Hive::CurrentUser, TempKey, "Zeit", "00:01:00");
     registry.writeString(Hive::CurrentUser, SettingsKey + "\\Feiertage", "0A", "01.01.26");
-    const std::string text = ReadWholeFile(settingsFile());
+    const std::string text = ReadBytes(settingsFile());
     EXPECT_NE(text.find("[Temp]\nTarif=City\nZeit=00:01:00\n"), std::string::npos) << text;
     EXPECT_NE(text.find("[Feiertage]\n0A=01.01.26\n"), std::string::npos) << text;
 
@@ -134,10 +134,10 @@ TEST_F(SettingsFilesTest, SubkeysAreGroupsAndKeyTreesGo) {
     // An older version's key is a file of its own; deleting the key deletes the file.
     const std::string oldKey = "Software\\Quelmar\\Ruvometer 1.4";
     registry.writeString(Hive::CurrentUser, oldKey, "Active", "1");
-    EXPECT_TRUE(std::filesystem::exists(config / "Quelmar/Ruvometer 1.4.conf"));
+    EXPECT_TRUE(std::filesystem::exists(config.file("Quelmar/Ruvometer 1.4.conf")));
     registry.deleteKeyTree(Hive::CurrentUser, oldKey);
     EXPECT_FALSE(registry.keyExists(Hive::CurrentUser, oldKey));
-    EXPECT_FALSE(std::filesystem::exists(config / "Quelmar/Ruvometer 1.4.conf"));
+    EXPECT_FALSE(std::filesystem::exists(config.file("Quelmar/Ruvometer 1.4.conf")));
     EXPECT_TRUE(registry.keyExists(Hive::CurrentUser, SettingsKey));
     EXPECT_TRUE(registry.keyExists(Hive::CurrentUser, "Software\\Quelmar"));
 }
@@ -162,7 +162,7 @@ TEST_F(SettingsFilesTest, AnUnchangedValueIsNotWrittenAgain) {
         {"[General]\nPlain=ok\n", SettingsKey, "New", "", true},
     };
     for (const Case& c : cases) {
-        WriteWholeFile(settingsFile(), c.file);
+        WriteBytes(settingsFile(), c.file);
         struct stat before {};
         ASSERT_EQ(stat(settingsFile().c_str(), &before), 0);
         registry.writeString(Hive::CurrentUser, c.key, c.name, c.text);
@@ -183,7 +183,7 @@ TEST_F(SettingsFilesTest, EmptyKeysExist) {
     EXPECT_FALSE(registry.valueExists(Hive::CurrentUser, TempKey, "."));
 
     registry.writeString(Hive::CurrentUser, TempKey, "Tarif", "City");
-    EXPECT_EQ(ReadWholeFile(settingsFile()).find(".="), std::string::npos);
+    EXPECT_EQ(ReadBytes(settingsFile()).find(".="), std::string::npos);
     registry.deleteValue(Hive::CurrentUser, TempKey, "Tarif");
     EXPECT_TRUE(registry.keyExists(Hive::CurrentUser, TempKey));
     EXPECT_FALSE(registry.valueExists(Hive::CurrentUser, TempKey, "Tarif"));
@@ -210,7 +210,7 @@ TEST_F(SettingsFilesTest, ValuesOfOtherKindsAndUnreadableFilesAreErrors) {
     for (const Case& c : typed) {
         text += std::string(c.line) + "\n";
     }
-    WriteWholeFile(settingsFile(), text);
+    WriteBytes(settingsFile(), text);
     EXPECT_EQ(registry.readString(Hive::CurrentUser, SettingsKey, "Plain"), "ok");
     for (const Case& c : typed) {
         const std::string name = std::string(c.line).substr(0, std::string(c.line).find('='));
@@ -224,10 +224,10 @@ TEST_F(SettingsFilesTest, ValuesOfOtherKindsAndUnreadableFilesAreErrors) {
 
     // A damaged file is neither read nor overwritten.
     const std::string damaged = "[General]\nPlain=ok\nthis line is no setting\n";
-    WriteWholeFile(settingsFile(), damaged);
+    WriteBytes(settingsFile(), damaged);
     EXPECT_THROW(registry.readString(Hive::CurrentUser, SettingsKey, "Plain"), RegistryError);
     EXPECT_THROW(registry.writeString(Hive::CurrentUser, SettingsKey, "Plain", "x"), RegistryError);
-    EXPECT_EQ(ReadWholeFile(settingsFile()), damaged);
+    EXPECT_EQ(ReadBytes(settingsFile()), damaged);
 
     // A file that cannot be opened.
     std::filesystem::remove(settingsFile());
@@ -250,7 +250,7 @@ TEST_F(SettingsFilesTest, NamesAFileCannotHoldAreRefused) {
             << key;
     }
     EXPECT_THROW(registry.deleteKeyTree(Hive::CurrentUser, "Software"), RegistryError);
-    EXPECT_FALSE(std::filesystem::exists(config / "etc"));
+    EXPECT_FALSE(std::filesystem::exists(config.file("etc")));
 }
 
 // A writer killed at any moment leaves the old file or the new one, never a part of it.
@@ -285,7 +285,7 @@ TEST_F(SettingsFilesTest, AWriterKilledMidwayLeavesAWholeFile) {
     }
     // A killed writer's lock file is no obstacle to the next write, not even an empty one, as a
     // writer killed right after making it leaves.
-    WriteWholeFile(settingsFile() + ".lock", "");
+    WriteBytes(settingsFile() + ".lock", "");
     const auto start = std::chrono::steady_clock::now();
     registry.writeString(Hive::CurrentUser, SettingsKey, "Payload", "after");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/desktop/desktop_registry.h"
-#include "tests/unit/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo::desktop {
 namespace {
@@ -19,7 +19,6 @@ const std::string kTempKey = kSettingsKey + "\\Temp";
 
 class SettingsReplaceKeyTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(config.valid()); }
     std::string settingsFile() const { return config.file("Quelmar/Ruvometer 2.3.conf"); }
     std::vector<std::string> tempValues() {
         std::vector<std::string> texts;

@@ -2,9 +2,7 @@
 // cannot be run.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,9 +10,14 @@
 #include "app/sim/help.h"
 #include "app/sim/sim_errors.h"
 #include "app/sim/simulator.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo::sim {
 namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 // Settings as a first start leaves them, with budgets closed today and holidays of this year,
 // so that nothing is due at the start: no question, no closure, no holiday message.
@@ -45,22 +48,9 @@ struct Outcome {
 
 class SimRunTest : public ::testing::Test {
 protected:
-    SimRunTest() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ruvo-sim-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        directory_ = pattern;
-    }
-    ~SimRunTest() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-
     void seedRegistry(const std::string& text) const {
-        std::ofstream(directory_ + "/registry.reg", std::ios::binary) << text;
-        std::ofstream(directory_ + "/Tarif.dat", std::ios::binary) << kTariffFile;
+        WriteBytes(folder_.file("registry.reg"), text);
+        WriteBytes(folder_.file("Tarif.dat"), kTariffFile);
     }
 
     Outcome run(const std::string& script) const {
@@ -68,21 +58,18 @@ protected:
         std::ostringstream out;
         Outcome outcome;
         try {
-            Simulator simulator(directory_, in, out);
+            Simulator simulator(folder_.path(), in, out);
             simulator.run();
         } catch (const ScriptError& error) {
             outcome.error = error;
         }
         outcome.transcript = out.str();
-        std::ifstream file(directory_ + "/registry.reg", std::ios::binary);
-        std::stringstream content;
-        content << file.rdbuf();
-        outcome.registry = content.str();
-        outcome.temporaryLeft = std::filesystem::exists(directory_ + "/registry.reg.tmp");
+        outcome.registry = ReadBytes(folder_.file("registry.reg"));
+        outcome.temporaryLeft = std::filesystem::exists(folder_.file("registry.reg.tmp"));
         return outcome;
     }
 
-    std::string directory_;
+    TempFolder folder_;
 };
 
 bool Contains(const std::string& text, const std::string& part) {

@@ -4,13 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "core/application.h"
@@ -18,6 +14,7 @@
 #include "core/settings_table.h"
 #include "platform/fake/fake_platform.h"
 #include "tariffs/calendar.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo::testing {
 
@@ -28,7 +25,7 @@ inline platform::LocalDateTime At(int y, int mo, int d, int h = 12, int mi = 0, 
 class ProgramTest : public ::testing::Test {
 protected:
     explicit ProgramTest(platform::LocalDateTime start = At(1999, 12, 7, 10, 0, 0))
-        : directory_(MakeDirectory()), machine_(start, directory_) {
+        : machine_(start, directory_) {
         machine_.windowSystem.setModalHandler([this](platform::ModalWindow& window) {
             auto it = modalActions_.find(window.windowName());
             if (it == modalActions_.end()) {
@@ -39,11 +36,7 @@ protected:
         });
     }
 
-    ~ProgramTest() override {
-        kill();
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
+    ~ProgramTest() override { kill(); }
 
     // Starts the program as from the desktop; gives what start() gave.
     bool startProgram() {
@@ -96,15 +89,9 @@ protected:
         putSetting("MonatsBudgetAN", "0");
     }
 
-    std::string file(const std::string& name) const {
-        std::ifstream in(directory_ + name, std::ios::binary);
-        std::stringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
+    std::string file(const std::string& name) const { return ReadBytes(directory_ + name); }
     void writeFile(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(directory_ + name, std::ios::binary);
-        out << bytes;
+        WriteBytes(directory_ + name, bytes);
     }
 
     Ruvometer& app() { return *app_; }
@@ -112,16 +99,8 @@ protected:
     const std::string& directory() const { return directory_; }
 
 private:
-    static std::string MakeDirectory() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ruvo-scenario-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        return pattern + "/";
-    }
-
-    std::string directory_;
+    TempFolder folder_;  // made first, removed last
+    std::string directory_ = folder_.directory();
     fake::FakeMachine machine_;
     std::unique_ptr<fake::FakeProcess> process_;
     std::unique_ptr<Ruvometer> app_;

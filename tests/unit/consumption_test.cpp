@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -12,6 +11,7 @@
 
 #include "platform/fake/fake_devices.h"
 #include "tests/support/database_bytes.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo::testing {
 namespace {
@@ -23,19 +23,6 @@ const char* const kUnreadable = "<unreadable>";
 
 class ConsumptionTest : public ::testing::Test {
 protected:
-    ConsumptionTest() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ruvo-consumption-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        directory_ = pattern + "/";
-    }
-    ~ConsumptionTest() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-
     void putFiles(const std::map<std::string, std::string>& files) {
         for (const auto& entry : std::filesystem::directory_iterator(directory_)) {
             std::filesystem::remove(entry.path());
@@ -50,7 +37,8 @@ protected:
         }
     }
 
-    std::string directory_;
+    TempFolder folder_;
+    std::string directory_ = folder_.directory();
 };
 
 TEST_F(ConsumptionTest, SumsThePeriodFromTheFilesItReachesInto) {

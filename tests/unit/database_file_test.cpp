@@ -7,7 +7,7 @@
 
 #include "records/file_error.h"
 #include "records/file_io.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo {
 namespace {
@@ -177,7 +177,6 @@ TEST(DatabaseFile, AppendKeepsLaterRecordsInStepAfterAnEditorsLineEnd) {
 
 class DatabaseOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.valid()); }
     TempFolder folder;
     std::string path = folder.file(DatabaseFileName("99"));
 };

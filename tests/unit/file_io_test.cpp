@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "records/file_error.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace ruvo {
 namespace {
@@ -17,8 +17,6 @@ using testing::WriteBytes;
 
 class FileIo : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.valid()); }
-
     // The names in the folder, to see that no temporary file is left behind.
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(
