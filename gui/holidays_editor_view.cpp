@@ -15,14 +15,7 @@ namespace ruvo::gui {
 namespace {
 
 constexpr int FieldHeight = 21;
-constexpr int DateFieldWidth = 26;
 constexpr int ButtonHeight = 25;
-
-QLineEdit* DateField(QWidget* parent, int x, int y) {
-    auto* field = Place(new QLineEdit(parent), QRect(x, y, DateFieldWidth, FieldHeight));
-    field->setAlignment(Qt::AlignCenter);
-    return field;
-}
 
 // The large bold point between two date fields.
 void DatePoint(QWidget* parent, int x, int y) {
@@ -63,13 +56,13 @@ HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, 
     constexpr int FieldX = 60;
     constexpr int DateY = 214;
     StaticText(this, QStringLiteral("  Tag  :"), QRect(8, DateY, 50, FieldHeight));
-    QLineEdit* day = DateField(this, FieldX, DateY);
+    QLineEdit* day = TwoDigitField(this, FieldX, DateY);
     day->setFont(FixedPitchFont(12));
     bind.edit(day, model.edit2, 2);
-    DatePoint(this, FieldX + DateFieldWidth, DateY);
-    bind.edit(DateField(this, FieldX + DateFieldWidth + 10, DateY), model.edit3, 2);
-    DatePoint(this, FieldX + 2 * DateFieldWidth + 10, DateY);
-    bind.edit(DateField(this, FieldX + 2 * DateFieldWidth + 20, DateY), model.edit4, 2);
+    DatePoint(this, FieldX + TwoDigitFieldWidth, DateY);
+    bind.edit(TwoDigitField(this, FieldX + TwoDigitFieldWidth + 10, DateY), model.edit3, 2);
+    DatePoint(this, FieldX + 2 * TwoDigitFieldWidth + 10, DateY);
+    bind.edit(TwoDigitField(this, FieldX + 2 * TwoDigitFieldWidth + 20, DateY), model.edit4, 2);
 
     constexpr int NameY = 242;
     StaticText(this, QStringLiteral("Name :"), QRect(8, NameY, 50, FieldHeight));

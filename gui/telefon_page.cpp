@@ -16,13 +16,6 @@ namespace ruvo::gui {
 namespace {
 
 constexpr int RowHeight = 21;
-constexpr int HourWidth = 26;
-
-QLineEdit* HourField(QWidget* parent, int x, int y) {
-    auto* field = Place(new QLineEdit(parent), QRect(x, y, HourWidth, RowHeight));
-    field->setAlignment(Qt::AlignCenter);
-    return field;
-}
 
 }  // namespace
 
@@ -57,19 +50,21 @@ void BuildTelefonPage(QWidget* page, MainWindow& model, Binder& binder) {
     constexpr int TimeY = 144;
     StaticText(panel, QStringLiteral("von"), QRect(EditX - 30, TimeY, 26, RowHeight),
                Qt::AlignRight | Qt::AlignVCenter);
-    binder.edit(HourField(panel, EditX, TimeY), model.telefonBeginHour, 2);
-    StaticText(panel, QStringLiteral(":"), QRect(EditX + HourWidth, TimeY, 6, RowHeight),
+    binder.edit(TwoDigitField(panel, EditX, TimeY), model.telefonBeginHour, 2);
+    StaticText(panel, QStringLiteral(":"), QRect(EditX + TwoDigitFieldWidth, TimeY, 6, RowHeight),
                Qt::AlignCenter);
-    binder.edit(HourField(panel, EditX + HourWidth + 6, TimeY), model.telefonBeginMinute, 2);
-    constexpr int UntilX = EditX + 2 * HourWidth + 10;
+    binder.edit(TwoDigitField(panel, EditX + TwoDigitFieldWidth + 6, TimeY),
+                model.telefonBeginMinute, 2);
+    constexpr int UntilX = EditX + 2 * TwoDigitFieldWidth + 10;
     StaticText(panel, QStringLiteral("Uhr bis"), QRect(UntilX, TimeY, 44, RowHeight));
     constexpr int EndX = UntilX + 46;
-    binder.edit(HourField(panel, EndX, TimeY), model.telefonEndHour, 2);
-    StaticText(panel, QStringLiteral(":"), QRect(EndX + HourWidth, TimeY, 6, RowHeight),
+    binder.edit(TwoDigitField(panel, EndX, TimeY), model.telefonEndHour, 2);
+    StaticText(panel, QStringLiteral(":"), QRect(EndX + TwoDigitFieldWidth, TimeY, 6, RowHeight),
                Qt::AlignCenter);
-    binder.edit(HourField(panel, EndX + HourWidth + 6, TimeY), model.telefonEndMinute, 2);
+    binder.edit(TwoDigitField(panel, EndX + TwoDigitFieldWidth + 6, TimeY), model.telefonEndMinute,
+                2);
     StaticText(panel, QStringLiteral("Uhr"),
-               QRect(EndX + 2 * HourWidth + 10, TimeY, 30, RowHeight));
+               QRect(EndX + 2 * TwoDigitFieldWidth + 10, TimeY, 30, RowHeight));
 
     EtchedRule(panel, 8, 178, 341);
     binder.checkBox(Place(new QCheckBox(panel), QRect(10, 190, 335, 20)), model.feiertageOn);

@@ -82,6 +82,12 @@ QLabel* WrappedText(QWidget* parent, const QString& text, const QRect& geometry)
     return label;
 }
 
+QLineEdit* TwoDigitField(QWidget* parent, int x, int y) {
+    auto* field = Place(new QLineEdit(parent), QRect(x, y, TwoDigitFieldWidth, 21));
+    field->setAlignment(Qt::AlignCenter);
+    return field;
+}
+
 QLabel* Picture(QWidget* parent, const QPixmap& pixmap, QPoint topLeft) {
     auto* label = new QLabel(parent);
     label->setPixmap(pixmap);

@@ -46,6 +46,10 @@ QLabel* StaticText(QWidget* parent, const QString& text, const QRect& geometry,
 QLabel* WrappedText(QWidget* parent, const QString& text, const QRect& geometry);
 // A picture at a place.
 QLabel* Picture(QWidget* parent, const QPixmap& pixmap, QPoint topLeft);
+// A narrow edit field for two digits (an hour, a day, a month), its text centred, with its top
+// left at (x, y); 21 pixels high.
+QLineEdit* TwoDigitField(QWidget* parent, int x, int y);
+constexpr int TwoDigitFieldWidth = 26;
 
 void SetTextColour(QWidget* widget, const QColor& colour);
 
