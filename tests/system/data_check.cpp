@@ -215,14 +215,14 @@ std::vector<std::string> CheckOverlaps(const std::vector<ConnectionRecord>& reco
     return problems;
 }
 
+}  // namespace
+
 void AddAll(std::vector<std::string>& to, const std::string& prefix,
             const std::vector<std::string>& problems) {
     for (const std::string& problem : problems) {
         to.push_back(prefix + problem);
     }
 }
-
-}  // namespace
 
 ConnectionRecord StoredForm(ConnectionRecord record) {
     for (std::size_t i = 0; i < kRecordFieldCount; ++i) {

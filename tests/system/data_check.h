@@ -23,6 +23,10 @@ struct RecordRules {
     int timeSlackSeconds = 2;
 };
 
+// Appends each problem to `to`, with the prefix in front (the file or record it was found in).
+void AddAll(std::vector<std::string>& to, const std::string& prefix,
+            const std::vector<std::string>& problems);
+
 // The record as the writer stores it: empty fields take their defaults ("noname", "0" ...).
 ConnectionRecord StoredForm(ConnectionRecord record);
 // Tariff, start, end, duration and total, for messages.

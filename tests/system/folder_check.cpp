@@ -101,13 +101,6 @@ std::optional<ConnectionRecord> RecordOf(const std::vector<std::string_view>& pa
     return record;
 }
 
-void AddAll(std::vector<std::string>& to, const std::string& prefix,
-            const std::vector<std::string>& problems) {
-    for (const std::string& problem : problems) {
-        to.push_back(prefix + problem);
-    }
-}
-
 }  // namespace
 
 std::string FormatState(const FolderState& state) {
