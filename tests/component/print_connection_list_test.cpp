@@ -2,11 +2,9 @@
 // the page header, the column heading, the rows and the totals line stand on the paper.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPageSize>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +15,7 @@
 #include "records/connection_list_window.h"
 #include "records/database_file.h"
 #include "records/print_list.h"
+#include "tests/component/x_session.h"
 #include "tests/support/temp_folder.h"
 
 namespace ruvo::testing {
@@ -73,22 +72,10 @@ std::vector<std::string> Pages(const std::string& text) {
 
 class PrintConnectionListTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            }
-            static int argc = 1;
-            static char name[] = "ruvo_component_tests";
-            static char* argv[] = {name, nullptr};
-            // Lives until the process ends, for every test that needs it.
-            static QApplication* application = new QApplication(argc, argv);
-            (void)application;
-        }
-    }
-
     void SetUp() override {
-        if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) {
+        std::string whyNot;
+        ASSERT_NE(test::TestApplication(test::NeedsX::No, whyNot), nullptr) << whyNot;
+        if (test::FindProgram("pdftotext").empty()) {
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         }
     }
