@@ -169,21 +169,12 @@ void Binder::edit(QLineEdit* widget, TextField& control, int maxLength) {
 }
 
 void Binder::liveEdit(QLineEdit* widget, TextField& control, int maxLength) {
-    widget->setObjectName(Q(control.name()));
-    if (maxLength > 0) {
-        widget->setMaxLength(maxLength);
-    }
+    edit(widget, control, maxLength);
     QObject::connect(widget, &QLineEdit::textEdited, &receiver_,
                      [this, &control](const QString& text) {
                          const std::string typed = text.toStdString();
                          run_([&] { control.setText(typed); });
                      });
-    QObject::connect(widget, &QLineEdit::editingFinished, &receiver_, [this, widget, &control] {
-        const std::string typed = widget->text().toStdString();
-        run_([&] { control.enter(typed); });
-        render();
-    });
-    onRender([widget, &control] { RenderEditText(widget, control); });
 }
 
 void Binder::comboBox(QComboBox* widget, ComboBox& control) {
