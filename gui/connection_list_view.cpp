@@ -187,12 +187,7 @@ QWidget* ConnectionListView::buildToolbar() {
 QWidget* ConnectionListView::buildTable() {
     table_ = new QStackedWidget(this);
 
-    report_ = new QTreeView(table_);
-    report_->setRootIsDecorated(false);
-    report_->setUniformRowHeights(true);
-    report_->setAllColumnsShowFocus(true);
-    report_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    report_->header()->setStretchLastSection(false);
+    report_ = ReportList(table_, QAbstractItemView::ExtendedSelection);
     binder().list(report_, list_.listView1, ConnectionIcon());
     for (std::size_t column = 0; column < ConnectionListWindow::kColumnWidths.size(); ++column) {
         report_->header()->resizeSection(static_cast<int>(column),

@@ -25,13 +25,7 @@ void DatePoint(QWidget* parent, int x, int y) {
 }
 
 QTreeView* HolidayList(QWidget* parent) {
-    auto* list = Place(new QTreeView(parent), QRect(8, 8, 354, 196));
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->header()->setStretchLastSection(false);
-    return list;
+    return Place(ReportList(parent, QAbstractItemView::SingleSelection), QRect(8, 8, 354, 196));
 }
 
 }  // namespace

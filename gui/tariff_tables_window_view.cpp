@@ -29,12 +29,7 @@ TariffTablesWindowView::TariffTablesWindowView(TariffTablesView& model, ActionRu
         auto* heading = new QLabel(QString::fromUtf8(table.dayClass), this);
         heading->setFont(ArialFont(11, true));
         layout->addWidget(heading);
-        auto* list = new QTreeView(this);
-        list->setRootIsDecorated(false);
-        list->setUniformRowHeights(true);
-        list->setAllColumnsShowFocus(true);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->header()->setStretchLastSection(false);
+        QTreeView* list = ReportList(this, QAbstractItemView::SingleSelection);
         binder().list(list, table.rows);
         for (std::size_t column = 0; column < TariffTablesView::kColumnWidths.size(); ++column) {
             list->header()->resizeSection(static_cast<int>(column),

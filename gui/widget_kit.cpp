@@ -2,10 +2,12 @@
 
 #include <QFontMetrics>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
+#include <QTreeView>
 #include <QValidator>
 #include <QWidget>
 
@@ -80,6 +82,16 @@ QLabel* WrappedText(QWidget* parent, const QString& text, const QRect& geometry)
     auto* label = StaticText(parent, text, geometry, Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
+}
+
+QTreeView* ReportList(QWidget* parent, QAbstractItemView::SelectionMode selection) {
+    auto* list = new QTreeView(parent);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(selection);
+    list->header()->setStretchLastSection(false);
+    return list;
 }
 
 QLineEdit* TwoDigitField(QWidget* parent, int x, int y) {

@@ -2,6 +2,7 @@
 // their design gives them, so children are placed at fixed positions in their parent.
 #pragma once
 
+#include <QAbstractItemView>
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -13,6 +14,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QTreeView;
 class QPixmap;
 class QWidget;
 
@@ -46,6 +48,9 @@ QLabel* StaticText(QWidget* parent, const QString& text, const QRect& geometry,
 QLabel* WrappedText(QWidget* parent, const QString& text, const QRect& geometry);
 // A picture at a place.
 QLabel* Picture(QWidget* parent, const QPixmap& pixmap, QPoint topLeft);
+// A list of rows in columns as a report: whole rows, no tree decoration, columns that keep their
+// widths. `selection` says how many rows the user may select.
+QTreeView* ReportList(QWidget* parent, QAbstractItemView::SelectionMode selection);
 // A narrow edit field for two digits (an hour, a day, a month), its text centred, with its top
 // left at (x, y); 21 pixels high.
 QLineEdit* TwoDigitField(QWidget* parent, int x, int y);
