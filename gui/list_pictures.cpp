@@ -29,7 +29,8 @@ void DrawSheet(QPainter& painter, const QRectF& sheet) {
     painter.setBrush(Paper);
     painter.drawRect(sheet);
     painter.setPen(QPen(Ink, 1.0));
-    for (double y = sheet.top() + 2.5; y < sheet.bottom() - 1.0; y += 2.0) {
+    for (int line = 0; sheet.top() + 2.5 + 2.0 * line < sheet.bottom() - 1.0; ++line) {
+        const double y = sheet.top() + 2.5 + 2.0 * line;
         painter.drawLine(QPointF(sheet.left() + 2.0, y), QPointF(sheet.right() - 2.0, y));
     }
 }
@@ -65,7 +66,8 @@ QPixmap ReportViewPicture(int size) {
         painter.setBrush(QColor(192, 192, 192));
         painter.drawRect(QRectF(1, 2, 14, 3));
         painter.setPen(QPen(Ink, 1.0));
-        for (double y = 6.5; y < 14.0; y += 2.0) {
+        for (int row = 0; row < 4; ++row) {
+            const double y = 6.5 + 2.0 * row;
             painter.drawLine(QPointF(2, y), QPointF(6, y));
             painter.drawLine(QPointF(8, y), QPointF(14, y));
         }
@@ -75,7 +77,8 @@ QPixmap ReportViewPicture(int size) {
 QPixmap ListViewPicture(int size) {
     return Drawn(size, [](QPainter& painter) {
         for (const double x : {0.5, 8.5}) {
-            for (double y = 1.5; y < 14.0; y += 4.0) {
+            for (int row = 0; row < 4; ++row) {
+                const double y = 1.5 + 4.0 * row;
                 painter.setPen(QPen(Outline, 1.0));
                 painter.setBrush(QColor(0, 128, 192));
                 painter.drawRect(QRectF(x, y, 2, 2));

@@ -145,6 +145,7 @@ TEST_F(PrintConnectionListTest, HeaderHeadingRowsAndTotalsStandOnThePage) {
 
 TEST_F(PrintConnectionListTest, TheFiftyFirstRowAndTheTotalsGoOnASecondPage) {
     std::vector<ConnectionRecord> records;
+    records.reserve(51);
     for (int i = 0; i < 51; ++i) {
         records.push_back(Record("07.12.99", "60", "12", "Zeile" + std::to_string(i + 1)));
     }
