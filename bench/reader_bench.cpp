@@ -8,6 +8,7 @@
 
 #include "bench/bench_support.h"
 #include "counting/budgets.h"
+#include "records/unreadable_records.h"
 #include "tariffs/provider_minutes.h"
 
 namespace ruvo::bench {
@@ -35,7 +36,9 @@ public:
         : machine_(BenchStart(), folder_.directory()),
           process_(machine_),
           settings_(machine_.registry),
-          budgets_(settings_, process_.platform(), main_, counter_, closure_, newBudget_) {
+          unreadable_(machine_.windowSystem),
+          budgets_(settings_, process_.platform(), main_, counter_, closure_, newBudget_,
+                   unreadable_) {
         WriteBytes(folder_.file(kBenchDatabase), YearDatabase(records));
     }
     Budgets& budgets() { return budgets_; }
@@ -50,6 +53,7 @@ private:
     CounterWindow counter_;
     BudgetClosureWindow closure_;
     NewBudgetWindow newBudget_;
+    UnreadableRecords unreadable_;
     Budgets budgets_;
 };
 

@@ -10,22 +10,35 @@
 namespace ruvo {
 
 Ruvometer::Ruvometer(platform::Platform& platform)
-    : platform_(platform),
-      guard_(platform.windowSystem),
-      settings_(platform.registry),
-      autostart_(platform.registry, platform.paths),
-      tray_(platform.tray, form1, form6),
-      onlineDetection_(settings_, platform.hostAddresses, platform.windowSystem, form1),
+    : heldMessages_(platform.windowSystem),
+      platform_{platform.clock,
+                platform.timers,
+                platform.registry,
+                platform.instanceLock,
+                platform.hostAddresses,
+                platform.tray,
+                platform.foregroundWindows,
+                platform.sound,
+                platform.printing,
+                platform.clipboard,
+                platform.paths,
+                heldMessages_},
+      guard_(platform_.windowSystem),
+      settings_(platform_.registry),
+      autostart_(platform_.registry, platform_.paths),
+      tray_(platform_.tray, form1, form6),
+      onlineDetection_(settings_, platform_.hostAddresses, platform_.windowSystem, form1),
       options_(form1, settings_, autostart_, guard_),
-      budgets_(settings_, platform, form1, form6, form3, form9),
+      unreadableRecords_(platform_.windowSystem),
+      budgets_(settings_, platform_, form1, form6, form3, form9, unreadableRecords_),
       autosave_(settings_),
-      holidayStore_(settings_, platform),
-      providerMinutes_(settings_, platform, form1),
-      titleDisplay_(platform.foregroundWindows),
-      counter_(form6, form4, platform.clock, platform.timers, platform.sound, *this),
-      recovery_(
-          form14, autosave_, platform.timers, platform.sound, [this] { return DatabasePath(); },
-          [this] { startupTimer_->setEnabled(true); }) {
+      databaseWriter_(settings_, platform_.windowSystem, [this] { return DatabasePath(); }),
+      holidayStore_(settings_, platform_),
+      providerMinutes_(settings_, platform_, form1, unreadableRecords_),
+      titleDisplay_(platform_.foregroundWindows),
+      counter_(form6, form4, platform_.clock, platform_.timers, platform_.sound, *this),
+      recovery_(form14, autosave_, databaseWriter_, platform_.timers, platform_.sound,
+                [this] { startupTimer_->setEnabled(true); }) {
     startupTimer_ = guardedTimer(4000, &Ruvometer::StartupTimerFired);
     timer1_ = guardedTimer(1, &Ruvometer::FirstTick);
     timer2_ = guardedTimer(4000, &Ruvometer::HousekeepingTick);

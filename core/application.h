@@ -11,6 +11,7 @@
 #include "core/autostart.h"
 #include "core/autostart_question.h"
 #include "core/error_guard.h"
+#include "core/held_messages.h"
 #include "core/main_window.h"
 #include "core/online_detection.h"
 #include "core/options.h"
@@ -27,9 +28,11 @@
 #include "records/autosave.h"
 #include "records/connection_list.h"
 #include "records/connection_list_window.h"
+#include "records/database_writer.h"
 #include "records/recovery.h"
 #include "records/recovery_window.h"
 #include "records/summary_window.h"
+#include "records/unreadable_records.h"
 #include "tariffs/holiday_list.h"
 #include "tariffs/holiday_list_editor.h"
 #include "tariffs/holiday_store.h"
@@ -101,7 +104,9 @@ private:
     void ConnectionEnd();
     void ConnectionOpening();
     void SegmentSplit() override;
-    void ConfirmSummary();
+    // The save of the summary's record; at a split it is always written, whatever the summary's
+    // "Verbindung speichern" was left at.
+    void ConfirmSummary(bool split = false);
     void SummaryShown();
     void TrayClicked();
     void PageChanged(MainPage from, MainPage to);
@@ -131,15 +136,19 @@ private:
     void ReportBadTariffValue(const std::string& zone, const std::string& value) override;
     void ShowCurrentTariff();
 
-    platform::Platform& platform_;
+    // The machine's services, with the notices going through heldMessages_.
+    HeldMessages heldMessages_;
+    platform::Platform platform_;
     ErrorGuard guard_;
     SettingsStore settings_;
     AutostartEntry autostart_;
     TrayIcon tray_;
     OnlineDetection onlineDetection_;
     Options options_;
+    UnreadableRecords unreadableRecords_;
     Budgets budgets_;
     Autosave autosave_;
+    DatabaseWriter databaseWriter_;
     HolidayStore holidayStore_;
     ProviderMinutes providerMinutes_;
     TitleDisplay titleDisplay_;

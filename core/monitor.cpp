@@ -5,7 +5,6 @@
 #include "core/setting_names.h"
 #include "counting/warning_options.h"
 #include "records/database_file.h"
-#include "records/file_error.h"
 #include "tariffs/calendar.h"
 #include "tariffs/current_tariff.h"
 #include "tariffs/money.h"
@@ -33,6 +32,10 @@ void Ruvometer::HousekeepingTick() {
     }
     form1.databaseLabel.setText(DatabasePath());
     EnsureDatabaseFile();
+    if (databaseWriter_.WriteKept()) {
+        RecomputeConsumption();
+        UpdateMonthlyMinutes();
+    }
 
     if (form1.active.checked()) {
         onlineDetection_.PollOnlineState();
@@ -48,8 +51,9 @@ void Ruvometer::OnlineClicked() {
 }
 
 void Ruvometer::ConnectionOpening() {
-    form6.monthSeconds.setText(
-        IntToStr(MonthOnlineSeconds(DatabasePath(), TodayText(now()), platform_.sound)));
+    form6.monthSeconds.setText(IntToStr(MonthOnlineSeconds(DatabasePath(), TodayText(now()),
+                                                           platform_.sound, &unreadableRecords_)));
+    unreadableRecords_.TellNew();
     providerMinutes_.MonthRollover();
     tray_.Renew();
 }
@@ -101,7 +105,7 @@ void Ruvometer::ConnectionEnd() {
     form4.hide();
 
     if (form1.splitMarker == 6) {
-        ConfirmSummary();
+        ConfirmSummary(true);
         ShowCurrentTariff();
         return;
     }
@@ -123,22 +127,15 @@ void Ruvometer::SummaryShown() {
     form4.checkBox1.setChecked(true);
 }
 
-void Ruvometer::ConfirmSummary() {
-    bool keepAutosave = false;
-    if (form4.checkBox1.checked()) {
-        try {
-            AppendRecord(DatabasePath(), form4.pending);
-        } catch (const FileError&) {
-            // The autosave stays, so the connection is offered again at the next start.
-            platform_.sound.beep(platform::Beep::Default);
-            keepAutosave = true;
-        }
+void Ruvometer::ConfirmSummary(bool split) {
+    // A record that cannot be written is kept until it can; only one that could be neither
+    // written nor kept (the error ends this handler) leaves its autosave for the next start.
+    if (split || form4.checkBox1.checked()) {
+        databaseWriter_.Save(form4.pending);
     }
     RecomputeConsumption();
     UpdateMonthlyMinutes();
-    if (!keepAutosave) {
-        autosave_.Remove();
-    }
+    autosave_.Remove();
     form4.hide();
 }
 

@@ -30,5 +30,7 @@ inline constexpr const char* ResetFlag = "RESETALLSETTINGS";
 // Subkeys of the settings key.
 inline constexpr const char* AutosaveSubkey = "Temp";
 inline constexpr const char* HolidaySubkey = "Feiertage";
+// Records that could not be written to the database yet.
+inline constexpr const char* UnsavedSubkey = "Ungespeichert";
 
 }  // namespace ruvo::setting

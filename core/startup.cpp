@@ -81,15 +81,24 @@ void Ruvometer::StartupTimerFired() {
 
 void Ruvometer::FirstTick() {
     timer1_->setEnabled(false);
-    LoadHolidays();
-    tray_.UpdateTrayIcon(TrayOperation::Add);
-    tray_.UpdateTrayIcon(TrayOperation::Modify);
-    form1.hide();
-    MigrateOldVersions(platform_.registry, platform_.windowSystem, autostart_);
-    options_.ApplyStoredOptions();
-    RecomputeConsumption();
-    LoadTariffs();
-    UpdateMonthlyMinutes();
+    // The monitor polls already, also while a notice is open: everything a connection is
+    // counted with is loaded before the first notice of this tick shows.
+    heldMessages_.Hold();
+    try {
+        LoadHolidays();
+        tray_.UpdateTrayIcon(TrayOperation::Add);
+        tray_.UpdateTrayIcon(TrayOperation::Modify);
+        form1.hide();
+        MigrateOldVersions(platform_.registry, platform_.windowSystem, autostart_);
+        options_.ApplyStoredOptions();
+        RecomputeConsumption();
+        LoadTariffs();
+        UpdateMonthlyMinutes();
+    } catch (const std::runtime_error&) {
+        heldMessages_.Release();
+        throw;
+    }
+    heldMessages_.Release();
 }
 
 }  // namespace ruvo

@@ -38,13 +38,15 @@ void ShowLeft(TextField& left, std::int32_t amount, std::int32_t spent) {
 }  // namespace
 
 Budgets::Budgets(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow,
-                 CounterWindow& counter, BudgetClosureWindow& closure, NewBudgetWindow& newBudget)
+                 CounterWindow& counter, BudgetClosureWindow& closure, NewBudgetWindow& newBudget,
+                 UnreadableRecords& unreadable)
     : settings_(settings),
       platform_(platform),
       main_(mainWindow),
       counter_(counter),
       closure_(closure),
-      newBudget_(newBudget) {
+      newBudget_(newBudget),
+      unreadable_(unreadable) {
     wire();
 }
 
@@ -95,7 +97,7 @@ void Budgets::newBudgetOk() {
 
 std::int32_t Budgets::ConsumptionSum(BudgetKind period, const std::string& referenceDate) {
     return SumSpending(period, referenceDate, platform_.paths.programDirectory(),
-                       platform_.clock.now(), platform_.sound);
+                       platform_.clock.now(), platform_.sound, &unreadable_);
 }
 
 void Budgets::RecomputeConsumption() {
@@ -105,6 +107,7 @@ void Budgets::RecomputeConsumption() {
 void Budgets::RecomputeConsumption(const std::string& referenceDate) {
     const std::int32_t month = ConsumptionSum(BudgetKind::Monthly, referenceDate);
     const std::int32_t week = ConsumptionSum(BudgetKind::Weekly, referenceDate);
+    unreadable_.TellNew();
     settings_.WriteSetting(setting::MonatsBudgetVerbraucht, IntToStr(month));
     settings_.WriteSetting(setting::WochenBudgetVerbraucht, IntToStr(week));
     main_.weekUsed.setText(MoneyText(week));

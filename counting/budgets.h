@@ -16,14 +16,17 @@
 #include "counting/counter_window.h"
 #include "counting/new_budget_window.h"
 #include "platform/platform.h"
+#include "records/unreadable_records.h"
 
 namespace ruvo {
 
 class Budgets {
 public:
     // Wires the budget boxes and buttons of the main window and both dialogs.
+    // Records the sums skip are noted in `unreadable` and told after each recomputation.
     Budgets(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow,
-            CounterWindow& counter, BudgetClosureWindow& closure, NewBudgetWindow& newBudget);
+            CounterWindow& counter, BudgetClosureWindow& closure, NewBudgetWindow& newBudget,
+            UnreadableRecords& unreadable);
     Budgets(const Budgets&) = delete;
     Budgets& operator=(const Budgets&) = delete;
 
@@ -75,6 +78,7 @@ private:
     CounterWindow& counter_;
     BudgetClosureWindow& closure_;
     NewBudgetWindow& newBudget_;
+    UnreadableRecords& unreadable_;
 
     // What the counter shows, as read at the start of the connection.
     std::string counterWeekAmount_ = "0";

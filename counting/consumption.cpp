@@ -80,32 +80,25 @@ bool BudgetPeriod::contains(const std::string& startDate) const {
 
 std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
                          const std::string& directory, const platform::LocalDateTime& now,
-                         platform::Sound& sound) {
+                         platform::Sound& sound, UnreadableRecords* unreadable) {
     std::int64_t sum = 0;
-    bool badTotal = false;
     const BudgetPeriod inPeriod(period, referenceDate, now);
-    const RecordVisitor add = [&](const ConnectionRecord& record) {
-        if (!inPeriod.contains(record.startDate)) {
-            return true;
-        }
-        const std::optional<std::int32_t> total = ToInteger(record.totalCharge);
-        if (!total) {
-            badTotal = true;
-            return false;
-        }
-        sum += *total;
-        return true;
-    };
     for (const std::string& path : PeriodDatabaseFiles(period, referenceDate, directory, now)) {
         try {
-            ReadDatabaseFile(path, add);
+            ReadDatabaseFile(path, [&](const ConnectionRecord& record) {
+                if (!inPeriod.contains(record.startDate)) {
+                    return true;
+                }
+                if (const std::optional<std::int32_t> total = ToInteger(record.totalCharge)) {
+                    sum += *total;
+                } else if (unreadable != nullptr) {
+                    unreadable->Note(path, record, record.totalCharge);
+                }
+                return true;
+            });
         } catch (const FileError&) {
             sound.beep(platform::Beep::Default);
             return 0;
-        }
-        if (badTotal) {
-            sound.beep(platform::Beep::Default);
-            break;
         }
     }
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));

@@ -13,6 +13,7 @@
 
 #include "counting/budget_kind.h"
 #include "platform/platform.h"
+#include "records/unreadable_records.h"
 
 namespace ruvo {
 
@@ -48,11 +49,11 @@ private:
 };
 
 // The sum in Pfennig of the total charges of the period's connections. A missing file holds
-// none. A file that cannot be read gives the default beep and a sum of 0; a total that is not a
-// whole number ends the summing with the default beep, and what was summed before it is the
-// result. A sum beyond the 32-bit range stops at its end.
+// none. A file that cannot be read gives the default beep and a sum of 0. A record whose total
+// is not a whole number is skipped and noted in `unreadable` (when given); the others count. A
+// sum beyond the 32-bit range stops at its end.
 std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
                          const std::string& directory, const platform::LocalDateTime& now,
-                         platform::Sound& sound);
+                         platform::Sound& sound, UnreadableRecords* unreadable = nullptr);
 
 }  // namespace ruvo

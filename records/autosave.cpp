@@ -1,19 +1,8 @@
 #include "records/autosave.h"
 
-#include <array>
-
 #include "core/setting_names.h"
 
 namespace ruvo {
-
-namespace {
-
-// The value names, in the order of the record's fields.
-constexpr std::array<const char*, kRecordFieldCount> kValueNames = {
-    "Tarif",  "Zeit",  "Einheiten", "Telegeb", "Provgeb",
-    "Gesamt", "AZeit", "ADatum",    "EZeit",   "EDatum"};
-
-}  // namespace
 
 bool Autosave::Exists() {
     return settings_.SubkeyExists(setting::AutosaveSubkey);
@@ -24,7 +13,7 @@ void Autosave::Write(const ConnectionRecord& record) {
     // without the connection's charges and start, and the recovery would store that.
     platform::Registry::NamedValues values;
     for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
-        values.emplace_back(kValueNames[i], record.*kRecordFields[i]);
+        values.emplace_back(kAutosaveValueNames[i], record.*kRecordFields[i]);
     }
     settings_.registry().replaceKey(platform::Hive::CurrentUser,
                                     settings_.SubkeyPath(setting::AutosaveSubkey), values);
@@ -37,7 +26,8 @@ ConnectionRecord Autosave::Read() {
     ConnectionRecord record;
     for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
         record.*kRecordFields[i] =
-            registry.readString(platform::Hive::CurrentUser, key, kValueNames[i]).value_or("");
+            registry.readString(platform::Hive::CurrentUser, key, kAutosaveValueNames[i])
+                .value_or("");
     }
     return record;
 }

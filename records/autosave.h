@@ -4,10 +4,17 @@
 // start.
 #pragma once
 
+#include <array>
+
 #include "core/settings_store.h"
 #include "records/connection_record.h"
 
 namespace ruvo {
+
+// The value names, in the order of the record's fields.
+inline constexpr std::array<const char*, kRecordFieldCount> kAutosaveValueNames = {
+    "Tarif",  "Zeit",  "Einheiten", "Telegeb", "Provgeb",
+    "Gesamt", "AZeit", "ADatum",    "EZeit",   "EDatum"};
 
 class Autosave {
 public:

@@ -9,9 +9,97 @@
 namespace ruvo {
 namespace {
 
-// A line that reached the end of the file was cut short, or is missing.
-bool IsWhole(const std::optional<FileLine>& line) {
-    return line && line->ending != LineEnding::EndOfData;
+constexpr std::size_t kLinesPerRecord = 12;  // ten fields and two empty lines
+constexpr std::size_t kMaxSideFiles = 1000;
+
+// One pass over the file: the records, and how the bytes after the last one look.
+struct DatabaseWalk {
+    DatabaseScan scan;
+    bool empty = false;     // no bytes at all
+    bool inHeader = false;  // the file ends in its header line, before any line end
+    // The lines after the last whole group of twelve: where they begin, how many there are, and
+    // whether the last of them has no line end. No lines: the file ends where a record begins.
+    std::size_t tailStart = 0;
+    std::size_t tailLines = 0;
+    bool tailOpen = false;
+};
+
+void TakeField(std::string& value, const FileLine& line) {
+    // Fields are nearly always ASCII: taken as they stand, without a second look.
+    if (line.ascii) {
+        value.assign(line.text);
+    } else {
+        value.clear();
+        AppendCp1252AsUtf8(value, line.text);
+    }
+}
+
+DatabaseWalk WalkDatabase(std::string_view bytes, const RecordVisitor* visit) {
+    DatabaseWalk walk;
+    LineReader lines(bytes);
+    const auto header = lines.nextWhole();
+    if (!header) {
+        walk.empty = true;
+        return walk;
+    }
+    walk.scan.end = header->text.size();
+    if (header->ending == LineEnding::EndOfData) {
+        walk.inHeader = true;
+        walk.tailStart = bytes.size();
+        return walk;
+    }
+
+    ConnectionRecord record;
+    for (;;) {
+        const std::size_t groupStart = lines.offset();
+        std::size_t count = 0;
+        bool open = false;
+        while (count < kLinesPerRecord && !open) {
+            const auto line = lines.next();
+            if (!line) {
+                break;
+            }
+            if (count < kRecordFieldCount) {
+                TakeField(record.*kRecordFields[count], *line);
+            }
+            ++count;
+            open = line->ending == LineEnding::EndOfData;
+            if (count == kRecordFieldCount || count == kRecordFieldCount + 1) {
+                walk.scan.end = line->end;
+            }
+        }
+        if (count >= kRecordFieldCount) {
+            ++walk.scan.records;
+            if (visit != nullptr && !(*visit)(record)) {
+                walk.scan.stopped = true;
+                return walk;
+            }
+        }
+        if (count < kLinesPerRecord || open) {
+            walk.tailStart = groupStart;
+            walk.tailLines = count;
+            walk.tailOpen = open;
+            return walk;
+        }
+    }
+}
+
+// Keeps the bytes in a new side file beside the database and gives its path; a side file that
+// holds exactly these bytes already (an earlier attempt that did not get further) is used again.
+std::string KeepInSideFile(const std::string& databasePath, std::string_view bytes) {
+    for (std::size_t n = 1; n <= kMaxSideFiles; ++n) {
+        const std::string side = databasePath + ".Rest-" + std::to_string(n);
+        if (FileExists(side)) {
+            if (ReadWholeFile(side) == bytes) {
+                return side;
+            }
+            continue;
+        }
+        if (CreateNewFile(side, bytes)) {
+            return side;
+        }
+    }
+    throw FileError(FileError::Kind::Write, databasePath, "no free name for a side file");
 }
 
 }  // namespace
@@ -41,54 +129,7 @@ std::string SerializeRecord(const ConnectionRecord& record) {
 }
 
 DatabaseScan ScanDatabase(std::string_view bytes, const RecordVisitor& visit) {
-    DatabaseScan scan;
-    LineReader lines(bytes);
-    const auto header = lines.next();
-    if (!header) {
-        scan.appendAt = 0;
-        return scan;
-    }
-    if (header->ending != LineEnding::Full) {
-        // The next record's leading line end ends the header line.
-        scan.appendAt = header->text.size();
-    }
-    if (header->ending == LineEnding::EndOfData) {
-        return scan;
-    }
-
-    ConnectionRecord record;
-    for (;;) {
-        for (auto field : kRecordFields) {
-            const auto line = lines.next();
-            if (!IsWhole(line)) {
-                return scan;
-            }
-            // Fields are nearly always ASCII: taken as they stand, without a second look.
-            std::string& value = record.*field;
-            if (line->ascii) {
-                value.assign(line->text);
-            } else {
-                value.clear();
-                AppendCp1252AsUtf8(value, line->text);
-            }
-        }
-        // The first empty line must be there too: the next record's leading line end only
-        // completes the second.
-        const auto firstEmpty = lines.next();
-        if (!IsWhole(firstEmpty)) {
-            return scan;
-        }
-        ++scan.records;
-        scan.appendAt = firstEmpty->end;
-        if (!visit(record)) {
-            scan.stopped = true;
-            return scan;
-        }
-        const auto secondEmpty = lines.next();
-        if (!IsWhole(secondEmpty)) {
-            return scan;
-        }
-    }
+    return WalkDatabase(bytes, &visit).scan;
 }
 
 DatabaseScan ReadDatabaseFile(const std::string& path, const RecordVisitor& visit) {
@@ -99,41 +140,62 @@ DatabaseScan ReadDatabaseFile(const std::string& path, const RecordVisitor& visi
     return ScanDatabase(bytes, visit);
 }
 
-std::optional<AppendPlan> PlanAppend(std::string_view existing) {
-    if (existing.empty()) {
-        return AppendPlan{0, true};
+AppendPlan PlanAppend(std::string_view existing) {
+    AppendPlan plan;
+    plan.keep = existing.size();
+    const DatabaseWalk walk = WalkDatabase(existing, nullptr);
+    if (walk.empty) {
+        plan.writeHeader = true;
+    } else if (walk.inHeader) {
+        plan.lineEndsBefore = 1;
+    } else if (walk.tailLines == 0) {
+        plan.lineEndsBefore = 0;
+    } else if (walk.tailLines < kRecordFieldCount) {
+        // After the cut record is moved aside the file ends with a whole group of lines.
+        plan.keep = walk.tailStart;
+        plan.lineEndsBefore = 0;
+    } else {
+        // Line ends to end the last line and the empty lines up to the twelfth.
+        const std::size_t endedLines = walk.tailLines - (walk.tailOpen ? 1 : 0);
+        plan.lineEndsBefore = kLinesPerRecord - endedLines;
     }
-    const DatabaseScan scan = ScanDatabase(existing, [](const ConnectionRecord&) { return true; });
-    if (!scan.appendAt) {
-        return std::nullopt;
-    }
-    return AppendPlan{*scan.appendAt, false};
+    return plan;
 }
 
-void AppendRecord(const std::string& path, const ConnectionRecord& record) {
-    std::string recordBytes;
+std::string AppendedBytes(const AppendPlan& plan, const ConnectionRecord& record) {
+    std::string bytes;
+    if (plan.writeHeader) {
+        bytes.append(kDatabaseHeader);
+    }
+    for (std::size_t i = 1; i < plan.lineEndsBefore; ++i) {
+        bytes.append(kFileLineEnd);
+    }
+    const std::string recordBytes = SerializeRecord(record);
+    const std::size_t skip = plan.lineEndsBefore == 0 ? kFileLineEnd.size() : 0;
+    bytes.append(std::string_view(recordBytes).substr(skip));
+    return bytes;
+}
+
+AppendOutcome AppendRecord(const std::string& path, const ConnectionRecord& record) {
     try {
-        recordBytes = SerializeRecord(record);
+        SerializeRecord(record);
     } catch (const FileError& error) {
         throw FileError(error.kind(), path, "record with a character Windows-1252 cannot hold");
     }
     CreateDatabase(path);
     const std::string existing = ReadWholeFile(path);
-    const auto plan = PlanAppend(existing);
-    if (!plan) {
-        throw FileError(FileError::Kind::Damaged, path,
-                        "first line too long to add a record in step");
+    const AppendPlan plan = PlanAppend(existing);
+    const std::string added = AppendedBytes(plan, record);
+    if (plan.keep == existing.size()) {
+        AppendToFile(path, added);
+        return {};
     }
-    if (plan->keep == existing.size()) {
-        if (plan->writeHeader) {
-            recordBytes.insert(0, kDatabaseHeader);
-        }
-        AppendToFile(path, recordBytes);
-        return;
-    }
-    std::string repaired(existing.substr(0, plan->keep));
-    repaired.append(recordBytes);
-    WriteFileAtomically(path, repaired);
+    AppendOutcome outcome;
+    outcome.movedCutRecordTo = KeepInSideFile(path, std::string_view(existing).substr(plan.keep));
+    std::string replaced = existing.substr(0, plan.keep);
+    replaced.append(added);
+    WriteFileAtomically(path, replaced);
+    return outcome;
 }
 
 }  // namespace ruvo

@@ -7,8 +7,15 @@
 //
 // Readers walk records by position, as the file was always read: a hand-edited file with a line
 // too many or too few is read out of step, and the texts are handed over as they stand (whether
-// a field holds a number is the caller's business). Only a record cut short at the end of the
-// file, as an interrupted append leaves it, is not a record: the walk ends before it.
+// a field holds a number is the caller's business). The header is the whole first line, however
+// long. A last record whose ten fields are there is a record even when its line ends are missing
+// (an editor trimmed them); one cut short before its tenth field, as an interrupted append leaves
+// it, is not.
+//
+// The file is the user's: adding a record never changes a byte that is there. Missing line ends
+// of a last record are added before the next one; a record cut short before its tenth field is
+// moved, byte for byte, into a side file beside the database, so that the records after it are
+// read in step.
 #pragma once
 
 #include <cstddef>
@@ -42,10 +49,10 @@ using RecordVisitor = std::function<bool(const ConnectionRecord&)>;
 struct DatabaseScan {
     std::size_t records = 0;  // records handed to the visitor
     bool stopped = false;     // the visitor ended the walk
-    // Where the bytes of a further record must begin to be read in step: just after the last
-    // whole record, or at the end of the header text when there is none. Nothing when the
-    // header runs over a full line read and no whole record follows.
-    std::optional<std::size_t> appendAt;
+    // Where the bytes after the last record begin: just after its first empty line (or its last
+    // field line, when the file ends before that), or after the header's text when there is no
+    // record.
+    std::size_t end = 0;
 };
 
 // Walks the records of a database file's bytes in one pass. The record handed to the visitor
@@ -56,19 +63,37 @@ DatabaseScan ScanDatabase(std::string_view bytes, const RecordVisitor& visit);
 // file exists but cannot be read.
 DatabaseScan ReadDatabaseFile(const std::string& path, const RecordVisitor& visit);
 
-// How a record is added to a database file that holds `existing`.
+// How a record is added to a database file that holds `existing`: the bytes that stay are never
+// changed, only added to.
 struct AppendPlan {
-    std::size_t keep = 0;      // leading bytes that stay; what follows is a cut tail to drop
     bool writeHeader = false;  // the file is empty: the header goes in first
+    // Leading bytes that stay in the file. What follows them is a record cut short before its
+    // tenth field, to be moved into a side file; nothing follows when keep is the file's size.
+    std::size_t keep = 0;
+    // How many line ends go before the new record's first field: one ends the previous line
+    // (the record's own leading line end); more complete a last record whose line ends were
+    // trimmed; none when the file already ends where a record begins.
+    std::size_t lineEndsBefore = 1;
 };
-// Nothing when no record can be added in step (see DatabaseScan::appendAt).
-std::optional<AppendPlan> PlanAppend(std::string_view existing);
+AppendPlan PlanAppend(std::string_view existing);
+
+// The bytes that follow `existing[0, plan.keep)` for the record: the header when the file is
+// empty, the line ends the plan asks for and the record's fields.
+std::string AppendedBytes(const AppendPlan& plan, const ConnectionRecord& record);
+
+struct AppendOutcome {
+    // The side file that received a record cut short at the end of the database; empty when
+    // there was none.
+    std::string movedCutRecordTo;
+};
 
 // Adds the record to the database file. A missing file is created with its header first, so a
-// record is never dropped; a cut tail left by an interrupted append is removed so that the new
-// record is read in step. The record goes to disk with one write and a flush, so a crash leaves
-// the whole record or a cut tail. Throws FileError when the record could not be stored (the
-// caller keeps what it needs to try again), Damaged when the file cannot be added to in step.
-void AppendRecord(const std::string& path, const ConnectionRecord& record);
+// record is never dropped. A record cut short at the end of the file is moved into a new side
+// file (the database's name and ".Rest-1", ".Rest-2" ...; a side file holding exactly those
+// bytes already is used again) and the file replaced with one write and a rename; otherwise the
+// record is appended with one write and a flush. So a crash leaves the whole record or a cut
+// tail, and the user's bytes are all somewhere. Throws FileError when the record could not be
+// stored (the caller keeps what it needs to try again).
+AppendOutcome AppendRecord(const std::string& path, const ConnectionRecord& record);
 
 }  // namespace ruvo

@@ -210,7 +210,17 @@ void AppendToFile(const std::string& path, std::string_view bytes) {
     if (!fd.valid()) {
         throw FileError(FileError::Kind::Open, path, SystemMessage("cannot open for appending"));
     }
-    if (const char* failedStep = WriteFlushClose(fd, bytes)) {
+    // A write that fails half-way (a full disk) takes back what it added, so that a later
+    // attempt does not find a cut record of its own making.
+    const off_t sizeBefore = ::lseek(fd.get(), 0, SEEK_END);
+    if (!WriteAll(fd.get(), bytes)) {
+        const std::string message = SystemMessage("cannot write");
+        if (sizeBefore >= 0) {
+            static_cast<void>(::ftruncate(fd.get(), sizeBefore));
+        }
+        throw FileError(FileError::Kind::Write, path, message);
+    }
+    if (const char* failedStep = WriteFlushClose(fd, {})) {
         throw FileError(FileError::Kind::Write, path, SystemMessage(failedStep));
     }
     if (created) {

@@ -36,6 +36,23 @@ std::optional<FileLine> LineReader::next() {
     return line(atEnd() ? LineEnding::EndOfData : LineEnding::Full);
 }
 
+std::optional<FileLine> LineReader::nextWhole() {
+    if (atEnd()) {
+        return std::nullopt;
+    }
+    const std::size_t start = pos_;
+    const std::size_t lineEnd = bytes_.find_first_of("\r\n", start);
+    if (lineEnd == std::string_view::npos) {
+        pos_ = bytes_.size();
+        return FileLine{bytes_.substr(start), LineEnding::EndOfData, pos_, false};
+    }
+    pos_ = lineEnd + 1;
+    if (bytes_[lineEnd] == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') {
+        ++pos_;
+    }
+    return FileLine{bytes_.substr(start, lineEnd - start), LineEnding::LineEnd, pos_, false};
+}
+
 std::string StripLineEnd(std::string_view text) {
     if (!text.empty() && text.back() == '\n') {
         text.remove_suffix(1);

@@ -39,6 +39,8 @@ public:
     // The next line; nothing when no bytes are left. A file that ends with a line end therefore
     // has no empty line after it.
     std::optional<FileLine> next();
+    // The next line whatever its length, up to its line end or the end of the file.
+    std::optional<FileLine> nextWhole();
 
     bool atEnd() const { return pos_ >= bytes_.size(); }
     // Offset of the first byte not yet read.

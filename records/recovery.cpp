@@ -1,51 +1,13 @@
 #include "records/recovery.h"
 
-#include <vector>
-
-#include "records/database_file.h"
-#include "records/file_error.h"
-
 namespace ruvo {
 
-namespace {
-
-// Whether the autosaved connection is in the database already: the program died after its
-// record was appended (by the summary, a split or an earlier recovery) and before the autosave
-// was deleted. Its record has the same start; no other connection starts in the same second. It
-// lies in this year's file or, across New Year, in the file of the year it was last autosaved.
-bool AlreadyStored(const ConnectionRecord& autosaved, const std::string& databasePath) {
-    if (autosaved.startTime.empty() || autosaved.startDate.empty()) {
-        return false;
-    }
-    std::vector<std::string> paths = {databasePath};
-    const std::size_t nameLength = DatabaseFileName("00").size();
-    if (autosaved.endDate.size() == 8 && databasePath.size() >= nameLength) {
-        const std::string folder = databasePath.substr(0, databasePath.size() - nameLength);
-        paths.push_back(folder + DatabaseFileName(autosaved.endDate.substr(6, 2)));
-    }
-    bool found = false;
-    for (const std::string& path : paths) {
-        ReadDatabaseFile(path, [&](const ConnectionRecord& record) {
-            found =
-                record.startDate == autosaved.startDate && record.startTime == autosaved.startTime;
-            return !found;
-        });
-        if (found) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
-Recovery::Recovery(RecoveryWindow& window, Autosave& autosave, platform::Timers& timers,
-                   platform::Sound& sound, std::function<std::string()> databasePath,
-                   std::function<void()> resume)
+Recovery::Recovery(RecoveryWindow& window, Autosave& autosave, DatabaseWriter& database,
+                   platform::Timers& timers, platform::Sound& sound, std::function<void()> resume)
     : window_(window),
       autosave_(autosave),
       sound_(sound),
-      databasePath_(std::move(databasePath)),
+      database_(database),
       resume_(std::move(resume)) {
     timer_ = timers.createTimer(1000, [this] { CountdownStep(); });
     window_.onSave = [this] { Save(); };
@@ -69,18 +31,18 @@ void Recovery::CountdownStep() {
 }
 
 void Recovery::Save() {
-    // A record that could not be written keeps its autosave; an autosave that cannot be read
-    // is of no use and goes.
+    // A record that could not be written is kept by the database writer. An autosave that
+    // cannot be read is of no use and goes; one whose record could be neither written nor kept
+    // stays for the next start.
     bool keepAutosave = false;
     try {
-        const std::string path = databasePath_();
         const ConnectionRecord autosaved = autosave_.Read();
-        if (!AlreadyStored(autosaved, path)) {
-            AppendRecord(path, autosaved);
+        try {
+            database_.SaveUnlessStored(autosaved);
+        } catch (const platform::RegistryError&) {
+            keepAutosave = true;
+            throw;
         }
-    } catch (const FileError&) {
-        sound_.beep(platform::Beep::Default);
-        keepAutosave = true;
     } catch (const platform::RegistryError&) {
         sound_.beep(platform::Beep::Default);
     }

@@ -4,29 +4,28 @@
 
 #include <functional>
 #include <memory>
-#include <string>
 
 #include "platform/platform.h"
 #include "records/autosave.h"
+#include "records/database_writer.h"
 #include "records/recovery_window.h"
 
 namespace ruvo {
 
 class Recovery {
 public:
-    // `databasePath` gives the current year's database file; `resume` lets the start-up go on.
-    Recovery(RecoveryWindow& window, Autosave& autosave, platform::Timers& timers,
-             platform::Sound& sound, std::function<std::string()> databasePath,
-             std::function<void()> resume);
+    // `resume` lets the start-up go on.
+    Recovery(RecoveryWindow& window, Autosave& autosave, DatabaseWriter& database,
+             platform::Timers& timers, platform::Sound& sound, std::function<void()> resume);
 
     // Shows the dialog and starts the countdown; the caller runs it modally.
     void Show();
     // One step of the countdown.
     void CountdownStep();
-    // Appends the autosaved connection to the database and deletes the autosave. When the
-    // record cannot be written the autosave stays, so it is offered again at the next start. A
-    // connection the database holds already (same start date and time: the program died between
-    // storing it and deleting its autosave) is not stored a second time.
+    // Appends the autosaved connection to the database and deletes the autosave. A record that
+    // cannot be written is kept by the database writer until it can. A connection the database
+    // holds already (same start date and time: the program died between storing it and deleting
+    // its autosave) is not stored a second time.
     void Save();
     // Leaves the autosave as it is.
     void Discard();
@@ -37,7 +36,7 @@ private:
     RecoveryWindow& window_;
     Autosave& autosave_;
     platform::Sound& sound_;
-    std::function<std::string()> databasePath_;
+    DatabaseWriter& database_;
     std::function<void()> resume_;
     std::unique_ptr<platform::Timer> timer_;
     int counter_ = 0;  // never reset during the run

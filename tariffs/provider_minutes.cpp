@@ -11,27 +11,22 @@
 namespace ruvo {
 
 std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::string& today,
-                                platform::Sound& sound) {
+                                platform::Sound& sound, UnreadableRecords* unreadable) {
     std::int64_t sum = 0;
-    bool bad = false;
     try {
         ReadDatabaseFile(databasePath, [&](const ConnectionRecord& record) {
             const std::string& date = record.startDate;
             if (date.size() >= 8 && today.size() >= 8 && date.compare(6, 2, today, 6, 2) == 0 &&
                 date.compare(3, 2, today, 3, 2) == 0) {
-                const auto seconds = ToInteger(record.durationSeconds);
-                if (!seconds) {
-                    bad = true;
-                    return false;
+                if (const auto seconds = ToInteger(record.durationSeconds)) {
+                    sum += *seconds;
+                } else if (unreadable != nullptr) {
+                    unreadable->Note(databasePath, record, record.durationSeconds);
                 }
-                sum += *seconds;
             }
             return true;
         });
     } catch (const FileError&) {
-        bad = true;
-    }
-    if (bad) {
         sound.beep(platform::Beep::Default);
     }
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
@@ -47,8 +42,9 @@ void ProviderMinutes::MonthRollover() {
 
 void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
     MonthRollover();
-    const std::int32_t seconds =
-        MonthOnlineSeconds(databasePath, TodayText(platform_.clock.now()), platform_.sound);
+    const std::int32_t seconds = MonthOnlineSeconds(databasePath, TodayText(platform_.clock.now()),
+                                                    platform_.sound, &unreadable_);
+    unreadable_.TellNew();
     settings_.WriteSetting(setting::MonatsOnlineMinuten, IntToStr(seconds / 60));
     const auto used = ToInteger(settings_.ReadSetting(setting::MonatsOnlineMinuten));
     if (!used) {

@@ -8,19 +8,22 @@
 #include "core/main_window.h"
 #include "core/settings_store.h"
 #include "platform/platform.h"
+#include "records/unreadable_records.h"
 
 namespace ruvo {
 
 // The connected seconds of the records in the database file whose start date lies in the month
-// and year of `today`. A missing file gives 0; an unreadable file or a duration that is not a
-// number gives the default beep and the sum reached so far.
+// and year of `today`. A missing file gives 0; an unreadable file gives the default beep and the
+// sum reached so far. A record whose duration is not a number is skipped and noted in
+// `unreadable` (when given); the others count.
 std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::string& today,
-                                platform::Sound& sound);
+                                platform::Sound& sound, UnreadableRecords* unreadable = nullptr);
 
 class ProviderMinutes {
 public:
-    ProviderMinutes(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow)
-        : settings_(settings), platform_(platform), main_(mainWindow) {}
+    ProviderMinutes(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow,
+                    UnreadableRecords& unreadable)
+        : settings_(settings), platform_(platform), main_(mainWindow), unreadable_(unreadable) {}
 
     // A new month starts the count of online minutes at 0.
     void MonthRollover();
@@ -34,6 +37,7 @@ private:
     SettingsStore& settings_;
     platform::Platform& platform_;
     MainWindow& main_;
+    UnreadableRecords& unreadable_;
 };
 
 }  // namespace ruvo

@@ -26,7 +26,9 @@ protected:
     CounterWindow counter;
     BudgetClosureWindow closure;
     NewBudgetWindow newBudget;
-    Budgets budgets{settings, process.platform(), mainWindow, counter, closure, newBudget};
+    UnreadableRecords unreadable{process.platform().windowSystem};
+    Budgets budgets{settings, process.platform(), mainWindow, counter,
+                    closure,  newBudget,          unreadable};
 };
 
 TEST_F(BudgetStatusTest, RunningTotalCountsIntoWhatWasSpent) {
