@@ -13,7 +13,9 @@ public:
     explicit ListOnMachine(int records)
         : machine_(BenchStart(), folder_.directory()),
           process_(machine_),
-          list_(window_, process_.platform(), [this] { return folder_.file(kBenchDatabase); }) {
+          unreadable_(machine_.windowSystem),
+          list_(window_, process_.platform(), unreadable_,
+                [this] { return folder_.file(kBenchDatabase); }) {
         WriteBytes(folder_.file(kBenchDatabase), YearDatabase(records));
     }
 
@@ -26,6 +28,7 @@ private:
     fake::FakeMachine machine_;
     fake::FakeProcess process_;
     ConnectionListWindow window_;
+    UnreadableRecords unreadable_;
     ConnectionList list_;
 };
 

@@ -172,7 +172,8 @@ private:
         form1, form7, form8, tariffs_, platform_.windowSystem, [this] { SaveTariffs(); }};
     HolidayListEditor holidayEditor_{form13, form1.telefonFeiertage, holidays_, holidayStore_,
                                      platform_};
-    ConnectionList connectionList_{form10, platform_, [this] { return DatabasePath(); }};
+    ConnectionList connectionList_{form10, platform_, unreadableRecords_,
+                                   [this] { return DatabasePath(); }};
 };
 
 }  // namespace ruvo

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 #include <utility>
+#include <variant>
 
 #include "records/database_file.h"
 #include "records/file_error.h"
@@ -31,7 +31,8 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
     return text.substr(0, pos);
 }
 
-std::optional<ConnectionRow> RowOf(const ConnectionRecord& record) {
+// The row of a record, or the first of its numbers that is none.
+std::variant<ConnectionRow, std::string> RowOf(const ConnectionRecord& record) {
     ConnectionRow row;
     row.date = record.startDate;
     row.start = FirstCharacters(record.startTime, 5);
@@ -40,8 +41,13 @@ std::optional<ConnectionRow> RowOf(const ConnectionRecord& record) {
     const auto telephone = ToInteger(record.telephoneCharge);
     const auto provider = ToInteger(record.providerCharge);
     const auto total = ToInteger(record.totalCharge);
-    if (!seconds || !telephone || !provider || !total) {
-        return std::nullopt;
+    for (const auto& [number, text] :
+         {std::pair{seconds, &record.durationSeconds},
+          std::pair{telephone, &record.telephoneCharge},
+          std::pair{provider, &record.providerCharge}, std::pair{total, &record.totalCharge}}) {
+        if (!number) {
+            return *text;
+        }
     }
     row.seconds = *seconds;
     row.telephone = *telephone;
@@ -75,11 +81,11 @@ ConnectionRows ReadConnectionRows(std::string_view databaseBytes) {
     ConnectionRows result;
     ScanDatabase(databaseBytes, [&](const ConnectionRecord& record) {
         auto row = RowOf(record);
-        if (!row) {
-            result.stoppedAtBadNumber = true;
-            return false;
+        if (auto* bad = std::get_if<std::string>(&row)) {
+            result.unreadable.emplace_back(record, std::move(*bad));
+        } else {
+            result.rows.push_back(std::move(std::get<ConnectionRow>(row)));
         }
-        result.rows.push_back(std::move(*row));
         return true;
     });
     return result;
@@ -143,8 +149,12 @@ std::array<std::string, 6> StatusPanelTexts(const RowTotals& totals) {
 }
 
 ConnectionList::ConnectionList(ConnectionListWindow& window, platform::Platform& platform,
+                               UnreadableRecords& unreadable,
                                std::function<std::string()> databasePath)
-    : window_(window), platform_(platform), databasePath_(std::move(databasePath)) {
+    : window_(window),
+      platform_(platform),
+      unreadable_(unreadable),
+      databasePath_(std::move(databasePath)) {
     window_.onActivate = [this] { Activate(); };
     window_.comboBox1.onChange = [this] { Filter(); };
     window_.listView1.onSelectionChange = [this] { Totals(); };
@@ -169,10 +179,11 @@ void ConnectionList::Activate() {
     }
     ConnectionRows loaded = ReadConnectionRows(bytes);
     year_ = std::move(loaded.rows);
-    if (loaded.stoppedAtBadNumber) {
-        platform_.sound.beep(platform::Beep::Default);
-    }
     Filter();
+    for (const auto& [record, value] : loaded.unreadable) {
+        unreadable_.Note(path, record, value);
+    }
+    unreadable_.TellNew();
 }
 
 void ConnectionList::Filter() {

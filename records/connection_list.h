@@ -12,11 +12,14 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/window_model.h"
 #include "platform/platform.h"
 #include "records/connection_list_window.h"
+#include "records/connection_record.h"
+#include "records/unreadable_records.h"
 
 namespace ruvo {
 
@@ -37,9 +40,9 @@ struct ConnectionRow {
 
 struct ConnectionRows {
     std::vector<ConnectionRow> rows;
-    // A record's duration or a charge is not a whole number: reading stopped there, and that
-    // record is not among the rows.
-    bool stoppedAtBadNumber = false;
+    // Records whose duration or a charge is not a whole number, each with the first such text:
+    // they are not among the rows; every other record is.
+    std::vector<std::pair<ConnectionRecord, std::string>> unreadable;
 };
 
 // The rows of the records of a database file's bytes, in file order.
@@ -81,13 +84,13 @@ class ConnectionList {
 public:
     // `databasePath` gives the current year's database file.
     ConnectionList(ConnectionListWindow& window, platform::Platform& platform,
-                   std::function<std::string()> databasePath);
+                   UnreadableRecords& unreadable, std::function<std::string()> databasePath);
     ConnectionList(const ConnectionList&) = delete;
     ConnectionList& operator=(const ConnectionList&) = delete;
 
     // On every activation: the period goes back to "Gesamtes Jahr" and the year list is read
     // from the file again. A missing file leaves the lists as they are; a file that cannot be
-    // read, or a record with a bad number, gives the default beep (the rows before it stay).
+    // read gives the default beep; a record with a bad number is left out and told once.
     void Activate();
     // Shows the rows of the period in the period box.
     void Filter();
@@ -107,6 +110,7 @@ private:
 
     ConnectionListWindow& window_;
     platform::Platform& platform_;
+    UnreadableRecords& unreadable_;
     std::function<std::string()> databasePath_;
     std::vector<ConnectionRow> year_;
     std::vector<ConnectionRow> shownRaw_;

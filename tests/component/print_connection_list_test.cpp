@@ -108,7 +108,9 @@ protected:
                                     base.paths,
                                     base.windowSystem};
         ConnectionListWindow window;
-        ConnectionList list(window, platform, [this] { return folder.file("RVDaten99.db"); });
+        UnreadableRecords unreadable(machine.windowSystem);
+        ConnectionList list(window, platform, unreadable,
+                            [this] { return folder.file("RVDaten99.db"); });
         window.show();
         window.activate();
         window.comboBox1.setText(period);

@@ -29,7 +29,7 @@ TEST(ReadConnectionRows, TakesRawValuesInFileOrder) {
     const ConnectionRows read = ReadConnectionRows(
         Database({Record("01.12.99", "71", "24"), Record("02.12.99", " 5", "-3")}));
     ASSERT_EQ(read.rows.size(), 2U);
-    EXPECT_FALSE(read.stoppedAtBadNumber);
+    EXPECT_TRUE(read.unreadable.empty());
     const ConnectionRow expected{"01.12.99", "10:00", "10:01", 71, 24, 0, 24, "1", "Ganztag"};
     EXPECT_EQ(read.rows[0], expected);
     EXPECT_EQ(read.rows[1].seconds, 5);
@@ -39,14 +39,16 @@ TEST(ReadConnectionRows, TakesRawValuesInFileOrder) {
                                 "0,24 DM", "1", "Ganztag"}));
 }
 
-TEST(ReadConnectionRows, BadNumberStopsAndDropsThatRecord) {
+TEST(ReadConnectionRows, BadNumberDropsThatRecordOnly) {
     for (const auto& bad : {Record("02.12.99", "1,5"), Record("02.12.99", "60", "abc"),
                             Record("02.12.99", "99999999999")}) {
         const ConnectionRows read =
             ReadConnectionRows(Database({Record("01.12.99"), bad, Record("03.12.99")}));
-        EXPECT_TRUE(read.stoppedAtBadNumber);
-        ASSERT_EQ(read.rows.size(), 1U);
+        ASSERT_EQ(read.unreadable.size(), 1U);
+        EXPECT_EQ(read.unreadable[0].first, bad);
+        ASSERT_EQ(read.rows.size(), 2U);
         EXPECT_EQ(read.rows[0].date, "01.12.99");
+        EXPECT_EQ(read.rows[1].date, "03.12.99");
     }
     // Units are taken as text; only summing them converts them.
     const ConnectionRows read = ReadConnectionRows(
