@@ -44,6 +44,9 @@ are allowed. TEXT and VALUE run to the end of the line as written.
                              same TEXT later brings the same window back)
   desktop                    the desktop comes to the front (it is in front when the run begins)
   kill                       every running instance of the program dies at once
+  block NAME                 a folder takes the place of the missing file DIR/NAME: the program
+                             can neither read, create nor append to it (a failing disk)
+  unblock NAME               the folder made by block NAME goes away again
 
 Message boxes and modal windows behave as on the desktop: while one is open, the next lines are
 read inside it. A wait inside it lets time pass with it open, timers ticking; when it closes, an

@@ -54,7 +54,7 @@ struct Kind {
     const char* word;
     CommandKind kind;
 };
-constexpr std::array<Kind, 11> kKinds = {{
+constexpr std::array<Kind, 13> kKinds = {{
     {"clock", CommandKind::Clock},
     {"addresses", CommandKind::Addresses},
     {"start", CommandKind::Start},
@@ -66,6 +66,8 @@ constexpr std::array<Kind, 11> kKinds = {{
     {"window", CommandKind::Window},
     {"desktop", CommandKind::Desktop},
     {"kill", CommandKind::Kill},
+    {"block", CommandKind::Block},
+    {"unblock", CommandKind::Unblock},
 }};
 
 [[noreturn]] void Fail(int line, std::string message) {
@@ -204,6 +206,15 @@ std::optional<Command> ParseLine(const std::string& text, int line) {
                 Fail(line, "window needs a title");
             }
             command.title = rest;
+            break;
+        case CommandKind::Block:
+        case CommandKind::Unblock:
+            if (argument.empty() || argument == "." || argument == ".." ||
+                argument.find('/') != std::string::npos) {
+                Fail(line, word + " needs the name of a file in the data directory, got '" +
+                               argument + "'");
+            }
+            command.fileName = argument;
             break;
     }
     return command;

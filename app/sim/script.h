@@ -22,7 +22,9 @@ enum class CommandKind {
     Tray,
     Window,
     Desktop,
-    Kill
+    Kill,
+    Block,
+    Unblock
 };
 
 struct Command {
@@ -35,7 +37,8 @@ struct Command {
     // Click: "WINDOW.CONTROL". Set: "WINDOW.CONTROL VALUE", split once the window's controls are
     // known, since a control named by its caption may contain spaces.
     std::string target;
-    std::string title;  // Window
+    std::string title;     // Window
+    std::string fileName;  // Block, Unblock: a name in the data directory
 };
 
 // The command on one line, or nothing for a blank line or a comment. Throws ScriptError.

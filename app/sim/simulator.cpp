@@ -1,6 +1,7 @@
 #include "app/sim/simulator.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/sim/sim_errors.h"
 #include "app/sim/user_input.h"
@@ -112,8 +113,33 @@ void Simulator::execute(const Command& command, const Closed& closed) {
         case CommandKind::Kill:
             kill();
             break;
+        case CommandKind::Block:
+        case CommandKind::Unblock:
+            blockFile(command);
+            break;
     }
     reapEnded();
+}
+
+void Simulator::blockFile(const Command& command) {
+    // A folder in the file's place: the program can neither open it as a file nor create it.
+    const std::filesystem::path path = directory_ + command.fileName;
+    std::error_code error;
+    if (command.kind == CommandKind::Block) {
+        if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+            throw ScriptError{command.line, "block: '" + command.fileName +
+                                                "' exists; only a missing file can be blocked"};
+        }
+        std::filesystem::create_directory(path, error);
+    } else {
+        if (!std::filesystem::is_directory(std::filesystem::symlink_status(path, error))) {
+            throw ScriptError{command.line, "unblock: '" + command.fileName + "' is not blocked"};
+        }
+        std::filesystem::remove(path, error);
+    }
+    if (error) {
+        throw MachineFailure{command.fileName + ": " + error.message()};
+    }
 }
 
 void Simulator::finishCarriedWait(const Closed& closed) {

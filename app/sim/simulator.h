@@ -52,6 +52,7 @@ private:
     void clickTray();
     void bringToFront(const std::string& title);
     void kill();
+    void blockFile(const Command& command);
     [[noreturn]] void killFromInside();
     void destroyAll();
     void reapEnded();

@@ -42,6 +42,8 @@ TEST(SimScript, ReadsEveryCommand) {
     EXPECT_EQ(ParseLine("desktop\t", 1)->kind, Kind::Desktop);
     EXPECT_EQ(ParseLine("kill", 1)->kind, Kind::Kill);
     EXPECT_EQ(ParseLine("kill", 12)->line, 12);
+    EXPECT_EQ(ParseLine("block RVDaten00.db ", 1)->fileName, "RVDaten00.db");
+    EXPECT_EQ(ParseLine("unblock Tarif.dat", 1)->kind, Kind::Unblock);
 }
 
 TEST(SimScript, SkipsBlankLinesAndComments) {
@@ -60,6 +62,11 @@ TEST(SimScript, RefusesLinesThatCannotBeRun) {
         {"Start", "unknown command 'Start'"},
         {"start now", "start takes no argument"},
         {"kill -9", "kill takes no argument"},
+        {"block", "block needs the name of a file in the data directory, got ''"},
+        {"block ../RVDaten00.db",
+         "block needs the name of a file in the data directory, got "
+         "'../RVDaten00.db'"},
+        {"unblock ..", "unblock needs the name of a file in the data directory, got '..'"},
         {"clock 2000-1-1 00:00:00", "clock needs YYYY-MM-DD HH:MM:SS, got '2000-1-1 00:00:00'"},
         {"clock 2000-01-01", "clock needs YYYY-MM-DD HH:MM:SS, got '2000-01-01'"},
         {"clock 1999-02-29 12:00:00", "'1999-02-29 12:00:00' is not a date and time that exists"},
