@@ -102,6 +102,18 @@ TEST_F(BudgetsTest, OverdrawnWeeklyBudgetShowsRed) {
     wait(4);
     EXPECT_EQ(main.weekLeft.text(), "52,00 DM");
     EXPECT_FALSE(main.weekLeft.red());
+
+    // A record whose total is no number is skipped, told once, and hides no other.
+    putDatabase("99", {{"06.12.99", "100"}, {"06.12.99", "x"}, {"07.12.99", "200"}});
+    wait(12);
+    EXPECT_EQ(main.weekUsed.text(), "3,00 DM");
+    EXPECT_EQ(main.monthUsed.text(), "3,00 DM");
+    int told = 0;
+    for (const auto& text : machine().windowSystem.messageTexts()) {
+        told += text.find("'x'") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(told, 1);
+    EXPECT_TRUE(machine().sound.beeps().empty());
 }
 
 TEST_F(BudgetsTest, UseBoxesStoreTheFlagAndUncoverTheFigures) {

@@ -2,6 +2,7 @@
 // saved, and crash-recovered, on the fake platform in virtual time.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -376,6 +377,100 @@ TEST_F(ConnectionTest, ProviderChargeStaysInTheTotalWhenTheFeeStops) {
     EXPECT_EQ(saved[0].providerCharge, "5");
     EXPECT_EQ(saved[0].totalCharge, "29");
 }
+
+// Unticking "Verbindung speichern" at one summary drops that connection only: a later split
+// still stores its first part.
+TEST_F(ConnectionTest, SplitAfterAnUntickedSummaryStillSavesItsFirstPart) {
+    useTariffs(
+        Tariffs({{"Tag", "0800", "1800", "12", "60"}, {"Abend", "1800", "2400", "6", "90"}}));
+    machine().time.setLocal(At(1999, 12, 7, 17, 50, 0));
+    startSettled();
+    connect();
+    wait(10);
+    hangUp();
+    app().userAction([&] { app().form4.checkBox1.click(); });
+    app().userAction([&] { app().form4.button1.click(); });
+    ASSERT_TRUE(records().empty());
+    connect();      // 17:50:28
+    wait(11 * 60);  // past the split at 18:00:28
+    const auto saved = records();
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_EQ(saved[0].tariffName, "Tag");
+    EXPECT_EQ(saved[0].startTime, "17:50:28");
+    EXPECT_EQ(saved[0].endTime, "18:00:28");
+}
+
+// While the database cannot be written, each saved connection is kept with the summary's own
+// figures, through further connections and a restart, and written once it can be.
+TEST_F(ConnectionTest, RecordsThatCannotBeWrittenWaitForTheDatabase) {
+    startSettled();
+    std::filesystem::remove(directory() + "RVDaten99.db");
+    std::filesystem::create_directory(directory() + "RVDaten99.db");
+    std::vector<ConnectionRecord> summarised;
+    for (const double seconds : {127.0, 30.0}) {
+        connect();
+        wait(seconds);
+        hangUp();
+        summarised.push_back(app().form4.pending);
+        app().userAction([&] { app().form4.button1.click(); });
+        EXPECT_FALSE(autosaveExists());
+        wait(30);
+    }
+    int told = 0;
+    for (const auto& text : machine().windowSystem.messageTexts()) {
+        told += text.find("konnte noch nicht in der Datenbank") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(told, 2);
+    kill();
+    startSettled();
+    wait(8);
+    std::filesystem::remove(directory() + "RVDaten99.db");
+    wait(4);
+    EXPECT_EQ(records(), summarised);
+    wait(8);
+    EXPECT_EQ(records(), summarised);
+}
+
+// A connection that comes up while a start-up notice is still open is counted with the tariffs
+// in force, and autosaved, like any other.
+class ConnectionDuringAStartupNotice : public ConnectionTest,
+                                       public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ConnectionDuringAStartupNotice, IsChargedAndAutosaved) {
+    const std::string notice = GetParam();
+    const std::string settings = SettingsStore::SettingsKey();
+    if (notice == "last year's holidays") {
+        machine().registry.writeString(platform::Hive::CurrentUser, settings + "\\Feiertage", "0A",
+                                       "24.12.98");
+    } else if (notice == "an option that is no number") {
+        putSetting("SekInWindows", "x");
+    } else {
+        machine().registry.createKey(platform::Hive::CurrentUser,
+                                     "Software\\Quelmar\\Ruvometer 2.2");
+    }
+    int notices = 0;
+    auto connectWhileOpen = [&] {
+        if (notices++ == 0) {
+            machine().hostAddresses.set(2);
+            wait(70);
+        }
+    };
+    machine().windowSystem.setMessageHandler([&](const platform::MessageBox&) {
+        connectWhileOpen();
+        return platform::MessageAnswer::Ok;
+    });
+    machine().windowSystem.setErrorHandler([&](const std::string&) { connectWhileOpen(); });
+    startSettled();
+    ASSERT_GE(notices, 1);
+    EXPECT_EQ(app().form6.zoneName.text(), "Ganztag");
+    EXPECT_EQ(autosaveValue("Tarif"), "Ganztag");
+    EXPECT_NE(autosaveValue("Gesamt"), "0");
+    EXPECT_NE(autosaveValue("Gesamt"), "<absent>");
+}
+
+INSTANTIATE_TEST_SUITE_P(Notices, ConnectionDuringAStartupNotice,
+                         ::testing::Values("last year's holidays", "an option that is no number",
+                                           "an older version's settings"));
 
 }  // namespace
 }  // namespace ruvo::testing

@@ -154,14 +154,38 @@ TEST_F(RecoveryTest, ConnectionStoredBeforeItsAutosaveWentIsNotStoredTwice) {
     }
 }
 
-TEST_F(RecoveryTest, RecordThatCannotBeWrittenKeepsItsAutosave) {
-    putAutosave({{"Zeit", "30"}});
+// A recovered record that cannot be written is kept in the settings, the user is told, and it
+// reaches the database once the database can be written.
+TEST_F(RecoveryTest, RecordThatCannotBeWrittenIsKeptUntilTheDatabaseCanBeWritten) {
+    putAutosave({{"Tarif", "Ganztag"},
+                 {"Zeit", "30"},
+                 {"Gesamt", "12"},
+                 {"AZeit", "09:00:00"},
+                 {"ADatum", "07.12.99"}});
     // A folder where the database file should be: nothing can be appended.
     std::filesystem::create_directory(directory() + "RVDaten99.db");
     onModal("Form14", [&] { app().form14.button1.click(); });
-    ASSERT_TRUE(startProgram());
-    EXPECT_TRUE(autosaveExists());
-    EXPECT_EQ(machine().sound.count(platform::Beep::Default), 1);
+    startSettled();
+    EXPECT_FALSE(autosaveExists());
+    EXPECT_TRUE(machine().registry.keyExists(platform::Hive::CurrentUser,
+                                             SettingsStore::SettingsKey() + "\\Ungespeichert"));
+    int told = 0;
+    for (const auto& text : machine().windowSystem.messageTexts()) {
+        told += text.find("Die Verbindung vom 07.12.99 um 09:00:00 konnte noch nicht") !=
+                        std::string::npos
+                    ? 1
+                    : 0;
+    }
+    EXPECT_EQ(told, 1);
+    wait(60);
+    std::filesystem::remove(directory() + "RVDaten99.db");
+    wait(4);
+    const auto saved = records();
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_EQ(saved[0].durationSeconds, "30");
+    EXPECT_EQ(saved[0].startTime, "09:00:00");
+    EXPECT_FALSE(machine().registry.keyExists(platform::Hive::CurrentUser,
+                                              SettingsStore::SettingsKey() + "\\Ungespeichert"));
 }
 
 TEST_F(RecoveryTest, MissingTariffFileIsCreatedWithTheDefaultZone) {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "platform/fake/fake_devices.h"
+#include "platform/fake/fake_window_system.h"
+#include "records/unreadable_records.h"
 #include "tests/support/database_bytes.h"
 #include "tests/support/temp_folder.h"
 
@@ -68,6 +70,7 @@ TEST_F(ConsumptionTest, SumsThePeriodFromTheFilesItReachesInto) {
         std::map<std::string, std::string> files;
         std::int32_t sum;
         int beeps;
+        int told = 0;  // records the user is told could not be read
     };
     const std::vector<Case> cases = {
         {"week in this year",
@@ -127,13 +130,14 @@ TEST_F(ConsumptionTest, SumsThePeriodFromTheFilesItReachesInto) {
          {{"RVDaten99.db", DatabaseBytes({})}},
          0,
          0},
-        {"bad total ends the summing",
+        {"bad total is skipped, the rest counts",
          december,
          BudgetKind::Weekly,
          "07.12.99",
          {{"RVDaten99.db",
            DatabaseBytes({{"05.12.99", "100"}, {"06.12.99", "1,50"}, {"07.12.99", "200"}})}},
-         100,
+         300,
+         0,
          1},
         {"bad total outside the period is passed over",
          december,
@@ -142,13 +146,14 @@ TEST_F(ConsumptionTest, SumsThePeriodFromTheFilesItReachesInto) {
          {{"RVDaten99.db", DatabaseBytes({{"01.12.99", "x"}, {"07.12.99", "200"}})}},
          200,
          0},
-        {"bad total in last year's file ends before this year's",
+        {"bad total in last year's file is skipped, this year's count",
          january,
          BudgetKind::Weekly,
          "01.01.00",
          {{"RVDaten99.db", DatabaseBytes({{"27.12.99", "10"}, {"28.12.99", "zehn"}})},
           {"RVDaten00.db", thisYear}},
-         10,
+         1010,
+         0,
          1},
         {"unreadable file",
          december,
@@ -183,8 +188,12 @@ TEST_F(ConsumptionTest, SumsThePeriodFromTheFilesItReachesInto) {
         SCOPED_TRACE(c.name);
         putFiles(c.files);
         fake::FakeSound sound;
-        EXPECT_EQ(SumSpending(c.period, c.reference, directory_, c.now, sound), c.sum);
+        fake::FakeWindowSystem windows;
+        UnreadableRecords unreadable(windows);
+        EXPECT_EQ(SumSpending(c.period, c.reference, directory_, c.now, sound, &unreadable), c.sum);
         EXPECT_EQ(sound.count(platform::Beep::Default), c.beeps);
+        unreadable.TellNew();
+        EXPECT_EQ(windows.messages().size(), static_cast<std::size_t>(c.told));
     }
 }
 
