@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -220,12 +221,16 @@ TEST_F(ConnectionTest, NewYearWhileRunning) {
         SCOPED_TRACE(leftOpen == 0 ? "closed at once" : "left open over three ticks");
         kill();
         std::filesystem::remove(directory() + "RVDaten00.db");
-        machine().windowSystem.setMessageHandler([this, leftOpen](const platform::MessageBox& box) {
-            if (box.text.rfind("Jahreswechsel! \n\n", 0) == 0) {
-                wait(leftOpen);
-            }
-            return platform::MessageAnswer::Ok;
-        });
+        // Only the first box is left open: should the message come again, it is closed at once.
+        bool waited = false;
+        machine().windowSystem.setMessageHandler(
+            [this, leftOpen, &waited](const platform::MessageBox& box) {
+                if (box.text.rfind("Jahreswechsel! \n\n", 0) == 0 && !waited) {
+                    waited = true;
+                    wait(leftOpen);
+                }
+                return platform::MessageAnswer::Ok;
+            });
         const std::size_t messagesBefore = machine().windowSystem.messages().size();
         machine().time.setLocal(At(1999, 12, 31, 23, 59, 40));
         startSettled();  // 23:59:48
@@ -240,6 +245,7 @@ TEST_F(ConnectionTest, NewYearWhileRunning) {
         }
         EXPECT_EQ(yearMessages, 1);
         EXPECT_EQ(app().form1.databaseLabel.text(), directory() + "RVDaten00.db");
+        machine().windowSystem.setMessageHandler(nullptr);
     }
 }
 
@@ -614,6 +620,8 @@ struct TrayClick {
     const char* name;
     Situation situation;
     std::vector<std::string> changes;  // the windows the click showed or hid
+
+    friend void PrintTo(const TrayClick& click, std::ostream* out) { *out << click.name; }
 };
 
 class TrayClickTest : public ConnectionTest, public ::testing::WithParamInterface<TrayClick> {
