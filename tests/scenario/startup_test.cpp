@@ -2,6 +2,7 @@
 // fake platform in virtual time.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -243,6 +244,42 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
         ASSERT_TRUE(startProgram());
         wait(4.001);
         EXPECT_EQ(asked, c.askedAtSecondStart ? 1 : 0);
+    }
+}
+
+// At every start at which the autostart entry exists, it is written again with the path the
+// program runs from now, so a moved program file starts from its new place; no entry is made
+// where there was none.
+TEST_F(StartupTest, AutostartEntryFollowsTheProgramAtEveryStart) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> entry;  // before each start
+        bool entryAfter;
+    };
+    const std::vector<Case> cases = {
+        {"moved program", "/alte/Stelle/ruvometer", true},
+        {"empty entry", "", true},
+        {"no entry", std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        kill();
+        machine().registry.fromRegedit("REGEDIT4\n");
+        prepareSettledSettings();
+        for (int start = 1; start <= 2; ++start) {
+            SCOPED_TRACE(start);
+            kill();
+            if (c.entry) {
+                machine().registry.writeString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3",
+                                               *c.entry);
+            }
+            ASSERT_TRUE(startProgram());
+            wait(4.001);
+            EXPECT_EQ(machine().registry.readString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"),
+                      c.entryAfter ? std::optional<std::string>(directory() + "ruvometer")
+                                   : std::nullopt);
+            EXPECT_EQ(app().form1.checkBox1.checked(), c.entryAfter);
+        }
     }
 }
 

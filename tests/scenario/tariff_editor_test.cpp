@@ -60,6 +60,12 @@ protected:
         return ParseTariffFile(file("Tarif.dat")).tables;
     }
 
+    void quitAnswering(platform::MessageAnswer answer) {
+        machine().windowSystem.setMessageHandler(
+            [answer](const platform::MessageBox&) { return answer; });
+        act([&] { app().form1.button2.click(); });
+    }
+
     const std::vector<std::string> kReset = {"0", "0", "00", "00", "00", "00"};
 };
 
@@ -285,6 +291,85 @@ TEST_F(TariffEditorTest, HolidaySwitchTakesEffectAtOnce) {
     act([&] { app().form1.feiertageOn.click(); });
     connect();
     EXPECT_EQ(app().form6.dayLine.text(), "Freitag, 24.12.99, Feiertag");
+}
+
+// The tariff tables reach the file when the user ends the program, minimises the main window or
+// switches monitoring off, with the edit in the fields as it stands, not only on leaving the page.
+TEST_F(TariffEditorTest, TablesAreSavedWhenTheMainWindowIsLeft) {
+    struct Case {
+        const char* name;
+        std::function<void()> leave;
+        bool saved;
+    };
+    const std::vector<Case> cases = {
+        {"&Beenden, Ja", [this] { quitAnswering(platform::MessageAnswer::Yes); }, true},
+        {"&Beenden, Nein", [this] { quitAnswering(platform::MessageAnswer::No); }, false},
+        {"&Minimieren", [this] { act([&] { app().form1.button17.click(); }); }, true},
+        {"&Deaktivieren", [this] { act([&] { app().form1.button1.click(); }); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        kill();
+        useTariffs(
+            Tariffs({{"Tag", "0800", "1800", "12", "90"}, {"Nacht", "1800", "2400", "6", "240"}}));
+        openTelefonPage();
+        pick(0, 1);
+        act([&] { app().form1.telefonPfPerUnit.setText("8"); });
+        const std::string before = file("Tarif.dat");
+        c.leave();
+        if (c.saved) {
+            EXPECT_EQ(
+                ParseTariffFile(file("Tarif.dat")).tables.table(DayClass::Werktag)[1].pfPerUnit,
+                "8");
+        } else {
+            EXPECT_EQ(file("Tarif.dat"), before);
+        }
+        machine().windowSystem.setMessageHandler(nullptr);
+    }
+}
+
+// A connection that starts while an editor window of the "Telefon" page is open closes the
+// editor, unconfirmed, and hides the main window; the counter takes their place.
+TEST_F(TariffEditorTest, ConnectionStartClosesAnOpenEditorAndTheMainWindow) {
+    struct Case {
+        const char* name;
+        const char* window;
+        Button MainWindow::*opener;
+    };
+    const std::vector<Case> cases = {
+        {"tariff-name list", "Form7", &MainWindow::telefonListeAendern},
+        {"holidays", "Form13", &MainWindow::telefonFeiertage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        kill();
+        machine().hostAddresses.set(1);
+        openTelefonPage();
+        const TariffTables tablesBefore = saved();
+        const std::vector<std::string> holidaysBefore = machine().registry.valueNames(
+            platform::Hive::CurrentUser, SettingsStore::SettingsKey() + "\\Feiertage");
+        bool closedByTheConnection = false;
+        onModal(c.window, [&] {
+            if (c.window == std::string("Form7")) {
+                app().form7.edit1.setText("Neu");
+                app().form7.button3.click();
+            } else {
+                app().form13.edit1.setText("Neu");
+                app().form13.button2.click();
+            }
+            connect();
+            closedByTheConnection = !app().form7.visible() && !app().form13.visible();
+        });
+        act([&] { (app().form1.*c.opener).click(); });
+        EXPECT_TRUE(closedByTheConnection);
+        EXPECT_FALSE(app().form1.visible());
+        EXPECT_TRUE(app().form6.visible());
+        EXPECT_TRUE(app().form1.online.checked());
+        EXPECT_EQ(saved(), tablesBefore);
+        EXPECT_EQ(machine().registry.valueNames(platform::Hive::CurrentUser,
+                                                SettingsStore::SettingsKey() + "\\Feiertage"),
+                  holidaysBefore);
+    }
 }
 
 TEST_F(TariffEditorTest, TablesViewShowsTheTablesAsTheyAre) {

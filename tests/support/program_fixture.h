@@ -14,6 +14,7 @@
 #include "core/settings_table.h"
 #include "platform/fake/fake_platform.h"
 #include "tariffs/calendar.h"
+#include "tests/support/stalling_clock.h"
 #include "tests/support/temp_folder.h"
 
 namespace ruvo::testing {
@@ -49,7 +50,20 @@ protected:
             return started;
         }
         process_ = std::make_unique<fake::FakeProcess>(machine_);
-        app_ = std::make_unique<Ruvometer>(process_->platform());
+        platform::Platform& p = process_->platform();
+        platform::Platform stallable{clock_,
+                                     p.timers,
+                                     p.registry,
+                                     p.instanceLock,
+                                     p.hostAddresses,
+                                     p.tray,
+                                     p.foregroundWindows,
+                                     p.sound,
+                                     p.printing,
+                                     p.clipboard,
+                                     p.paths,
+                                     p.windowSystem};
+        app_ = std::make_unique<Ruvometer>(stallable);
         return app_->start();
     }
 
@@ -63,6 +77,8 @@ protected:
     }
 
     void wait(double seconds) { machine_.time.advanceSeconds(seconds); }
+    // The program is held up for whole seconds: its timers fire late, once, at the next wait.
+    void stall(int seconds) { clock_.stall(seconds); }
 
     // What the user does when a modal window of that name opens.
     void onModal(const std::string& window, std::function<void()> action) {
@@ -102,6 +118,7 @@ private:
     TempFolder folder_;  // made first, removed last
     std::string directory_ = folder_.directory();
     fake::FakeMachine machine_;
+    StallingClock clock_{machine_.time};
     std::unique_ptr<fake::FakeProcess> process_;
     std::unique_ptr<Ruvometer> app_;
     std::map<std::string, std::function<void()>> modalActions_;
