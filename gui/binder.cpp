@@ -143,6 +143,7 @@ void Binder::button(QAbstractButton* widget, Button& control) {
 
 void Binder::label(QLabel* widget, TextField& control) {
     widget->setObjectName(Q(control.name()));
+    widget->setTextFormat(Qt::PlainText);
     onRender([widget, &control] {
         widget->setText(Q(control.text()));
         // The palette, not a style sheet, so that the label keeps the font its view gave it.

@@ -11,6 +11,8 @@
 #include <QValidator>
 #include <QWidget>
 
+#include "platform/desktop/plain_text.h"
+
 namespace ruvo::gui {
 
 namespace {
@@ -120,11 +122,12 @@ void UpperCaseInput(QLineEdit* widget) {
 
 void BindElidedLabel(Binder& binder, QLabel* widget, TextField& control) {
     widget->setObjectName(Q(control.name()));
+    widget->setTextFormat(Qt::PlainText);
     binder.onRender([widget, &control] {
         const QString text = Q(control.text());
         const QFontMetrics metrics(widget->font());
         widget->setText(metrics.elidedText(text, Qt::ElideMiddle, widget->width()));
-        widget->setToolTip(text);
+        widget->setToolTip(desktop::PlainToolTip(text));
         widget->setEnabled(control.enabled());
     });
 }

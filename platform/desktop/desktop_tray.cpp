@@ -4,6 +4,7 @@
 #include <QSystemTrayIcon>
 #include <utility>
 
+#include "platform/desktop/plain_text.h"
 #include "platform/desktop/tray_pictures.h"
 
 namespace ruvo::desktop {
@@ -58,7 +59,7 @@ bool DesktopTray::modify(platform::TrayPicture picture, const std::string& tip) 
         return false;
     }
     icon_->setIcon(pictures_[Index(picture)]);
-    icon_->setToolTip(QString::fromStdString(tip));
+    icon_->setToolTip(PlainToolTip(QString::fromStdString(tip)));
     return true;
 }
 
