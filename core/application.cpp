@@ -24,6 +24,7 @@ Ruvometer::Ruvometer(platform::Platform& platform)
                 platform.paths,
                 heldMessages_},
       guard_(platform_.windowSystem),
+      timers_(platform.timers, guard_),
       settings_(platform_.registry),
       autostart_(platform_.registry, platform_.paths),
       tray_(platform_.tray, form1, form6),
@@ -36,8 +37,8 @@ Ruvometer::Ruvometer(platform::Platform& platform)
       holidayStore_(settings_, platform_),
       providerMinutes_(settings_, platform_, form1, unreadableRecords_),
       titleDisplay_(platform_.foregroundWindows),
-      counter_(form6, form4, platform_.clock, platform_.timers, platform_.sound, *this),
-      recovery_(form14, autosave_, databaseWriter_, platform_.timers, platform_.sound,
+      counter_(form6, form4, platform_.clock, timers_, platform_.sound, *this),
+      recovery_(form14, autosave_, databaseWriter_, timers_, platform_.sound,
                 [this] { startupTimer_->setEnabled(true); }) {
     startupTimer_ = guardedTimer(4000, &Ruvometer::StartupTimerFired);
     timer1_ = guardedTimer(1, &Ruvometer::FirstTick);
@@ -51,8 +52,7 @@ Ruvometer::~Ruvometer() {
 
 std::unique_ptr<platform::Timer> Ruvometer::guardedTimer(int intervalMs,
                                                          void (Ruvometer::*handler)()) {
-    return platform_.timers.createTimer(
-        intervalMs, [this, handler] { guard_.run([&] { (this->*handler)(); }); });
+    return timers_.createTimer(intervalMs, [this, handler] { (this->*handler)(); });
 }
 
 std::vector<WindowModel*> Ruvometer::windows() {

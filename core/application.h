@@ -11,6 +11,7 @@
 #include "core/autostart.h"
 #include "core/autostart_question.h"
 #include "core/error_guard.h"
+#include "core/guarded_timers.h"
 #include "core/held_messages.h"
 #include "core/main_window.h"
 #include "core/online_detection.h"
@@ -96,6 +97,7 @@ private:
     // Start-up stages.
     void StartupWindowShown();
     void StartupTimerFired();
+    void StartupQuestions();
     void FirstTick();
     void HousekeepingTick();
     void ActiveClicked();
@@ -140,6 +142,7 @@ private:
     HeldMessages heldMessages_;
     platform::Platform platform_;
     ErrorGuard guard_;
+    GuardedTimers timers_;
     SettingsStore settings_;
     AutostartEntry autostart_;
     TrayIcon tray_;
@@ -159,6 +162,7 @@ private:
     bool tariffsLoaded_ = false;  // only tables read from the file are ever saved over it
     HolidayList holidays_;
     std::string titleSuffix_;
+    bool autosaveFailureTold_ = false;  // until an autosave succeeds again
 
     std::unique_ptr<platform::Timer> startupTimer_;  // the start-up window's 4-second timer
     std::unique_ptr<platform::Timer> timer1_;        // FirstTick, once

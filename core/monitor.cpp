@@ -128,15 +128,18 @@ void Ruvometer::SummaryShown() {
 }
 
 void Ruvometer::ConfirmSummary(bool split) {
+    const bool save = split || form4.checkBox1.checked();
+    // The summary closes first: should anything below fail, the same connection is never
+    // offered for saving a second time (the next connection's start settles an open summary).
+    form4.hide();
     // A record that cannot be written is kept until it can; only one that could be neither
     // written nor kept (the error ends this handler) leaves its autosave for the next start.
-    if (split || form4.checkBox1.checked()) {
+    if (save) {
         databaseWriter_.Save(form4.pending);
     }
+    autosave_.Remove();
     RecomputeConsumption();
     UpdateMonthlyMinutes();
-    autosave_.Remove();
-    form4.hide();
 }
 
 void Ruvometer::ShowCurrentTariff() {
@@ -153,7 +156,22 @@ std::string Ruvometer::CurrentZoneIndex() {
 }
 
 void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
-    autosave_.Write(running);
+    // Counting goes on without the autosave; the record is still saved at the summary. The user
+    // is told once, not at every new unit, and again only after an autosave worked meanwhile.
+    try {
+        autosave_.Write(running);
+        autosaveFailureTold_ = false;
+    } catch (const platform::RegistryError& error) {
+        if (!autosaveFailureTold_) {
+            autosaveFailureTold_ = true;
+            Inform(platform_.windowSystem,
+                   std::string("Die laufende Verbindung kann nicht zwischengespeichert werden; "
+                               "nach einem Absturz ginge sie verloren.\n\n") +
+                       error.what() +
+                       "\n\nRuvometer zählt weiter und speichert die Verbindung beim Auflegen.",
+                   platform::MessageIcon::Warning);
+        }
+    }
 }
 
 void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,

@@ -23,6 +23,11 @@ bool Ruvometer::start() {
     }
     form2.show();
     guard_.run([this] { StartupWindowShown(); });
+    // A settings error may have ended that stage before the start-up timer was set going (the
+    // error box has told the user): the start goes on all the same.
+    if (!form14.visible() && !startupTimer_->enabled()) {
+        startupTimer_->setEnabled(true);
+    }
     return true;
 }
 
@@ -56,7 +61,13 @@ void Ruvometer::StartupWindowShown() {
 void Ruvometer::StartupTimerFired() {
     startupTimer_->setEnabled(false);
     form2.hide();
+    // Whatever fails among the first questions and the database file, the monitor starts.
+    guard_.run([this] { StartupQuestions(); });
+    timer1_->setEnabled(true);
+    timer2_->setEnabled(true);
+}
 
+void Ruvometer::StartupQuestions() {
     if (settings_.ReadSetting(setting::EMailQuestion) != "asked") {
         settings_.WriteSetting(setting::EMailQuestion, "asked");
         Inform(platform_.windowSystem,
@@ -74,9 +85,6 @@ void Ruvometer::StartupTimerFired() {
         form5.show();
         platform_.windowSystem.runModal(form5);
     }
-
-    timer1_->setEnabled(true);
-    timer2_->setEnabled(true);
 }
 
 void Ruvometer::FirstTick() {

@@ -1,6 +1,8 @@
 #include "platform/desktop/desktop_timers.h"
 
 #include <QTimer>
+#include <cstdio>
+#include <exception>
 #include <utility>
 
 namespace ruvo::desktop {
@@ -28,11 +30,15 @@ public:
             }
             ++state->running;
             const auto keep = state;  // the handler may destroy the timer
+            // An exception must not reach Qt's event loop, which would end the program. The
+            // program runs its handlers through its own error guard; what still arrives here is
+            // written to standard error, and the timer goes on.
             try {
                 keep->handler();
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "ruvometer: a timer's handler failed: %s\n", error.what());
             } catch (...) {
-                --keep->running;
-                throw;
+                std::fprintf(stderr, "ruvometer: a timer's handler failed\n");
             }
             --keep->running;
         });

@@ -36,7 +36,10 @@ DesktopWindowSystem::DesktopWindowSystem(std::string errorCaption)
 
 platform::MessageAnswer DesktopWindowSystem::messageBox(const platform::MessageBox& box) {
     QMessageBox dialog;
+    // In front of the start-up window, which stays on top; the text as it is, never as markup.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.setWindowTitle(QString::fromStdString(box.caption));
+    dialog.setTextFormat(Qt::PlainText);
     dialog.setText(QString::fromStdString(box.text));
     dialog.setIcon(ToQtIcon(box.icon));
     if (box.buttons == platform::MessageButtons::Ok) {

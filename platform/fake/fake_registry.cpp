@@ -164,12 +164,16 @@ std::optional<std::string> FakeRegistry::readString(platform::Hive hive, const s
 
 void FakeRegistry::writeString(platform::Hive hive, const std::string& key, const std::string& name,
                                const std::string& text) {
-    checkWritable(hive);
+    if (!keyExists(hive, key)) {
+        checkWritable(hive);
+    }
     Key& k = ensure(hive, key);
     for (Value& v : k.values) {
         if (SameName(v.name, name)) {
-            // Writing the text a value holds already changes nothing, and tells no one.
+            // Writing the text a value holds already changes nothing, and tells no one; as on
+            // the desktop, it is not refused where writing is not allowed.
             if (!v.isString || v.data != text) {
+                checkWritable(hive);
                 v.data = text;
                 v.isString = true;
                 changed();
@@ -177,6 +181,7 @@ void FakeRegistry::writeString(platform::Hive hive, const std::string& key, cons
             return;
         }
     }
+    checkWritable(hive);
     k.values.push_back(Value{name, text, true});
     changed();
 }

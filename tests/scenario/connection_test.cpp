@@ -453,6 +453,30 @@ TEST_F(ConnectionTest, RecordsThatCannotBeWrittenWaitForTheDatabase) {
     EXPECT_EQ(records(), summarised);
 }
 
+// The settings can no longer be written during a connection (a full disk): the user is told
+// once, counting goes on, and the record is still saved at the summary, once.
+TEST_F(ConnectionTest, SettingsThatCannotBeWrittenDuringAConnection) {
+    startSettled();
+    connect();
+    wait(5);
+    machine().registry.setReadOnly(platform::Hive::CurrentUser, true);
+    wait(200);
+    EXPECT_EQ(app().form6.unitText.text(), "4");
+    int told = 0;
+    for (const auto& text : machine().windowSystem.messageTexts()) {
+        told += text.find("kann nicht zwischengespeichert") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(told, 1);
+    EXPECT_TRUE(machine().windowSystem.errors().empty())
+        << ::testing::PrintToString(machine().windowSystem.errors());
+    hangUp();
+    app().userAction([&] { app().form4.button1.click(); });
+    EXPECT_FALSE(app().form4.visible());
+    connect();
+    wait(10);
+    EXPECT_EQ(records().size(), 1U);
+}
+
 // A connection that comes up while a start-up notice is still open is counted with the tariffs
 // in force, and autosaved, like any other.
 class ConnectionDuringAStartupNotice : public ConnectionTest,

@@ -321,6 +321,22 @@ TEST_F(StartupTest, MigrationMessageLeftOpenWhileTheMonitorTicks) {
     EXPECT_TRUE(app().form1.checkBox7.checked());
 }
 
+// A settings value that cannot be read at the very start (a damaged settings file): the error
+// box says so, and the start goes on to the tray icon and the monitor.
+TEST_F(StartupTest, UnreadableSettingAtTheStartDoesNotStopTheStart) {
+    prepareSettledSettings();
+    machine().registry.writeBinary(Hive::CurrentUser, SettingsStore::SettingsKey(),
+                                   "RESETALLSETTINGS");
+    ASSERT_TRUE(startProgram());
+    EXPECT_EQ(machine().windowSystem.errors().size(), 1U);
+    wait(8.001);
+    EXPECT_FALSE(app().form2.visible());
+    EXPECT_EQ(machine().tray.picture(), TrayPicture::Offline);
+    machine().hostAddresses.set(2);
+    wait(4);
+    EXPECT_TRUE(app().form6.visible());
+}
+
 // A stored option that is not a number is reported and taken as its default; the remaining
 // options are still applied.
 TEST_F(StartupTest, BadStoredOptionDoesNotSkipTheRestOfTheFirstTick) {
