@@ -14,11 +14,23 @@
 namespace ruvo {
 
 bool Ruvometer::start() {
-    if (!platform_.instanceLock.tryAcquire(ApplicationTitle)) {
+    const platform::LockAttempt lock = platform_.instanceLock.tryAcquire(ApplicationTitle);
+    if (lock.outcome == platform::LockAttempt::Outcome::HeldByAnotherCopy) {
         Inform(platform_.windowSystem, "Another Instance of this Program is still running.",
                platform::MessageIcon::Warning);
         ended_ = true;
         platform_.windowSystem.quit(0);
+        return false;
+    }
+    if (lock.outcome == platform::LockAttempt::Outcome::Failed) {
+        // Without the lock a second copy could count the same connection again: rather not run.
+        Inform(platform_.windowSystem,
+               "Ruvometer kann nicht sicherstellen, dass es nur einmal läuft, und wird "
+               "deshalb beendet.\n\n" +
+                   lock.reason,
+               platform::MessageIcon::Error);
+        ended_ = true;
+        platform_.windowSystem.quit(1);
         return false;
     }
     form2.show();

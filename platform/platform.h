@@ -111,12 +111,28 @@ public:
 // ---------------------------------------------------------------------------------------------
 // Single instance
 
+// What came of trying to take the single-instance lock.
+struct LockAttempt {
+    enum class Outcome {
+        Acquired,           // this process holds the lock now
+        HeldByAnotherCopy,  // another process holds it
+        Failed,             // it could not be taken, and nobody can tell whether another copy runs
+    };
+    Outcome outcome = Outcome::Failed;
+    // Only with Failed: why, as a German sentence for the user.
+    std::string reason;
+
+    static LockAttempt acquired() { return {Outcome::Acquired, {}}; }
+    static LockAttempt heldByAnotherCopy() { return {Outcome::HeldByAnotherCopy, {}}; }
+    static LockAttempt failed(std::string why) { return {Outcome::Failed, std::move(why)}; }
+};
+
 class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
-    // Takes the machine-wide lock of this name for the life of the process. False when another
-    // process holds it. The lock is released by the system when the process ends, however it ends.
-    virtual bool tryAcquire(const std::string& name) = 0;
+    // Takes the machine-wide lock of this name for the life of the process. The lock is released
+    // by the system when the process ends, however it ends.
+    virtual LockAttempt tryAcquire(const std::string& name) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
-// The IPv4 addresses the computer knows itself by: those of the network interfaces that are up,
-// each address once. Loopback addresses count only when there is no other, as a host-name lookup
-// gives 127.0.0.1 on a computer without network.
+// The IPv4 addresses the computer has on its network interfaces that are up, each address once.
+// Loopback never counts: neither an interface marked as loopback nor any 127.x address. So a
+// machine whose only link is the modem counts 0 offline and 1 while the dial-up link is up, and
+// every adapter that is up with an address adds one to both.
 #pragma once
 
 #include <optional>

@@ -1,5 +1,8 @@
 // The single-instance lock: an exclusive flock() on "<name>.lock" in the user's runtime folder.
 // The kernel releases it when the process ends, however it ends; the lock file itself stays.
+//
+// The lock fails closed: when it cannot be taken for any reason but another holder, the caller
+// is told so with the reason, for a program that counts money had rather not run than run twice.
 #pragma once
 
 #include <string>
@@ -16,14 +19,17 @@ public:
     DesktopInstanceLock(const DesktopInstanceLock&) = delete;
     DesktopInstanceLock& operator=(const DesktopInstanceLock&) = delete;
 
-    // False when another holder (another process, or another lock object of this one) has the
-    // lock. When the lock file cannot be made at all (no usable runtime folder), the program is
-    // let run rather than locked out: true.
-    bool tryAcquire(const std::string& name) override;
+    // Held by another copy when another holder (another process, or another lock object of
+    // this one) has the lock. Failed when the runtime folder is not private to the user (not a
+    // real folder of this user with mode 0700; made so when missing) or the lock file cannot be
+    // opened (a folder or a symbolic link in its place) or locked.
+    platform::LockAttempt tryAcquire(const std::string& name) override;
 
     std::string lockFilePath(const std::string& name) const;
 
 private:
+    std::string lockFileName(const std::string& name) const;
+
     std::string runtimeFolder_;
     std::vector<int> heldFiles_;
 };

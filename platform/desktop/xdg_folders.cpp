@@ -1,10 +1,8 @@
 #include "platform/desktop/xdg_folders.h"
 
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 
 namespace ruvo::desktop {
@@ -47,17 +45,9 @@ XdgFolders XdgFolders::FromEnvironment() {
     folders.dataHome =
         OrDefault(AbsoluteFromEnvironment("XDG_DATA_HOME"), HomeFolder() + "/.local/share");
     folders.runtimeDir = OrDefault(AbsoluteFromEnvironment("XDG_RUNTIME_DIR"),
-                                   "/tmp/runtime-" + std::to_string(getuid()));
+                                   OrDefault(AbsoluteFromEnvironment("TMPDIR"), "/tmp") +
+                                       "/ruvometer-runtime-" + std::to_string(geteuid()));
     return folders;
-}
-
-bool EnsurePrivateFolder(const std::string& path) {
-    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
-        return false;
-    }
-    struct stat status {};
-    return lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
-           status.st_uid == getuid();
 }
 
 }  // namespace ruvo::desktop

@@ -21,9 +21,13 @@ class LockTable {
 public:
     bool take(const std::string& name) { return held_.insert(name).second; }
     void release(const std::string& name) { held_.erase(name); }
+    // From now on no lock can be taken, for this reason; nothing: locks work again.
+    void setFailure(std::optional<std::string> reason) { failure_ = std::move(reason); }
+    const std::optional<std::string>& failure() const { return failure_; }
 
 private:
     std::set<std::string> held_;
+    std::optional<std::string> failure_;
 };
 
 class FakeInstanceLock final : public platform::InstanceLock {
@@ -33,12 +37,15 @@ public:
     FakeInstanceLock(const FakeInstanceLock&) = delete;
     FakeInstanceLock& operator=(const FakeInstanceLock&) = delete;
 
-    bool tryAcquire(const std::string& name) override {
+    platform::LockAttempt tryAcquire(const std::string& name) override {
+        if (table_.failure()) {
+            return platform::LockAttempt::failed(*table_.failure());
+        }
         if (!table_.take(name)) {
-            return false;
+            return platform::LockAttempt::heldByAnotherCopy();
         }
         held_.push_back(name);
-        return true;
+        return platform::LockAttempt::acquired();
     }
     // What the system does when the process ends.
     void releaseAll() {

@@ -43,7 +43,8 @@ TEST(DesktopPlatform, ServicesUseTheFoldersGiven) {
     EXPECT_EQ(platform.paths.programFilePath(),
               std::filesystem::canonical("/proc/self/exe").string());
 
-    EXPECT_TRUE(platform.instanceLock.tryAcquire("Quelmar Ruvometer"));
+    EXPECT_EQ(platform.instanceLock.tryAcquire("Quelmar Ruvometer").outcome,
+              platform::LockAttempt::Outcome::Acquired);
     EXPECT_TRUE(std::filesystem::exists(folder.file("runtime/Quelmar Ruvometer.lock")));
     EXPECT_FALSE(platform.foregroundWindows.available());
     EXPECT_TRUE(platform.printing.print({"x", {{{10, 10, {"Arial", 10, false, 0}, "Test"}}}}));

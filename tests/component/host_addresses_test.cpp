@@ -79,26 +79,45 @@ protected:
     std::string name_;
 };
 
-// Loopback counts only while nothing else is up; every other address counts once. The TEST-NET
+// Steps taken one after the other in one namespace, each with the count it leaves. Loopback
+// never counts, so the dial-up link alone makes the count rise from 0 to 1. The TEST-NET
 // addresses never leave the namespace.
+struct CountStep {
+    const char* ipArguments;  // nothing: the count of the namespace as it is made
+    int count;
+    const char* situation;
+};
+
 TEST_F(NetworkNamespace, CountFollowsTheInterfacesThatAreUp) {
-    EXPECT_EQ(countInside(), 0) << "a new namespace has nothing up";
-    ip("link set lo up");
-    EXPECT_EQ(countInside(), 1) << "only loopback";
-    ip("link add ruvo0 type veth peer name ruvo1");
-    ip("addr add 192.0.2.1/24 dev ruvo0");
-    EXPECT_EQ(countInside(), 1) << "an address on an interface that is down";
-    ip("link set ruvo0 up");
-    EXPECT_EQ(countInside(), 1) << "one address, loopback no longer counted";
-    ip("addr add 192.0.2.2/24 dev ruvo1");
-    ip("link set ruvo1 up");
-    EXPECT_EQ(countInside(), 2) << "the dial-up connection's address joins";
-    ip("addr add 198.51.100.7/24 dev ruvo1");
-    EXPECT_EQ(countInside(), 3) << "a second address on one interface";
-    ip("link set ruvo1 down");
-    EXPECT_EQ(countInside(), 1) << "the connection goes";
-    ip("link delete ruvo0");
-    EXPECT_EQ(countInside(), 1) << "back to loopback";
+    const CountStep steps[] = {
+        {nullptr, 0, "a new namespace has nothing up"},
+        {"link set lo up", 0, "only loopback"},
+        {"addr add 127.0.0.2/8 dev lo", 0, "a second loopback address"},
+        {"link add ppp0 type veth peer name ppp0far", 0, "the dial-up interface, down"},
+        {"addr add 192.0.2.10/32 dev ppp0", 0, "an address on an interface that is down"},
+        {"link set ppp0 up", 1, "the dial-up link up: the only other address"},
+        {"link set ppp0 down", 0, "the dial-up link goes"},
+        {"link add ruvo0 type veth peer name ruvo1", 0, "a pair of adapters, down"},
+        {"addr add 192.0.2.1/24 dev ruvo0", 0, "an adapter's address while it is down"},
+        {"link set ruvo0 up", 1, "one adapter up"},
+        {"addr add 127.0.0.9/8 dev ruvo0", 1, "a 127.x address on an adapter"},
+        {"addr add 192.0.2.2/24 dev ruvo1", 1, "the second adapter's address while it is down"},
+        {"link set ruvo1 up", 2, "two adapters up"},
+        {"link set ppp0 up", 3, "two adapters and the dial-up link"},
+        {"addr add 198.51.100.7/24 dev ruvo1", 4, "a second address on one adapter"},
+        {"link set ruvo1 down", 2, "one adapter and the dial-up link"},
+        {"link delete ruvo0", 1, "the dial-up link alone again"},
+        {"link delete ppp0", 0, "back to loopback"},
+    };
+    for (const CountStep& step : steps) {
+        if (step.ipArguments != nullptr) {
+            ip(step.ipArguments);
+            if (HasFatalFailure()) {
+                return;
+            }
+        }
+        EXPECT_EQ(countInside(), step.count) << step.situation;
+    }
 }
 
 }  // namespace

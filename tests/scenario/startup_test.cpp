@@ -156,14 +156,59 @@ TEST_F(StartupTest, SecondInstanceOnlyTellsAndEnds) {
     EXPECT_TRUE(startProgram());
 }
 
-TEST_F(StartupTest, EmptyOfflineReferenceIsMeasuredBeforeTheMonitorStarts) {
+// The count measured at the start is the reference: the same count stays offline, one more is
+// online. A machine whose only link is the modem counts 0 offline.
+// A lock that cannot be taken leaves it open whether another copy runs: the start ends with the
+// reason and exit code 1, before any window or setting is touched; once the lock works again the
+// program starts.
+TEST_F(StartupTest, LockThatCannotBeTakenEndsTheStart) {
     prepareSettledSettings();
-    putSetting("Offline IPs", "");
-    machine().hostAddresses.set(2);
-    ASSERT_TRUE(startProgram());
-    EXPECT_EQ(setting("Offline IPs"), "2");
-    wait(20);
-    EXPECT_FALSE(app().form1.online.checked());
+    const std::string settingsBefore = machine().registry.toRegedit();
+    machine().locks.setFailure("An der Stelle der Sperrdatei steht ein Ordner.");
+
+    EXPECT_FALSE(startProgram());
+    ASSERT_EQ(machine().windowSystem.messages().size(), 1U);
+    const auto& box = machine().windowSystem.messages().back();
+    EXPECT_EQ(box.text,
+              "Ruvometer kann nicht sicherstellen, dass es nur einmal läuft, und wird deshalb "
+              "beendet.\n\nAn der Stelle der Sperrdatei steht ein Ordner.");
+    EXPECT_EQ(box.caption, "Quelmar Ruvometer");
+    EXPECT_EQ(box.icon, platform::MessageIcon::Error);
+    EXPECT_TRUE(machine().windowSystem.quitRequested());
+    EXPECT_EQ(machine().windowSystem.exitCode(), 1);
+    EXPECT_TRUE(app().ended());
+    for (WindowModel* window : app().windows()) {
+        EXPECT_FALSE(window->visible()) << window->windowName();
+    }
+    wait(10);
+    EXPECT_EQ(machine().time.enabledTimerCount(), 0);
+    EXPECT_FALSE(machine().tray.present());
+    EXPECT_EQ(machine().registry.toRegedit(), settingsBefore);
+
+    kill();
+    machine().locks.setFailure(std::nullopt);
+    EXPECT_TRUE(startProgram());
+}
+
+TEST_F(StartupTest, EmptyOfflineReferenceIsMeasuredBeforeTheMonitorStarts) {
+    struct Case {
+        int offlineCount;
+        const char* stored;
+    };
+    for (const Case& c : {Case{2, "2"}, Case{0, "0"}}) {
+        SCOPED_TRACE(c.offlineCount);
+        kill();
+        prepareSettledSettings();
+        putSetting("Offline IPs", "");
+        machine().hostAddresses.set(c.offlineCount);
+        ASSERT_TRUE(startProgram());
+        EXPECT_EQ(setting("Offline IPs"), c.stored);
+        wait(20);
+        EXPECT_FALSE(app().form1.online.checked());
+        machine().hostAddresses.set(c.offlineCount + 1);
+        wait(4);
+        EXPECT_TRUE(app().form1.online.checked());
+    }
 }
 
 TEST_F(StartupTest, PollFollowsTheAddressCount) {

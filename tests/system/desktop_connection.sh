@@ -62,81 +62,10 @@ desktop_x_session_up
 sleep 1
 
 # --- settings and data folder as after a first start ------------------------------------------
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
-export HOME="$work/home" QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_CONFIG_HOME/Quelmar" "$XDG_CONFIG_HOME/autostart" "$HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-data="$XDG_DATA_HOME/Quelmar/Ruvometer 2.3"
-mkdir -p "$data"
-settings="$XDG_CONFIG_HOME/Quelmar/Ruvometer 2.3.conf"
-today=$(date +%d.%m.%y)
-year=$(date +%y)
-cat > "$settings" << EOF
-[General]
-RESETALLSETTINGS=1
-EMailQuestion=asked
-AskAutostartQuestion=0
-Offline%20IPs=1
-AktuellerMonat=${today:3:5}
-MonatsOnlineMinuten=0
-EinheitenWarnungFrage=1
-EinheitenWarnton=0
-EinheitenWarnung=3
-GebInWindows=0
-ZeitInWindows=0
-SekInWindows=0
-WochenBudget=0
-WochenBudgetAN=0
-WochenBudgetVerbraucht=0
-WBFin=$today
-MonatsBudget=0
-MonatsBudgetAN=0
-MonatsBudgetVerbraucht=0
-MBFin=$today
-AlwaysSaveConnections=0
-HideCounterWindow=0
-
-[Feiertage]
-0A=25.12.$year
-0B=1. Weihnachtstag
-EOF
-# One zone all day in every day class: 12 Pf per 60 s, no provider fee.
-printf '0,0,1,\r\nGanztag' > "$data/Tarif.dat"
-for _ in 1 2 3; do printf '\r\n0000\r\n2400\r\n12\r\n60' >> "$data/Tarif.dat"; done
-cp "$data/Tarif.dat" "$work/Tarif.dat"
+desktop_settled_files 1
 database="$data/RVDaten$year.db"
 
 # --- helpers -----------------------------------------------------------------------------------
-start_program() {
-    ip netns exec "$netns" "$program" >> "$work/program.log" 2>&1 &
-    program_pid=$!
-}
-# The id of the shown window whose title is $1 exactly, waiting up to $2 seconds.
-wait_for_window() {
-    local id
-    for _ in $(seq $(($2 * 5))); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$program_pid" 2> /dev/null || return 1
-        sleep 0.2
-    done
-    return 1
-}
-window_gone() {
-    for _ in $(seq $(($2 * 5))); do
-        xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    return 1
-}
-shown_windows() {
-    xdotool search --onlyvisible --name . 2> /dev/null | while read -r id; do
-        xdotool getwindowname "$id" 2> /dev/null
-    done | sort -u | tr '\n' '|'
-}
 has_autosave() { grep -qi '^\[Temp\]' "$settings"; }
 autosave_value() { sed -n '/^\[Temp\]/,/^\[/s/^'"$1"'=//p' "$settings" | head -n 1; }
 # The records of the database as ruvo-data-check lists them, one per line.

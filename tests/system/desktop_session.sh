@@ -4,20 +4,28 @@
 # session of Xvfb, openbox and tint2 (the tray host).
 #
 # The caller defines skip (exit 77 with a reason) and fail, sets $work to a private folder and
-# ends the processes listed in session_pids in reverse order when it exits.
+# $program to the program file, and ends the processes listed in session_pids in reverse order
+# and the program started last ($program_pid) when it exits.
 session_pids=()
+program_pid=
 
-# Creates the network namespace $1 with the veth pair ruvo0/ruvo1 up and one address on it: as
-# offline. Afterwards in_netns runs ip in it, connect adds the second address and hang_up takes
-# it away.
-desktop_netns_up() {
+# Creates the network namespace $1 with nothing but loopback up. Afterwards in_netns runs ip in
+# it.
+desktop_netns_add() {
     netns=$1
     ip netns add "$netns" 2> "$work/netns.err" ||
         skip "cannot create a network namespace: $(cat "$work/netns.err")"
+    in_netns link set lo up || fail "cannot set loopback up in the network namespace"
+}
+
+# Creates the network namespace $1 with the veth pair ruvo0/ruvo1 up and one address on it: as
+# offline. Afterwards connect adds the second address and hang_up takes it away.
+desktop_netns_up() {
+    desktop_netns_add "$1"
     in_netns link add ruvo0 type veth peer name ruvo1 ||
         skip "cannot create a veth pair in the network namespace"
-    if ! { in_netns addr add 192.0.2.1/24 dev ruvo0 && in_netns link set lo up &&
-        in_netns link set ruvo0 up && in_netns link set ruvo1 up; }; then
+    if ! { in_netns addr add 192.0.2.1/24 dev ruvo0 && in_netns link set ruvo0 up &&
+        in_netns link set ruvo1 up; }; then
         fail "cannot configure the veth pair"
     fi
 }
@@ -52,4 +60,90 @@ desktop_x_session_up() {
         sleep 0.1
     done
     xdotool search --classname tint2 > /dev/null 2>&1 || skip "tint2 shows no panel"
+}
+
+# Settings and data folder as after a first start, under $work, with "Offline IPs" set to $1 (an
+# empty text lets the start measure it). Exports the XDG folders; sets settings, data, today and
+# year, and leaves the tariff file's bytes in $work/Tarif.dat.
+desktop_settled_files() {
+    export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+    export HOME="$work/home" QT_QPA_PLATFORM=xcb
+    mkdir -p "$XDG_CONFIG_HOME/Quelmar" "$XDG_CONFIG_HOME/autostart" "$HOME"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    data="$XDG_DATA_HOME/Quelmar/Ruvometer 2.3"
+    mkdir -p "$data"
+    settings="$XDG_CONFIG_HOME/Quelmar/Ruvometer 2.3.conf"
+    today=$(date +%d.%m.%y)
+    year=$(date +%y)
+    cat > "$settings" << EOF
+[General]
+RESETALLSETTINGS=1
+EMailQuestion=asked
+AskAutostartQuestion=0
+Offline%20IPs=$1
+AktuellerMonat=${today:3:5}
+MonatsOnlineMinuten=0
+EinheitenWarnungFrage=1
+EinheitenWarnton=0
+EinheitenWarnung=3
+GebInWindows=0
+ZeitInWindows=0
+SekInWindows=0
+WochenBudget=0
+WochenBudgetAN=0
+WochenBudgetVerbraucht=0
+WBFin=$today
+MonatsBudget=0
+MonatsBudgetAN=0
+MonatsBudgetVerbraucht=0
+MBFin=$today
+AlwaysSaveConnections=0
+HideCounterWindow=0
+
+[Feiertage]
+0A=25.12.$year
+0B=1. Weihnachtstag
+EOF
+    # One zone all day in every day class: 12 Pf per 60 s, no provider fee.
+    printf '0,0,1,\r\nGanztag' > "$data/Tarif.dat"
+    for _ in 1 2 3; do printf '\r\n0000\r\n2400\r\n12\r\n60' >> "$data/Tarif.dat"; done
+    cp "$data/Tarif.dat" "$work/Tarif.dat"
+}
+
+# Starts the program inside the network namespace; sets program_pid.
+start_program() {
+    ip netns exec "$netns" "$program" >> "$work/program.log" 2>&1 &
+    program_pid=$!
+}
+
+# The id of the shown window whose title is $1 exactly, waiting up to $2 seconds; fails at once
+# when the program has ended.
+wait_for_window() {
+    local id
+    for _ in $(seq $(($2 * 5))); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$program_pid" 2> /dev/null || return 1
+        sleep 0.2
+    done
+    return 1
+}
+
+# Waits up to $2 seconds until no shown window has the title $1.
+window_gone() {
+    for _ in $(seq $(($2 * 5))); do
+        xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# The titles of the shown windows, for a failure's message.
+shown_windows() {
+    xdotool search --onlyvisible --name . 2> /dev/null | while read -r id; do
+        xdotool getwindowname "$id" 2> /dev/null
+    done | sort -u | tr '\n' '|'
 }
