@@ -41,6 +41,7 @@
 #include "tariffs/provider_minutes.h"
 #include "tariffs/tariff_editor.h"
 #include "tariffs/tariff_name_editor.h"
+#include "tariffs/tariff_store.h"
 #include "tariffs/tariff_tables.h"
 #include "tariffs/tariff_tables_view.h"
 
@@ -159,7 +160,7 @@ private:
     Recovery recovery_;
 
     TariffTables tariffs_ = BuiltInTariffs();
-    bool tariffsLoaded_ = false;  // only tables read from the file are ever saved over it
+    TariffStore tariffStore_{platform_};  // only tables read from the file are saved over it
     HolidayList holidays_;
     std::string titleSuffix_;
     bool autosaveFailureTold_ = false;  // until an autosave succeeds again

@@ -1,5 +1,7 @@
 // The application's use of its data files: the database, the tariff file, the holidays and the
 // figures computed from the database.
+#include <utility>
+
 #include "core/application.h"
 #include "core/messages.h"
 #include "records/database_file.h"
@@ -7,7 +9,6 @@
 #include "records/file_io.h"
 #include "tariffs/calendar.h"
 #include "tariffs/money.h"
-#include "tariffs/tariff_file.h"
 
 namespace ruvo {
 
@@ -24,28 +25,11 @@ void Ruvometer::EnsureDatabaseFile() {
 }
 
 void Ruvometer::LoadTariffs() {
-    const std::string path = platform_.paths.programDirectory() + "Tarif.dat";
-    if (!FileExists(path)) {
-        Inform(platform_.windowSystem,
-               "Die Tarifdatei 'Tarif.dat' ist nicht vorhanden und wird deshalb neu angelegt.");
-        try {
-            SaveTariffFile(path, DefaultTariffs());
-        } catch (const FileError&) {
-            platform_.sound.beep(platform::Beep::Default);
-        }
-    }
-    TariffFileContent content;
-    try {
-        content = ReadTariffFile(path);
-    } catch (const FileError&) {
-        platform_.sound.beep(platform::Beep::Default);
+    auto loaded = tariffStore_.Load();
+    if (!loaded) {
         return;
     }
-    if (content.problem != TariffFileProblem::None) {
-        platform_.sound.beep(platform::Beep::Default);
-    }
-    tariffs_ = content.tables;
-    tariffsLoaded_ = true;
+    tariffs_ = std::move(*loaded);
     tariffEditor_.TablesLoaded();
 
     // Numbers that are not numbers would fail at every second of a connection: say once which
@@ -72,16 +56,9 @@ void Ruvometer::LoadTariffs() {
 }
 
 void Ruvometer::SaveTariffs() {
-    if (!tariffsLoaded_) {
-        return;
-    }
     tariffs_.providerFee = form1.edit5.text();
     tariffs_.freeMinutes = form1.edit13.text();
-    try {
-        SaveTariffFile(platform_.paths.programDirectory() + "Tarif.dat", tariffs_);
-    } catch (const FileError&) {
-        platform_.sound.beep(platform::Beep::Default);
-    }
+    tariffStore_.Save(tariffs_);
 }
 
 void Ruvometer::LoadHolidays() {

@@ -106,6 +106,41 @@ const char* WriteFlushClose(Descriptor& fd, std::string_view bytes) {
     return nullptr;
 }
 
+// The bytes of an opened file, as ReadWholeFile gives them.
+std::string ReadOpenFile(int fd, const std::string& path, std::size_t maxBytes) {
+    if (!IsRegularFile(fd)) {
+        throw FileError(FileError::Kind::Open, path, "is a folder", EISDIR);
+    }
+    std::string bytes;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+        if (static_cast<std::size_t>(info.st_size) > maxBytes) {
+            throw FileError(FileError::Kind::Read, path, "larger than a data file can be", EFBIG);
+        }
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    }
+    std::vector<char> chunk(std::size_t{64} * 1024);
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int error = errno;
+            throw FileError(FileError::Kind::Read, path, SystemMessage("cannot read"), error);
+        }
+        if (got == 0) {
+            break;
+        }
+        // The file may grow while it is read; the limit holds for what was read.
+        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes) {
+            throw FileError(FileError::Kind::Read, path, "larger than a data file can be", EFBIG);
+        }
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    return bytes;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -116,38 +151,22 @@ bool FileExists(const std::string& path) {
 std::string ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     Descriptor fd(OpenForReading(path));
     if (!fd.valid()) {
-        throw FileError(FileError::Kind::Open, path, SystemMessage("cannot open"));
+        const int error = errno;
+        throw FileError(FileError::Kind::Open, path, SystemMessage("cannot open"), error);
     }
-    if (!IsRegularFile(fd.get())) {
-        throw FileError(FileError::Kind::Open, path, "is a folder");
+    return ReadOpenFile(fd.get(), path, maxBytes);
+}
+
+std::optional<std::string> ReadFileIfPresent(const std::string& path, std::size_t maxBytes) {
+    Descriptor fd(OpenForReading(path));
+    if (!fd.valid()) {
+        const int error = errno;
+        if (error == ENOENT) {
+            return std::nullopt;
+        }
+        throw FileError(FileError::Kind::Open, path, SystemMessage("cannot open"), error);
     }
-    std::string bytes;
-    struct stat info {};
-    if (::fstat(fd.get(), &info) == 0 && info.st_size > 0) {
-        if (static_cast<std::size_t>(info.st_size) > maxBytes) {
-            throw FileError(FileError::Kind::Read, path, "larger than a data file can be");
-        }
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    std::vector<char> chunk(std::size_t{64} * 1024);
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), chunk.data(), chunk.size());
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError(FileError::Kind::Read, path, SystemMessage("cannot read"));
-        }
-        if (got == 0) {
-            break;
-        }
-        // The file may grow while it is read; the limit holds for what was read.
-        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes) {
-            throw FileError(FileError::Kind::Read, path, "larger than a data file can be");
-        }
-        bytes.append(chunk.data(), static_cast<std::size_t>(got));
-    }
-    return bytes;
+    return ReadOpenFile(fd.get(), path, maxBytes);
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
@@ -188,12 +207,14 @@ bool CreateNewFile(const std::string& path, std::string_view bytes) {
     if (raw < 0 && errno == EEXIST) {
         return false;
     }
+    const int openError = errno;
     Descriptor fd(raw);
     if (!fd.valid()) {
-        throw FileError(FileError::Kind::Open, path, SystemMessage("cannot create"));
+        throw FileError(FileError::Kind::Open, path, SystemMessage("cannot create"), openError);
     }
     if (const char* failedStep = WriteFlushClose(fd, bytes)) {
-        throw FileError(FileError::Kind::Write, path, SystemMessage(failedStep));
+        const int error = errno;
+        throw FileError(FileError::Kind::Write, path, SystemMessage(failedStep), error);
     }
     SyncFolder(path);
     return true;

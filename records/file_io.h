@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,12 @@ bool FileExists(const std::string& path);
 // the file holds more than `maxBytes`).
 std::string ReadWholeFile(const std::string& path, std::size_t maxBytes = kMaxDataFileBytes);
 
+// The same, except that a file that is not there (its opening fails with ENOENT and nothing
+// else) gives nothing. Every other failure throws FileError with the errno value in
+// systemError() (EISDIR for a folder, EFBIG for a file too large).
+std::optional<std::string> ReadFileIfPresent(const std::string& path,
+                                             std::size_t maxBytes = kMaxDataFileBytes);
+
 // Replaces the file's content so that a crash leaves either the old or the new content: the
 // bytes go to a temporary file in the same folder, which is flushed to disk and renamed over the
 // file, and the folder is flushed too. A replaced file keeps its permissions; a new one gets
@@ -28,7 +35,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Creates the file with the given bytes unless something of that name exists already, in which
 // case it returns false and touches nothing. A crash while creating may leave the file with a
-// first part of the bytes. Throws FileError.
+// first part of the bytes. Throws FileError, with the errno value.
 bool CreateNewFile(const std::string& path, std::string_view bytes);
 
 // Appends the bytes with one write to the end of the file, creating it when missing, and flushes

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tariffs/date_fields.h"
+#include "tariffs/money.h"
 
 namespace ruvo {
 namespace {
@@ -35,23 +36,19 @@ std::int64_t DaysSinceEpoch(std::int64_t year, int month, int day) {
     return era * 146097 + dayOfEra - 719468;
 }
 
-// Minutes of the day of "HH:MM" or "HHMM"; nothing when the text is neither.
-std::optional<int> MinutesOfDay(const std::string& time) {
-    // The minutes' digits follow the hours' at once in HHMM, after the colon in HH:MM.
-    std::size_t minutesAt = 2;
-    if (time.size() == 5 && time[2] == ':') {
-        minutesAt = 3;
-    } else if (time.size() != 4) {
-        return std::nullopt;
+// Whether a holiday's date names the day of a well-formed date text, its fields read as the
+// holiday editor's fields take numbers (" 8.12.99" is 08.12.99).
+bool SameEnteredDate(const std::string& entered, const std::string& date) {
+    if (entered.size() != 8 || entered[2] != '.' || entered[5] != '.') {
+        return false;
     }
-    for (std::size_t pos : {std::size_t{0}, std::size_t{1}, minutesAt, minutesAt + 1}) {
-        if (time[pos] < '0' || time[pos] > '9') {
-            return std::nullopt;
+    for (const std::size_t pos : {std::size_t{0}, std::size_t{3}, std::size_t{6}}) {
+        const std::optional<std::int32_t> field = ToInteger(entered.substr(pos, 2));
+        if (!field || *field != ToInteger(date.substr(pos, 2))) {
+            return false;
         }
     }
-    const int hours = (time[0] - '0') * 10 + (time[1] - '0');
-    const int minutes = (time[minutesAt] - '0') * 10 + (time[minutesAt + 1] - '0');
-    return hours * 60 + minutes;
+    return true;
 }
 
 }  // namespace
@@ -123,9 +120,27 @@ bool SameMonth(const std::string& a, const std::string& b) {
     return IsValidDateText(a) && IsValidDateText(b) && a.substr(3, 2) == b.substr(3, 2);
 }
 
+std::optional<int> MinuteOfDay(std::string_view time) {
+    // The minutes follow the hours at once in HHMM, after the colon in HH:MM.
+    std::size_t minutesAt = 2;
+    if (time.size() == 5 && time[2] == ':') {
+        minutesAt = 3;
+    } else if (time.size() != 4) {
+        return std::nullopt;
+    }
+    // Each pair is read as the edit fields take a number, so that " 8" (8, as the hour field
+    // accepts it) and "08" give the same time.
+    const std::optional<std::int32_t> hours = ToInteger(std::string(time.substr(0, 2)));
+    const std::optional<std::int32_t> minutes = ToInteger(std::string(time.substr(minutesAt, 2)));
+    if (!hours || !minutes) {
+        return std::nullopt;
+    }
+    return *hours * 60 + *minutes;
+}
+
 bool CompareTimes(const std::string& x, const std::string& y, const std::string& op) {
-    const std::optional<int> left = MinutesOfDay(x);
-    const std::optional<int> right = MinutesOfDay(y);
+    const std::optional<int> left = MinuteOfDay(x);
+    const std::optional<int> right = MinuteOfDay(y);
     if (!left || !right) {
         return false;
     }
@@ -152,7 +167,7 @@ bool IsHoliday(const std::string& date, const HolidayList& holidays, bool holida
         return false;
     }
     for (const HolidayEntry& entry : holidays) {
-        if (entry.date == date) {
+        if (entry.date == date || SameEnteredDate(entry.date, date)) {
             return true;
         }
     }

@@ -9,12 +9,13 @@
 // "32.13.99", "29.02.99", the empty text) never makes these functions fail: the date operations
 // (NextDay, PreviousDay, AddDays, SubtractDays, WeekStart) give their input back unchanged, the
 // predicates (SameWeek, SameMonth, IsHoliday) answer no, WeekdayNumber gives 0 and ClassifyDay
-// gives Werktag. CompareTimes answers no when either time is not "HH:MM" or "HHMM" with decimal
-// digits; the digits are not range-checked ("2400" is 1440 minutes, "0875" is 555).
+// gives Werktag. CompareTimes answers no when either time is not a time text (see MinuteOfDay).
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -63,10 +64,16 @@ bool SameWeek(const std::string& a, const std::string& b, int todayYear);
 // Same month number; the year is not compared.
 bool SameMonth(const std::string& a, const std::string& b);
 
+// The minute of the day of a time text HHMM or HH:MM: hours × 60 + minutes, each two-character
+// piece read as a number the way the edit fields accept one (leading blanks and a sign allowed:
+// " 800" and "+800" are 480, "-100" is -60), without a range check ("2400" is 1440, "0875" is
+// 555). The character between the pieces in HH:MM must be a colon. Nothing for any other text.
+std::optional<int> MinuteOfDay(std::string_view time);
 // x op y as minutes of the day; op is "==", "<", ">", "<=" or ">=".
 bool CompareTimes(const std::string& x, const std::string& y, const std::string& op);
 
-// Whether the date text stands exactly in the list; never while holidays are switched off.
+// Whether the date text stands in the list, a listed date's fields read as numbers (" 8.12.99"
+// lists 08.12.99); never while holidays are switched off.
 bool IsHoliday(const std::string& date, const HolidayList& holidays, bool holidaysOn);
 // Feiertag for a holiday (also on a weekend), else Wochenende on Saturday and Sunday, else
 // Werktag.

@@ -78,7 +78,13 @@ std::string IntToStr(std::int64_t value) {
 
 std::string NumberFieldText(const std::string& text, const std::string& defaultText,
                             bool twoDigits) {
-    const std::string& result = IsInteger(text) ? text : defaultText;
+    const std::optional<std::int32_t> value = ToInteger(text);
+    if (twoDigits && value) {
+        // " 8" and "+8" are the number 8 as well: stored as "08", as the readers of times and
+        // dates take two digits.
+        return *value < 0 ? IntToStr(*value) : AtLeastTwoDigits(*value);
+    }
+    const std::string& result = value ? text : defaultText;
     if (twoDigits && result.size() == 1) {
         return "0" + result;
     }

@@ -24,7 +24,8 @@ std::int32_t StrToInt(const std::string& text);
 // Plain decimal, "-" for negative values.
 std::string IntToStr(std::int64_t value);
 // What a numeric edit field holds after the user leaves it: its text when IsInteger, otherwise
-// `defaultText`; a two-digit field then gets a "0" in front of a single character ("8" -> "08").
+// `defaultText`. A two-digit field holds the number written plainly with at least two digits
+// (" 8", "+8" and "8" -> "08", "-3" stays), and a one-character default gets a "0" in front.
 // There is no range check.
 std::string NumberFieldText(const std::string& text, const std::string& defaultText,
                             bool twoDigits);

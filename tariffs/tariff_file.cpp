@@ -34,8 +34,40 @@ void ParseHeader(std::string_view line, TariffTables& tables) {
     tables.feiertageOn = fields[2] != "0";
 }
 
+// The file's lines, counted, with the first problem found in them kept.
+class CountedLines {
+public:
+    CountedLines(std::string_view bytes, TariffFileContent& content)
+        : lines_(bytes), content_(content) {}
+
+    std::optional<FileLine> next() {
+        auto line = lines_.next();
+        if (line) {
+            ++number_;
+            if (line->ending == LineEnding::Full) {
+                note(TariffFileProblem::LineTooLong);
+            }
+        }
+        return line;
+    }
+    void note(TariffFileProblem problem) { note(problem, number_); }
+    void note(TariffFileProblem problem, std::size_t line) {
+        if (content_.problem == TariffFileProblem::None) {
+            content_.problem = problem;
+            content_.problemLine = line;
+        }
+    }
+    std::size_t number() const { return number_; }
+    std::size_t offset() const { return lines_.offset(); }
+
+private:
+    LineReader lines_;
+    TariffFileContent& content_;
+    std::size_t number_ = 0;
+};
+
 // The four values of one day class, or nothing when the file ends first.
-std::optional<TariffRow> ReadRow(LineReader& lines, const std::string& name) {
+std::optional<TariffRow> ReadRow(CountedLines& lines, const std::string& name) {
     TariffRow row;
     row.name = name;
     for (std::string* value : {&row.begin, &row.end, &row.pfPerUnit, &row.secPerUnit}) {
@@ -48,6 +80,25 @@ std::optional<TariffRow> ReadRow(LineReader& lines, const std::string& name) {
     return row;
 }
 
+bool StartsWithByteOrderMark(std::string_view bytes) {
+    return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
+           bytes.starts_with("\xFE\xFF");
+}
+
+// The line, counted from 1, that holds the byte at `offset`.
+std::size_t LineAt(std::string_view bytes, std::size_t offset) {
+    std::size_t line = 1;
+    LineReader lines(bytes);
+    while (lines.next() && lines.offset() <= offset) {
+        ++line;
+    }
+    return line;
+}
+
+bool OnlyBlank(std::string_view bytes) {
+    return bytes.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 void AppendLine(std::string& out, std::string_view text) {
     AppendLineText(out, text);
     out.append(kFileLineEnd);
@@ -57,7 +108,13 @@ void AppendLine(std::string& out, std::string_view text) {
 
 TariffFileContent ParseTariffFile(std::string_view bytes) {
     TariffFileContent content;
-    LineReader lines(bytes);
+    CountedLines lines(bytes, content);
+    if (StartsWithByteOrderMark(bytes)) {
+        lines.note(TariffFileProblem::OtherEncoding, 1);
+    }
+    if (const std::size_t zero = bytes.find('\0'); zero != std::string_view::npos) {
+        lines.note(TariffFileProblem::NotText, LineAt(bytes, zero));
+    }
     const auto header = lines.next();
     if (!header) {
         content.problem = TariffFileProblem::MissingHeader;
@@ -67,6 +124,9 @@ TariffFileContent ParseTariffFile(std::string_view bytes) {
 
     while (const auto nameLine = lines.next()) {
         if (nameLine->text == kEndOfZones) {
+            if (!OnlyBlank(bytes.substr(lines.offset()))) {
+                lines.note(TariffFileProblem::TextAfterEnd, lines.number() + 1);
+            }
             break;
         }
         if (nameLine->text == kSkippedZone) {
@@ -77,7 +137,7 @@ TariffFileContent ParseTariffFile(std::string_view bytes) {
         for (TariffRow& row : rows) {
             auto read = ReadRow(lines, name);
             if (!read) {
-                content.problem = TariffFileProblem::ZoneCutShort;
+                lines.note(TariffFileProblem::ZoneCutShort);
                 content.cutZone = name;
                 return content;
             }

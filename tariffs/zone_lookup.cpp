@@ -3,33 +3,6 @@
 #include <algorithm>
 
 namespace ruvo {
-namespace {
-
-std::optional<int> TwoDigits(std::string_view text) {
-    if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9') {
-        return std::nullopt;
-    }
-    return (text[0] - '0') * 10 + (text[1] - '0');
-}
-
-}  // namespace
-
-std::optional<int> MinuteOfDay(std::string_view time) {
-    std::optional<int> hours;
-    std::optional<int> minutes;
-    if (time.size() == 4) {
-        hours = TwoDigits(time.substr(0, 2));
-        minutes = TwoDigits(time.substr(2, 2));
-    } else if (time.size() == 5) {
-        hours = TwoDigits(time.substr(0, 2));
-        minutes = TwoDigits(time.substr(3, 2));
-    }
-    if (!hours || !minutes) {
-        return std::nullopt;
-    }
-    return *hours * 60 + *minutes;
-}
-
 std::optional<std::size_t> FindCurrentZone(const TariffTables& tables, DayClass dayClass,
                                            std::string_view time) {
     const auto now = MinuteOfDay(time);

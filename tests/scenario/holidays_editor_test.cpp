@@ -64,9 +64,10 @@ TEST_F(HolidaysEditorTest, AddChangeDeleteAndStore) {
         EXPECT_TRUE(f.button2.enabled());
         f.button2.click();
         f.edit1.setText("Neujahr ");  // the trailing blank is kept
-        f.edit2.enter("1");
+        f.edit2.enter(" 1");          // the number 1, as the field takes it
         f.edit3.enter("x");
         f.edit4.enter("");
+        EXPECT_EQ(f.edit2.text(), "01");
         EXPECT_EQ(f.edit3.text(), "01");
         EXPECT_EQ(f.edit4.text(), "99");
         f.button2.click();

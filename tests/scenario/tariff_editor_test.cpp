@@ -132,6 +132,8 @@ TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
         std::string stored;
     };
     const std::vector<Case> cases = {
+        {&w.telefonBeginHour, " 7", "07", &TariffRow::begin, "0700"},
+        {&w.telefonBeginHour, "+6", "06", &TariffRow::begin, "0600"},
         {&w.telefonBeginHour, "8", "08", &TariffRow::begin, "0800"},
         {&w.telefonBeginMinute, "x", "00", &TariffRow::begin, "0800"},
         {&w.telefonBeginMinute, "5", "05", &TariffRow::begin, "0805"},
@@ -151,6 +153,16 @@ TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
     // Every change of a field's text reaches the row at once, before the field is left.
     act([&] { w.telefonPfPerUnit.setText("7"); });
     EXPECT_EQ(saved().table(DayClass::Werktag)[0].pfPerUnit, "7");
+}
+
+// An hour the field takes as a number (" 8"), stored before the field is left or by an earlier
+// version that kept it as typed, is that hour.
+TEST_F(TariffEditorTest, AnHourWithABlankInFrontApplies) {
+    useTariffs(Tariffs({{"Tag", " 800", "1800", "12", "90"}}));
+    startSettled();
+    connect();
+    EXPECT_EQ(app().form6.zoneName.text(), "Tag");
+    EXPECT_EQ(app().form6.pfPerUnit.text(), "12");
 }
 
 TEST_F(TariffEditorTest, ZoneListChangeAnsweredNoChangesNothing) {

@@ -6,8 +6,11 @@
 # CASE_DIR holds
 #   script.sim   the script, run from CASE_DIR on a fresh, empty data directory
 #   transcript   the expected standard output
-#   seed/        optional: files put into the data directory before the run (registry.reg ...)
-#   result/      optional: files the data directory must hold afterwards, compared byte for byte
+#   seed/        optional: files put into the data directory before the run (registry.reg ...);
+#                a symbolic link is copied as the link itself (a file that is there but cannot
+#                be opened: a link to itself)
+#   result/      optional: files the data directory must hold afterwards, compared byte for byte;
+#                a symbolic link there must be the same link in the data directory
 #   status       optional: the expected exit status (0 when absent)
 #   stderr       optional: the expected standard error
 # "@DIR@" in any of these stands for the data directory, with its trailing slash.
@@ -34,7 +37,11 @@ to_placeholder() { LC_ALL=C sed "s|$data_pattern|@DIR@|g" "$1"; }
 
 if [ -d "$case_dir/seed" ]; then
     for file in "$case_dir/seed"/*; do
-        to_actual "$file" > "$data/$(basename "$file")"
+        if [ -L "$file" ]; then
+            cp -P "$file" "$data/$(basename "$file")"
+        else
+            to_actual "$file" > "$data/$(basename "$file")"
+        fi
     done
 fi
 
@@ -53,7 +60,9 @@ if [ "${RUVO_SIM_UPDATE:-}" = 1 ]; then
     fi
     if [ -d "$case_dir/result" ]; then
         for file in "$case_dir/result"/*; do
-            to_placeholder "$data/$(basename "$file")" > "$file"
+            if [ ! -L "$file" ]; then
+                to_placeholder "$data/$(basename "$file")" > "$file"
+            fi
         done
     fi
     echo "updated $case_dir"
@@ -86,7 +95,12 @@ fi
 if [ -d "$case_dir/result" ]; then
     for file in "$case_dir/result"/*; do
         name=$(basename "$file")
-        if [ ! -f "$data/$name" ]; then
+        if [ -L "$file" ]; then
+            if [ ! -L "$data/$name" ] || [ "$(readlink "$file")" != "$(readlink "$data/$name")" ]; then
+                echo "$name is not the link to $(readlink "$file") any more"
+                failed=1
+            fi
+        elif [ ! -f "$data/$name" ]; then
             echo "$name was not written"
             failed=1
         elif ! to_placeholder "$data/$name" | cmp -s "$file" -; then

@@ -293,7 +293,8 @@ TEST(Calendar, CompareTimesAsMinutesOfTheDay) {
         {"800", "08:00", "==", false},  {"08:0", "0800", "<=", false},
         {"", "", "==", false},          {"ab:cd", "0800", "<", false},
         {"08-00", "0800", "==", false}, {"0800", "08:000", ">=", false},
-        {"-100", "0000", "<", false},   {" 800", "0800", "==", false},
+        {"-100", "0000", "<", true},    {" 800", "0800", "==", true},
+        {"+8:00", "08:00", "==", true}, {"08: 5", "0805", "==", true},
     };
     for (const TimeCase& c : cases) {
         EXPECT_EQ(CompareTimes(c.x, c.y, c.op), c.result) << c.x << " " << c.op << " " << c.y;
@@ -307,10 +308,10 @@ struct ClassCase {
 };
 
 TEST(Calendar, ClassifyDayByHolidayThenWeekend) {
-    const HolidayList holidays = {{"24.12.99", "Heiligabend"},
-                                  {"25.12.99", "1. Weihnachtstag"},
-                                  {"26.12.99", "2. Weihnachtstag"},
-                                  {"03.10.99", "Tag der Einheit"}};
+    const HolidayList holidays = {
+        {"24.12.99", "Heiligabend"},      {"25.12.99", "1. Weihnachtstag"},
+        {"26.12.99", "2. Weihnachtstag"}, {"03.10.99", "Tag der Einheit"},
+        {" 8.12.99", "Mariä Empfängnis"}, {"+9.12.99", "Ausgedacht"}};
     const std::vector<ClassCase> cases = {
         {"25.12.99", true, DayClass::Feiertag},  // Saturday
         {"25.12.99", false, DayClass::Wochenende},
@@ -320,6 +321,9 @@ TEST(Calendar, ClassifyDayByHolidayThenWeekend) {
         {"07.12.99", true, DayClass::Werktag},
         {"11.12.99", true, DayClass::Wochenende},
         {"25.12.98", true, DayClass::Werktag},  // the listed text is 25.12.99 only
+        {"03.10.99", true, DayClass::Feiertag},
+        {"08.12.99", true, DayClass::Feiertag},  // listed as " 8.12.99"
+        {"09.12.99", true, DayClass::Feiertag},  // listed as "+9.12.99"
     };
     for (const ClassCase& c : cases) {
         EXPECT_EQ(ClassifyDay(c.date, holidays, c.holidaysOn, 1999), c.dayClass)

@@ -82,7 +82,9 @@ TEST(Money, NumberFieldsFallBackToTheirDefaultAndPadToTwoDigits) {
     const std::vector<FieldCase> cases = {
         {"8", "00", true, "08"},    {"abc", "01", true, "01"}, {"", "0", false, "0"},
         {"123", "00", true, "123"}, {"-3", "0", false, "-3"},  {"-", "00", true, "00"},
-        {"", "0", true, "00"},      {"7", "0", false, "7"},
+        {"", "0", true, "00"},      {"7", "0", false, "7"},    {" 8", "00", true, "08"},
+        {"+8", "00", true, "08"},   {"-8", "00", true, "-8"},  {" 0", "01", true, "00"},
+        {" 8", "0", false, " 8"},
     };
     for (const FieldCase& c : cases) {
         EXPECT_EQ(NumberFieldText(c.text, c.defaultText, c.twoDigits), c.result) << c.text;

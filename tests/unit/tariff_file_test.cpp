@@ -132,7 +132,16 @@ TEST(TariffFile, WhereTheZoneListEnds) {
         std::size_t zones;
         TariffFileProblem problem;
     } cases[] = {
-        {"a name line 0 ends the list", Lines(withZero, false), 1, TariffFileProblem::None},
+        // The zones after it are not read: saving would lose them.
+        {"a name line 0 ends the list", Lines(withZero, false), 1, TariffFileProblem::TextAfterEnd},
+        {"only line ends after a 0", Lines(oneZone, true) + "0\r\n\r\n", 1,
+         TariffFileProblem::None},
+        {"a byte order mark", "\xEF\xBB\xBF" + Lines(oneZone, false), 1,
+         TariffFileProblem::OtherEncoding},
+        {"a zero byte", Lines(oneZone, true) + std::string("B\0\r\n", 4), 1,
+         TariffFileProblem::NotText},
+        {"a line too long", Lines(oneZone, true) + std::string(500, 'x'), 1,
+         TariffFileProblem::LineTooLong},
         {"END is skipped", Lines(withEnd, false), 1, TariffFileProblem::None},
         {"a last line end invents no zone", Lines(oneZone, true), 1, TariffFileProblem::None},
         {"an empty line after it is a zone cut short", Lines(oneZone, true) + "\r\n", 1,

@@ -32,8 +32,14 @@ TEST(MinuteOfDay, ReadsBothForms) {
         {"800", std::nullopt},
         {"08:00:00", std::nullopt},
         {"ab00", std::nullopt},
-        {" 800", std::nullopt},
-        {"-100", std::nullopt},
+        {"08-00", std::nullopt},
+        // Each piece as the edit fields take a number: what the hour field accepts applies.
+        {" 800", 480},
+        {"+800", 480},
+        {" 8 5", 485},
+        {"-100", -60},
+        {"8 00", std::nullopt},
+        {"  00", std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(MinuteOfDay(c.text), c.minute) << c.text;
@@ -61,6 +67,8 @@ TEST(FindCurrentZone, FirstZoneWhoseSpanHoldsTheTime) {
         {"time as HHMM", Zones({{"0900", "1200"}}), "0930", 0},
         {"time that is no time", Zones({{"0000", "2400"}}), "12", none},
         {"zone that is no time", Zones({{"9:00", "2400"}, {"0000", "2400"}}), "12:00", 1},
+        {"hour with a blank in front", Zones({{" 800", "1800"}}), "08:00", 0},
+        {"hour with a sign", Zones({{"+800", "+900"}}), "08:59", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindCurrentZone(c.tables, DayClass::Werktag, c.time), c.zone) << c.name;
