@@ -3,11 +3,11 @@
 
 #include <cstdio>
 
-#include "core/application.h"
-#include "core/identity.h"
+#include "base/identity.h"
 #include "gui/german_qt_texts.h"
 #include "gui/program_views.h"
 #include "platform/desktop/desktop_platform.h"
+#include "program/application.h"
 
 int main(int argc, char* argv[]) {
     // Without a display Qt would abort; say what is missing instead.

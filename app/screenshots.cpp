@@ -16,23 +16,23 @@
 #include <string>
 #include <vector>
 
-#include "core/identity.h"
-#include "core/main_window.h"
-#include "core/startup_window.h"
+#include "base/identity.h"
+#include "domain/tariff_tables.h"
+#include "features/connection_list.h"
 #include "gui/connection_list_view.h"
 #include "gui/dialog_screenshots.h"
-#include "gui/holidays_editor_view.h"
 #include "gui/german_qt_texts.h"
+#include "gui/holidays_editor_view.h"
 #include "gui/main_window_view.h"
 #include "gui/startup_window_view.h"
 #include "gui/tariff_name_editor_view.h"
 #include "gui/tariff_tables_window_view.h"
-#include "records/connection_list.h"
-#include "records/connection_list_window.h"
-#include "tariffs/holidays_editor.h"
-#include "tariffs/tariff_name_editor.h"
-#include "tariffs/tariff_tables.h"
-#include "tariffs/tariff_tables_view.h"
+#include "window_models/connection_list_window.h"
+#include "window_models/holidays_editor.h"
+#include "window_models/main_window.h"
+#include "window_models/startup_window.h"
+#include "window_models/tariff_name_editor.h"
+#include "window_models/tariff_tables_view.h"
 
 namespace {
 

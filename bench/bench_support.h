@@ -9,14 +9,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/application.h"
-#include "core/settings_store.h"
-#include "core/settings_table.h"
+#include "base/settings_store.h"
+#include "base/settings_table.h"
+#include "domain/calendar.h"
+#include "domain/database_file.h"
+#include "domain/tariff_file.h"
+#include "domain/tariff_tables.h"
 #include "platform/fake/fake_platform.h"
-#include "records/database_file.h"
-#include "tariffs/calendar.h"
-#include "tariffs/tariff_file.h"
-#include "tariffs/tariff_tables.h"
+#include "program/application.h"
 #include "tests/support/temp_folder.h"
 
 namespace ruvo::bench {

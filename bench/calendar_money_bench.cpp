@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "tariffs/calendar.h"
-#include "tariffs/money.h"
+#include "base/money.h"
+#include "domain/calendar.h"
 
 namespace ruvo {
 namespace {

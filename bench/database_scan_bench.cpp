@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bench/bench_support.h"
-#include "records/database_file.h"
+#include "domain/database_file.h"
 
 namespace ruvo::bench {
 namespace {

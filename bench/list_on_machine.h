@@ -3,8 +3,8 @@
 #pragma once
 
 #include "bench/bench_support.h"
-#include "records/connection_list.h"
-#include "records/connection_list_window.h"
+#include "features/connection_list.h"
+#include "window_models/connection_list_window.h"
 
 namespace ruvo::bench {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "bench/bench_support.h"
-#include "counting/budgets.h"
-#include "records/unreadable_records.h"
-#include "tariffs/provider_minutes.h"
+#include "domain/unreadable_records.h"
+#include "features/budgets.h"
+#include "features/provider_minutes.h"
 
 namespace ruvo::bench {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "bench/bench_support.h"
-#include "counting/counter_window.h"
-#include "tariffs/current_tariff.h"
-#include "tariffs/zone_lookup.h"
+#include "domain/zone_lookup.h"
+#include "features/current_tariff.h"
+#include "window_models/counter_window.h"
 
 namespace ruvo::bench {
 namespace {

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "domain/database_file.h"
 #include "fuzz_check.h"
-#include "records/database_file.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/line_reader.h"
+#include "domain/holiday_file.h"
 #include "fuzz_check.h"
-#include "records/line_reader.h"
-#include "tariffs/holiday_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/line_reader.h"
+#include "domain/tariff_file.h"
+#include "domain/zone_lookup.h"
 #include "fuzz_check.h"
-#include "records/line_reader.h"
-#include "tariffs/tariff_file.h"
-#include "tariffs/zone_lookup.h"
 
 namespace {
 

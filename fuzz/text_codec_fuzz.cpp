@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/line_reader.h"
+#include "base/text_codec.h"
 #include "fuzz_check.h"
-#include "records/line_reader.h"
-#include "records/text_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

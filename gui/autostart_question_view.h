@@ -3,8 +3,8 @@
 // close of the question.
 #pragma once
 
-#include "core/autostart_question.h"
 #include "gui/window_view.h"
+#include "window_models/autostart_question.h"
 
 namespace ruvo::gui {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/window_model.h"
+#include "window_models/window_model.h"
 
 class QAbstractButton;
 class QAbstractItemView;

@@ -3,8 +3,8 @@
 // amount. Modal and always on top.
 #pragma once
 
-#include "counting/budget_closure_window.h"
 #include "gui/window_view.h"
+#include "window_models/budget_closure_window.h"
 
 namespace ruvo::gui {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "gui/window_view.h"
-#include "records/connection_list_window.h"
+#include "window_models/connection_list_window.h"
 
 class QEvent;
 class QListView;

@@ -2,8 +2,8 @@
 // status and the warning options, on three tabs above an "&Ok" button.
 #pragma once
 
-#include "counting/counter_window.h"
 #include "gui/window_view.h"
+#include "window_models/counter_window.h"
 
 class QProgressBar;
 class QTabWidget;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "gui/window_view.h"
-#include "tariffs/holidays_editor.h"
+#include "window_models/holidays_editor.h"
 
 namespace ruvo::gui {
 

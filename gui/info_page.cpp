@@ -2,7 +2,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "core/identity.h"
+#include "base/identity.h"
 #include "gui/main_window_pages.h"
 #include "gui/program_icon.h"
 #include "gui/widget_kit.h"

@@ -1,8 +1,8 @@
 // The pages of the main window, each built on the empty page widget the page control gives it.
 #pragma once
 
-#include "core/main_window.h"
 #include "gui/binder.h"
+#include "window_models/main_window.h"
 
 class QWidget;
 

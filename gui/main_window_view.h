@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "core/main_window.h"
 #include "gui/window_view.h"
+#include "window_models/main_window.h"
 
 class QMenuBar;
 class QTabWidget;

@@ -2,8 +2,8 @@
 // "&Ok" is the default button (Enter), "A&bbrechen" the cancel button (Escape).
 #pragma once
 
-#include "counting/new_budget_window.h"
 #include "gui/window_view.h"
+#include "window_models/new_budget_window.h"
 
 class QLineEdit;
 

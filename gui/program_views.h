@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "core/application.h"
 #include "gui/binder.h"
+#include "program/application.h"
 
 namespace ruvo::gui {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "gui/window_view.h"
-#include "records/recovery_window.h"
+#include "window_models/recovery_window.h"
 
 namespace ruvo::gui {
 

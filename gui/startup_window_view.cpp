@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "core/identity.h"
+#include "base/identity.h"
 #include "gui/program_icon.h"
 #include "gui/widget_kit.h"
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "core/startup_window.h"
 #include "gui/window_view.h"
+#include "window_models/startup_window.h"
 
 namespace ruvo::gui {
 

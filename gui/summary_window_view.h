@@ -3,7 +3,7 @@
 #pragma once
 
 #include "gui/window_view.h"
-#include "records/summary_window.h"
+#include "window_models/summary_window.h"
 
 namespace ruvo::gui {
 

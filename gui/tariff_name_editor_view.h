@@ -4,7 +4,7 @@
 #pragma once
 
 #include "gui/window_view.h"
-#include "tariffs/tariff_name_editor.h"
+#include "window_models/tariff_name_editor.h"
 
 namespace ruvo::gui {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "gui/window_view.h"
-#include "tariffs/tariff_tables_view.h"
+#include "window_models/tariff_tables_view.h"
 
 namespace ruvo::gui {
 

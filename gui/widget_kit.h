@@ -8,8 +8,8 @@
 #include <QRect>
 #include <QString>
 
-#include "core/window_model.h"
 #include "gui/binder.h"
+#include "window_models/window_model.h"
 
 class QFrame;
 class QLabel;

@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "core/window_model.h"
 #include "gui/binder.h"
+#include "window_models/window_model.h"
 
 namespace ruvo::gui {
 

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "core/identity.h"
+#include "base/identity.h"
 #include "gui/program_icon.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include "app/sim/simulator.h"
 #include "app/sim/user_input.h"
-#include "core/application.h"
 #include "platform/fake/fake_platform.h"
+#include "program/application.h"
 
 namespace ruvo::sim {
 

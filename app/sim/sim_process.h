@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "core/application.h"
 #include "platform/fake/fake_platform.h"
+#include "program/application.h"
 
 namespace ruvo::sim {
 

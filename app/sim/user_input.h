@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "core/window_model.h"
+#include "window_models/window_model.h"
 
 namespace ruvo::sim {
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "domain/database_file.h"
+#include "features/connection_list.h"
+#include "features/print_list.h"
 #include "platform/desktop/desktop_printing.h"
 #include "platform/fake/fake_platform.h"
-#include "records/connection_list.h"
-#include "records/connection_list_window.h"
-#include "records/database_file.h"
-#include "records/print_list.h"
 #include "tests/component/x_session.h"
 #include "tests/support/temp_folder.h"
+#include "window_models/connection_list_window.h"
 
 namespace ruvo::testing {
 namespace {

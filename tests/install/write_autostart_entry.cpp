@@ -8,9 +8,9 @@
 #include <string>
 #include <utility>
 
-#include "core/autostart.h"
-#include "core/identity.h"
+#include "base/identity.h"
 #include "platform/desktop/desktop_registry.h"
+#include "program/autostart.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tariffs/calendar.h"
+#include "domain/calendar.h"
 #include "tests/support/database_bytes.h"
 #include "tests/support/program_fixture.h"
 

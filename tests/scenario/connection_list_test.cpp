@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "records/print_list.h"
+#include "features/print_list.h"
 #include "tests/support/connection_fixture.h"
 
 namespace ruvo::testing {

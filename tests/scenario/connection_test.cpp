@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "records/file_io.h"
-#include "tariffs/money.h"
+#include "base/file_io.h"
+#include "base/money.h"
 #include "tests/support/connection_fixture.h"
 
 namespace ruvo::testing {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "records/database_file.h"
-#include "records/file_io.h"
+#include "base/file_io.h"
+#include "domain/database_file.h"
 #include "tests/support/connection_fixture.h"
 
 namespace ruvo::testing {

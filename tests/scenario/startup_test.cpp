@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/settings_table.h"
+#include "base/settings_table.h"
 #include "tests/support/program_fixture.h"
 
 namespace ruvo::testing {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tariffs/tariff_file.h"
+#include "domain/tariff_file.h"
 #include "tests/support/connection_fixture.h"
 
 namespace ruvo::testing {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "records/database_file.h"
-#include "tariffs/tariff_file.h"
+#include "domain/database_file.h"
+#include "domain/tariff_file.h"
 #include "tests/support/program_fixture.h"
 
 namespace ruvo::testing {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "records/connection_record.h"
-#include "records/database_file.h"
+#include "domain/connection_record.h"
+#include "domain/database_file.h"
 
 namespace ruvo::testing {
 

@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "core/application.h"
-#include "core/settings_store.h"
-#include "core/settings_table.h"
+#include "base/settings_store.h"
+#include "base/settings_table.h"
+#include "domain/calendar.h"
 #include "platform/fake/fake_platform.h"
-#include "tariffs/calendar.h"
+#include "program/application.h"
 #include "tests/support/stalling_clock.h"
 #include "tests/support/temp_folder.h"
 

@@ -4,15 +4,15 @@
 #include <array>
 #include <cstdint>
 
-#include "core/identity.h"
+#include "base/file_error.h"
+#include "base/identity.h"
+#include "base/line_reader.h"
+#include "base/line_writer.h"
+#include "base/money.h"
+#include "domain/database_file.h"
+#include "domain/date_fields.h"
+#include "domain/tariff_file.h"
 #include "platform/fake/fake_registry.h"
-#include "records/database_file.h"
-#include "records/file_error.h"
-#include "records/line_reader.h"
-#include "records/line_writer.h"
-#include "tariffs/date_fields.h"
-#include "tariffs/money.h"
-#include "tariffs/tariff_file.h"
 
 namespace ruvo::check {
 namespace {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "records/connection_record.h"
-#include "tariffs/tariff_tables.h"
+#include "domain/connection_record.h"
+#include "domain/tariff_tables.h"
 
 namespace ruvo::check {
 

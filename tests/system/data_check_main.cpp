@@ -3,9 +3,9 @@
 #include <iostream>
 #include <string>
 
-#include "records/file_error.h"
-#include "records/file_io.h"
-#include "tariffs/money.h"
+#include "base/file_error.h"
+#include "base/file_io.h"
+#include "base/money.h"
 #include "tests/system/folder_check.h"
 
 namespace {

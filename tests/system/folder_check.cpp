@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "records/file_error.h"
-#include "records/file_io.h"
-#include "tariffs/money.h"
+#include "base/file_error.h"
+#include "base/file_io.h"
+#include "base/money.h"
 
 namespace ruvo::check {
 namespace {

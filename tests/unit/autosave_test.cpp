@@ -1,6 +1,6 @@
 // The autosave must survive the program dying at any moment: the registry never holds a part of
 // one, and a write leaves nothing of the previous one behind.
-#include "records/autosave.h"
+#include "features/autosave.h"
 
 #include <gtest/gtest.h>
 

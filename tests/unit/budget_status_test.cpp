@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/main_window.h"
-#include "core/settings_store.h"
-#include "counting/budgets.h"
+#include "base/settings_store.h"
+#include "features/budgets.h"
 #include "platform/fake/fake_platform.h"
+#include "window_models/main_window.h"
 
 namespace ruvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "tariffs/calendar.h"
+#include "domain/calendar.h"
 
 #include <gtest/gtest.h>
 

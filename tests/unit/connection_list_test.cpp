@@ -1,13 +1,13 @@
 // Reading, filtering and totalling the rows of the connection list.
-#include "records/connection_list.h"
+#include "features/connection_list.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "records/database_file.h"
-#include "tariffs/money.h"
+#include "base/money.h"
+#include "domain/database_file.h"
 
 namespace ruvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "counting/consumption.h"
+#include "domain/consumption.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "domain/unreadable_records.h"
 #include "platform/fake/fake_devices.h"
 #include "platform/fake/fake_window_system.h"
-#include "records/unreadable_records.h"
 #include "tests/support/database_bytes.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "records/database_file.h"
+#include "domain/database_file.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "records/file_error.h"
-#include "records/file_io.h"
+#include "base/file_error.h"
+#include "base/file_io.h"
 #include "tests/support/temp_folder.h"
 
 namespace ruvo {

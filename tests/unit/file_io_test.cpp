@@ -1,11 +1,11 @@
-#include "records/file_io.h"
+#include "base/file_io.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
-#include "records/file_error.h"
+#include "base/file_error.h"
 #include "tests/support/temp_folder.h"
 
 namespace ruvo {

@@ -1,4 +1,4 @@
-#include "tariffs/holiday_file.h"
+#include "domain/holiday_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tariffs/money.h"
+#include "base/money.h"
 
 #include <gtest/gtest.h>
 

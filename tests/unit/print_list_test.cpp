@@ -1,5 +1,5 @@
 // The row line, period text, totals line, print job and clipboard text of the connection list.
-#include "records/print_list.h"
+#include "features/print_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "tariffs/tariff_file.h"
+#include "domain/tariff_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "records/file_error.h"
-#include "records/file_io.h"
+#include "base/file_error.h"
+#include "base/file_io.h"
 #include "tests/support/temp_folder.h"
 
 namespace ruvo {

@@ -1,6 +1,6 @@
 // Controls behave like the window framework's: a change of state runs the control's action,
 // whoever makes it; setting the state it already has runs nothing.
-#include "core/window_model.h"
+#include "window_models/window_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tariffs/zone_lookup.h"
+#include "domain/zone_lookup.h"
 
 #include <gtest/gtest.h>
 

@@ -15,9 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/main_window.h"
 #include "gui/main_window_view.h"
 #include "tests/view/qt_app.h"
+#include "window_models/main_window.h"
 
 namespace ruvo::gui {
 namespace {

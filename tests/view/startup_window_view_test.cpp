@@ -2,9 +2,9 @@
 
 #include <QLabel>
 
-#include "core/startup_window.h"
 #include "gui/startup_window_view.h"
 #include "tests/view/qt_app.h"
+#include "window_models/startup_window.h"
 
 namespace ruvo::gui {
 namespace {

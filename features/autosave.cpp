@@ -1,0 +1,40 @@
+#include "features/autosave.h"
+
+#include "base/setting_names.h"
+
+namespace ruvo {
+
+bool Autosave::Exists() {
+    return settings_.SubkeyExists(setting::AutosaveSubkey);
+}
+
+void Autosave::Write(const ConnectionRecord& record) {
+    // One replacement, not a deletion and ten writes: a crash in between would leave an autosave
+    // without the connection's charges and start, and the recovery would store that.
+    platform::Registry::NamedValues values;
+    for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
+        values.emplace_back(kAutosaveValueNames[i], record.*kRecordFields[i]);
+    }
+    settings_.registry().replaceKey(platform::Hive::CurrentUser,
+                                    settings_.SubkeyPath(setting::AutosaveSubkey), values);
+}
+
+ConnectionRecord Autosave::Read() {
+    const std::string key = settings_.SubkeyPath(setting::AutosaveSubkey);
+    auto& registry = settings_.registry();
+    registry.createKey(platform::Hive::CurrentUser, key);
+    ConnectionRecord record;
+    for (std::size_t i = 0; i < kRecordFieldCount; ++i) {
+        record.*kRecordFields[i] =
+            registry.readString(platform::Hive::CurrentUser, key, kAutosaveValueNames[i])
+                .value_or("");
+    }
+    return record;
+}
+
+void Autosave::Remove() {
+    settings_.registry().deleteKeyTree(platform::Hive::CurrentUser,
+                                       settings_.SubkeyPath(setting::AutosaveSubkey));
+}
+
+}  // namespace ruvo

@@ -1,0 +1,171 @@
+#include "features/budgets.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "base/money.h"
+#include "base/setting_names.h"
+#include "domain/calendar.h"
+#include "domain/consumption.h"
+
+namespace ruvo {
+namespace {
+
+struct BudgetSettings {
+    const char* amount;
+    const char* inUse;
+    const char* spent;
+};
+
+BudgetSettings SettingsOf(BudgetKind kind) {
+    if (kind == BudgetKind::Weekly) {
+        return {setting::WochenBudget, setting::WochenBudgetAN, setting::WochenBudgetVerbraucht};
+    }
+    return {setting::MonatsBudget, setting::MonatsBudgetAN, setting::MonatsBudgetVerbraucht};
+}
+
+std::int32_t Clamped(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// "Übrig :" of a budget: the amount left, red when the budget is overdrawn.
+void ShowLeft(TextField& left, std::int32_t amount, std::int32_t spent) {
+    const std::int32_t rest = Clamped(static_cast<std::int64_t>(amount) - spent);
+    left.setText(MoneyText(rest));
+    left.setRed(rest < 0);
+}
+
+}  // namespace
+
+Budgets::Budgets(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow,
+                 CounterWindow& counter, BudgetClosureWindow& closure, NewBudgetWindow& newBudget,
+                 UnreadableRecords& unreadable)
+    : settings_(settings),
+      platform_(platform),
+      main_(mainWindow),
+      counter_(counter),
+      closure_(closure),
+      newBudget_(newBudget),
+      unreadable_(unreadable) {
+    wire();
+}
+
+Budgets::MainFigures Budgets::figures(BudgetKind kind) {
+    if (kind == BudgetKind::Weekly) {
+        return {main_.checkBox5, main_.weekCover, main_.weekAmount, main_.weekUsed, main_.weekLeft};
+    }
+    return {main_.checkBox6, main_.monthCover, main_.monthAmount, main_.monthUsed, main_.monthLeft};
+}
+
+void Budgets::wire() {
+    main_.checkBox5.onClick = [this] { inUseClicked(BudgetKind::Weekly); };
+    main_.checkBox6.onClick = [this] { inUseClicked(BudgetKind::Monthly); };
+    main_.button13.onClick = [this] { openNewBudget(BudgetKind::Weekly); };
+    main_.button12.onClick = [this] { openNewBudget(BudgetKind::Monthly); };
+    newBudget_.ok.onClick = [this] { newBudgetOk(); };
+    newBudget_.abbrechen.onClick = [this] { newBudget_.hide(); };
+    closure_.ok.onClick = [this] { closureOk(); };
+}
+
+std::string Budgets::today() const {
+    return TodayText(platform_.clock.now());
+}
+
+void Budgets::inUseClicked(BudgetKind kind) {
+    const MainFigures shown = figures(kind);
+    settings_.WriteSetting(SettingsOf(kind).inUse, shown.inUse.checked() ? "1" : "0");
+    shown.cover.setVisible(!shown.inUse.checked());
+}
+
+void Budgets::openNewBudget(BudgetKind kind) {
+    newBudget_.kind = kind;
+    newBudget_.show();
+    platform_.windowSystem.runModal(newBudget_);
+}
+
+void Budgets::newBudgetOk() {
+    // Whole DM; anything else is 0 DM.
+    const std::int32_t mark = ToInteger(newBudget_.edit1.text()).value_or(0);
+    const std::int32_t pfennig = Clamped(static_cast<std::int64_t>(mark) * 100);
+    const MainFigures shown = figures(newBudget_.kind);
+    settings_.WriteSetting(SettingsOf(newBudget_.kind).amount, IntToStr(pfennig));
+    shown.amount.setText(MoneyText(pfennig));
+    shown.inUse.setChecked(true);
+    RecomputeConsumption();
+    newBudget_.hide();
+}
+
+std::int32_t Budgets::ConsumptionSum(BudgetKind period, const std::string& referenceDate) {
+    return SumSpending(period, referenceDate, platform_.paths.programDirectory(),
+                       platform_.clock.now(), platform_.sound, &unreadable_);
+}
+
+void Budgets::RecomputeConsumption() {
+    RecomputeConsumption(today());
+}
+
+void Budgets::RecomputeConsumption(const std::string& referenceDate) {
+    const std::int32_t month = ConsumptionSum(BudgetKind::Monthly, referenceDate);
+    const std::int32_t week = ConsumptionSum(BudgetKind::Weekly, referenceDate);
+    unreadable_.TellNew();
+    settings_.WriteSetting(setting::MonatsBudgetVerbraucht, IntToStr(month));
+    settings_.WriteSetting(setting::WochenBudgetVerbraucht, IntToStr(week));
+    main_.weekUsed.setText(MoneyText(week));
+    main_.monthUsed.setText(MoneyText(month));
+    showAmount(BudgetKind::Weekly, week);
+    showAmount(BudgetKind::Monthly, month);
+}
+
+void Budgets::showAmount(BudgetKind kind, std::int32_t spent) {
+    // An amount that is not a whole number leaves the figures as they are.
+    const std::optional<std::int32_t> amount =
+        ToInteger(settings_.ReadOrEmpty(SettingsOf(kind).amount));
+    if (!amount) {
+        return;
+    }
+    const MainFigures shown = figures(kind);
+    shown.amount.setText(MoneyText(*amount));
+    ShowLeft(shown.left, *amount, spent);
+}
+
+void Budgets::PrepareCounter() {
+    counterWeekAmount_ = settings_.ReadSetting(setting::WochenBudget);
+    counterMonthAmount_ = settings_.ReadSetting(setting::MonatsBudget);
+    counterWeekSpent_ = settings_.ReadSetting(setting::WochenBudgetVerbraucht);
+    counterMonthSpent_ = settings_.ReadSetting(setting::MonatsBudgetVerbraucht);
+    // "1" uncovers the figures, "0" covers them; any other text leaves the cover as it is.
+    const auto cover = [this](Panel& panel, const char* inUse) {
+        const std::string flag = settings_.ReadSetting(inUse);
+        if (flag == "1" || flag == "0") {
+            panel.setVisible(flag == "0");
+        }
+    };
+    cover(counter_.weekCover, setting::WochenBudgetAN);
+    cover(counter_.monthCover, setting::MonatsBudgetAN);
+}
+
+void Budgets::ShowBudgetStatus(std::int32_t runningTotal) {
+    const auto show = [runningTotal](const Panel& cover, const std::string& amountText,
+                                     const std::string& spentText, TextField& amountField,
+                                     TextField& usedField, TextField& leftField) {
+        if (cover.visible()) {
+            return;
+        }
+        // Figures that are not whole numbers cannot be shown; the texts stay as they are.
+        const std::optional<std::int32_t> amount = ToInteger(amountText);
+        const std::optional<std::int32_t> spent = ToInteger(spentText);
+        if (!amount || !spent) {
+            return;
+        }
+        const std::int32_t used = Clamped(static_cast<std::int64_t>(*spent) + runningTotal);
+        amountField.setText(MoneyText(*amount));
+        usedField.setText(MoneyText(used));
+        ShowLeft(leftField, *amount, used);
+    };
+    show(counter_.weekCover, counterWeekAmount_, counterWeekSpent_, counter_.weekAmount,
+         counter_.weekUsed, counter_.weekLeft);
+    show(counter_.monthCover, counterMonthAmount_, counterMonthSpent_, counter_.monthAmount,
+         counter_.monthUsed, counter_.monthLeft);
+}
+
+}  // namespace ruvo

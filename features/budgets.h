@@ -1,0 +1,90 @@
+// The weekly and the monthly budget: the figures of the main window's "Budgets" page and of the
+// counter's "Budgetstatus" page, the new-budget dialog, and the closures that report each
+// finished week and month.
+//
+// Spending is never accumulated: it is summed from the connection database whenever it may
+// have changed, and the settings keep only the last sums for the counter.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "base/settings_store.h"
+#include "domain/budget_kind.h"
+#include "domain/unreadable_records.h"
+#include "platform/platform.h"
+#include "window_models/budget_closure_window.h"
+#include "window_models/counter_window.h"
+#include "window_models/main_window.h"
+#include "window_models/new_budget_window.h"
+
+namespace ruvo {
+
+class Budgets {
+public:
+    // Wires the budget boxes and buttons of the main window and both dialogs.
+    // Records the sums skip are noted in `unreadable` and told after each recomputation.
+    Budgets(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow,
+            CounterWindow& counter, BudgetClosureWindow& closure, NewBudgetWindow& newBudget,
+            UnreadableRecords& unreadable);
+    Budgets(const Budgets&) = delete;
+    Budgets& operator=(const Budgets&) = delete;
+
+    // The spending in Pfennig of the week or the month that `referenceDate` lies in.
+    std::int32_t ConsumptionSum(BudgetKind period, const std::string& referenceDate);
+
+    // Sums the month and the week of the reference date (today when none is given), stores them
+    // in the settings and shows them with the amounts and what is left on the "Budgets" page.
+    void RecomputeConsumption();
+    void RecomputeConsumption(const std::string& referenceDate);
+
+    // Run by every housekeeping tick, in this order, before the consumption is recomputed: a
+    // budget in use whose period has passed since its last closure gets its closure for the
+    // period just before the current one. The closure dialog is shown modally; a closure that
+    // falls due while it is open fills the open dialog.
+    void MonthlyClosureCheck();
+    void WeeklyClosureCheck();
+
+    // At the start of a connection: takes the amounts and the spending from the settings for
+    // the counter, and covers the counter's figures of each budget not in use.
+    void PrepareCounter();
+    // Shows each uncovered budget of the counter with the running total counted in.
+    void ShowBudgetStatus(std::int32_t runningTotal);
+
+private:
+    // The main window's figures of one budget.
+    struct MainFigures {
+        CheckBox& inUse;
+        Panel& cover;
+        TextField& amount;
+        TextField& used;
+        TextField& left;
+    };
+    MainFigures figures(BudgetKind kind);
+
+    void wire();
+    void inUseClicked(BudgetKind kind);
+    void openNewBudget(BudgetKind kind);
+    void newBudgetOk();
+    void closureOk();
+    void showAmount(BudgetKind kind, std::int32_t spent);
+    void fillClosure(BudgetKind kind, const std::string& first, const std::string& last);
+    void showClosure();
+    std::string today() const;
+
+    SettingsStore& settings_;
+    platform::Platform& platform_;
+    MainWindow& main_;
+    CounterWindow& counter_;
+    BudgetClosureWindow& closure_;
+    NewBudgetWindow& newBudget_;
+    UnreadableRecords& unreadable_;
+
+    // What the counter shows, as read at the start of the connection.
+    std::string counterWeekAmount_ = "0";
+    std::string counterMonthAmount_ = "0";
+    std::string counterWeekSpent_ = "0";
+    std::string counterMonthSpent_ = "0";
+};
+
+}  // namespace ruvo

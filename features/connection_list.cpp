@@ -1,0 +1,115 @@
+#include "features/connection_list.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+#include <variant>
+
+#include "base/file_error.h"
+#include "base/file_io.h"
+#include "base/money.h"
+#include "domain/calendar.h"
+#include "domain/database_file.h"
+#include "features/print_list.h"
+
+namespace ruvo {
+
+ConnectionList::ConnectionList(ConnectionListWindow& window, platform::Platform& platform,
+                               UnreadableRecords& unreadable,
+                               std::function<std::string()> databasePath)
+    : window_(window),
+      platform_(platform),
+      unreadable_(unreadable),
+      databasePath_(std::move(databasePath)) {
+    window_.onActivate = [this] { Activate(); };
+    window_.comboBox1.onChange = [this] { Filter(); };
+    window_.listView1.onSelectionChange = [this] { Totals(); };
+    window_.drucken.onClick = [this] { Print(); };
+    window_.kopieren.onClick = [this] { Copy(); };
+    window_.druckerEinrichten.onClick = [this] { platform_.printing.printerSetup(); };
+    window_.allesAuswaehlen.onClick = [this] { SelectAll(); };
+}
+
+void ConnectionList::Activate() {
+    window_.comboBox1.setText("Gesamtes Jahr");
+    const std::string path = databasePath_();
+    if (!FileExists(path)) {
+        return;
+    }
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(path);
+    } catch (const FileError&) {
+        platform_.sound.beep(platform::Beep::Default);
+        return;
+    }
+    ConnectionRows loaded = ReadConnectionRows(bytes);
+    year_ = std::move(loaded.rows);
+    Filter();
+    for (const auto& [record, value] : loaded.unreadable) {
+        unreadable_.Note(path, record, value);
+    }
+    unreadable_.TellNew();
+}
+
+void ConnectionList::Filter() {
+    shownRaw_ = FilterRows(year_, window_.comboBox1.text(), platform_.clock.now());
+    std::vector<ListControl::Row> shown;
+    shown.reserve(shownRaw_.size());
+    for (const ConnectionRow& row : shownRaw_) {
+        shown.push_back(DisplayRow(row));
+    }
+    // New rows are a change of the table: the totals follow through the selection action.
+    window_.listView1.setRows(std::move(shown));
+}
+
+void ConnectionList::Totals() {
+    RowTotals totals;
+    const std::size_t count = std::min(window_.listView1.rows().size(), shownRaw_.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (window_.listView1.selected(i)) {
+            AddToTotals(totals, shownRaw_[i]);
+        }
+    }
+    const std::array<std::string, 6> texts = StatusPanelTexts(totals);
+    const std::array<TextField*, 6> panels = {&window_.anzahl,  &window_.zeit,
+                                              &window_.telefon, &window_.provider,
+                                              &window_.gesamt,  &window_.einheiten};
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        panels[i]->setText(texts[i]);
+    }
+}
+
+void ConnectionList::Print() {
+    RowTotals totals;
+    for (const ConnectionRow& row : shownRaw_) {
+        AddToTotals(totals, row);
+    }
+    const std::string period = PeriodText(window_.comboBox1.text(), platform_.clock.now());
+    platform_.printing.print(BuildPrintJob(window_.listView1.rows(), totals, period));
+}
+
+void ConnectionList::Copy() {
+    std::vector<ListControl::Row> selected;
+    const auto& rows = window_.listView1.rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (window_.listView1.selected(i)) {
+            selected.push_back(rows[i]);
+        }
+    }
+    platform_.clipboard.setText(CopyText(selected));
+    focusTable();
+}
+
+void ConnectionList::SelectAll() {
+    window_.listView1.selectAll();
+    focusTable();
+}
+
+void ConnectionList::focusTable() {
+    if (window_.onFocusTable) {
+        window_.onFocusTable();
+    }
+}
+
+}  // namespace ruvo

@@ -1,0 +1,52 @@
+#include "features/current_tariff.h"
+
+#include "domain/calendar.h"
+#include "domain/zone_lookup.h"
+
+namespace ruvo {
+
+namespace {
+
+DayClass ClassOf(const TariffTables& tables, const HolidayList& holidays,
+                 const platform::LocalDateTime& now) {
+    return ClassifyDay(TodayText(now), holidays, tables.feiertageOn, now.year);
+}
+
+}  // namespace
+
+std::string DayLine(const TariffTables& tables, const HolidayList& holidays,
+                    const platform::LocalDateTime& now) {
+    return TodayWithWeekday(now) + DayClassText(ClassOf(tables, holidays, now));
+}
+
+void ShowCurrentTariff(const TariffTables& tables, const HolidayList& holidays,
+                       const platform::LocalDateTime& now, const std::string& providerFee,
+                       CounterWindow& counter) {
+    counter.dayLine.setText(DayLine(tables, holidays, now));
+    counter.datum.setText(TodayWithWeekday(now));
+    const DayClass dayClass = ClassOf(tables, holidays, now);
+    const auto zone = FindCurrentZone(tables, dayClass, NowTimeText(now));
+    if (!zone) {
+        return;
+    }
+    const TariffRow& row = tables.table(dayClass)[*zone];
+    counter.providerFee.setText(providerFee);
+    counter.zoneName.setText(row.name);
+    counter.zoneIndex.setText(std::to_string(*zone));
+    counter.priceLine.setText(row.pfPerUnit + " Pf in " + row.secPerUnit + " Sekunden.");
+    counter.pfPerUnit.setText(row.pfPerUnit);
+    counter.secPerUnit.setText(row.secPerUnit);
+    counter.beginHour.setText(row.begin.substr(0, 2));
+    counter.beginMinute.setText(row.begin.size() > 2 ? row.begin.substr(2, 2) : "");
+    counter.endHour.setText(row.end.substr(0, 2));
+    counter.endMinute.setText(row.end.size() > 2 ? row.end.substr(2, 2) : "");
+}
+
+std::string CurrentZoneIndex(const TariffTables& tables, const HolidayList& holidays,
+                             const platform::LocalDateTime& now, CounterWindow& counter) {
+    counter.dayLine.setText(DayLine(tables, holidays, now));
+    const auto zone = FindCurrentZone(tables, ClassOf(tables, holidays, now), NowTimeText(now));
+    return zone ? std::to_string(*zone) : "";
+}
+
+}  // namespace ruvo

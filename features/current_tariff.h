@@ -1,0 +1,28 @@
+// Puts the tariff that applies at a moment into the live counter's tariff fields.
+#pragma once
+
+#include <string>
+
+#include "domain/holiday_list.h"
+#include "domain/tariff_tables.h"
+#include "platform/platform.h"
+#include "window_models/counter_window.h"
+
+namespace ruvo {
+
+// The counter's day line, e.g. "Dienstag, 07.12.99, Werktag".
+std::string DayLine(const TariffTables& tables, const HolidayList& holidays,
+                    const platform::LocalDateTime& now);
+
+// Sets the day line and the date field; when a zone applies, also the zone's name, index, price
+// line, unit price and length, begin and end, and the provider fee. When none applies the other
+// fields keep what they hold.
+void ShowCurrentTariff(const TariffTables& tables, const HolidayList& holidays,
+                       const platform::LocalDateTime& now, const std::string& providerFee,
+                       CounterWindow& counter);
+
+// Sets the day line and gives the index of the zone that applies now, or the empty text.
+std::string CurrentZoneIndex(const TariffTables& tables, const HolidayList& holidays,
+                             const platform::LocalDateTime& now, CounterWindow& counter);
+
+}  // namespace ruvo

@@ -1,0 +1,151 @@
+#include "features/live_counter.h"
+
+#include <algorithm>
+
+#include "base/money.h"
+#include "domain/calendar.h"
+
+namespace ruvo {
+
+LiveCounter::LiveCounter(CounterWindow& window, SummaryWindow& summary, platform::Clock& clock,
+                         platform::Timers& timers, platform::Sound& sound, CounterHost& host)
+    : window_(window), summary_(summary), clock_(clock), sound_(sound), host_(host) {
+    timer_ = timers.createTimer(1000, [this] { Tick(); });
+}
+
+bool LiveCounter::running() const {
+    return timer_->enabled();
+}
+
+void LiveCounter::Start() {
+    window_.progressPosition = 0;
+    window_.progressMaximum = 0;
+    window_.durationText.setText("00:00:00");
+    window_.telephoneText.setText("0,00 DM");
+    window_.providerText.setText("0,00 DM");
+    window_.totalText.setText("0,00 DM");
+    window_.zoneName.setText("");
+    window_.priceLine.setText("");
+    window_.restText.setText("");
+    window_.unitText.setText("0");
+    window_.warnBox.setChecked(false);
+    elapsed_ = 0;
+    providerSeconds_ = 0;
+    units_ = 0;
+    telephone_ = 0;
+    provider_ = 0;
+    total_ = 0;
+    badTariffReported_ = false;
+    startMs_ = clock_.monotonicMs();
+    timer_->setEnabled(false);
+    timer_->setEnabled(true);
+}
+
+void LiveCounter::Stop() {
+    timer_->setEnabled(false);
+}
+
+std::int32_t LiveCounter::tariffValue(const TextField& field) {
+    if (const auto value = ToInteger(field.text())) {
+        return *value;
+    }
+    if (!badTariffReported_) {
+        badTariffReported_ = true;
+        host_.ReportBadTariffValue(window_.zoneName.text(), field.text());
+    }
+    return 0;
+}
+
+void LiveCounter::Tick() {
+    // 1. Elapsed time follows the monotonic clock, so a late or lost tick is caught up; it
+    // still moves on by at least one second per tick.
+    const std::int64_t sinceStart = (clock_.monotonicMs() - startMs_) / 1000;
+    elapsed_ = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::max<std::int64_t>(elapsed_ + 1LL, sinceStart), 0, INT32_MAX));
+
+    // 2. Provider fee.
+    const bool feeApplies = host_.FreeMinutesUsedUp(elapsed_);
+    if (feeApplies) {
+        ++providerSeconds_;
+    }
+
+    // 3. Duration.
+    window_.durationText.setText(DurationText(elapsed_));
+
+    // 4-5. A new unit, or a new day since the tariff lookup: look at the tariff again.
+    std::int32_t secPerUnit = tariffValue(window_.secPerUnit);
+    const std::string unitText = secPerUnit > 0 ? IntToStr(elapsed_ / secPerUnit + 1LL) : "0";
+    if (unitText != rememberedUnitText_ || window_.datum.text() != TodayWithWeekday(clock_.now())) {
+        rememberedUnitText_ = unitText;
+        const std::string zoneNow = host_.CurrentZoneIndex();
+        // No zone covering this moment is no reason to split: the tariff in force stays.
+        if (!zoneNow.empty() && zoneNow != window_.zoneIndex.text()) {
+            host_.SegmentSplit();
+            secPerUnit = tariffValue(window_.secPerUnit);
+        }
+    }
+
+    // 6-7. Progress in the unit, and units begun.
+    window_.progressMaximum = secPerUnit;
+    window_.progressPosition = Remainder(elapsed_, secPerUnit);
+    units_ = UnitsForSeconds(elapsed_, secPerUnit);
+    window_.unitText.setText(IntToStr(units_));
+
+    // 8. Telephone charge.
+    const std::int64_t telephone =
+        static_cast<std::int64_t>(units_) * tariffValue(window_.pfPerUnit);
+    telephone_ =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(telephone, INT32_MIN, INT32_MAX));
+    window_.telephoneText.setText(MoneyText(telephone_));
+
+    // 9. Seconds left in the unit.
+    const std::int32_t secondsLeft = window_.progressMaximum - window_.progressPosition;
+    window_.restText.setText("Rest von " + window_.secPerUnit.text() +
+                             " Sekunden : " + IntToStr(secondsLeft) + "  ");
+
+    // 10-11. Provider charge and total.
+    if (feeApplies) {
+        provider_ = ProviderCharge(tariffValue(window_.providerFee), providerSeconds_);
+        window_.providerText.setText(MoneyText(provider_));
+    }
+    // The provider minutes charged so far stay in the total even when the fee stops applying
+    // during the connection (a new month, more free minutes entered): they were incurred.
+    const std::int64_t total = static_cast<std::int64_t>(telephone_) + provider_;
+    total_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(total, INT32_MIN, INT32_MAX));
+    summary_.SetCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
+    window_.totalText.setText(MoneyText(total_));
+
+    // 12. Autosave, only when the total changed.
+    if (total_ != lastAutosavedTotal_) {
+        lastAutosavedTotal_ = total_;
+        const platform::LocalDateTime now = clock_.now();
+        ConnectionRecord running = summary_.pending;
+        running.tariffName = window_.zoneName.text();
+        running.durationSeconds = IntToStr(elapsed_);
+        running.units = IntToStr(units_);
+        running.endTime = NowTimeTextLong(now);
+        running.endDate = TodayText(now);
+        host_.WriteAutosave(running);
+    }
+
+    // 13. Title of the window in front.
+    host_.ShowInTitle(total_, elapsed_, secondsLeft);
+
+    // 14. Unit warning.
+    const std::int32_t lead = host_.WarningLeadSeconds();
+    if (secondsLeft - lead >= 0) {
+        window_.warnBox.setChecked(false);
+        host_.RefreshTrayPicture();
+    } else if (window_.warnInTray.checked()) {
+        if (window_.warnBeep.checked()) {
+            sound_.beep(platform::Beep::Standard);
+        }
+        window_.warnBox.setChecked(true);
+        host_.RefreshTrayPicture();
+    }
+
+    // 15. Budget status.
+    host_.ShowBudgetStatus(total_);
+}
+
+}  // namespace ruvo

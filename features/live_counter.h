@@ -1,0 +1,82 @@
+// The live counter: once a second during a connection it counts the connected time, the charge
+// units of the tariff in force, the provider fee once the free minutes are used up, and the
+// totals; it writes them into the pending record, renews the autosave when the total changes,
+// and drives the title display, the unit warning and the budget status.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+#include "window_models/counter_window.h"
+#include "window_models/summary_window.h"
+
+namespace ruvo {
+
+// What the counter asks of the rest of the program during a tick.
+class CounterHost {
+public:
+    virtual ~CounterHost() = default;
+    // Whether the month's free minutes are used up, counting `runningSeconds` of this connection.
+    virtual bool FreeMinutesUsedUp(std::int32_t runningSeconds) = 0;
+    // The zone index that applies now, or the empty text; refreshes the counter's day line.
+    virtual std::string CurrentZoneIndex() = 0;
+    // Ends the connection here (saved without a summary) and starts the next one at once.
+    virtual void SegmentSplit() = 0;
+    // Replaces the autosave with the running connection's figures.
+    virtual void WriteAutosave(const ConnectionRecord& running) = 0;
+    // Builds the title suffix from the running figures and applies it to the window in front.
+    virtual void ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
+                             std::int32_t secondsLeft) = 0;
+    // The warning lead in seconds, from the main window's setting.
+    virtual std::int32_t WarningLeadSeconds() = 0;
+    virtual void RefreshTrayPicture() = 0;
+    // Shows the counter's budget figures for the running total.
+    virtual void ShowBudgetStatus(std::int32_t totalPfennig) = 0;
+    // Tells the user once that a value of the tariff in force is not a number.
+    virtual void ReportBadTariffValue(const std::string& zone, const std::string& value) = 0;
+};
+
+class LiveCounter {
+public:
+    LiveCounter(CounterWindow& window, SummaryWindow& summary, platform::Clock& clock,
+                platform::Timers& timers, platform::Sound& sound, CounterHost& host);
+
+    // Resets the figures and starts the tick; the tariff is looked up by the caller.
+    void Start();
+    void Stop();
+    bool running() const;
+
+    // One tick; public so that a test can run one without a timer.
+    void Tick();
+
+    std::int32_t elapsedSeconds() const { return elapsed_; }
+    std::int32_t units() const { return units_; }
+    std::int32_t telephoneCharge() const { return telephone_; }
+    std::int32_t providerCharge() const { return provider_; }
+    std::int32_t totalCharge() const { return total_; }
+
+private:
+    std::int32_t tariffValue(const TextField& field);
+
+    CounterWindow& window_;
+    SummaryWindow& summary_;
+    platform::Clock& clock_;
+    platform::Sound& sound_;
+    CounterHost& host_;
+    std::unique_ptr<platform::Timer> timer_;
+
+    std::int64_t startMs_ = 0;
+    std::int32_t elapsed_ = 0;
+    std::int32_t providerSeconds_ = 0;  // ProvZeit
+    std::int32_t units_ = 0;
+    std::int32_t telephone_ = 0;
+    std::int32_t provider_ = 0;
+    std::int32_t total_ = 0;
+    std::string rememberedUnitText_;       // lives across connections
+    std::int32_t lastAutosavedTotal_ = 0;  // lives for the whole run
+    bool badTariffReported_ = false;
+};
+
+}  // namespace ruvo

@@ -1,0 +1,67 @@
+#include "features/provider_minutes.h"
+
+#include <algorithm>
+
+#include "base/file_error.h"
+#include "base/money.h"
+#include "base/setting_names.h"
+#include "domain/calendar.h"
+#include "domain/database_file.h"
+
+namespace ruvo {
+
+std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::string& today,
+                                platform::Sound& sound, UnreadableRecords* unreadable) {
+    std::int64_t sum = 0;
+    try {
+        ReadDatabaseFile(databasePath, [&](const ConnectionRecord& record) {
+            const std::string& date = record.startDate;
+            if (date.size() >= 8 && today.size() >= 8 && date.compare(6, 2, today, 6, 2) == 0 &&
+                date.compare(3, 2, today, 3, 2) == 0) {
+                if (const auto seconds = ToInteger(record.durationSeconds)) {
+                    sum += *seconds;
+                } else if (unreadable != nullptr) {
+                    unreadable->Note(databasePath, record, record.durationSeconds);
+                }
+            }
+            return true;
+        });
+    } catch (const FileError&) {
+        sound.beep(platform::Beep::Default);
+    }
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+}
+
+void ProviderMinutes::MonthRollover() {
+    const std::string key = MonthKey(TodayText(platform_.clock.now()));
+    if (settings_.ReadIfPresent(setting::AktuellerMonat) != key) {
+        settings_.WriteSetting(setting::AktuellerMonat, key);
+        settings_.WriteSetting(setting::MonatsOnlineMinuten, "0");
+    }
+}
+
+void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
+    MonthRollover();
+    const std::int32_t seconds = MonthOnlineSeconds(databasePath, TodayText(platform_.clock.now()),
+                                                    platform_.sound, &unreadable_);
+    unreadable_.TellNew();
+    settings_.WriteSetting(setting::MonatsOnlineMinuten, IntToStr(seconds / 60));
+    const auto used = ToInteger(settings_.ReadSetting(setting::MonatsOnlineMinuten));
+    if (!used) {
+        settings_.WriteSetting(setting::MonatsOnlineMinuten, "0");
+        main_.edit14.setText("0");
+        return;
+    }
+    const std::int64_t left = static_cast<std::int64_t>(StrToInt(main_.edit13.text())) - *used;
+    main_.edit14.setText(left < 1 ? "0" : IntToStr(left));
+}
+
+bool ProviderMinutes::FreeMinutesUsedUp(std::int32_t monthSecondsAtStart,
+                                        std::int32_t runningSeconds) {
+    MonthRollover();
+    const std::int64_t used =
+        (static_cast<std::int64_t>(monthSecondsAtStart) + runningSeconds) / 60;
+    return StrToInt(main_.edit13.text()) < used;
+}
+
+}  // namespace ruvo

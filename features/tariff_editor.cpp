@@ -1,0 +1,191 @@
+#include "features/tariff_editor.h"
+
+#include <array>
+#include <utility>
+
+#include "base/identity.h"
+#include "base/messages.h"
+#include "base/money.h"
+
+namespace ruvo {
+
+namespace {
+
+// Characters [pos, pos + count) of a text, as far as it has them.
+std::string Piece(const std::string& text, std::size_t pos, std::size_t count) {
+    return pos < text.size() ? text.substr(pos, count) : std::string();
+}
+
+}  // namespace
+
+TariffEditor::TariffEditor(MainWindow& mainWindow, TariffNameEditor& nameEditor,
+                           TariffTablesView& tablesView, TariffTables& tables,
+                           platform::WindowSystem& windows, std::function<void()> saveTariffs)
+    : form1_(mainWindow),
+      form7_(nameEditor),
+      form8_(tablesView),
+      tables_(tables),
+      windows_(windows),
+      saveTariffs_(std::move(saveTariffs)) {
+    wire();
+    WatchSelection();
+}
+
+void TariffEditor::wire() {
+    MainWindow& w = form1_;
+    w.telefonDayClass.onChange = [this] { ShowSelectedRow(); };
+    w.telefonDayClass.onClick = [this] { ShowSelectedRow(); };
+    w.telefonZone.onChange = [this] { WatchSelection(); };
+    w.telefonZone.onClick = [this] { ShowSelectedRow(); };
+
+    w.telefonPfPerUnit.onChange = [this] {
+        if (TariffRow* row = rowToWrite()) {
+            row->pfPerUnit = form1_.telefonPfPerUnit.text();
+        }
+    };
+    w.telefonSecPerUnit.onChange = [this] {
+        if (TariffRow* row = rowToWrite()) {
+            row->secPerUnit = form1_.telefonSecPerUnit.text();
+        }
+    };
+    const auto writeBegin = [this] {
+        if (TariffRow* row = rowToWrite()) {
+            row->begin = form1_.telefonBeginHour.text() + form1_.telefonBeginMinute.text();
+        }
+    };
+    const auto writeEnd = [this] {
+        if (TariffRow* row = rowToWrite()) {
+            row->end = form1_.telefonEndHour.text() + form1_.telefonEndMinute.text();
+        }
+    };
+    w.telefonBeginHour.onChange = writeBegin;
+    w.telefonBeginMinute.onChange = writeBegin;
+    w.telefonEndHour.onChange = writeEnd;
+    w.telefonEndMinute.onChange = writeEnd;
+
+    for (TextField* field : {&w.telefonPfPerUnit, &w.telefonSecPerUnit}) {
+        field->onExit = [field] { field->setText(NumberFieldText(field->text(), "0", false)); };
+    }
+    for (TextField* field :
+         {&w.telefonBeginHour, &w.telefonBeginMinute, &w.telefonEndHour, &w.telefonEndMinute}) {
+        field->onExit = [field] { field->setText(NumberFieldText(field->text(), "00", true)); };
+    }
+
+    w.feiertageOn.onClick = [this] { holidaySwitchClicked(); };
+    w.telefonListeAendern.onClick = [this] { ChangeZoneList(); };
+    w.tarifeSpeichern.onClick = [this] { saveTariffs_(); };
+    w.tablesViewButton.onClick = [this] { ShowTablesView(); };
+    form7_.onOk = [this](const std::vector<std::string>& names) { replaceZones(names); };
+}
+
+TariffRow* TariffEditor::selectedRow() const {
+    const int dayClass = form1_.telefonDayClass.itemIndex();
+    const int zone = form1_.telefonZone.selectedIndex();
+    if (dayClass < 0 || dayClass >= static_cast<int>(tables_.tables.size()) || zone < 0) {
+        return nullptr;
+    }
+    TariffTable& table = tables_.tables[static_cast<std::size_t>(dayClass)];
+    if (static_cast<std::size_t>(zone) >= table.size()) {
+        return nullptr;
+    }
+    return &table[static_cast<std::size_t>(zone)];
+}
+
+bool TariffEditor::SelectionValid() const {
+    return selectedRow() != nullptr;
+}
+
+void TariffEditor::WatchSelection() {
+    MainWindow& w = form1_;
+    const bool valid = SelectionValid();
+    const std::array<std::pair<TextField*, const char*>, 6> fields = {{
+        {&w.telefonPfPerUnit, "0"},
+        {&w.telefonSecPerUnit, "0"},
+        {&w.telefonBeginHour, "00"},
+        {&w.telefonBeginMinute, "00"},
+        {&w.telefonEndHour, "00"},
+        {&w.telefonEndMinute, "00"},
+    }};
+    for (const auto& [field, reset] : fields) {
+        field->setEnabled(valid);
+        if (!valid) {
+            field->setText(reset);  // no row is selected: nothing is written
+        }
+    }
+}
+
+void TariffEditor::ShowSelectedRow() {
+    WatchSelection();
+    const TariffRow* row = selectedRow();
+    if (row == nullptr) {
+        return;
+    }
+    // Showing a row must not rewrite it: while one hour field already holds the new text and
+    // its minute field the old one, Begin or End would briefly be a mix of both.
+    const TariffRow shown = *row;
+    filling_ = true;
+    MainWindow& w = form1_;
+    w.telefonPfPerUnit.setText(shown.pfPerUnit);
+    w.telefonSecPerUnit.setText(shown.secPerUnit);
+    w.telefonBeginHour.setText(Piece(shown.begin, 0, 2));
+    w.telefonBeginMinute.setText(Piece(shown.begin, 2, 2));
+    w.telefonEndHour.setText(Piece(shown.end, 0, 2));
+    w.telefonEndMinute.setText(Piece(shown.end, 2, 2));
+    filling_ = false;
+}
+
+void TariffEditor::holidaySwitchClicked() {
+    tables_.feiertageOn = form1_.feiertageOn.checked();
+    if (form1_.visible()) {
+        windows_.messageBox(
+            {ApplicationTitle,
+             "Wenn Ihr TELEFONANBIETER an Feiertagen keinen Sondertarif gewährt, dann "
+             "deaktivieren Sie das Kontrollkästchen, sodaß kein Häckchen zusehen ist. Andernfalls "
+             "aktivieren Sie es (normal).",
+             platform::MessageIcon::Question, platform::MessageButtons::Ok});
+    }
+}
+
+void TariffEditor::ChangeZoneList() {
+    const platform::MessageAnswer answer = windows_.messageBox(
+        {ApplicationTitle,
+         "Durch Änderung dieser Liste werden alle Tarifdaten gelöscht und Sie müssen alle Daten "
+         "erneut eintragen!!! Wollen Sie wirklich fortfahren?",
+         platform::MessageIcon::Warning, platform::MessageButtons::YesNo});
+    if (answer != platform::MessageAnswer::Yes) {
+        return;
+    }
+    form7_.open(tables_.zoneList);
+    windows_.runModal(form7_);
+}
+
+void TariffEditor::replaceZones(const std::vector<std::string>& names) {
+    tables_.zoneList.clear();
+    for (TariffTable& table : tables_.tables) {
+        table.clear();
+    }
+    // Every zone starts over, also one whose name was in the old list.
+    for (const std::string& name : names) {
+        AddZone(tables_, name, TariffRow{name, "0000", "0000", "0", "0"});
+    }
+    zonesChanged();
+}
+
+void TariffEditor::TablesLoaded() {
+    form1_.feiertageOn.setCheckedQuietly(tables_.feiertageOn);
+    zonesChanged();
+}
+
+void TariffEditor::zonesChanged() {
+    // As with a list box whose items are replaced, no zone is selected afterwards.
+    form1_.telefonZone.setItems(tables_.zoneList);
+    form1_.telefonZone.setText("");
+    WatchSelection();
+}
+
+void TariffEditor::ShowTablesView() {
+    form8_.showTables(tables_);
+    form8_.show();
+}
+
+}  // namespace ruvo

@@ -1,0 +1,89 @@
+#include "features/title_display.h"
+
+#include "base/money.h"
+
+namespace ruvo {
+
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string TwoDigits(std::int32_t value) {
+    std::string digits = value < 10 ? "0" : "";
+    digits += IntToStr(value);
+    return digits;
+}
+
+}  // namespace
+
+std::string TitleSuffix(const TitleOptions& options, std::int32_t totalPfennig,
+                        std::int32_t elapsedSeconds, std::int32_t secondsLeft) {
+    std::string suffix;
+    if (options.charges) {
+        suffix += " - ";
+        suffix += IntToStr(totalPfennig / 100);
+        suffix += ",";
+        suffix += TwoDigits(Remainder(totalPfennig, 100));
+        suffix += " DM";
+    }
+    if (options.onlineTime) {
+        suffix += " - " + DurationText(elapsedSeconds);
+    }
+    if (options.secondsLeft) {
+        suffix += " - Rest " + IntToStr(secondsLeft) + " Sek";
+    }
+    return suffix;
+}
+
+void TitleDisplay::ApplyTitleSuffix(const std::string& suffix, bool clearMode) {
+    if (!windows_.available()) {
+        return;
+    }
+    const auto front = windows_.foreground();
+    if (!front) {
+        return;
+    }
+    if (!windows_.owningProcess(*front)) {
+        return;
+    }
+    const auto read = windows_.title(*front);
+    if (!read) {
+        return;
+    }
+    const std::string& title = *read;
+    // The desktop keeps its name, and the window decorated earlier keeps its suffix.
+    if (windows_.isDesktop(*front) || StartsWith(title, "Program Manager")) {
+        return;
+    }
+
+    // The window decorated last is recognised by what it is, then by its title. Its title is
+    // kept whole, however long, so that it comes back unchanged.
+    const bool sameWindow = *front == rememberedWindow_;
+    const bool decoratedLast =
+        sameWindow && !rememberedTitle_.empty() && StartsWith(title, rememberedTitle_);
+    if (!decoratedLast) {
+        if (rememberedWindow_ != 0 && !sameWindow) {
+            const auto current = windows_.title(rememberedWindow_);
+            // Only a window that still shows our decoration is given its title back; one that
+            // has renamed itself since keeps its new name.
+            if (current && StartsWith(*current, rememberedTitle_)) {
+                windows_.setTitle(rememberedWindow_, rememberedTitle_);
+            }
+        }
+        rememberedTitle_ = title;
+        rememberedWindow_ = *front;
+    }
+
+    // The program's own windows are never decorated.
+    if (StartsWith(title, "Quelmar Ruvometer")) {
+        return;
+    }
+    const std::string newTitle = clearMode ? title : rememberedTitle_ + suffix;
+    if (newTitle != title) {
+        windows_.setTitle(*front, newTitle);
+    }
+}
+
+}  // namespace ruvo

@@ -1,0 +1,184 @@
+// The application: owns every window model, the settings, the tariff tables and the holiday
+// list, creates them in a fixed order and wires them. The desktop program, the tests and the
+// simulator build one of these on a platform and call start().
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/error_guard.h"
+#include "base/guarded_timers.h"
+#include "base/held_messages.h"
+#include "base/settings_store.h"
+#include "domain/holiday_list.h"
+#include "domain/tariff_tables.h"
+#include "domain/unreadable_records.h"
+#include "features/autosave.h"
+#include "features/budgets.h"
+#include "features/connection_list.h"
+#include "features/database_writer.h"
+#include "features/holiday_list_editor.h"
+#include "features/holiday_store.h"
+#include "features/live_counter.h"
+#include "features/provider_minutes.h"
+#include "features/recovery.h"
+#include "features/tariff_editor.h"
+#include "features/tariff_store.h"
+#include "features/title_display.h"
+#include "platform/platform.h"
+#include "program/autostart.h"
+#include "program/online_detection.h"
+#include "program/options.h"
+#include "program/tray_icon.h"
+#include "window_models/autostart_question.h"
+#include "window_models/budget_closure_window.h"
+#include "window_models/connection_list_window.h"
+#include "window_models/counter_window.h"
+#include "window_models/holidays_editor.h"
+#include "window_models/main_window.h"
+#include "window_models/new_budget_window.h"
+#include "window_models/recovery_window.h"
+#include "window_models/startup_window.h"
+#include "window_models/summary_window.h"
+#include "window_models/tariff_name_editor.h"
+#include "window_models/tariff_tables_view.h"
+
+namespace ruvo {
+
+class Ruvometer : private CounterHost {
+public:
+    explicit Ruvometer(platform::Platform& platform);
+    ~Ruvometer() override;
+    Ruvometer(const Ruvometer&) = delete;
+    Ruvometer& operator=(const Ruvometer&) = delete;
+
+    // The program's entry. False when another instance runs: the user was told, and the
+    // platform was asked to end with exit code 0. Otherwise the start-up window is shown and
+    // the start-up goes on from the event loop.
+    bool start();
+    // The system asks to close the start-up window (log-off, shutdown): the program ends
+    // without asking and without saving the tariffs.
+    void closeRequestedBySystem();
+    // Runs a user action (a click, a typed text) the way the event loop runs it: an error ends
+    // the action and is shown in the error box.
+    void userAction(const std::function<void()>& action);
+    bool ended() const { return ended_; }
+
+    // The windows, in the order they are created.
+    StartupWindow form2;
+    MainWindow form1;
+    SummaryWindow form4;
+    AutostartQuestion form5;
+    CounterWindow form6;
+    TariffNameEditor form7;
+    TariffTablesView form8;
+    NewBudgetWindow form9;
+    ConnectionListWindow form10;
+    BudgetClosureWindow form3;
+    HolidaysEditor form13;
+    RecoveryWindow form14;
+    std::vector<WindowModel*> windows();
+
+    // Actions of the main window, also reachable from its menu.
+    void QuitProgram();
+    void ToggleMonitoring();
+    void Minimise();
+    std::string StatusLine() const;
+    // "&Verbindungen": shows the connection list (not modal) and reads it afresh.
+    void ShowConnectionList();
+    // "Feiertage...": the "Telefon" page, then the holidays window, modal.
+    void ShowHolidaysEditor();
+
+private:
+    void wire();
+    std::unique_ptr<platform::Timer> guardedTimer(int intervalMs, void (Ruvometer::*handler)());
+
+    // Start-up stages.
+    void StartupWindowShown();
+    void StartupTimerFired();
+    void StartupQuestions();
+    void FirstTick();
+    void HousekeepingTick();
+    void ActiveClicked();
+    void OnlineClicked();
+    void ConnectionStart();
+    void ConnectionEnd();
+    void ConnectionOpening();
+    void SegmentSplit() override;
+    // The save of the summary's record; at a split it is always written, whatever the summary's
+    // "Verbindung speichern" was left at.
+    void ConfirmSummary(bool split = false);
+    void SummaryShown();
+    void TrayClicked();
+    void PageChanged(MainPage from, MainPage to);
+    void endProgram(int exitCode);
+
+    // Data files, tariffs, holidays, budgets and monthly minutes.
+    std::string DatabasePath() const;
+    void EnsureDatabaseFile();
+    void SaveTariffs();
+    void LoadTariffs();
+    void LoadHolidays();
+    void RecomputeConsumption();
+    void PrepareCounterBudgets();
+    void UpdateMonthlyMinutes();
+
+    platform::LocalDateTime now() const { return platform_.clock.now(); }
+
+    // What the live counter asks of the program during its tick.
+    bool FreeMinutesUsedUp(std::int32_t runningSeconds) override;
+    std::string CurrentZoneIndex() override;
+    void WriteAutosave(const ConnectionRecord& running) override;
+    void ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
+                     std::int32_t secondsLeft) override;
+    std::int32_t WarningLeadSeconds() override;
+    void RefreshTrayPicture() override;
+    void ShowBudgetStatus(std::int32_t totalPfennig) override;
+    void ReportBadTariffValue(const std::string& zone, const std::string& value) override;
+    void ShowCurrentTariff();
+
+    // The machine's services, with the notices going through heldMessages_.
+    HeldMessages heldMessages_;
+    platform::Platform platform_;
+    ErrorGuard guard_;
+    GuardedTimers timers_;
+    SettingsStore settings_;
+    AutostartEntry autostart_;
+    TrayIcon tray_;
+    OnlineDetection onlineDetection_;
+    Options options_;
+    UnreadableRecords unreadableRecords_;
+    Budgets budgets_;
+    Autosave autosave_;
+    DatabaseWriter databaseWriter_;
+    HolidayStore holidayStore_;
+    ProviderMinutes providerMinutes_;
+    TitleDisplay titleDisplay_;
+    LiveCounter counter_;
+    Recovery recovery_;
+
+    TariffTables tariffs_ = BuiltInTariffs();
+    TariffStore tariffStore_{platform_};  // only tables read from the file are saved over it
+    HolidayList holidays_;
+    std::string titleSuffix_;
+    bool autosaveFailureTold_ = false;  // until an autosave succeeds again
+
+    std::unique_ptr<platform::Timer> startupTimer_;  // the start-up window's 4-second timer
+    std::unique_ptr<platform::Timer> timer1_;        // FirstTick, once
+    std::unique_ptr<platform::Timer> timer2_;        // HousekeepingTick, every 4 seconds
+
+    std::string rememberedDatabaseName_;
+    bool ended_ = false;
+
+    // The editors of the tariffs and holidays and the connection list, wired to their windows.
+    TariffEditor tariffEditor_{
+        form1, form7, form8, tariffs_, platform_.windowSystem, [this] { SaveTariffs(); }};
+    HolidayListEditor holidayEditor_{form13, form1.telefonFeiertage, holidays_, holidayStore_,
+                                     platform_};
+    ConnectionList connectionList_{form10, platform_, unreadableRecords_,
+                                   [this] { return DatabasePath(); }};
+};
+
+}  // namespace ruvo

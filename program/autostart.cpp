@@ -1,0 +1,33 @@
+#include "program/autostart.h"
+
+#include "base/identity.h"
+
+namespace ruvo {
+
+using platform::Hive;
+
+bool AutostartEntry::Exists() {
+    return ExistsFor(VersionName);
+}
+
+void AutostartEntry::Write() {
+    registry_.createKey(Hive::LocalMachine, RunKey);
+    registry_.writeString(Hive::LocalMachine, RunKey, VersionName, paths_.programFilePath());
+}
+
+void AutostartEntry::Remove() {
+    RemoveFor(VersionName);
+}
+
+bool AutostartEntry::ExistsFor(const std::string& versionName) {
+    return registry_.valueExists(Hive::LocalMachine, RunKey, versionName);
+}
+
+void AutostartEntry::RemoveFor(const std::string& versionName) {
+    registry_.createKey(Hive::LocalMachine, RunKey);
+    if (registry_.valueExists(Hive::LocalMachine, RunKey, versionName)) {
+        registry_.deleteValue(Hive::LocalMachine, RunKey, versionName);
+    }
+}
+
+}  // namespace ruvo

@@ -1,0 +1,124 @@
+// The start-up of the program in its three stages: the start-up window shown, its timer four
+// seconds later, and the main window's first tick.
+#include <string>
+
+#include "base/identity.h"
+#include "base/messages.h"
+#include "base/money.h"
+#include "base/setting_names.h"
+#include "base/settings_table.h"
+#include "domain/calendar.h"
+#include "program/application.h"
+#include "program/migration.h"
+
+namespace ruvo {
+
+bool Ruvometer::start() {
+    const platform::LockAttempt lock = platform_.instanceLock.tryAcquire(ApplicationTitle);
+    if (lock.outcome == platform::LockAttempt::Outcome::HeldByAnotherCopy) {
+        Inform(platform_.windowSystem, "Another Instance of this Program is still running.",
+               platform::MessageIcon::Warning);
+        ended_ = true;
+        platform_.windowSystem.quit(0);
+        return false;
+    }
+    if (lock.outcome == platform::LockAttempt::Outcome::Failed) {
+        // Without the lock a second copy could count the same connection again: rather not run.
+        Inform(platform_.windowSystem,
+               "Ruvometer kann nicht sicherstellen, dass es nur einmal läuft, und wird "
+               "deshalb beendet.\n\n" +
+                   lock.reason,
+               platform::MessageIcon::Error);
+        ended_ = true;
+        platform_.windowSystem.quit(1);
+        return false;
+    }
+    form2.show();
+    guard_.run([this] { StartupWindowShown(); });
+    // A settings error may have ended that stage before the start-up timer was set going (the
+    // error box has told the user): the start goes on all the same.
+    if (!form14.visible() && !startupTimer_->enabled()) {
+        startupTimer_->setEnabled(true);
+    }
+    return true;
+}
+
+void Ruvometer::StartupWindowShown() {
+    form2.label2.setText(VersionName);
+    form1.label14.setText(VersionName);
+
+    if (settings_.ReadSetting(setting::ResetFlag) == "0") {
+        ResetAllSettings(settings_,
+                         ResetMoment{TodayText(now()), LocalAddressCount(platform_.hostAddresses)});
+    }
+
+    if (autosave_.Exists()) {
+        // The recovery lets the start-up go on when it closes, whichever way.
+        recovery_.Show();
+        platform_.windowSystem.runModal(form14);
+    } else {
+        startupTimer_->setEnabled(true);
+    }
+
+    form2.label4.setText(platform_.paths.programDirectory());
+    form1.databaseLabel.setText(DatabasePath());
+    form1.statusLine.setText(StatusLine());
+
+    if (settings_.ReadSetting(setting::OfflineIPs).empty()) {
+        settings_.WriteSetting(setting::OfflineIPs,
+                               IntToStr(LocalAddressCount(platform_.hostAddresses)));
+    }
+}
+
+void Ruvometer::StartupTimerFired() {
+    startupTimer_->setEnabled(false);
+    form2.hide();
+    // Whatever fails among the first questions and the database file, the monitor starts.
+    guard_.run([this] { StartupQuestions(); });
+    timer1_->setEnabled(true);
+    timer2_->setEnabled(true);
+}
+
+void Ruvometer::StartupQuestions() {
+    if (settings_.ReadSetting(setting::EMailQuestion) != "asked") {
+        settings_.WriteSetting(setting::EMailQuestion, "asked");
+        Inform(platform_.windowSystem,
+               std::string("Bitte senden Sie dem Autor dieses Programms zum Dank eine ganz kurze "
+                           "Mail, damit er weiß, daß Sie das Programm verwenden.\nDamit würden "
+                           "Sie den Autor motivieren, weiterhin kostenlos Programme zur "
+                           "Verfügung zustellen.\nSchreiben Sie ihre Mail bitte an :\n\n") +
+                   FeedbackMailAddress);
+    }
+
+    EnsureDatabaseFile();
+
+    if (settings_.ReadOrEmpty(setting::AskAutostartQuestion) == "1") {
+        form5.checkBox1.setCheckedQuietly(true);
+        form5.show();
+        platform_.windowSystem.runModal(form5);
+    }
+}
+
+void Ruvometer::FirstTick() {
+    timer1_->setEnabled(false);
+    // The monitor polls already, also while a notice is open: everything a connection is
+    // counted with is loaded before the first notice of this tick shows.
+    heldMessages_.Hold();
+    try {
+        LoadHolidays();
+        tray_.UpdateTrayIcon(TrayOperation::Add);
+        tray_.UpdateTrayIcon(TrayOperation::Modify);
+        form1.hide();
+        MigrateOldVersions(platform_.registry, platform_.windowSystem, autostart_);
+        options_.ApplyStoredOptions();
+        RecomputeConsumption();
+        LoadTariffs();
+        UpdateMonthlyMinutes();
+    } catch (const std::runtime_error&) {
+        heldMessages_.Release();
+        throw;
+    }
+    heldMessages_.Release();
+}
+
+}  // namespace ruvo

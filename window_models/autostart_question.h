@@ -1,0 +1,43 @@
+// The autostart question (Form5): asks whether the program should start at every log-in.
+#pragma once
+
+#include <functional>
+
+#include "base/identity.h"
+#include "window_models/window_model.h"
+
+namespace ruvo {
+
+class AutostartQuestion final : public WindowModel {
+public:
+    AutostartQuestion() : WindowModel("Form5", ApplicationTitle) {
+        ja.onClick = [this] {
+            if (onYes) {
+                onYes();
+            }
+            close();
+        };
+        nein.onClick = [this] { close(); };
+    }
+
+    CheckBox checkBox1{*this, "CheckBox1", "Frage bei jedem Start stellen", true};
+    Button ja{*this, "Ja", "&Ja"};  // the default button
+    Button nein{*this, "Nein", "&Nein"};
+
+    // The close box of the title bar; the buttons close the window too.
+    void close() {
+        if (!visible()) {
+            return;
+        }
+        hide();
+        if (onClose) {
+            onClose(checkBox1.checked());
+        }
+    }
+
+    std::function<void()> onYes;
+    // Whenever the window closes, with the state of "Frage bei jedem Start stellen".
+    std::function<void(bool askAgain)> onClose;
+};
+
+}  // namespace ruvo

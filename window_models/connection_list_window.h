@@ -1,0 +1,74 @@
+// The connection list (Form10): the period box, the table of the shown connections, the status
+// bar with the totals of the selected rows, the toolbar and the menu entries. The behaviour is
+// wired by ConnectionList.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "window_models/window_model.h"
+
+namespace ruvo {
+
+enum class ListStyle { Report, List, Icon };
+
+class ConnectionListWindow final : public WindowModel {
+public:
+    ConnectionListWindow();
+
+    static constexpr std::array<int, 9> kColumnWidths = {80, 45, 45, 60, 90, 95, 105, 60, 100};
+    static constexpr std::array<int, 6> kPanelWidths = {100, 100, 168, 168, 150, 200};
+
+    // The period; editable, every change of its text filters the table.
+    ComboBox comboBox1{*this, "ComboBox1", PeriodItems(), "Gesamtes Jahr"};
+
+    // Toolbar buttons, shown as icons; each one's hint is its name. The menu entries "&Drucken"
+    // (Ctrl+P) and "&Kopieren" (Ctrl+C) are these buttons too.
+    Button drucken{*this, "Drucken", ""};
+    Button kopieren{*this, "Kopieren", ""};
+    Button report{*this, "Report", ""};
+    Button list{*this, "List", ""};
+    Button icon{*this, "Icon", ""};
+
+    // The shown list: read-only, several rows selectable, whole rows, selection visible
+    // without the focus. The date is the row's caption, the other columns its sub-items.
+    ListControl listView1{*this, "ListView1", Columns()};
+
+    // The status bar's six panels.
+    TextField anzahl{*this, "StatusBar1.Panel0", "Anzahl:"};
+    TextField zeit{*this, "StatusBar1.Panel1", "Zeit:"};
+    TextField telefon{*this, "StatusBar1.Panel2", "Telefongebüren:"};
+    TextField provider{*this, "StatusBar1.Panel3", "Providergebüren:"};
+    TextField gesamt{*this, "StatusBar1.Panel4", "Gesamtgebüren"};
+    TextField einheiten{*this, "StatusBar1.Panel5", "Einheiten:"};
+
+    // Menu entries of their own: "&Datei" "Drucker &Einrichten...", "&Schließen" (Ctrl+X);
+    // "&Bearbeiten" "Alles auswä&hlen" (Ctrl+A).
+    Button druckerEinrichten{*this, "Drucker Einrichten", "Drucker &Einrichten..."};
+    Button schliessen{*this, "Schließen", "&Schließen"};
+    Button allesAuswaehlen{*this, "Alles auswählen", "Alles auswä&hlen"};
+
+    ListStyle style() const { return style_; }
+    void setStyle(ListStyle style);
+
+    // The view calls this every time the window becomes the active window: the list is read
+    // from the database file again.
+    void activate() {
+        if (onActivate) {
+            onActivate();
+        }
+    }
+    std::function<void()> onActivate;
+    // Set by the view: gives the table the keyboard focus.
+    std::function<void()> onFocusTable;
+
+    static std::vector<std::string> PeriodItems();
+    static std::vector<std::string> Columns();
+
+private:
+    ListStyle style_ = ListStyle::Report;
+};
+
+}  // namespace ruvo

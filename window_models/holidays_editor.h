@@ -1,0 +1,40 @@
+// The holidays window "Feiertage" (Form13): the holiday list with day, month, year and name
+// fields and the buttons to add, change, delete, import and store. The behaviour is wired by
+// HolidayListEditor.
+#pragma once
+
+#include <array>
+
+#include "window_models/window_model.h"
+
+namespace ruvo {
+
+class HolidaysEditor final : public WindowModel {
+public:
+    HolidaysEditor() : WindowModel("Form13", "Feiertage") {}
+
+    // Widths of the columns "Tag" and "Name des Feiertags".
+    static constexpr std::array<int, 2> kColumnWidths = {70, 242};
+    static constexpr const char* kImportHint =
+        "Laden Sie sich die aktuelle Feiertagsdatei für das aktuelle Jahr aus dem Internet "
+        "herunter, speichern Sie sie in dem Verzeichnis von Ruvometer.exe und laden Sie sie mit "
+        "dieser Schaltfläche in das Programm ein. Drücken Sie dann auf Ok.";
+
+    // One line per holiday: date and name. Read-only, whole rows, single selection that stays
+    // visible without the focus.
+    ListControl listView1{*this, "ListView1", {"Tag", "Name des Feiertags"}};
+    TextField edit2{*this, "Edit2", "01", true};  // day, 2 characters, fixed-pitch font
+    TextField edit3{*this, "Edit3", "01", true};  // month, 2 characters
+    TextField edit4{*this, "Edit4", "98", true};  // two-digit year, 2 characters
+    // The name. The view passes every keystroke on (setText), so that "hinzu&fügen" follows
+    // the typing.
+    TextField edit1{*this, "Edit1", "", true};
+    Button button2{*this, "Button2", "hinzu&fügen"};  // the default button
+    Button button3{*this, "Button3", "&löschen"};
+    Button button4{*this, "Button4", "ä&ndern"};
+    Button bitBtn1{*this, "BitBtn1", "Feiertagsdatei laden"};  // hint kImportHint
+    Button button5{*this, "Button5", "&Ok"};
+    Button button1{*this, "Button1", "A&bbrechen"};
+};
+
+}  // namespace ruvo

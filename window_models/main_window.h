@@ -1,0 +1,109 @@
+// The main window (Form1): the options dialog with its pages, buttons, short help and status
+// line, and the hidden trigger boxes of the monitor. It holds state only; the application wires
+// the actions.
+#pragma once
+
+#include <string>
+
+#include "window_models/window_model.h"
+
+namespace ruvo {
+
+enum class MainPage { Allgemein = 0, Telefon, Provider, Budgets, Warnungen, Info };
+
+class MainWindow final : public WindowModel {
+public:
+    MainWindow();
+
+    // Options ("Allgemein" and "Warnungen" pages).
+    CheckBox checkBox1{*this, "CheckBox1", "Überwachung automatisch beim Windows-Start beginnen"};
+    CheckBox checkBox2{*this, "CheckBox2", "Fragen ob automatischer Start gewünscht wird"};
+    CheckBox checkBox3{*this, "CheckBox3", "Warnen im Systemtray", true};
+    CheckBox checkBox4{*this, "CheckBox4", "mit Warnton ( 1 mal pro Sek )", true};
+    CheckBox checkBox5{*this, "CheckBox5", "Wochenbudget verwenden"};
+    CheckBox checkBox6{*this, "CheckBox6", "Monatsbudget verwenden"};
+    CheckBox checkBox7{*this, "CheckBox7", "Laufende Gebüren in aktuellem Fenstertitel anzeigen"};
+    CheckBox checkBox8{*this, "CheckBox8", "Restzeit in aktuellem Fenstertitel anzeigen"};
+    CheckBox checkBox9{*this, "CheckBox9", "Onlinezeit in aktuellem Fenstertitel anzeigen"};
+    CheckBox checkBox10{*this, "CheckBox10", "Bei Verbindungseinwahl das Counterfenster verbergen"};
+    CheckBox checkBox11{*this, "CheckBox11", "Bei Verbindungsabbruch Verbindung immer speichern"};
+
+    // Hidden trigger boxes: monitoring on, a connection recognised, title decoration requests.
+    CheckBox active{*this, "Active", "", true};
+    CheckBox online{*this, "Online", ""};
+    CheckBox windowsTrigger{*this, "Windows", ""};
+    CheckBox clearWindowsTrigger{*this, "ClearWindows", ""};
+
+    Button button1{*this, "Button1", "&Deaktivieren"};  // monitoring on/off
+    Button button17{*this, "Button17", "&Minimieren"};  // the default button
+    Button button2{*this, "Button2", "&Beenden"};
+    Button reparieren{*this, "Reparieren", "&Reparieren"};
+
+    // "Provider" page: fee per minute, free minutes per month (at most 4 characters), left.
+    TextField edit5{*this, "Edit5", "0", true};
+    TextField edit13{*this, "Edit13", "0", true};
+    TextField edit14{*this, "Edit14", "0"};
+
+    // "Telefon" page: day class and zone selectors, the selected row's price, unit length,
+    // begin and end (hour and minute fields), the holiday switch, the editors' buttons, and the
+    // hidden buttons that save the tariffs and open the tables view.
+    ComboBox telefonDayClass{*this, "ComboBox1", {"Werktag", "Wochenende", "Feiertag"}};
+    ComboBox telefonZone{*this, "ComboBox2", {"Vormittag", "Nachmittag", "Freizeit", "Mondschein"}};
+    Button telefonListeAendern{*this, "Button6", "Liste ändern..."};
+    Button telefonFeiertage{*this, "Button3", "Feiertage..."};
+    TextField telefonPfPerUnit{*this, "Edit3", "0", true};   // at most 5 characters
+    TextField telefonSecPerUnit{*this, "Edit4", "0", true};  // at most 5, upper case
+    TextField telefonBeginHour{*this, "Edit6", "00", true};  // 2 characters each
+    TextField telefonBeginMinute{*this, "Edit7", "00", true};
+    TextField telefonEndHour{*this, "Edit8", "00", true};
+    TextField telefonEndMinute{*this, "Edit9", "00", true};
+    CheckBox feiertageOn{*this, "FeiertageON",
+                         "Feiertagstarife werden vom Telefonanbieter unterstützt.", true};
+    Button tarifeSpeichern{*this, "BitBtn2", "Tarife &Speichern..."};
+    Button tablesViewButton{*this, "Form8", "Form8"};
+
+    // "Budgets" page: per budget the amount, what was spent, what is left (red when
+    // overdrawn), the cover "Kein Budget festgelegt" while the budget is not in use, and the
+    // change buttons of the monthly and the weekly budget.
+    TextField weekAmount{*this, "WeekAmount", "0,00 DM"};
+    TextField weekUsed{*this, "WeekUsed", ""};
+    TextField weekLeft{*this, "WeekLeft", "0,00 DM"};
+    Panel weekCover{*this, "WeekCover", "Kein Budget festgelegt"};
+    TextField monthAmount{*this, "MonthAmount", "0,00 DM"};
+    TextField monthUsed{*this, "MonthUsed", ""};
+    TextField monthLeft{*this, "MonthLeft", "0,00 DM"};
+    Panel monthCover{*this, "MonthCover", "Kein Budget festgelegt"};
+    Button button12{*this, "Button12", "Ä&ndern ..."};
+    Button button13{*this, "Button13", "Än&dern ..."};
+
+    // "Warnungen" page: lead track bar, its hidden value field and the lead text.
+    TrackBar trackBar1{*this, "TrackBar1", 0, 30};
+    TextField edit10{*this, "Edit10", "0"};
+    TextField leadText{*this, "Label33", "0 Sekunden vor neuer Einheit."};
+
+    // "Info" page: product label and the database path.
+    TextField label14{*this, "Label14", ""};
+    TextField databaseLabel{*this, "Label4", ""};
+
+    TextField shortHelp{*this, "Label49", ""};
+    TextField statusLine{*this, "StatusBar1", ""};
+
+    MainPage page() const { return page_; }
+    // The user (or a menu item) selects a page: runs the page-change action.
+    void selectPage(MainPage page);
+    // Sets the page without running the page-change action.
+    void setPageQuietly(MainPage page);
+    std::function<void(MainPage from, MainPage to)> onPageChange;
+
+    // Non-zero only while a connection is split at a change of tariff zone.
+    int splitMarker = 0;
+
+    // The short-help text of each page.
+    static std::string HelpText(MainPage page);
+    static std::string PageCaption(MainPage page);
+
+private:
+    MainPage page_ = MainPage::Allgemein;
+};
+
+}  // namespace ruvo

@@ -1,0 +1,35 @@
+#include "window_models/new_budget_window.h"
+
+#include <string>
+
+namespace ruvo {
+namespace {
+
+// The text cut after `count` characters (UTF-8 code points, so no character is split).
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0U) == 0x80U;
+        if (!continuation) {
+            if (seen == count) {
+                return text.substr(0, i);
+            }
+            ++seen;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+NewBudgetWindow::NewBudgetWindow() : WindowModel("Form9", "Neues Budget") {
+    // Like the edit field's length limit: a longer text is cut, whoever sets it.
+    edit1.onChange = [this] { edit1.setText(FirstCharacters(edit1.text(), kAmountMaxLength)); };
+    addObserver([this](const WindowModel&, WindowEvent event) {
+        if (event == WindowEvent::Shown) {
+            edit1.setText("0");
+        }
+    });
+}
+
+}  // namespace ruvo

@@ -1,0 +1,54 @@
+// The connection summary (Form4). It holds the pending record of the running connection from its
+// start until it is saved: the monitor and the live counter fill it, the save takes it from here.
+#pragma once
+
+#include <functional>
+
+#include "domain/connection_record.h"
+#include "window_models/window_model.h"
+
+namespace ruvo {
+
+class SummaryWindow final : public WindowModel {
+public:
+    SummaryWindow() : WindowModel("Form4", "Verbindungszusammenfassung") {
+        button1.onClick = [this] {
+            if (onConfirm) {
+                onConfirm();
+            }
+        };
+    }
+
+    // The record being built. Each field is written only by its own setter below.
+    ConnectionRecord pending;
+
+    void SetStart(const std::string& time, const std::string& date) {
+        pending.startTime = time;
+        pending.startDate = date;
+    }
+    void SetCharges(const std::string& telephone, const std::string& provider,
+                    const std::string& total) {
+        pending.telephoneCharge = telephone;
+        pending.providerCharge = provider;
+        pending.totalCharge = total;
+    }
+    void SetEnd(const std::string& time, const std::string& date) {
+        pending.endTime = time;
+        pending.endDate = date;
+    }
+
+    // Display texts.
+    TextField durationText{*this, "Label3", "00:00:00"};
+    TextField unitsText{*this, "Label5", ""};
+    TextField telephoneText{*this, "Label7", "00,00 DM"};
+    TextField providerText{*this, "Label9", "00,00 DM"};
+    TextField totalText{*this, "Label11", "00,00 DM"};
+
+    CheckBox checkBox1{*this, "CheckBox1", "Verbindung speichern", true};
+    Button button1{*this, "Button1", "&Ok"};  // the save
+
+    // The save, run by "&Ok" and by the monitor directly.
+    std::function<void()> onConfirm;
+};
+
+}  // namespace ruvo
