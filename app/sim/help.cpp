@@ -21,7 +21,8 @@ Runs the Ruvometer program in virtual time on a simulated machine, driven by SCR
 
 DIR is the program's data directory: Tarif.dat, Feiertage.dat and the database files live there,
 and the program file is DIR/ruvometer. The simulated registry is the file DIR/registry.reg in
-REGEDIT4 text form (UTF-8); it is read when the run begins and rewritten after every change.
+REGEDIT4 text form (UTF-8); it is read when the run begins and rewritten after every change. A
+file that is not a registry in that form is refused and left as it is.
 
 Script: one command per line; blank lines and lines beginning with # are skipped; leading blanks
 are allowed. TEXT and VALUE run to the end of the line as written.
@@ -73,7 +74,8 @@ know.
 
 Exit status: 0 when the script ran to its end; 2 when a line cannot be run (the message names
 the line) or the arguments are wrong; 1 when the machine failed (DIR, SCRIPT or registry.reg
-cannot be read or written) or the program failed outside its own error handling.
+cannot be read or written, or registry.reg is damaged: the message names its line) or the
+program failed outside its own error handling.
 )";
 
 int WindowNumber(const std::string& name) {
