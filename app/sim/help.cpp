@@ -54,7 +54,8 @@ read inside it. A wait inside it lets time pass with it open, timers ticking; wh
 interrupted wait goes on to its own end. The error box is a message box with OK. A modal window
 that closes itself ends the wait read inside it early; the rest of that wait passes before the
 next line is read. When the script ends, the program is ended as by kill (also when a box is
-still open). A disabled control ignores clicks and values; a hidden one cannot be used.
+still open). A disabled control ignores clicks and values; a hidden one cannot be used, except
+that a hidden button can be clicked, as the program's own code clicks it.
 )";
 
 constexpr const char* kTranscript = R"(

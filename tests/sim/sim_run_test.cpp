@@ -163,6 +163,7 @@ TEST_F(SimRunTest, UserInputReachesTheProgram) {
             "set Form1.CheckBox7 0\n"
             "set Form1.CheckBox7 0\n"
             "set Form1.CheckBox2 1\n"
+            "click Form1.TarifSuche\n"
             "click Form1.Button17\n");
     ASSERT_FALSE(outcome.error) << outcome.error->message;
     EXPECT_TRUE(Contains(outcome.registry, "\"EinheitenWarnung\"=\"7\"\n")) << outcome.registry;
@@ -296,6 +297,8 @@ TEST(SimHelp, ListsCommandsControlsAndTranscript) {
     EXPECT_TRUE(Contains(lineOf("Form1.Online"), " check box "));
     EXPECT_TRUE(Contains(lineOf("Form1.Online"), "(hidden)"));
     EXPECT_TRUE(Contains(lineOf("Form1.CheckBox3"), "\"Warnen im Systemtray\""));
+    EXPECT_TRUE(Contains(lineOf("Form1.TarifSuche"), " button "));
+    EXPECT_TRUE(Contains(lineOf("Form1.TarifSuche"), "(hidden)"));
 }
 
 }  // namespace
