@@ -1,11 +1,13 @@
 #include "features/holiday_store.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "base/file_error.h"
-#include "base/file_io.h"
 #include "base/messages.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
-#include "domain/holiday_file.h"
+#include "features/holiday_file_messages.h"
 
 namespace ruvo {
 
@@ -15,8 +17,39 @@ std::string HolidayStore::filePath() const {
     return platform_.paths.programDirectory() + "Feiertage.dat";
 }
 
+bool HolidayStore::filePresent() const {
+    std::error_code error;
+    return std::filesystem::exists(filePath(), error);
+}
+
+std::optional<HolidayImport> HolidayStore::readFile() {
+    try {
+        HolidayImport file = ReadHolidayFile(filePath());
+        if (file.problem == HolidayImport::Problem::None) {
+            return file;
+        }
+        Inform(platform_.windowSystem, HolidayFileRefusedText(filePath(), file),
+               platform::MessageIcon::Warning);
+    } catch (const FileError& error) {
+        Inform(platform_.windowSystem, HolidayFileUnreadableText(filePath(), error),
+               platform::MessageIcon::Warning);
+    }
+    return std::nullopt;
+}
+
+void HolidayStore::adopt(HolidayImport& file, HolidayList& list) {
+    const std::string leftOut =
+        file.firstUnusable != 0 ? HolidaysLeftOutText(filePath(), file) : std::string();
+    list = std::move(file.holidays);
+    Inform(platform_.windowSystem,
+           "Die Datei 'Feiertage.dat' wurde erfolgreich in das Programm geladen.");
+    if (!leftOut.empty()) {
+        Inform(platform_.windowSystem, leftOut, platform::MessageIcon::Warning);
+    }
+}
+
 bool HolidayStore::ImportHolidayFile(HolidayList& list) {
-    if (!FileExists(filePath())) {
+    if (!filePresent()) {
         Inform(platform_.windowSystem,
                "Die Datei 'Feiertage.dat' befindet sich nicht im Verzeichnis '" +
                    platform_.paths.programDirectory() +
@@ -25,26 +58,25 @@ bool HolidayStore::ImportHolidayFile(HolidayList& list) {
                    "aus dem Internet von der Quelmar Homepage herunterladen.");
         return false;
     }
-    try {
-        list = ReadHolidayFile(filePath());
-    } catch (const FileError&) {
-        platform_.sound.beep(platform::Beep::Default);
+    std::optional<HolidayImport> file = readFile();
+    if (!file) {
         return false;
     }
-    Inform(platform_.windowSystem,
-           "Die Datei 'Feiertage.dat' wurde erfolgreich in das Programm geladen.");
-    return !list.empty();
+    adopt(*file, list);
+    return true;
 }
 
 void HolidayStore::SaveHolidays(const HolidayList& list) {
-    const std::string key = settings_.SubkeyPath(setting::HolidaySubkey);
-    auto& registry = platform_.registry;
-    registry.deleteKeyTree(Hive::CurrentUser, key);
-    registry.createKey(Hive::CurrentUser, key);
+    // One write of the whole list: each value written on its own rewrites the whole settings
+    // file, which made a long list take minutes, and a crash half-way left half a list.
+    platform::Registry::NamedValues values;
+    values.reserve(list.size() * 2);
     for (std::size_t i = 0; i < list.size(); ++i) {
-        registry.writeString(Hive::CurrentUser, key, std::to_string(i) + "A", list[i].date);
-        registry.writeString(Hive::CurrentUser, key, std::to_string(i) + "B", list[i].name);
+        values.emplace_back(std::to_string(i) + "A", list[i].date);
+        values.emplace_back(std::to_string(i) + "B", list[i].name);
     }
+    platform_.registry.replaceKey(Hive::CurrentUser, settings_.SubkeyPath(setting::HolidaySubkey),
+                                  values);
 }
 
 void HolidayStore::readRegistry(HolidayList& list) {
@@ -54,15 +86,17 @@ void HolidayStore::readRegistry(HolidayList& list) {
     list.clear();
     for (std::size_t n = 0;; ++n) {
         const std::string index = std::to_string(n);
-        if (!registry.valueExists(Hive::CurrentUser, key, index + "A")) {
+        // A value that does not exist reads as nothing, which ends the list; so an entry takes
+        // two reads, not three (on the desktop every read goes through the whole settings file).
+        const std::optional<std::string> date =
+            registry.readString(Hive::CurrentUser, key, index + "A");
+        if (!date) {
             break;
         }
-        const std::string date =
-            registry.readString(Hive::CurrentUser, key, index + "A").value_or("");
         const std::string name =
             registry.readString(Hive::CurrentUser, key, index + "B").value_or("");
-        if (!date.empty() && !name.empty()) {
-            list.push_back({date, name});
+        if (!date->empty() && !name.empty()) {
+            list.push_back({*date, name});
         }
     }
 }
@@ -70,13 +104,15 @@ void HolidayStore::readRegistry(HolidayList& list) {
 void HolidayStore::LoadHolidays(HolidayList& list) {
     readRegistry(list);
     if (list.empty()) {
-        if (FileExists(filePath())) {
-            Inform(platform_.windowSystem,
-                   "Es sind keine Feiertage eingetragen. Es befindet sich jedoch eine "
-                   "Feiertagsdatei im Programmverzeichnis von Ruvometer.\n\nDiese wird jetzt "
-                   "importiert.");
-            // One import only: a file that yields nothing would be found again and again.
-            if (ImportHolidayFile(list)) {
+        if (filePresent()) {
+            // One import only: a file that yields nothing would be found again and again. A
+            // file that cannot be imported is refused before the import is announced.
+            if (std::optional<HolidayImport> file = readFile()) {
+                Inform(platform_.windowSystem,
+                       "Es sind keine Feiertage eingetragen. Es befindet sich jedoch eine "
+                       "Feiertagsdatei im Programmverzeichnis von Ruvometer.\n\nDiese wird "
+                       "jetzt importiert.");
+                adopt(*file, list);
                 SaveHolidays(list);
                 readRegistry(list);
             }

@@ -2,9 +2,11 @@
 // 0B, 1A, 1B ...), imported from the file "Feiertage.dat" in the data folder.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/settings_store.h"
+#include "domain/holiday_file.h"
 #include "domain/holiday_list.h"
 #include "platform/platform.h"
 
@@ -15,10 +17,11 @@ public:
     HolidayStore(SettingsStore& settings, platform::Platform& platform)
         : settings_(settings), platform_(platform) {}
 
-    // Replaces the list with the file's entries and says so; a missing file is reported and
-    // leaves the list as it is. False when nothing was imported.
+    // Replaces the list with the file's usable entries and says so, and names the entries it
+    // left out. A missing file, one that cannot be read, one over the limits and one without a
+    // usable entry are reported and leave the list as it is. False when nothing was imported.
     bool ImportHolidayFile(HolidayList& list);
-    // Writes the whole list to the registry, replacing what was there.
+    // Writes the whole list to the registry in one change, replacing what was there.
     void SaveHolidays(const HolidayList& list);
     // Replaces the list with the registry's entries; when there are none, imports the file once
     // if there is one; then warns once about entries of another year.
@@ -26,6 +29,13 @@ public:
 
 private:
     void readRegistry(HolidayList& list);
+    // The file checked for import; nothing, after telling the user why, when it cannot be
+    // imported.
+    std::optional<HolidayImport> readFile();
+    // Takes the file's usable entries as the list and says so.
+    void adopt(HolidayImport& file, HolidayList& list);
+    // Whether anything of the file's name is in the data folder, readable or not.
+    bool filePresent() const;
     std::string filePath() const;
 
     SettingsStore& settings_;

@@ -1,5 +1,6 @@
 // Any bytes as a holidays file: the import ends, with at most one entry per two lines and no
-// end mark taken as a date.
+// end mark taken as a date; what the import would take is usable holidays only, within the
+// limits, or nothing with the reason.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -20,6 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(holidays.size() * 2 <= lines);
     for (const ruvo::HolidayEntry& entry : holidays) {
         FUZZ_CHECK(entry.date != "0");
+    }
+
+    const ruvo::HolidayImport file = ruvo::CheckHolidayFile(bytes);
+    FUZZ_CHECK((file.problem == ruvo::HolidayImport::Problem::None) == !file.holidays.empty());
+    FUZZ_CHECK(file.holidays.size() <= ruvo::kMaxHolidayFileEntries);
+    FUZZ_CHECK(file.holidays.size() <= file.entryCount);
+    for (const ruvo::HolidayEntry& entry : file.holidays) {
+        FUZZ_CHECK(ruvo::IsUsableHoliday(entry));
     }
     return 0;
 }

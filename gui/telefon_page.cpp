@@ -1,6 +1,7 @@
 // The "Telefon" page: the day class and the zone pick one row of the tariff tables, whose price,
 // unit length and hours the fields below show and change; the holiday switch; the buttons of
-// the zone-name editor and the holidays window.
+// the zone-name editor and the holidays window; the hidden button that looks up the tariff in
+// force now.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -68,6 +69,9 @@ void BuildTelefonPage(QWidget* page, MainWindow& model, Binder& binder) {
 
     EtchedRule(panel, 8, 178, 341);
     binder.checkBox(Place(new QCheckBox(panel), QRect(10, 190, 335, 20)), model.feiertageOn);
+
+    // Never shown: the binder hides it, as the model holds it hidden.
+    binder.button(Place(new QPushButton(panel), QRect(250, 210, 95, 25)), model.tarifSuche);
 }
 
 }  // namespace ruvo::gui

@@ -69,6 +69,7 @@ void Ruvometer::wire() {
     form1.button2.onClick = [this] { QuitProgram(); };
     form1.button17.onClick = [this] { Minimise(); };
     form1.reparieren.onClick = [this] { onlineDetection_.Recalibrate(); };
+    form1.tarifSuche.onClick = [this] { ShowCurrentTariff(); };
     form1.active.onClick = [this] { ActiveClicked(); };
     form1.online.onClick = [this] { OnlineClicked(); };
     form1.onPageChange = [this](MainPage from, MainPage to) { PageChanged(from, to); };

@@ -11,6 +11,7 @@ MainWindow::MainWindow() : WindowModel("Form1", VersionName) {
     edit10.setVisible(false);
     tarifeSpeichern.setVisible(false);
     tablesViewButton.setVisible(false);
+    tarifSuche.setVisible(false);
     shortHelp.setText(HelpText(MainPage::Allgemein));
 }
 

@@ -46,7 +46,8 @@ public:
 
     // "Telefon" page: day class and zone selectors, the selected row's price, unit length,
     // begin and end (hour and minute fields), the holiday switch, the editors' buttons, and the
-    // hidden buttons that save the tariffs and open the tables view.
+    // hidden buttons that save the tariffs, open the tables view and look up the tariff in
+    // force now (shown in the counter window).
     ComboBox telefonDayClass{*this, "ComboBox1", {"Werktag", "Wochenende", "Feiertag"}};
     ComboBox telefonZone{*this, "ComboBox2", {"Vormittag", "Nachmittag", "Freizeit", "Mondschein"}};
     Button telefonListeAendern{*this, "Button6", "Liste ändern..."};
@@ -61,6 +62,7 @@ public:
                          "Feiertagstarife werden vom Telefonanbieter unterstützt.", true};
     Button tarifeSpeichern{*this, "BitBtn2", "Tarife &Speichern..."};
     Button tablesViewButton{*this, "Form8", "Form8"};
+    Button tarifSuche{*this, "TarifSuche", "TarifSuche"};
 
     // "Budgets" page: per budget the amount, what was spent, what is left (red when
     // overdrawn), the cover "Kein Budget festgelegt" while the budget is not in use, and the

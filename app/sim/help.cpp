@@ -21,7 +21,8 @@ Runs the Ruvometer program in virtual time on a simulated machine, driven by SCR
 
 DIR is the program's data directory: Tarif.dat, Feiertage.dat and the database files live there,
 and the program file is DIR/ruvometer. The simulated registry is the file DIR/registry.reg in
-REGEDIT4 text form (UTF-8); it is read when the run begins and rewritten after every change.
+REGEDIT4 text form (UTF-8); it is read when the run begins and rewritten after every change. A
+file that is not a registry in that form is refused and left as it is.
 
 Script: one command per line; blank lines and lines beginning with # are skipped; leading blanks
 are allowed. TEXT and VALUE run to the end of the line as written.
@@ -53,7 +54,8 @@ read inside it. A wait inside it lets time pass with it open, timers ticking; wh
 interrupted wait goes on to its own end. The error box is a message box with OK. A modal window
 that closes itself ends the wait read inside it early; the rest of that wait passes before the
 next line is read. When the script ends, the program is ended as by kill (also when a box is
-still open). A disabled control ignores clicks and values; a hidden one cannot be used.
+still open). A disabled control ignores clicks and values; a hidden one cannot be used, except
+that a hidden button can be clicked, as the program's own code clicks it.
 )";
 
 constexpr const char* kTranscript = R"(
@@ -73,7 +75,8 @@ know.
 
 Exit status: 0 when the script ran to its end; 2 when a line cannot be run (the message names
 the line) or the arguments are wrong; 1 when the machine failed (DIR, SCRIPT or registry.reg
-cannot be read or written) or the program failed outside its own error handling.
+cannot be read or written, or registry.reg is damaged: the message names its line) or the
+program failed outside its own error handling.
 )";
 
 int WindowNumber(const std::string& name) {

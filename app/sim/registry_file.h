@@ -13,11 +13,13 @@ class RegistryFile {
 public:
     explicit RegistryFile(std::string path) : path_(std::move(path)) {}
 
-    // Loads the file into the registry when it exists (a UTF-8 byte order mark is skipped).
-    // Throws MachineFailure when it exists but cannot be read.
+    // Loads the file into the registry when it exists (a UTF-8 byte order mark is skipped; an
+    // empty file is an empty registry). Throws MachineFailure, naming the file and the line,
+    // when it exists but cannot be read or is not a registry in REGEDIT4 form.
     void load(fake::FakeRegistry& registry) const;
-    // Writes the registry to a temporary file beside it and renames that over the file.
-    // Throws MachineFailure when that fails.
+    // Writes the registry to a new temporary file beside it (created exclusively, under a name
+    // nobody can foresee) and renames that over the file. Throws MachineFailure when that fails,
+    // and leaves no temporary file behind.
     void save(const fake::FakeRegistry& registry) const;
 
     const std::string& path() const { return path_; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 namespace ruvo::fake {
 
@@ -83,6 +85,73 @@ bool ReadQuoted(const std::string& line, std::size_t& pos, std::string& out) {
         }
     }
     return false;
+}
+
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string_view TrimmedLeft(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view() : line.substr(first);
+}
+
+bool IsHexDigit(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// Bytes as two hex digits each, separated by commas ("01,ff,2a"), the empty text too; with
+// `continued` a last "," may be followed by a "\" that continues the list on the next line.
+bool IsHexBytes(std::string_view data, bool continued) {
+    if (continued && !data.empty() && data.back() == '\\') {
+        data.remove_suffix(1);
+        if (data.empty() || data.back() != ',') {
+            return data.empty();
+        }
+        data.remove_suffix(1);
+    }
+    if (data.empty()) {
+        return true;
+    }
+    for (std::size_t i = 0;; i += 3) {
+        if (i + 2 > data.size() || !IsHexDigit(data[i]) || !IsHexDigit(data[i + 1])) {
+            return false;
+        }
+        if (i + 2 == data.size()) {
+            return true;
+        }
+        if (data[i + 2] != ',') {
+            return false;
+        }
+    }
+}
+
+// The data of a value that is not a text: "dword:" with eight hex digits, or "hex:" or
+// "hex(N):" with bytes (whose list may go on in the next lines).
+bool IsBinaryStart(std::string_view data) {
+    constexpr std::string_view dword = "dword:";
+    if (data.substr(0, dword.size()) == dword) {
+        data.remove_prefix(dword.size());
+        return data.size() == 8 && std::all_of(data.begin(), data.end(), IsHexDigit);
+    }
+    constexpr std::string_view hex = "hex";
+    if (data.substr(0, hex.size()) != hex) {
+        return false;
+    }
+    data.remove_prefix(hex.size());
+    if (!data.empty() && data.front() == '(') {
+        const std::size_t close = data.find(')');
+        if (close == std::string_view::npos || close == 1 ||
+            !std::all_of(data.begin() + 1, data.begin() + static_cast<std::ptrdiff_t>(close),
+                         IsHexDigit)) {
+            return false;
+        }
+        data.remove_prefix(close + 1);
+    }
+    if (data.empty() || data.front() != ':') {
+        return false;
+    }
+    return IsHexBytes(data.substr(1), true);
 }
 
 }  // namespace
@@ -291,47 +360,82 @@ std::string FakeRegistry::toRegedit() const {
 }
 
 void FakeRegistry::fromRegedit(const std::string& text) {
-    keys_.clear();
+    FakeRegistry parsed;
     std::istringstream in(text);
     std::string line;
-    Key* current = nullptr;
-    while (std::getline(in, line)) {
+    int number = 0;
+    const auto nextLine = [&] {
+        if (!std::getline(in, line)) {
+            return false;
+        }
+        ++number;
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        return true;
+    };
+    const auto fail = [&](const std::string& what) { throw RegeditError(number, what); };
+
+    if (!nextLine() || line != "REGEDIT4") {
+        number = 1;
+        fail("the first line is not REGEDIT4");
+    }
+    Key* current = nullptr;
+    while (nextLine()) {
+        if (IsBlank(line) || line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '[') {
+            if (line.back() != ']') {
+                fail("a key line without its closing ]");
+            }
             const std::string full = line.substr(1, line.size() - 2);
             const std::size_t slash = full.find('\\');
             const std::string hiveName = full.substr(0, slash);
             const std::string rest = slash == std::string::npos ? "" : full.substr(slash + 1);
             if (SameName(hiveName, "HKEY_CURRENT_USER")) {
-                current = &ensure(platform::Hive::CurrentUser, rest);
+                current = &parsed.ensure(platform::Hive::CurrentUser, rest);
             } else if (SameName(hiveName, "HKEY_LOCAL_MACHINE")) {
-                current = &ensure(platform::Hive::LocalMachine, rest);
+                current = &parsed.ensure(platform::Hive::LocalMachine, rest);
             } else {
-                current = nullptr;
+                fail("a key outside HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE");
             }
             continue;
         }
-        if (current == nullptr || line.empty() || line.front() != '"') {
-            continue;
+        if (line.front() != '"') {
+            fail("neither a key, a value, a comment nor blank");
+        }
+        if (current == nullptr) {
+            fail("a value before the first key");
         }
         std::size_t pos = 0;
         std::string name;
-        std::string data;
         if (!ReadQuoted(line, pos, name) || pos >= line.size() || line[pos] != '=') {
-            continue;
+            fail("a value without \"name\"=");
         }
         ++pos;
         Value value{name, "", true};
-        if (ReadQuoted(line, pos, data)) {
-            value.data = data;
+        if (pos < line.size() && line[pos] == '"') {
+            if (!ReadQuoted(line, pos, value.data) || pos != line.size()) {
+                fail("a text value that is not one closed quoted text");
+            }
         } else {
             value.isString = false;
+            std::string_view data = std::string_view(line).substr(pos);
+            if (!IsBinaryStart(data)) {
+                fail("a value that is neither a quoted text nor hex: or dword: data");
+            }
+            while (!data.empty() && data.back() == '\\') {
+                if (!nextLine() || !IsHexBytes(TrimmedLeft(line), true)) {
+                    fail("a continuation line that is not hex bytes");
+                }
+                data = line;
+            }
         }
         std::erase_if(current->values, [&](const Value& v) { return SameName(v.name, name); });
-        current->values.push_back(value);
+        current->values.push_back(std::move(value));
     }
+    keys_ = std::move(parsed.keys_);
 }
 
 }  // namespace ruvo::fake

@@ -5,12 +5,24 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 
 namespace ruvo::fake {
+
+// A text that is not a registry in REGEDIT4 form; says which line (from 1) is the first that
+// cannot be taken.
+class RegeditError : public std::runtime_error {
+public:
+    RegeditError(int line, const std::string& what) : std::runtime_error(what), line_(line) {}
+    int line() const { return line_; }
+
+private:
+    int line_;
+};
 
 class FakeRegistry final : public platform::Registry {
 public:
@@ -52,7 +64,10 @@ public:
     // REGEDIT4 text: "REGEDIT4", an empty line, then per key "[full path]", its values as
     // "name"="data" (backslash and double quote escaped), and an empty line.
     std::string toRegedit() const;
-    // Replaces the content with the parsed text. Lines that are not understood are skipped.
+    // Replaces the content with the parsed text: the first line "REGEDIT4", then keys of the two
+    // hives and their values, blank lines and ";" comments; a value is a quoted text or binary
+    // data (hex:, hex(N):, dword:, with "\" continuation lines). Throws RegeditError at the first
+    // line that is anything else, and then leaves the content as it was.
     void fromRegedit(const std::string& text);
 
 private:

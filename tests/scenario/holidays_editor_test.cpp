@@ -93,7 +93,13 @@ TEST_F(HolidaysEditorTest, AddChangeDeleteAndStore) {
         f.listView1.selectOnly(1);
         f.button3.click();
         EXPECT_EQ(f.listView1.selectedCount(), 0U);
+        // The whole list is one change of the settings, not one per value: each change rewrites
+        // the settings file.
+        int changes = 0;
+        machine().registry.setChangeHandler([&] { ++changes; });
         f.button5.click();
+        machine().registry.setChangeHandler(nullptr);
+        EXPECT_EQ(changes, 1);
     });
     EXPECT_EQ(stored(), (std::vector<std::string>{"0A=31.02.99", "0B=Silvester?", "1A=01.01.99",
                                                   "1B=Neujahr "}));

@@ -399,5 +399,18 @@ TEST_F(TariffEditorTest, TablesViewShowsTheTablesAsTheyAre) {
               (ListControl::Row{"Nacht", "1800", "2400", "6", "120"}));
 }
 
+// The hidden "TarifSuche" button looks up the tariff in force now, as a connection's start does:
+// the counter window, not shown, holds the zone and the day line.
+TEST_F(TariffEditorTest, HiddenTarifSucheShowsTheTariffInForceNow) {
+    openTelefonPage();
+    EXPECT_FALSE(app().form1.tarifSuche.visible());
+    EXPECT_EQ(app().form6.zoneName.text(), "");
+    machine().time.setLocal(At(1999, 12, 7, 19, 0, 0));
+    act([&] { app().form1.tarifSuche.click(); });
+    EXPECT_EQ(app().form6.zoneName.text(), "Nacht");
+    EXPECT_EQ(app().form6.dayLine.text(), "Dienstag, 07.12.99, Werktag");
+    EXPECT_FALSE(app().form6.visible());
+}
+
 }  // namespace
 }  // namespace ruvo::testing

@@ -111,8 +111,8 @@ if [ -d "$case_dir/result" ]; then
     done
 fi
 # The registry is replaced atomically: no temporary file is left behind.
-if compgen -G "$data/*.tmp" > /dev/null; then
-    echo "temporary files left in the data directory:" "$data"/*.tmp
+if compgen -G "$data/*.tmp*" > /dev/null; then
+    echo "temporary files left in the data directory:" "$data"/*.tmp*
     failed=1
 fi
 exit "$failed"

@@ -65,8 +65,19 @@ protected:
         }
         outcome.transcript = out.str();
         outcome.registry = ReadBytes(folder_.file("registry.reg"));
-        outcome.temporaryLeft = std::filesystem::exists(folder_.file("registry.reg.tmp"));
+        outcome.temporaryLeft = temporaryLeft();
         return outcome;
+    }
+
+    // Whether a temporary file of the registry's is left in the folder (a planted link is none).
+    bool temporaryLeft() const {
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+            if (entry.path().filename().string().rfind("registry.reg.tmp", 0) == 0 &&
+                !entry.is_symlink()) {
+                return true;
+            }
+        }
+        return false;
     }
 
     TempFolder folder_;
@@ -152,6 +163,7 @@ TEST_F(SimRunTest, UserInputReachesTheProgram) {
             "set Form1.CheckBox7 0\n"
             "set Form1.CheckBox7 0\n"
             "set Form1.CheckBox2 1\n"
+            "click Form1.TarifSuche\n"
             "click Form1.Button17\n");
     ASSERT_FALSE(outcome.error) << outcome.error->message;
     EXPECT_TRUE(Contains(outcome.registry, "\"EinheitenWarnung\"=\"7\"\n")) << outcome.registry;
@@ -189,6 +201,83 @@ TEST_F(SimRunTest, RegistryFileWithByteOrderMarkAndCrLf) {
     EXPECT_EQ(outcome.registry.rfind("REGEDIT4\n\n", 0), 0U);
 }
 
+// A registry.reg that is not a registry ends the run before anything runs: the message names the
+// file and the first line that cannot be taken, and the file is left as it is.
+TEST_F(SimRunTest, DamagedRegistryFileIsRefusedAndLeftAsItIs) {
+    std::string binary(512, '\0');
+    for (std::size_t i = 0; i < binary.size(); ++i) {
+        binary[i] = static_cast<char>((i * 151 + 7) % 256);
+    }
+    const std::string key = "[HKEY_CURRENT_USER\\Software\\Quelmar\\Ruvometer 2.3]\n";
+    const struct {
+        const char* name;
+        std::string text;
+        int line;
+    } cases[] = {
+        {"binary bytes", binary, 1},
+        {"no header", key + "\"RESETALLSETTINGS\"=\"1\"\n", 1},
+        {"a header of another format", "Windows Registry Editor Version 5.00\n\n" + key, 1},
+        {"text that is no line of it", "REGEDIT4\n\n" + key + "\"A\"=\"1\"\nirgendwas\n", 5},
+        {"a value before the first key", "REGEDIT4\n\"A\"=\"1\"\n", 2},
+        {"an unclosed text", "REGEDIT4\n" + key + "\"A\"=\"1\n", 3},
+        {"something after the text", "REGEDIT4\n" + key + "\"A\"=\"1\" x\n", 3},
+        {"a value of no known kind", "REGEDIT4\n" + key + "\"A\"=1\n", 3},
+        {"another hive", "REGEDIT4\n[HKEY_CLASSES_ROOT\\x]\n", 2},
+        {"an unclosed key", "REGEDIT4\n[HKEY_CURRENT_USER\\x\n", 2},
+        {"hex data that is not hex", "REGEDIT4\n" + key + "\"A\"=hex:0g\n", 3},
+        {"a cut file", std::string(kSettled).substr(0, 58), 3},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(folder_.file("registry.reg"), c.text);
+        std::istringstream script("start\nwait 10\n");
+        std::ostringstream out;
+        try {
+            Simulator simulator(folder_.path(), script, out);
+            simulator.run();
+            ADD_FAILURE() << c.name << ": ran";
+        } catch (const MachineFailure& failure) {
+            EXPECT_EQ(failure.message.rfind(
+                          folder_.file("registry.reg") + ":" + std::to_string(c.line) + ": ", 0),
+                      0U)
+                << c.name << ": " << failure.message;
+        }
+        EXPECT_EQ(ReadBytes(folder_.file("registry.reg")), c.text) << c.name;
+        EXPECT_FALSE(temporaryLeft()) << c.name;
+    }
+}
+
+// What the simulator writes itself it reads back: binary values, comments and an empty file.
+TEST_F(SimRunTest, RegistryFileFormsItReads) {
+    for (const std::string& text :
+         {std::string(), std::string(kSettled) + "; a comment\n[HKEY_LOCAL_MACHINE\\x]\n"
+                                                 "\"B\"=hex:\n\"C\"=hex(2):41,00,\\\n  42,00\n"
+                                                 "\"D\"=dword:0000001f\n"}) {
+        WriteBytes(folder_.file("registry.reg"), text);
+        const Outcome outcome = run("start\nwait 10\n");
+        ASSERT_FALSE(outcome.error) << outcome.error->message;
+        EXPECT_TRUE(Contains(outcome.registry, "\"RESETALLSETTINGS\"=\"1\"\n"));
+        if (!text.empty()) {
+            EXPECT_TRUE(Contains(outcome.registry, "\"C\"=hex:\n\"D\"=hex:\n")) << outcome.registry;
+        }
+    }
+}
+
+// The registry is written through a temporary file of its own making: a link planted under the
+// name a fixed temporary file would have leads nowhere.
+TEST_F(SimRunTest, PlantedLinkDoesNotRedirectTheRegistry) {
+    seedRegistry(kSettled);
+    TempFolder elsewhere;
+    const std::string victim = elsewhere.file("victim");
+    WriteBytes(victim, "untouched");
+    std::filesystem::create_symlink(victim, folder_.file("registry.reg.tmp"));
+    const Outcome outcome = run("start\nwait 5\ntray\nset Form1.TrackBar1 7\n");
+    ASSERT_FALSE(outcome.error) << outcome.error->message;
+    EXPECT_TRUE(Contains(outcome.registry, "\"EinheitenWarnung\"=\"7\"\n"));
+    EXPECT_EQ(ReadBytes(victim), "untouched");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_.file("registry.reg.tmp")));
+    EXPECT_FALSE(outcome.temporaryLeft);
+}
+
 TEST(SimHelp, ListsCommandsControlsAndTranscript) {
     std::ostringstream out;
     WriteHelp(out);
@@ -208,6 +297,8 @@ TEST(SimHelp, ListsCommandsControlsAndTranscript) {
     EXPECT_TRUE(Contains(lineOf("Form1.Online"), " check box "));
     EXPECT_TRUE(Contains(lineOf("Form1.Online"), "(hidden)"));
     EXPECT_TRUE(Contains(lineOf("Form1.CheckBox3"), "\"Warnen im Systemtray\""));
+    EXPECT_TRUE(Contains(lineOf("Form1.TarifSuche"), " button "));
+    EXPECT_TRUE(Contains(lineOf("Form1.TarifSuche"), "(hidden)"));
 }
 
 }  // namespace

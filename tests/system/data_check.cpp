@@ -360,7 +360,13 @@ TariffReport CheckTariffFile(std::string_view bytes) {
 RegistryReport CheckRegistryFile(const std::string& text, const RecordRules& rules) {
     RegistryReport report;
     fake::FakeRegistry registry;
-    registry.fromRegedit(text);
+    try {
+        registry.fromRegedit(text);
+    } catch (const fake::RegeditError& damaged) {
+        report.problems.push_back("registry.reg:" + std::to_string(damaged.line()) + ": " +
+                                  damaged.what());
+        return report;
+    }
     if (registry.toRegedit() != text) {
         report.problems.push_back("registry.reg does not read back as it was written");
     }

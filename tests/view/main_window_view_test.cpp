@@ -166,12 +166,14 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
 
     std::vector<std::string> clicked;
     for (Button* button : {&model.button1, &model.button17, &model.button2, &model.reparieren,
-                           &model.button12, &model.button13}) {
+                           &model.button12, &model.button13, &model.tarifSuche}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
         find<QPushButton>(button->name())->click();
     }
     EXPECT_EQ(clicked, (std::vector<std::string>{"Button1", "Button17", "Button2", "Reparieren",
-                                                 "Button12", "Button13"}));
+                                                 "Button12", "Button13", "TarifSuche"}));
+    // The program's own trigger has its widget, which is never shown.
+    EXPECT_TRUE(find<QPushButton>("TarifSuche")->isHidden());
 
     auto* edit13 = find<QLineEdit>("Edit13");
     edit13->setText("12345");
@@ -183,7 +185,7 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
 
     find<QTabWidget>("PageControl1")->setCurrentIndex(4);
     EXPECT_EQ(model.page(), MainPage::Warnungen);
-    EXPECT_EQ(actionsRun, 10);
+    EXPECT_EQ(actionsRun, 11);
 
     struct PageItem {
         QString text;
