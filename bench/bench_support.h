@@ -116,8 +116,8 @@ public:
     // the housekeeping ticks instead of on them.
     void connectNow() {
         machine_.hostAddresses.set(2);
-        app_->userAction([this] { app_->form1.online.setChecked(true); });
-        if (!app_->form1.online.checked() || !app_->form6.visible()) {
+        app_->userAction([this] { app_->mainWindow.online.setChecked(true); });
+        if (!app_->mainWindow.online.checked() || !app_->counterWindow.visible()) {
             throw std::runtime_error("the connection was not noticed");
         }
     }

@@ -32,9 +32,9 @@ void CounterTick(benchmark::State& state, const char* secPerUnit, bool autosaveE
         const std::string firstTotal = program.autosaveValue("Gesamt");
         // The counter's tick falls in the last millisecond of each second, not before.
         time.advanceMs(999);
-        const std::string before = program.app().form6.durationText.text();
+        const std::string before = program.app().counterWindow.durationText.text();
         time.advanceMs(1);
-        if (program.app().form6.durationText.text() == before) {
+        if (program.app().counterWindow.durationText.text() == before) {
             throw std::logic_error("the counter's tick is not where it is timed");
         }
         for (auto _ : state) {
@@ -46,7 +46,7 @@ void CounterTick(benchmark::State& state, const char* secPerUnit, bool autosaveE
         }
         program.checkQuiet();
         // The autosave follows the total at every tick, or keeps the first tick's total.
-        const std::string total = program.app().form4.pending.totalCharge;
+        const std::string total = program.app().summaryWindow.pending.totalCharge;
         const std::string saved = program.autosaveValue("Gesamt");
         const bool asExpected = autosaveEveryTick ? saved == total && total != firstTotal
                                                   : saved == firstTotal && total == firstTotal;

@@ -22,7 +22,7 @@ void HousekeepingTick(benchmark::State& state) {
             program.machine().time.advanceMs(4000);
         }
         program.checkQuiet();
-        if (program.app().form1.online.checked()) {
+        if (program.app().mainWindow.online.checked()) {
             state.SkipWithError("the program went online");
         }
     } catch (const std::exception& error) {

@@ -21,9 +21,9 @@ std::string Piece(const std::string& text, std::size_t pos, std::size_t count) {
 TariffEditor::TariffEditor(MainWindow& mainWindow, TariffNameEditor& nameEditor,
                            TariffTablesView& tablesView, TariffTables& tables,
                            platform::WindowSystem& windows, std::function<void()> saveTariffs)
-    : form1_(mainWindow),
-      form7_(nameEditor),
-      form8_(tablesView),
+    : mainWindow_(mainWindow),
+      tariffNamesWindow_(nameEditor),
+      tariffTablesWindow_(tablesView),
       tables_(tables),
       windows_(windows),
       saveTariffs_(std::move(saveTariffs)) {
@@ -32,7 +32,7 @@ TariffEditor::TariffEditor(MainWindow& mainWindow, TariffNameEditor& nameEditor,
 }
 
 void TariffEditor::wire() {
-    MainWindow& w = form1_;
+    MainWindow& w = mainWindow_;
     w.telefonDayClass.onChange = [this] { ShowSelectedRow(); };
     w.telefonDayClass.onClick = [this] { ShowSelectedRow(); };
     w.telefonZone.onChange = [this] { WatchSelection(); };
@@ -40,22 +40,23 @@ void TariffEditor::wire() {
 
     w.telefonPfPerUnit.onChange = [this] {
         if (TariffRow* row = rowToWrite()) {
-            row->pfPerUnit = form1_.telefonPfPerUnit.text();
+            row->pfPerUnit = mainWindow_.telefonPfPerUnit.text();
         }
     };
     w.telefonSecPerUnit.onChange = [this] {
         if (TariffRow* row = rowToWrite()) {
-            row->secPerUnit = form1_.telefonSecPerUnit.text();
+            row->secPerUnit = mainWindow_.telefonSecPerUnit.text();
         }
     };
     const auto writeBegin = [this] {
         if (TariffRow* row = rowToWrite()) {
-            row->begin = form1_.telefonBeginHour.text() + form1_.telefonBeginMinute.text();
+            row->begin =
+                mainWindow_.telefonBeginHour.text() + mainWindow_.telefonBeginMinute.text();
         }
     };
     const auto writeEnd = [this] {
         if (TariffRow* row = rowToWrite()) {
-            row->end = form1_.telefonEndHour.text() + form1_.telefonEndMinute.text();
+            row->end = mainWindow_.telefonEndHour.text() + mainWindow_.telefonEndMinute.text();
         }
     };
     w.telefonBeginHour.onChange = writeBegin;
@@ -75,12 +76,14 @@ void TariffEditor::wire() {
     w.telefonListeAendern.onClick = [this] { ChangeZoneList(); };
     w.tarifeSpeichern.onClick = [this] { saveTariffs_(); };
     w.tablesViewButton.onClick = [this] { ShowTablesView(); };
-    form7_.onOk = [this](const std::vector<std::string>& names) { replaceZones(names); };
+    tariffNamesWindow_.onOk = [this](const std::vector<std::string>& names) {
+        replaceZones(names);
+    };
 }
 
 TariffRow* TariffEditor::selectedRow() const {
-    const int dayClass = form1_.telefonDayClass.itemIndex();
-    const int zone = form1_.telefonZone.selectedIndex();
+    const int dayClass = mainWindow_.telefonDayClass.itemIndex();
+    const int zone = mainWindow_.telefonZone.selectedIndex();
     if (dayClass < 0 || dayClass >= static_cast<int>(tables_.tables.size()) || zone < 0) {
         return nullptr;
     }
@@ -96,7 +99,7 @@ bool TariffEditor::SelectionValid() const {
 }
 
 void TariffEditor::WatchSelection() {
-    MainWindow& w = form1_;
+    MainWindow& w = mainWindow_;
     const bool valid = SelectionValid();
     const std::array<std::pair<TextField*, const char*>, 6> fields = {{
         {&w.telefonPfPerUnit, "0"},
@@ -124,7 +127,7 @@ void TariffEditor::ShowSelectedRow() {
     // its minute field the old one, Begin or End would briefly be a mix of both.
     const TariffRow shown = *row;
     filling_ = true;
-    MainWindow& w = form1_;
+    MainWindow& w = mainWindow_;
     w.telefonPfPerUnit.setText(shown.pfPerUnit);
     w.telefonSecPerUnit.setText(shown.secPerUnit);
     w.telefonBeginHour.setText(Piece(shown.begin, 0, 2));
@@ -135,8 +138,8 @@ void TariffEditor::ShowSelectedRow() {
 }
 
 void TariffEditor::holidaySwitchClicked() {
-    tables_.feiertageOn = form1_.feiertageOn.checked();
-    if (form1_.visible()) {
+    tables_.feiertageOn = mainWindow_.feiertageOn.checked();
+    if (mainWindow_.visible()) {
         windows_.messageBox(
             {ApplicationTitle,
              "Wenn Ihr TELEFONANBIETER an Feiertagen keinen Sondertarif gewährt, dann "
@@ -155,8 +158,8 @@ void TariffEditor::ChangeZoneList() {
     if (answer != platform::MessageAnswer::Yes) {
         return;
     }
-    form7_.open(tables_.zoneList);
-    windows_.runModal(form7_);
+    tariffNamesWindow_.open(tables_.zoneList);
+    windows_.runModal(tariffNamesWindow_);
 }
 
 void TariffEditor::replaceZones(const std::vector<std::string>& names) {
@@ -172,20 +175,20 @@ void TariffEditor::replaceZones(const std::vector<std::string>& names) {
 }
 
 void TariffEditor::TablesLoaded() {
-    form1_.feiertageOn.setCheckedQuietly(tables_.feiertageOn);
+    mainWindow_.feiertageOn.setCheckedQuietly(tables_.feiertageOn);
     zonesChanged();
 }
 
 void TariffEditor::zonesChanged() {
     // As with a list box whose items are replaced, no zone is selected afterwards.
-    form1_.telefonZone.setItems(tables_.zoneList);
-    form1_.telefonZone.setText("");
+    mainWindow_.telefonZone.setItems(tables_.zoneList);
+    mainWindow_.telefonZone.setText("");
     WatchSelection();
 }
 
 void TariffEditor::ShowTablesView() {
-    form8_.showTables(tables_);
-    form8_.show();
+    tariffTablesWindow_.showTables(tables_);
+    tariffTablesWindow_.show();
 }
 
 }  // namespace ruvo

@@ -57,9 +57,9 @@ private:
     void zonesChanged();
     void holidaySwitchClicked();
 
-    MainWindow& form1_;
-    TariffNameEditor& form7_;
-    TariffTablesView& form8_;
+    MainWindow& mainWindow_;
+    TariffNameEditor& tariffNamesWindow_;
+    TariffTablesView& tariffTablesWindow_;
     TariffTables& tables_;
     platform::WindowSystem& windows_;
     std::function<void()> saveTariffs_;

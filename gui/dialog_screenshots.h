@@ -7,9 +7,10 @@
 
 namespace ruvo::gui {
 
-// Writes form6-verbindung.png, form6-budgetstatus.png, form6-warnungen.png, form4.png,
-// form14.png, form5.png, form3.png and form9.png into the folder, which must exist.
-// Returns false if a file could not be written.
+// Writes counterWindow-verbindung.png, counterWindow-budgetstatus.png, counterWindow-warnungen.png,
+// summaryWindow.png, recoveryWindow.png, autostartQuestionWindow.png, budgetClosureWindow.png and
+// newBudgetWindow.png into the folder, which must exist. Returns false if a file could not be
+// written.
 bool RenderDialogScreenshots(const std::string& folder);
 
 }  // namespace ruvo::gui

@@ -19,24 +19,25 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     const ActionRunner run = [&app](const std::function<void()>& action) {
         app.userAction(action);
     };
-    form2_ = std::make_unique<StartupWindowView>(app.form2, run,
-                                                 [&app] { app.closeRequestedBySystem(); });
+    startupWindow_ = std::make_unique<StartupWindowView>(app.startupWindow, run,
+                                                         [&app] { app.closeRequestedBySystem(); });
     MainWindowActions actions;
     actions.showConnections = [&app] { app.userAction([&app] { app.ShowConnectionList(); }); };
     actions.editHolidays = [&app] { app.userAction([&app] { app.ShowHolidaysEditor(); }); };
     actions.quit = [&app] { app.userAction([&app] { app.QuitProgram(); }); };
     actions.minimised = [&app] { app.userAction([&app] { app.ToggleMonitoring(); }); };
-    form1_ = std::make_unique<MainWindowView>(app.form1, run, std::move(actions));
-    form4_ = std::make_unique<SummaryWindowView>(app.form4, run);
-    form5_ = std::make_unique<AutostartQuestionView>(app.form5, run);
-    form6_ = std::make_unique<CounterWindowView>(app.form6, run);
-    form7_ = std::make_unique<TariffNameEditorView>(app.form7, run);
-    form8_ = std::make_unique<TariffTablesWindowView>(app.form8, run);
-    form9_ = std::make_unique<NewBudgetView>(app.form9, run);
-    form10_ = std::make_unique<ConnectionListView>(app.form10, run);
-    form3_ = std::make_unique<BudgetClosureView>(app.form3, run);
-    form13_ = std::make_unique<HolidaysEditorView>(app.form13, run);
-    form14_ = std::make_unique<RecoveryWindowView>(app.form14, run);
+    mainWindow_ = std::make_unique<MainWindowView>(app.mainWindow, run, std::move(actions));
+    summaryWindow_ = std::make_unique<SummaryWindowView>(app.summaryWindow, run);
+    autostartQuestionWindow_ =
+        std::make_unique<AutostartQuestionView>(app.autostartQuestionWindow, run);
+    counterWindow_ = std::make_unique<CounterWindowView>(app.counterWindow, run);
+    tariffNamesWindow_ = std::make_unique<TariffNameEditorView>(app.tariffNamesWindow, run);
+    tariffTablesWindow_ = std::make_unique<TariffTablesWindowView>(app.tariffTablesWindow, run);
+    newBudgetWindow_ = std::make_unique<NewBudgetView>(app.newBudgetWindow, run);
+    connectionListWindow_ = std::make_unique<ConnectionListView>(app.connectionListWindow, run);
+    budgetClosureWindow_ = std::make_unique<BudgetClosureView>(app.budgetClosureWindow, run);
+    holidaysWindow_ = std::make_unique<HolidaysEditorView>(app.holidaysWindow, run);
+    recoveryWindow_ = std::make_unique<RecoveryWindowView>(app.recoveryWindow, run);
 }
 
 ProgramViews::~ProgramViews() = default;

@@ -29,21 +29,21 @@ public:
     ProgramViews(const ProgramViews&) = delete;
     ProgramViews& operator=(const ProgramViews&) = delete;
 
-    MainWindowView& mainWindow() { return *form1_; }
+    MainWindowView& mainWindow() { return *mainWindow_; }
 
 private:
-    std::unique_ptr<StartupWindowView> form2_;
-    std::unique_ptr<MainWindowView> form1_;
-    std::unique_ptr<SummaryWindowView> form4_;
-    std::unique_ptr<AutostartQuestionView> form5_;
-    std::unique_ptr<CounterWindowView> form6_;
-    std::unique_ptr<TariffNameEditorView> form7_;
-    std::unique_ptr<TariffTablesWindowView> form8_;
-    std::unique_ptr<NewBudgetView> form9_;
-    std::unique_ptr<ConnectionListView> form10_;
-    std::unique_ptr<BudgetClosureView> form3_;
-    std::unique_ptr<HolidaysEditorView> form13_;
-    std::unique_ptr<RecoveryWindowView> form14_;
+    std::unique_ptr<StartupWindowView> startupWindow_;
+    std::unique_ptr<MainWindowView> mainWindow_;
+    std::unique_ptr<SummaryWindowView> summaryWindow_;
+    std::unique_ptr<AutostartQuestionView> autostartQuestionWindow_;
+    std::unique_ptr<CounterWindowView> counterWindow_;
+    std::unique_ptr<TariffNameEditorView> tariffNamesWindow_;
+    std::unique_ptr<TariffTablesWindowView> tariffTablesWindow_;
+    std::unique_ptr<NewBudgetView> newBudgetWindow_;
+    std::unique_ptr<ConnectionListView> connectionListWindow_;
+    std::unique_ptr<BudgetClosureView> budgetClosureWindow_;
+    std::unique_ptr<HolidaysEditorView> holidaysWindow_;
+    std::unique_ptr<RecoveryWindowView> recoveryWindow_;
 };
 
 }  // namespace ruvo::gui

@@ -27,18 +27,19 @@ Ruvometer::Ruvometer(platform::Platform& platform)
       timers_(platform.timers, guard_),
       settings_(platform_.registry),
       autostart_(platform_.registry, platform_.paths),
-      tray_(platform_.tray, form1, form6),
-      onlineDetection_(settings_, platform_.hostAddresses, platform_.windowSystem, form1),
-      options_(form1, settings_, autostart_, guard_),
+      tray_(platform_.tray, mainWindow, counterWindow),
+      onlineDetection_(settings_, platform_.hostAddresses, platform_.windowSystem, mainWindow),
+      options_(mainWindow, settings_, autostart_, guard_),
       unreadableRecords_(platform_.windowSystem),
-      budgets_(settings_, platform_, form1, form6, form3, form9, unreadableRecords_),
+      budgets_(settings_, platform_, mainWindow, counterWindow, budgetClosureWindow,
+               newBudgetWindow, unreadableRecords_),
       autosave_(settings_),
       databaseWriter_(settings_, platform_.windowSystem, [this] { return DatabasePath(); }),
       holidayStore_(settings_, platform_),
-      providerMinutes_(settings_, platform_, form1, unreadableRecords_),
+      providerMinutes_(settings_, platform_, mainWindow, unreadableRecords_),
       titleDisplay_(platform_.foregroundWindows),
-      counter_(form6, form4, platform_.clock, timers_, platform_.sound, *this),
-      recovery_(form14, autosave_, databaseWriter_, timers_, platform_.sound,
+      counter_(counterWindow, summaryWindow, platform_.clock, timers_, platform_.sound, *this),
+      recovery_(recoveryWindow, autosave_, databaseWriter_, timers_, platform_.sound,
                 [this] { startupTimer_->setEnabled(true); }) {
     startupTimer_ = guardedTimer(4000, &Ruvometer::StartupTimerFired);
     timer1_ = guardedTimer(1, &Ruvometer::FirstTick);
@@ -56,8 +57,10 @@ std::unique_ptr<platform::Timer> Ruvometer::guardedTimer(int intervalMs,
 }
 
 std::vector<WindowModel*> Ruvometer::windows() {
-    return {&form2, &form1, &form4,  &form5, &form6,  &form7,
-            &form8, &form9, &form10, &form3, &form13, &form14};
+    return {&startupWindow,           &mainWindow,      &summaryWindow,
+            &autostartQuestionWindow, &counterWindow,   &tariffNamesWindow,
+            &tariffTablesWindow,      &newBudgetWindow, &connectionListWindow,
+            &budgetClosureWindow,     &holidaysWindow,  &recoveryWindow};
 }
 
 void Ruvometer::userAction(const std::function<void()>& action) {
@@ -65,46 +68,46 @@ void Ruvometer::userAction(const std::function<void()>& action) {
 }
 
 void Ruvometer::wire() {
-    form1.button1.onClick = [this] { ToggleMonitoring(); };
-    form1.button2.onClick = [this] { QuitProgram(); };
-    form1.button17.onClick = [this] { Minimise(); };
-    form1.reparieren.onClick = [this] { onlineDetection_.Recalibrate(); };
-    form1.tarifSuche.onClick = [this] { ShowCurrentTariff(); };
-    form1.active.onClick = [this] { ActiveClicked(); };
-    form1.online.onClick = [this] { OnlineClicked(); };
-    form1.onPageChange = [this](MainPage from, MainPage to) { PageChanged(from, to); };
-    form1.addObserver([this](const WindowModel&, WindowEvent event) {
+    mainWindow.button1.onClick = [this] { ToggleMonitoring(); };
+    mainWindow.button2.onClick = [this] { QuitProgram(); };
+    mainWindow.button17.onClick = [this] { Minimise(); };
+    mainWindow.reparieren.onClick = [this] { onlineDetection_.Recalibrate(); };
+    mainWindow.tarifSuche.onClick = [this] { ShowCurrentTariff(); };
+    mainWindow.active.onClick = [this] { ActiveClicked(); };
+    mainWindow.online.onClick = [this] { OnlineClicked(); };
+    mainWindow.onPageChange = [this](MainPage from, MainPage to) { PageChanged(from, to); };
+    mainWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
-            form1.setCaption(VersionName);
+            mainWindow.setCaption(VersionName);
         }
     });
 
-    form4.onConfirm = [this] { ConfirmSummary(); };
-    form4.addObserver([this](const WindowModel&, WindowEvent event) {
+    summaryWindow.onConfirm = [this] { ConfirmSummary(); };
+    summaryWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             SummaryShown();
         }
     });
     // Closing the counter gives the window decorated last its title back.
-    form6.addObserver([this](const WindowModel&, WindowEvent event) {
+    counterWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Hidden) {
             titleDisplay_.ApplyTitleSuffix(titleSuffix_, true);
         }
     });
-    WireCounterOptionMirrors(form6, form1);
+    WireCounterOptionMirrors(counterWindow, mainWindow);
 
-    form1.edit5.onExit = [this] {
-        form1.edit5.setText(NumberFieldText(form1.edit5.text(), "0", false));
+    mainWindow.edit5.onExit = [this] {
+        mainWindow.edit5.setText(NumberFieldText(mainWindow.edit5.text(), "0", false));
         SaveTariffs();
     };
-    form1.edit13.onExit = [this] {
-        form1.edit13.setText(NumberFieldText(form1.edit13.text(), "0", false));
+    mainWindow.edit13.onExit = [this] {
+        mainWindow.edit13.setText(NumberFieldText(mainWindow.edit13.text(), "0", false));
         SaveTariffs();
         UpdateMonthlyMinutes();
     };
 
-    form5.onYes = [this] { autostart_.Write(); };
-    form5.onClose = [this](bool askAgain) {
+    autostartQuestionWindow.onYes = [this] { autostart_.Write(); };
+    autostartQuestionWindow.onClose = [this](bool askAgain) {
         settings_.WriteSetting(setting::AskAutostartQuestion, askAgain ? "1" : "0");
     };
 
@@ -121,14 +124,14 @@ std::string Ruvometer::StatusLine() const {
 }
 
 void Ruvometer::TrayClicked() {
-    if (form1.online.checked()) {
-        if (!form6.visible()) {
-            form6.show();
+    if (mainWindow.online.checked()) {
+        if (!counterWindow.visible()) {
+            counterWindow.show();
         }
         return;
     }
-    if (!form3.visible() && !form4.visible() && !form1.visible()) {
-        form1.show();
+    if (!budgetClosureWindow.visible() && !summaryWindow.visible() && !mainWindow.visible()) {
+        mainWindow.show();
     }
 }
 
@@ -136,36 +139,36 @@ void Ruvometer::PageChanged(MainPage from, MainPage to) {
     if (from == MainPage::Telefon) {
         SaveTariffs();
     }
-    form1.shortHelp.setText(MainWindow::HelpText(to));
+    mainWindow.shortHelp.setText(MainWindow::HelpText(to));
 }
 
 void Ruvometer::Minimise() {
     SaveTariffs();
-    form1.setPageQuietly(MainPage::Allgemein);
-    form1.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
-    form1.hide();
+    mainWindow.setPageQuietly(MainPage::Allgemein);
+    mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
+    mainWindow.hide();
 }
 
 void Ruvometer::ToggleMonitoring() {
-    form1.active.setChecked(!form1.active.checked());
+    mainWindow.active.setChecked(!mainWindow.active.checked());
 }
 
 void Ruvometer::ActiveClicked() {
     tray_.UpdateTrayIcon(TrayOperation::Modify);
-    if (form1.active.checked()) {
-        form1.button1.setCaption("&Deaktivieren");
+    if (mainWindow.active.checked()) {
+        mainWindow.button1.setCaption("&Deaktivieren");
         return;
     }
-    form1.button1.setCaption("&Aktivieren");
+    mainWindow.button1.setCaption("&Aktivieren");
     platform_.windowSystem.messageBox(
         {ApplicationTitle,
          "Hiermit deaktivieren Sie den Ruvometer. Er wird jetzt keine Verbindungen mehr "
          "aufzeichnen bis Sie ihn wieder aktivieren.",
          platform::MessageIcon::Question, platform::MessageButtons::Ok});
     SaveTariffs();
-    form1.setPageQuietly(MainPage::Allgemein);
-    form1.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
-    form1.hide();
+    mainWindow.setPageQuietly(MainPage::Allgemein);
+    mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
+    mainWindow.hide();
 }
 
 void Ruvometer::QuitProgram() {
@@ -175,7 +178,7 @@ void Ruvometer::QuitProgram() {
         return;
     }
     SaveTariffs();
-    form1.setPageQuietly(MainPage::Info);
+    mainWindow.setPageQuietly(MainPage::Info);
     endProgram(0);
 }
 

@@ -67,18 +67,18 @@ public:
     bool ended() const { return ended_; }
 
     // The windows, in the order they are created.
-    StartupWindow form2;
-    MainWindow form1;
-    SummaryWindow form4;
-    AutostartQuestion form5;
-    CounterWindow form6;
-    TariffNameEditor form7;
-    TariffTablesView form8;
-    NewBudgetWindow form9;
-    ConnectionListWindow form10;
-    BudgetClosureWindow form3;
-    HolidaysEditor form13;
-    RecoveryWindow form14;
+    StartupWindow startupWindow;
+    MainWindow mainWindow;
+    SummaryWindow summaryWindow;
+    AutostartQuestion autostartQuestionWindow;
+    CounterWindow counterWindow;
+    TariffNameEditor tariffNamesWindow;
+    TariffTablesView tariffTablesWindow;
+    NewBudgetWindow newBudgetWindow;
+    ConnectionListWindow connectionListWindow;
+    BudgetClosureWindow budgetClosureWindow;
+    HolidaysEditor holidaysWindow;
+    RecoveryWindow recoveryWindow;
     std::vector<WindowModel*> windows();
 
     // Actions of the main window, also reachable from its menu.
@@ -173,11 +173,11 @@ private:
     bool ended_ = false;
 
     // The editors of the tariffs and holidays and the connection list, wired to their windows.
-    TariffEditor tariffEditor_{
-        form1, form7, form8, tariffs_, platform_.windowSystem, [this] { SaveTariffs(); }};
-    HolidayListEditor holidayEditor_{form13, form1.telefonFeiertage, holidays_, holidayStore_,
-                                     platform_};
-    ConnectionList connectionList_{form10, platform_, unreadableRecords_,
+    TariffEditor tariffEditor_{mainWindow, tariffNamesWindow,      tariffTablesWindow,
+                               tariffs_,   platform_.windowSystem, [this] { SaveTariffs(); }};
+    HolidayListEditor holidayEditor_{holidaysWindow, mainWindow.telefonFeiertage, holidays_,
+                                     holidayStore_, platform_};
+    ConnectionList connectionList_{connectionListWindow, platform_, unreadableRecords_,
                                    [this] { return DatabasePath(); }};
 };
 

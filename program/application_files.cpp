@@ -51,13 +51,13 @@ void Ruvometer::LoadTariffs() {
                    "'Telefon'.",
                platform::MessageIcon::Warning);
     }
-    form1.edit5.setText(tariffs_.providerFee);
-    form1.edit13.setText(tariffs_.freeMinutes);
+    mainWindow.edit5.setText(tariffs_.providerFee);
+    mainWindow.edit13.setText(tariffs_.freeMinutes);
 }
 
 void Ruvometer::SaveTariffs() {
-    tariffs_.providerFee = form1.edit5.text();
-    tariffs_.freeMinutes = form1.edit13.text();
+    tariffs_.providerFee = mainWindow.edit5.text();
+    tariffs_.freeMinutes = mainWindow.edit13.text();
     tariffStore_.Save(tariffs_);
 }
 

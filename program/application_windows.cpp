@@ -4,12 +4,12 @@
 namespace ruvo {
 
 void Ruvometer::ShowConnectionList() {
-    form10.show();
-    form10.activate();
+    connectionListWindow.show();
+    connectionListWindow.activate();
 }
 
 void Ruvometer::ShowHolidaysEditor() {
-    form1.selectPage(MainPage::Telefon);
+    mainWindow.selectPage(MainPage::Telefon);
     holidayEditor_.Open();
 }
 

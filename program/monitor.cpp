@@ -12,7 +12,7 @@
 namespace ruvo {
 
 void Ruvometer::HousekeepingTick() {
-    form1.statusLine.setText(StatusLine());
+    mainWindow.statusLine.setText(StatusLine());
     budgets_.MonthlyClosureCheck();
     budgets_.WeeklyClosureCheck();
     budgets_.RecomputeConsumption();
@@ -30,20 +30,20 @@ void Ruvometer::HousekeepingTick() {
                    "zu aktualisieren!");
         }
     }
-    form1.databaseLabel.setText(DatabasePath());
+    mainWindow.databaseLabel.setText(DatabasePath());
     EnsureDatabaseFile();
     if (databaseWriter_.WriteKept()) {
         RecomputeConsumption();
         UpdateMonthlyMinutes();
     }
 
-    if (form1.active.checked()) {
+    if (mainWindow.active.checked()) {
         onlineDetection_.PollOnlineState();
     }
 }
 
 void Ruvometer::OnlineClicked() {
-    if (form1.online.checked()) {
+    if (mainWindow.online.checked()) {
         ConnectionStart();
     } else {
         ConnectionEnd();
@@ -51,8 +51,8 @@ void Ruvometer::OnlineClicked() {
 }
 
 void Ruvometer::ConnectionOpening() {
-    form6.monthSeconds.setText(IntToStr(MonthOnlineSeconds(DatabasePath(), TodayText(now()),
-                                                           platform_.sound, &unreadableRecords_)));
+    counterWindow.monthSeconds.setText(IntToStr(MonthOnlineSeconds(
+        DatabasePath(), TodayText(now()), platform_.sound, &unreadableRecords_)));
     unreadableRecords_.TellNew();
     providerMinutes_.MonthRollover();
     tray_.Renew();
@@ -60,32 +60,33 @@ void Ruvometer::ConnectionOpening() {
 
 void Ruvometer::ConnectionStart() {
     ConnectionOpening();
-    form1.databaseLabel.setText(DatabasePath());
-    CopyWarningOptions(form1, form6);
+    mainWindow.databaseLabel.setText(DatabasePath());
+    CopyWarningOptions(mainWindow, counterWindow);
 
     // A summary still open settles the previous connection with its own figures first.
-    if (form4.visible()) {
+    if (summaryWindow.visible()) {
         try {
             ConfirmSummary();
         } catch (const std::runtime_error&) {
         }
     }
     for (WindowModel* window :
-         std::initializer_list<WindowModel*>{&form4, &form13, &form10, &form7, &form9}) {
+         std::initializer_list<WindowModel*>{&summaryWindow, &holidaysWindow, &connectionListWindow,
+                                             &tariffNamesWindow, &newBudgetWindow}) {
         window->hide();
     }
 
     counter_.Start();
     PrepareCounterBudgets();
     const platform::LocalDateTime t = now();
-    form4.SetStart(NowTimeTextLong(t), TodayText(t));
-    if (form1.visible()) {
-        form1.hide();
+    summaryWindow.SetStart(NowTimeTextLong(t), TodayText(t));
+    if (mainWindow.visible()) {
+        mainWindow.hide();
     }
     ShowCurrentTariff();
-    form6.show();
-    if (form1.checkBox10.checked()) {
-        form6.hide();
+    counterWindow.show();
+    if (mainWindow.checkBox10.checked()) {
+        counterWindow.hide();
     }
 }
 
@@ -93,49 +94,49 @@ void Ruvometer::ConnectionEnd() {
     ConnectionOpening();
     counter_.Stop();
     const platform::LocalDateTime t = now();
-    form4.SetEnd(NowTimeTextLong(t), TodayText(t));
-    form4.pending.durationSeconds = IntToStr(counter_.elapsedSeconds());
-    form4.pending.units = form6.unitText.text();
-    form4.pending.tariffName = form6.zoneName.text();
-    form4.durationText.setText(form6.durationText.text());
-    form4.unitsText.setText(form6.unitText.text());
-    form4.telephoneText.setText(form6.telephoneText.text());
-    form4.providerText.setText(form6.providerText.text());
-    form4.totalText.setText(form6.totalText.text());
-    form4.hide();
+    summaryWindow.SetEnd(NowTimeTextLong(t), TodayText(t));
+    summaryWindow.pending.durationSeconds = IntToStr(counter_.elapsedSeconds());
+    summaryWindow.pending.units = counterWindow.unitText.text();
+    summaryWindow.pending.tariffName = counterWindow.zoneName.text();
+    summaryWindow.durationText.setText(counterWindow.durationText.text());
+    summaryWindow.unitsText.setText(counterWindow.unitText.text());
+    summaryWindow.telephoneText.setText(counterWindow.telephoneText.text());
+    summaryWindow.providerText.setText(counterWindow.providerText.text());
+    summaryWindow.totalText.setText(counterWindow.totalText.text());
+    summaryWindow.hide();
 
-    if (form1.splitMarker == 6) {
+    if (mainWindow.splitMarker == 6) {
         ConfirmSummary(true);
         ShowCurrentTariff();
         return;
     }
-    form4.show();
-    if (form1.checkBox11.checked()) {
+    summaryWindow.show();
+    if (mainWindow.checkBox11.checked()) {
         ConfirmSummary();
     }
 }
 
 void Ruvometer::SegmentSplit() {
-    form1.splitMarker = 6;
-    form1.online.setChecked(false);
-    form1.splitMarker = 0;
-    form1.online.setChecked(true);
+    mainWindow.splitMarker = 6;
+    mainWindow.online.setChecked(false);
+    mainWindow.splitMarker = 0;
+    mainWindow.online.setChecked(true);
 }
 
 void Ruvometer::SummaryShown() {
-    form6.hide();
-    form4.checkBox1.setChecked(true);
+    counterWindow.hide();
+    summaryWindow.checkBox1.setChecked(true);
 }
 
 void Ruvometer::ConfirmSummary(bool split) {
-    const bool save = split || form4.checkBox1.checked();
+    const bool save = split || summaryWindow.checkBox1.checked();
     // The summary closes first: should anything below fail, the same connection is never
     // offered for saving a second time (the next connection's start settles an open summary).
-    form4.hide();
+    summaryWindow.hide();
     // A record that cannot be written is kept until it can; only one that could be neither
     // written nor kept (the error ends this handler) leaves its autosave for the next start.
     if (save) {
-        databaseWriter_.Save(form4.pending);
+        databaseWriter_.Save(summaryWindow.pending);
     }
     autosave_.Remove();
     RecomputeConsumption();
@@ -143,16 +144,16 @@ void Ruvometer::ConfirmSummary(bool split) {
 }
 
 void Ruvometer::ShowCurrentTariff() {
-    ruvo::ShowCurrentTariff(tariffs_, holidays_, now(), form1.edit5.text(), form6);
+    ruvo::ShowCurrentTariff(tariffs_, holidays_, now(), mainWindow.edit5.text(), counterWindow);
 }
 
 bool Ruvometer::FreeMinutesUsedUp(std::int32_t runningSeconds) {
-    return providerMinutes_.FreeMinutesUsedUp(ToInteger(form6.monthSeconds.text()).value_or(0),
-                                              runningSeconds);
+    return providerMinutes_.FreeMinutesUsedUp(
+        ToInteger(counterWindow.monthSeconds.text()).value_or(0), runningSeconds);
 }
 
 std::string Ruvometer::CurrentZoneIndex() {
-    return ruvo::CurrentZoneIndex(tariffs_, holidays_, now(), form6);
+    return ruvo::CurrentZoneIndex(tariffs_, holidays_, now(), counterWindow);
 }
 
 void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
@@ -176,14 +177,14 @@ void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
 
 void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
                             std::int32_t secondsLeft) {
-    const TitleOptions options{form1.checkBox7.checked(), form1.checkBox9.checked(),
-                               form1.checkBox8.checked()};
+    const TitleOptions options{mainWindow.checkBox7.checked(), mainWindow.checkBox9.checked(),
+                               mainWindow.checkBox8.checked()};
     titleSuffix_ = TitleSuffix(options, totalPfennig, elapsedSeconds, secondsLeft);
     titleDisplay_.ApplyTitleSuffix(titleSuffix_, false);
 }
 
 std::int32_t Ruvometer::WarningLeadSeconds() {
-    return 2 * ToInteger(form1.edit10.text()).value_or(0);
+    return 2 * ToInteger(mainWindow.edit10.text()).value_or(0);
 }
 
 void Ruvometer::RefreshTrayPicture() {

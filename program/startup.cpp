@@ -33,19 +33,19 @@ bool Ruvometer::start() {
         platform_.windowSystem.quit(1);
         return false;
     }
-    form2.show();
+    startupWindow.show();
     guard_.run([this] { StartupWindowShown(); });
     // A settings error may have ended that stage before the start-up timer was set going (the
     // error box has told the user): the start goes on all the same.
-    if (!form14.visible() && !startupTimer_->enabled()) {
+    if (!recoveryWindow.visible() && !startupTimer_->enabled()) {
         startupTimer_->setEnabled(true);
     }
     return true;
 }
 
 void Ruvometer::StartupWindowShown() {
-    form2.label2.setText(VersionName);
-    form1.label14.setText(VersionName);
+    startupWindow.label2.setText(VersionName);
+    mainWindow.label14.setText(VersionName);
 
     if (settings_.ReadSetting(setting::ResetFlag) == "0") {
         ResetAllSettings(settings_,
@@ -55,14 +55,14 @@ void Ruvometer::StartupWindowShown() {
     if (autosave_.Exists()) {
         // The recovery lets the start-up go on when it closes, whichever way.
         recovery_.Show();
-        platform_.windowSystem.runModal(form14);
+        platform_.windowSystem.runModal(recoveryWindow);
     } else {
         startupTimer_->setEnabled(true);
     }
 
-    form2.label4.setText(platform_.paths.programDirectory());
-    form1.databaseLabel.setText(DatabasePath());
-    form1.statusLine.setText(StatusLine());
+    startupWindow.label4.setText(platform_.paths.programDirectory());
+    mainWindow.databaseLabel.setText(DatabasePath());
+    mainWindow.statusLine.setText(StatusLine());
 
     if (settings_.ReadSetting(setting::OfflineIPs).empty()) {
         settings_.WriteSetting(setting::OfflineIPs,
@@ -72,7 +72,7 @@ void Ruvometer::StartupWindowShown() {
 
 void Ruvometer::StartupTimerFired() {
     startupTimer_->setEnabled(false);
-    form2.hide();
+    startupWindow.hide();
     // Whatever fails among the first questions and the database file, the monitor starts.
     guard_.run([this] { StartupQuestions(); });
     timer1_->setEnabled(true);
@@ -93,9 +93,9 @@ void Ruvometer::StartupQuestions() {
     EnsureDatabaseFile();
 
     if (settings_.ReadOrEmpty(setting::AskAutostartQuestion) == "1") {
-        form5.checkBox1.setCheckedQuietly(true);
-        form5.show();
-        platform_.windowSystem.runModal(form5);
+        autostartQuestionWindow.checkBox1.setCheckedQuietly(true);
+        autostartQuestionWindow.show();
+        platform_.windowSystem.runModal(autostartQuestionWindow);
     }
 }
 
@@ -108,7 +108,7 @@ void Ruvometer::FirstTick() {
         LoadHolidays();
         tray_.UpdateTrayIcon(TrayOperation::Add);
         tray_.UpdateTrayIcon(TrayOperation::Modify);
-        form1.hide();
+        mainWindow.hide();
         MigrateOldVersions(platform_.registry, platform_.windowSystem, autostart_);
         options_.ApplyStoredOptions();
         RecomputeConsumption();

@@ -56,7 +56,7 @@ protected:
     }
 
     ClosureSeen closureNow() {
-        const BudgetClosureWindow& dialog = app().form3;
+        const BudgetClosureWindow& dialog = app().budgetClosureWindow;
         EXPECT_NE(dialog.overdrawn.visible(), dialog.kept.visible());
         EXPECT_EQ(dialog.overdrawn.visible(), dialog.left.red());
         return {dialog.kind,          dialog.kindLine.text(),    dialog.periodLine.text(),
@@ -69,7 +69,7 @@ protected:
         closures_.clear();
         onModal("Form3", [this] {
             closures_.push_back(closureNow());
-            app().form3.ok.click();
+            app().budgetClosureWindow.ok.click();
         });
     }
 
@@ -85,7 +85,7 @@ TEST_F(BudgetsTest, OverdrawnWeeklyBudgetShowsRed) {
     putDatabase("99", {{"04.12.99", "999"}, {"05.12.99", "3000"}, {"07.12.99", "2120"}});
     ASSERT_TRUE(startProgram());
     wait(4.001);
-    const MainWindow& main = app().form1;
+    const MainWindow& main = app().mainWindow;
     EXPECT_FALSE(main.weekCover.visible());
     EXPECT_EQ(main.weekAmount.text(), "50,00 DM");
     EXPECT_EQ(main.weekUsed.text(), "51,20 DM");
@@ -120,7 +120,7 @@ TEST_F(BudgetsTest, UseBoxesStoreTheFlagAndUncoverTheFigures) {
     prepareDay(At(1999, 12, 7, 10, 0, 0));
     ASSERT_TRUE(startProgram());
     wait(4.001);
-    MainWindow& main = app().form1;
+    MainWindow& main = app().mainWindow;
     struct Case {
         CheckBox& box;
         const Panel& cover;
@@ -166,14 +166,15 @@ TEST_F(BudgetsTest, NewBudgetDialogStoresWholeMarks) {
         ASSERT_TRUE(startProgram());
         wait(4.001);
         onModal("Form9", [&] {
-            EXPECT_EQ(app().form9.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
-            EXPECT_EQ(app().form9.edit1.text(), "0");
-            app().form9.edit1.enter(c.typed);
-            (c.cancel ? app().form9.abbrechen : app().form9.ok).click();
+            EXPECT_EQ(app().newBudgetWindow.kind,
+                      c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
+            EXPECT_EQ(app().newBudgetWindow.edit1.text(), "0");
+            app().newBudgetWindow.edit1.enter(c.typed);
+            (c.cancel ? app().newBudgetWindow.abbrechen : app().newBudgetWindow.ok).click();
         });
-        MainWindow& main = app().form1;
+        MainWindow& main = app().mainWindow;
         app().userAction([&] { (c.monthly ? main.button12 : main.button13).click(); });
-        EXPECT_FALSE(app().form9.visible());
+        EXPECT_FALSE(app().newBudgetWindow.visible());
         EXPECT_EQ(setting(c.monthly ? "MonatsBudget" : "WochenBudget"), c.stored);
         EXPECT_EQ(setting(c.monthly ? "MonatsBudgetAN" : "WochenBudgetAN"), c.cancel ? "0" : "1");
         EXPECT_EQ((c.monthly ? main.checkBox6 : main.checkBox5).checked(), !c.cancel);
@@ -266,7 +267,7 @@ TEST_F(BudgetsTest, BothClosuresDueOnTheSameTick) {
                 wait(4);  // the next housekeeping tick runs while the dialog is open
                 seen.push_back(closureNow());
             }
-            app().form3.ok.click();
+            app().budgetClosureWindow.ok.click();
         });
         ASSERT_TRUE(startProgram());
         wait(kFirstHousekeeping + 8);
@@ -279,8 +280,8 @@ TEST_F(BudgetsTest, BothClosuresDueOnTheSameTick) {
         // The tick ends with this week's and this month's spending.
         EXPECT_EQ(setting("WochenBudgetVerbraucht"), "111");
         EXPECT_EQ(setting("MonatsBudgetVerbraucht"), "111");
-        EXPECT_EQ(app().form1.weekLeft.text(), "48,89 DM");
-        EXPECT_FALSE(app().form3.visible());
+        EXPECT_EQ(app().mainWindow.weekLeft.text(), "48,89 DM");
+        EXPECT_FALSE(app().budgetClosureWindow.visible());
     }
 }
 
@@ -309,41 +310,42 @@ TEST_F(BudgetsTest, UntickedClosureAsksForANewBudget) {
         onModal("Form3", [&] {
             ++shown;
             if (shown == 1) {
-                EXPECT_TRUE(app().form3.checkBox1.checked());  // ticked at program start
-                app().form3.checkBox1.setChecked(false);
+                EXPECT_TRUE(
+                    app().budgetClosureWindow.checkBox1.checked());  // ticked at program start
+                app().budgetClosureWindow.checkBox1.setChecked(false);
             } else {
-                tickedAtSecond = app().form3.checkBox1.checked();
-                EXPECT_EQ(app().form3.checkBox1.caption(),
+                tickedAtSecond = app().budgetClosureWindow.checkBox1.checked();
+                EXPECT_EQ(app().budgetClosureWindow.checkBox1.caption(),
                           "Erneut Budget in Höhe von 70,00 DM festlegen.");
-                app().form3.checkBox1.setChecked(true);
+                app().budgetClosureWindow.checkBox1.setChecked(true);
             }
-            app().form3.ok.click();
+            app().budgetClosureWindow.ok.click();
         });
         ASSERT_TRUE(startProgram());
         wait(kFirstHousekeeping);
         ASSERT_EQ(shown, 1);
-        EXPECT_FALSE(app().form3.visible());
-        EXPECT_TRUE(app().form1.visible());
-        EXPECT_EQ(app().form1.page(), MainPage::Budgets);
-        EXPECT_EQ(app().form1.shortHelp.text(), MainWindow::HelpText(MainPage::Budgets));
-        ASSERT_TRUE(app().form9.visible());
-        EXPECT_EQ(app().form9.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
-        EXPECT_EQ(app().form9.edit1.text(), "0");
+        EXPECT_FALSE(app().budgetClosureWindow.visible());
+        EXPECT_TRUE(app().mainWindow.visible());
+        EXPECT_EQ(app().mainWindow.page(), MainPage::Budgets);
+        EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Budgets));
+        ASSERT_TRUE(app().newBudgetWindow.visible());
+        EXPECT_EQ(app().newBudgetWindow.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
+        EXPECT_EQ(app().newBudgetWindow.edit1.text(), "0");
 
         // The dialog is not modal: the program runs on until the user answers it.
         wait(20);
         app().userAction([&] {
-            app().form9.edit1.enter("70");
-            app().form9.ok.click();
+            app().newBudgetWindow.edit1.enter("70");
+            app().newBudgetWindow.ok.click();
         });
-        EXPECT_FALSE(app().form9.visible());
+        EXPECT_FALSE(app().newBudgetWindow.visible());
         EXPECT_EQ(setting(c.monthly ? "MonatsBudget" : "WochenBudget"), "7000");
 
         machine().time.setLocal(c.nextPeriod);
         wait(4);
         EXPECT_EQ(shown, 2);
         EXPECT_FALSE(tickedAtSecond);
-        EXPECT_FALSE(app().form9.visible());  // ticked again: no new budget asked for
+        EXPECT_FALSE(app().newBudgetWindow.visible());  // ticked again: no new budget asked for
     }
 }
 

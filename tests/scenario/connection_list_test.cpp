@@ -39,19 +39,19 @@ protected:
     void openList() {
         startSettled();
         act([&] { app().ShowConnectionList(); });
-        ASSERT_TRUE(app().form10.visible());
+        ASSERT_TRUE(app().connectionListWindow.visible());
     }
 
     std::vector<std::string> shownDates() {
         std::vector<std::string> dates;
-        for (const auto& row : app().form10.listView1.rows()) {
+        for (const auto& row : app().connectionListWindow.listView1.rows()) {
             dates.push_back(row.at(0));
         }
         return dates;
     }
 
     std::vector<std::string> panels() {
-        const ConnectionListWindow& w = app().form10;
+        const ConnectionListWindow& w = app().connectionListWindow;
         return {w.anzahl.text(),   w.zeit.text(),   w.telefon.text(),
                 w.provider.text(), w.gesamt.text(), w.einheiten.text()};
     }
@@ -59,7 +59,7 @@ protected:
 
 TEST_F(ConnectionListTest, ActivationReadsTheYearAndResetsThePeriod) {
     openList();
-    ConnectionListWindow& w = app().form10;
+    ConnectionListWindow& w = app().connectionListWindow;
     EXPECT_EQ(w.caption(), "Quelmar Ruvometer - Verbindungen");
     EXPECT_EQ(w.comboBox1.text(), "Gesamtes Jahr");
     EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99", "06.12.99", "07.12.99"}));
@@ -76,7 +76,7 @@ TEST_F(ConnectionListTest, ActivationReadsTheYearAndResetsThePeriod) {
     connect();
     wait(20);
     hangUp();
-    act([&] { app().form4.button1.click(); });
+    act([&] { app().summaryWindow.button1.click(); });
     act([&] { w.activate(); });
     EXPECT_EQ(w.comboBox1.text(), "Gesamtes Jahr");
     ASSERT_EQ(shownDates().size(), 4U);
@@ -88,7 +88,7 @@ TEST_F(ConnectionListTest, ActivationReadsTheYearAndResetsThePeriod) {
 
 TEST_F(ConnectionListTest, PeriodBoxFiltersOnEveryChangeOfItsText) {
     openList();
-    ConnectionListWindow& w = app().form10;
+    ConnectionListWindow& w = app().connectionListWindow;
     using V = std::vector<std::string>;
     const std::vector<std::pair<std::string, V>> cases = {
         {"Aktueller Monat", V{"06.12.99", "07.12.99"}},
@@ -108,7 +108,7 @@ TEST_F(ConnectionListTest, PeriodBoxFiltersOnEveryChangeOfItsText) {
 
 TEST_F(ConnectionListTest, StatusBarTotalsTheSelectedRows) {
     openList();
-    ConnectionListWindow& w = app().form10;
+    ConnectionListWindow& w = app().connectionListWindow;
     act([&] {
         w.listView1.setSelected(0, true);
         w.listView1.setSelected(1, true);
@@ -133,7 +133,7 @@ TEST_F(ConnectionListTest, StatusBarTotalsTheSelectedRows) {
 
 TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
     openList();
-    ConnectionListWindow& w = app().form10;
+    ConnectionListWindow& w = app().connectionListWindow;
     act([&] { w.comboBox1.setText("Aktueller Monat"); });
     act([&] { w.listView1.setSelected(0, true); });  // the selection plays no part
     act([&] { w.drucken.click(); });
@@ -157,7 +157,7 @@ TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
 
 TEST_F(ConnectionListTest, CopiesTheSelectedRows) {
     openList();
-    ConnectionListWindow& w = app().form10;
+    ConnectionListWindow& w = app().connectionListWindow;
     act([&] { w.kopieren.click(); });
     EXPECT_EQ(machine().clipboard.text(), "");
     act([&] {
@@ -179,7 +179,7 @@ TEST_F(ConnectionListTest, BadRecordIsLeftOutAndToldOnce) {
     startSettled();
     act([&] { app().ShowConnectionList(); });
     EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99", "07.12.99"}));
-    act([&] { app().form10.activate(); });
+    act([&] { app().connectionListWindow.activate(); });
     int told = 0;
     for (const auto& text : machine().windowSystem.messageTexts()) {
         told += text.find("'2,40'") != std::string::npos ? 1 : 0;
@@ -191,9 +191,9 @@ TEST_F(ConnectionListTest, BadRecordIsLeftOutAndToldOnce) {
 TEST_F(ConnectionListTest, MissingFileKeepsTheLists) {
     openList();
     std::filesystem::remove(directory() + "RVDaten99.db");
-    act([&] { app().form10.comboBox1.setText("Heute"); });
-    act([&] { app().form10.activate(); });
-    EXPECT_EQ(app().form10.comboBox1.text(), "Gesamtes Jahr");
+    act([&] { app().connectionListWindow.comboBox1.setText("Heute"); });
+    act([&] { app().connectionListWindow.activate(); });
+    EXPECT_EQ(app().connectionListWindow.comboBox1.text(), "Gesamtes Jahr");
     EXPECT_EQ(shownDates().size(), 3U);
     EXPECT_EQ(machine().sound.count(platform::Beep::Default), 0);
 }
@@ -201,7 +201,7 @@ TEST_F(ConnectionListTest, MissingFileKeepsTheLists) {
 TEST_F(ConnectionListTest, UnitsThatAreNoNumberEndTheTotalsWithTheErrorBox) {
     writeFile("RVDaten99.db", Database({Record("07.12.99", "60", "12", "x")}));
     openList();
-    act([&] { app().form10.listView1.selectAll(); });
+    act([&] { app().connectionListWindow.listView1.selectAll(); });
     ASSERT_EQ(machine().windowSystem.errors().size(), 1U);
     EXPECT_EQ(machine().windowSystem.errors()[0], "'x' ist kein gültiger Integerwert");
 }

@@ -94,11 +94,11 @@ TEST_F(HolidayStoreTest, StoredEntriesGapsAndEmptyValues) {
         machine().time.setLocal(At(1999, 12, 24, 10, 0, 0));
         startSettled();
         connect();
-        EXPECT_EQ(app().form6.dayLine.text(),
+        EXPECT_EQ(app().counterWindow.dayLine.text(),
                   c.holidayOn24th ? "Freitag, 24.12.99, Feiertag" : "Freitag, 24.12.99, Werktag");
         EXPECT_TRUE(messagesContaining("Feiertage").empty());
         hangUp();
-        app().userAction([&] { app().form4.button1.click(); });
+        app().userAction([&] { app().summaryWindow.button1.click(); });
     }
 }
 
@@ -173,12 +173,12 @@ TEST_F(HolidayStoreTest, FilesThatCannotBeImportedAreRefusedWithTheirReason) {
             startSettled();
             if (!atStart) {
                 onModal("Form13", [&] {
-                    app().form13.bitBtn1.click();
-                    EXPECT_EQ(app().form13.listView1.rows(),
+                    app().holidaysWindow.bitBtn1.click();
+                    EXPECT_EQ(app().holidaysWindow.listView1.rows(),
                               (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
-                    app().form13.button1.click();
+                    app().holidaysWindow.button1.click();
                 });
-                app().userAction([&] { app().form1.telefonFeiertage.click(); });
+                app().userAction([&] { app().mainWindow.telefonFeiertage.click(); });
             }
             const auto refusals = messagesContaining("'" + path + "'", from);
             ASSERT_EQ(refusals.size(), 1U);
@@ -210,7 +210,7 @@ TEST_F(HolidayStoreTest, FileWithoutEntriesIsTriedOnce) {
     writeFile("Feiertage.dat", "0\r\n");
     startSettled();
     EXPECT_EQ(messagesContaining("keinen gültigen Feiertag").size(), 1U);
-    EXPECT_TRUE(app().form1.active.checked());
+    EXPECT_TRUE(app().mainWindow.active.checked());
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ protected:
     // Opens the window from the "Telefon" page; `inWindow` acts in it and closes it.
     void openWith(std::function<void()> inWindow) {
         onModal("Form13", std::move(inWindow));
-        act([&] { app().form1.telefonFeiertage.click(); });
-        EXPECT_FALSE(app().form13.visible());
+        act([&] { app().mainWindow.telefonFeiertage.click(); });
+        EXPECT_FALSE(app().holidaysWindow.visible());
     }
 
-    std::vector<ListControl::Row> shown() { return app().form13.listView1.rows(); }
+    std::vector<ListControl::Row> shown() { return app().holidaysWindow.listView1.rows(); }
 
     std::vector<std::string> stored() {
         const std::string key = SettingsStore::SettingsKey() + "\\Feiertage";
@@ -47,7 +47,7 @@ protected:
 
 TEST_F(HolidaysEditorTest, AddChangeDeleteAndStore) {
     startSettled();
-    HolidaysEditor& f = app().form13;
+    HolidaysEditor& f = app().holidaysWindow;
     openWith([&] {
         EXPECT_EQ(f.edit4.text(), "99");
         EXPECT_EQ(shown(), (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
@@ -110,39 +110,39 @@ TEST_F(HolidaysEditorTest, CancelStoresNothingButTheListInMemoryKeepsTheChanges)
     writeFile("Feiertage.dat", "07.12.99\r\nTesttag\r\n0\r\n");
     startSettled();
     openWith([&] {
-        app().form13.bitBtn1.click();
+        app().holidaysWindow.bitBtn1.click();
         EXPECT_EQ(machine().windowSystem.messages().back().text,
                   "Die Datei 'Feiertage.dat' wurde erfolgreich in das Programm geladen.");
         EXPECT_EQ(shown(), (std::vector<ListControl::Row>{{"07.12.99", "Testtag"}}));
-        app().form13.button1.click();
+        app().holidaysWindow.button1.click();
     });
     EXPECT_EQ(stored(), (std::vector<std::string>{"0A=24.12.99", "0B=Heiliger Abend"}));
 
     act([&] { app().Minimise(); });
     connect();
-    EXPECT_EQ(app().form6.dayLine.text(), "Dienstag, 07.12.99, Feiertag");
+    EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Feiertag");
     hangUp();
-    act([&] { app().form4.button1.click(); });
+    act([&] { app().summaryWindow.button1.click(); });
 
     // Opening again reloads the stored list.
     openWith([&] {
         EXPECT_EQ(shown(), (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
-        app().form13.button1.click();
+        app().holidaysWindow.button1.click();
     });
     connect();
-    EXPECT_EQ(app().form6.dayLine.text(), "Dienstag, 07.12.99, Werktag");
+    EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Werktag");
 }
 
 TEST_F(HolidaysEditorTest, DeletingTheLastLineEmptiesTheStoreAndTheNextOpeningSaysSo) {
     startSettled();
     openWith([&] {
-        app().form13.listView1.selectOnly(0);
-        app().form13.button3.click();
-        app().form13.button5.click();
+        app().holidaysWindow.listView1.selectOnly(0);
+        app().holidaysWindow.button3.click();
+        app().holidaysWindow.button5.click();
     });
     EXPECT_TRUE(stored().empty());
     const std::size_t before = messageCount();
-    openWith([&] { app().form13.button1.click(); });
+    openWith([&] { app().holidaysWindow.button1.click(); });
     ASSERT_EQ(messageCount(), before + 1);
     EXPECT_EQ(machine().windowSystem.messages().back().text.substr(0, 36),
               "Es sind keine Feiertage eingetragen.");
@@ -152,12 +152,12 @@ TEST_F(HolidaysEditorTest, MenuEntrySwitchesToTheTelefonPageFirst) {
     startSettled();
     machine().tray.click();
     onModal("Form13", [&] {
-        EXPECT_EQ(app().form1.page(), MainPage::Telefon);
-        app().form13.button1.click();
+        EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
+        app().holidaysWindow.button1.click();
     });
     act([&] { app().ShowHolidaysEditor(); });
-    EXPECT_EQ(app().form1.page(), MainPage::Telefon);
-    EXPECT_EQ(app().form1.shortHelp.text(), MainWindow::HelpText(MainPage::Telefon));
+    EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
+    EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Telefon));
 }
 
 class HolidaysEditorInNewYearTest : public HolidaysEditorTest {
@@ -169,10 +169,10 @@ TEST_F(HolidaysEditorInNewYearTest, ListOfLastYearIsReportedAndTheYearFieldIsThi
     startSettled();
     const std::size_t before = messageCount();
     openWith([&] {
-        EXPECT_EQ(app().form13.edit4.text(), "00");
-        app().form13.edit4.enter("zz");
-        EXPECT_EQ(app().form13.edit4.text(), "00");
-        app().form13.button1.click();
+        EXPECT_EQ(app().holidaysWindow.edit4.text(), "00");
+        app().holidaysWindow.edit4.enter("zz");
+        EXPECT_EQ(app().holidaysWindow.edit4.text(), "00");
+        app().holidaysWindow.button1.click();
     });
     ASSERT_EQ(messageCount(), before + 1);
     EXPECT_EQ(machine().windowSystem.messages().back().text, kYearMessage);

@@ -29,11 +29,11 @@ TEST_F(RecoveryTest, CrashDuringAConnectionIsRecoveredByTheCountdown) {
 
     std::vector<std::string> captions;
     onModal("Form14", [&] {
-        EXPECT_TRUE(app().form2.visible());
-        EXPECT_EQ(app().form14.button1.caption(), "&Speichern in 45 Sek");
-        for (int step = 1; step <= 45 && app().form14.visible(); ++step) {
+        EXPECT_TRUE(app().startupWindow.visible());
+        EXPECT_EQ(app().recoveryWindow.button1.caption(), "&Speichern in 45 Sek");
+        for (int step = 1; step <= 45 && app().recoveryWindow.visible(); ++step) {
             wait(1);
-            captions.push_back(app().form14.button1.caption());
+            captions.push_back(app().recoveryWindow.button1.caption());
         }
     });
     ASSERT_TRUE(startProgram());
@@ -48,11 +48,11 @@ TEST_F(RecoveryTest, CrashDuringAConnectionIsRecoveredByTheCountdown) {
     EXPECT_EQ(saved[0].durationSeconds, "60");
     EXPECT_EQ(saved[0].units, "2");
     // The start-up window stays for another four seconds after the recovery.
-    EXPECT_TRUE(app().form2.visible());
+    EXPECT_TRUE(app().startupWindow.visible());
     wait(3.9);
-    EXPECT_TRUE(app().form2.visible());
+    EXPECT_TRUE(app().startupWindow.visible());
     wait(0.2);
-    EXPECT_FALSE(app().form2.visible());
+    EXPECT_FALSE(app().startupWindow.visible());
 }
 
 TEST_F(RecoveryTest, EnterSavesEscapeDiscardsCloseBoxKeeps) {
@@ -72,12 +72,12 @@ TEST_F(RecoveryTest, EnterSavesEscapeDiscardsCloseBoxKeeps) {
         kill();
         std::filesystem::remove(directory() + "RVDaten99.db");
         putAutosave({{"Tarif", ""}, {"Zeit", "30"}, {"Gesamt", "12"}, {"AZeit", "09:00:00"}});
-        onModal("Form14", [&] { c.answer(app().form14); });
+        onModal("Form14", [&] { c.answer(app().recoveryWindow); });
         ASSERT_TRUE(startProgram());
-        EXPECT_FALSE(app().form14.visible());
+        EXPECT_FALSE(app().recoveryWindow.visible());
         EXPECT_EQ(autosaveExists(), c.autosaveAfter);
         wait(8.001);  // the start-up goes on either way
-        EXPECT_FALSE(app().form2.visible());
+        EXPECT_FALSE(app().startupWindow.visible());
         const auto saved = records();
         ASSERT_EQ(saved.size(), c.saved ? 1U : 0U);
         if (c.saved) {
@@ -102,7 +102,7 @@ TEST_F(RecoveryTest, ConnectionOfThePreviousYearGoesIntoTheNewFile) {
                  {"ADatum", "31.12.99"},
                  {"EZeit", "00:05:00"},
                  {"EDatum", "01.01.00"}});
-    onModal("Form14", [&] { app().form14.button1.click(); });
+    onModal("Form14", [&] { app().recoveryWindow.button1.click(); });
     ASSERT_TRUE(startProgram());
     const auto saved = records("RVDaten00.db");
     ASSERT_EQ(saved.size(), 1U);
@@ -147,7 +147,7 @@ TEST_F(RecoveryTest, ConnectionStoredBeforeItsAutosaveWentIsNotStoredTwice) {
                      {"EDatum", day}});
         machine().time.setLocal(c.today == std::string("01.01.00") ? At(2000, 1, 1, 12)
                                                                    : At(2000, 1, 2, 12));
-        onModal("Form14", [&] { app().form14.button1.click(); });
+        onModal("Form14", [&] { app().recoveryWindow.button1.click(); });
         ASSERT_TRUE(startProgram());
         EXPECT_FALSE(autosaveExists());
         EXPECT_EQ(records("RVDaten00.db").size(), c.records);
@@ -164,7 +164,7 @@ TEST_F(RecoveryTest, RecordThatCannotBeWrittenIsKeptUntilTheDatabaseCanBeWritten
                  {"ADatum", "07.12.99"}});
     // A folder where the database file should be: nothing can be appended.
     std::filesystem::create_directory(directory() + "RVDaten99.db");
-    onModal("Form14", [&] { app().form14.button1.click(); });
+    onModal("Form14", [&] { app().recoveryWindow.button1.click(); });
     startSettled();
     EXPECT_FALSE(autosaveExists());
     EXPECT_TRUE(machine().registry.keyExists(platform::Hive::CurrentUser,
@@ -199,8 +199,8 @@ TEST_F(RecoveryTest, MissingTariffFileIsCreatedWithTheDefaultZone) {
     // With the default zone nothing is ever counted.
     connect();
     wait(30);
-    EXPECT_EQ(app().form6.zoneName.text(), "");
-    EXPECT_EQ(app().form6.totalText.text(), "0,00 DM");
+    EXPECT_EQ(app().counterWindow.zoneName.text(), "");
+    EXPECT_EQ(app().counterWindow.totalText.text(), "0,00 DM");
 }
 
 TEST_F(RecoveryTest, TariffsThatWereNeverLoadedAreNeverSavedOverTheFile) {
@@ -227,18 +227,18 @@ TEST_F(RecoveryTest, BadTariffValueIsReportedOnceNotEverySecond) {
     }
     EXPECT_EQ(reports, 2);  // once at loading, once for the connection
     EXPECT_TRUE(machine().windowSystem.errors().empty());
-    EXPECT_EQ(app().form6.telephoneText.text(), "0,00 DM");
+    EXPECT_EQ(app().counterWindow.telephoneText.text(), "0,00 DM");
 }
 
 TEST_F(RecoveryTest, EditedFeeIsSavedAndLoadedAgain) {
     startSettled();
-    app().userAction([&] { app().form1.edit5.enter("7"); });
-    app().userAction([&] { app().form1.edit13.enter("10 Stunden"); });
-    EXPECT_EQ(app().form1.edit13.text(), "0");
+    app().userAction([&] { app().mainWindow.edit5.enter("7"); });
+    app().userAction([&] { app().mainWindow.edit13.enter("10 Stunden"); });
+    EXPECT_EQ(app().mainWindow.edit13.text(), "0");
     EXPECT_EQ(file("Tarif.dat").substr(0, 8), "7,0,1,\r\n");
     kill();
     startSettled();
-    EXPECT_EQ(app().form1.edit5.text(), "7");
+    EXPECT_EQ(app().mainWindow.edit5.text(), "7");
 }
 
 }  // namespace

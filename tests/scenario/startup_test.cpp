@@ -29,15 +29,15 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
     });
     onModal("Form5", [&] {
         events.push_back("question " + std::to_string(machine().time.monotonicMs()));
-        app().form5.nein.click();
+        app().autostartQuestionWindow.nein.click();
     });
     machine().hostAddresses.set(2);
 
     ASSERT_TRUE(startProgram());
-    EXPECT_TRUE(app().form2.visible());
-    EXPECT_EQ(app().form2.label2.text(), "Ruvometer 2.3");
-    EXPECT_EQ(app().form2.label4.text(), directory());
-    EXPECT_EQ(app().form1.databaseLabel.text(), directory() + "RVDaten99.db");
+    EXPECT_TRUE(app().startupWindow.visible());
+    EXPECT_EQ(app().startupWindow.label2.text(), "Ruvometer 2.3");
+    EXPECT_EQ(app().startupWindow.label4.text(), directory());
+    EXPECT_EQ(app().mainWindow.databaseLabel.text(), directory() + "RVDaten99.db");
 
     // Every value of the table, in its order, with the defaults of this moment.
     const std::vector<std::string> names =
@@ -56,7 +56,7 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
     wait(3.999);
     EXPECT_TRUE(events.empty());
     wait(0.001);
-    EXPECT_FALSE(app().form2.visible());
+    EXPECT_FALSE(app().startupWindow.visible());
     const std::vector<std::string> expected = {"message 4000 " + std::string(kMailStart, 20),
                                                "question 4000"};
     EXPECT_EQ(events, expected);
@@ -68,7 +68,7 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
     EXPECT_TRUE(machine().tray.present());
     EXPECT_EQ(machine().tray.picture(), TrayPicture::Offline);
     EXPECT_EQ(machine().tray.tip(), "Quelmar Ruvometer");
-    EXPECT_FALSE(app().form1.visible());
+    EXPECT_FALSE(app().mainWindow.visible());
 }
 
 TEST_F(StartupTest, ResetByHandKeepsHolidaysAutostartAndAutosave) {
@@ -204,10 +204,10 @@ TEST_F(StartupTest, EmptyOfflineReferenceIsMeasuredBeforeTheMonitorStarts) {
         ASSERT_TRUE(startProgram());
         EXPECT_EQ(setting("Offline IPs"), c.stored);
         wait(20);
-        EXPECT_FALSE(app().form1.online.checked());
+        EXPECT_FALSE(app().mainWindow.online.checked());
         machine().hostAddresses.set(c.offlineCount + 1);
         wait(4);
-        EXPECT_TRUE(app().form1.online.checked());
+        EXPECT_TRUE(app().mainWindow.online.checked());
     }
 }
 
@@ -225,7 +225,7 @@ TEST_F(StartupTest, PollFollowsTheAddressCount) {
     for (const Step& step : steps) {
         machine().hostAddresses.set(step.addresses);
         wait(4);
-        EXPECT_EQ(app().form1.online.checked(), step.online)
+        EXPECT_EQ(app().mainWindow.online.checked(), step.online)
             << "addresses " << step.addresses.value_or(-1);
     }
 }
@@ -236,13 +236,13 @@ TEST_F(StartupTest, RecalibrateWhileOnlineEndsTheConnectionAtTheNextPoll) {
     wait(4.001);
     machine().hostAddresses.set(2);
     wait(4);
-    ASSERT_TRUE(app().form1.online.checked());
-    app().userAction([&] { app().form1.reparieren.click(); });
+    ASSERT_TRUE(app().mainWindow.online.checked());
+    app().userAction([&] { app().mainWindow.reparieren.click(); });
     EXPECT_EQ(setting("Offline IPs"), "2");
     EXPECT_EQ(machine().windowSystem.messages().back().text,
               "Die Konfiguration wurde aktualisiert.");
     wait(4);
-    EXPECT_FALSE(app().form1.online.checked());
+    EXPECT_FALSE(app().mainWindow.online.checked());
 }
 
 // The autostart question across two starts: what it writes, and whether it comes again.
@@ -270,9 +270,10 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
         int asked = 0;
         onModal("Form5", [&] {
             ++asked;
-            EXPECT_TRUE(app().form5.checkBox1.checked());
-            app().form5.checkBox1.setChecked(c.askAgain);
-            (c.pressYes ? app().form5.ja : app().form5.nein).click();
+            EXPECT_TRUE(app().autostartQuestionWindow.checkBox1.checked());
+            app().autostartQuestionWindow.checkBox1.setChecked(c.askAgain);
+            (c.pressYes ? app().autostartQuestionWindow.ja : app().autostartQuestionWindow.nein)
+                .click();
         });
         ASSERT_TRUE(startProgram());
         wait(4.001);
@@ -281,8 +282,8 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
             machine().registry.readString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"),
             c.entryAfter ? std::optional<std::string>(directory() + "ruvometer") : std::nullopt);
         EXPECT_EQ(setting("AskAutostartQuestion"), c.askSettingAfterFirst);
-        EXPECT_EQ(app().form1.checkBox1.checked(), c.entryAfter);
-        EXPECT_EQ(app().form1.checkBox2.enabled(), !c.entryAfter);
+        EXPECT_EQ(app().mainWindow.checkBox1.checked(), c.entryAfter);
+        EXPECT_EQ(app().mainWindow.checkBox2.enabled(), !c.entryAfter);
 
         kill();
         asked = 0;
@@ -323,7 +324,7 @@ TEST_F(StartupTest, AutostartEntryFollowsTheProgramAtEveryStart) {
             EXPECT_EQ(machine().registry.readString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"),
                       c.entryAfter ? std::optional<std::string>(directory() + "ruvometer")
                                    : std::nullopt);
-            EXPECT_EQ(app().form1.checkBox1.checked(), c.entryAfter);
+            EXPECT_EQ(app().mainWindow.checkBox1.checked(), c.entryAfter);
         }
     }
 }
@@ -332,7 +333,7 @@ TEST_F(StartupTest, AutostartBoxesOfTheMainWindow) {
     prepareSettledSettings();
     ASSERT_TRUE(startProgram());
     wait(4.001);
-    auto& main = app().form1;
+    auto& main = app().mainWindow;
     app().userAction([&] { main.checkBox2.click(); });
     EXPECT_EQ(setting("AskAutostartQuestion"), "1");
     app().userAction([&] { main.checkBox1.click(); });
@@ -355,7 +356,7 @@ TEST_F(StartupTest, MigrationMessageLeftOpenWhileTheMonitorTicks) {
         if (box.text.find("alte Version") != std::string::npos) {
             machine().hostAddresses.set(2);
             wait(4.5);
-            polledWhileOpen = app().form1.online.checked();
+            polledWhileOpen = app().mainWindow.online.checked();
         }
         return platform::MessageAnswer::Ok;
     });
@@ -363,7 +364,7 @@ TEST_F(StartupTest, MigrationMessageLeftOpenWhileTheMonitorTicks) {
     wait(4.001);
     EXPECT_TRUE(polledWhileOpen) << ::testing::PrintToString(machine().windowSystem.errors());
     // The rest of the first tick ran after the box closed.
-    EXPECT_TRUE(app().form1.checkBox7.checked());
+    EXPECT_TRUE(app().mainWindow.checkBox7.checked());
 }
 
 // A settings value that cannot be read at the very start (a damaged settings file): the error
@@ -375,11 +376,11 @@ TEST_F(StartupTest, UnreadableSettingAtTheStartDoesNotStopTheStart) {
     ASSERT_TRUE(startProgram());
     EXPECT_EQ(machine().windowSystem.errors().size(), 1U);
     wait(8.001);
-    EXPECT_FALSE(app().form2.visible());
+    EXPECT_FALSE(app().startupWindow.visible());
     EXPECT_EQ(machine().tray.picture(), TrayPicture::Offline);
     machine().hostAddresses.set(2);
     wait(4);
-    EXPECT_TRUE(app().form6.visible());
+    EXPECT_TRUE(app().counterWindow.visible());
 }
 
 // A stored option that is not a number is reported and taken as its default; the remaining
@@ -397,7 +398,7 @@ TEST_F(StartupTest, BadStoredOptionDoesNotSkipTheRestOfTheFirstTick) {
     wait(4.001);
     ASSERT_EQ(machine().windowSystem.errors().size(), 1U);
     EXPECT_EQ(machine().windowSystem.errors()[0], "'x' ist kein gültiger Integerwert");
-    auto& main = app().form1;
+    auto& main = app().mainWindow;
     EXPECT_FALSE(main.checkBox8.checked());
     EXPECT_EQ(setting("SekInWindows"), "x");  // unchanged until the user sets the box
     EXPECT_TRUE(main.checkBox9.checked());
@@ -419,10 +420,10 @@ TEST_F(StartupTest, BadOfflineReferenceIsReportedOnce) {
     wait(60);
     EXPECT_EQ(machine().windowSystem.errors().size(), 1U);
     // Repaired by the user: polling works again.
-    app().userAction([&] { app().form1.reparieren.click(); });
+    app().userAction([&] { app().mainWindow.reparieren.click(); });
     machine().hostAddresses.set(2);
     wait(4);
-    EXPECT_TRUE(app().form1.online.checked());
+    EXPECT_TRUE(app().mainWindow.online.checked());
 }
 
 TEST_F(StartupTest, QuitAsksFirstAndEndsOnJa) {
@@ -431,11 +432,11 @@ TEST_F(StartupTest, QuitAsksFirstAndEndsOnJa) {
     wait(4.001);
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::No; });
-    app().userAction([&] { app().form1.button2.click(); });
+    app().userAction([&] { app().mainWindow.button2.click(); });
     EXPECT_FALSE(app().ended());
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::Yes; });
-    app().userAction([&] { app().form1.button2.click(); });
+    app().userAction([&] { app().mainWindow.button2.click(); });
     EXPECT_TRUE(app().ended());
     EXPECT_TRUE(machine().windowSystem.quitRequested());
     EXPECT_FALSE(machine().tray.present());
@@ -462,7 +463,7 @@ TEST_F(StartupTest, SystemClosingTheStartupWindowEndsTheProgram) {
     EXPECT_EQ(machine().time.enabledTimerCount(), 0);
     wait(10);
     EXPECT_EQ(file("Tarif.dat"), "0,0,1,\r\n");
-    EXPECT_FALSE(app().form2.visible());
+    EXPECT_FALSE(app().startupWindow.visible());
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ protected:
     void openTelefonPage() {
         startSettled();
         machine().tray.click();
-        ASSERT_TRUE(app().form1.visible());
-        act([&] { app().form1.selectPage(MainPage::Telefon); });
+        ASSERT_TRUE(app().mainWindow.visible());
+        act([&] { app().mainWindow.selectPage(MainPage::Telefon); });
     }
 
     void act(const std::function<void()>& action) { app().userAction(action); }
@@ -31,24 +31,24 @@ protected:
     // Picks a day class and a zone from the lists.
     void pick(int dayClass, int zone) {
         act([&] {
-            app().form1.telefonDayClass.choose(dayClass);
-            app().form1.telefonZone.choose(zone);
+            app().mainWindow.telefonDayClass.choose(dayClass);
+            app().mainWindow.telefonZone.choose(zone);
         });
     }
 
     std::vector<std::string> fields() {
-        const MainWindow& w = app().form1;
+        const MainWindow& w = app().mainWindow;
         return {w.telefonPfPerUnit.text(),   w.telefonSecPerUnit.text(), w.telefonBeginHour.text(),
                 w.telefonBeginMinute.text(), w.telefonEndHour.text(),    w.telefonEndMinute.text()};
     }
     bool fieldsEnabled() {
-        const MainWindow& w = app().form1;
+        const MainWindow& w = app().mainWindow;
         return w.telefonPfPerUnit.enabled() && w.telefonSecPerUnit.enabled() &&
                w.telefonBeginHour.enabled() && w.telefonBeginMinute.enabled() &&
                w.telefonEndHour.enabled() && w.telefonEndMinute.enabled();
     }
     bool fieldsDisabled() {
-        const MainWindow& w = app().form1;
+        const MainWindow& w = app().mainWindow;
         return !w.telefonPfPerUnit.enabled() && !w.telefonSecPerUnit.enabled() &&
                !w.telefonBeginHour.enabled() && !w.telefonBeginMinute.enabled() &&
                !w.telefonEndHour.enabled() && !w.telefonEndMinute.enabled();
@@ -56,14 +56,14 @@ protected:
 
     // The tables as the hidden save button writes them.
     TariffTables saved() {
-        act([&] { app().form1.tarifeSpeichern.click(); });
+        act([&] { app().mainWindow.tarifeSpeichern.click(); });
         return ParseTariffFile(file("Tarif.dat")).tables;
     }
 
     void quitAnswering(platform::MessageAnswer answer) {
         machine().windowSystem.setMessageHandler(
             [answer](const platform::MessageBox&) { return answer; });
-        act([&] { app().form1.button2.click(); });
+        act([&] { app().mainWindow.button2.click(); });
     }
 
     const std::vector<std::string> kReset = {"0", "0", "00", "00", "00", "00"};
@@ -72,15 +72,15 @@ protected:
 TEST_F(TariffEditorTest, EditedPriceIsSavedOnLeavingThePageAndShownAfterARestart) {
     openTelefonPage();
     EXPECT_TRUE(fieldsDisabled());  // after the load no zone is selected
-    EXPECT_EQ(app().form1.telefonZone.items(), (std::vector<std::string>{"Tag", "Nacht"}));
-    EXPECT_EQ(app().form1.telefonZone.text(), "");
+    EXPECT_EQ(app().mainWindow.telefonZone.items(), (std::vector<std::string>{"Tag", "Nacht"}));
+    EXPECT_EQ(app().mainWindow.telefonZone.text(), "");
 
     pick(0, 1);
     EXPECT_TRUE(fieldsEnabled());
     EXPECT_EQ(fields(), (std::vector<std::string>{"6", "240", "18", "00", "24", "00"}));
-    act([&] { app().form1.telefonPfPerUnit.enter("8"); });
+    act([&] { app().mainWindow.telefonPfPerUnit.enter("8"); });
     const std::string before = file("Tarif.dat");
-    act([&] { app().form1.selectPage(MainPage::Info); });
+    act([&] { app().mainWindow.selectPage(MainPage::Info); });
     EXPECT_NE(file("Tarif.dat"), before);
 
     kill();
@@ -99,23 +99,23 @@ TEST_F(TariffEditorTest, InvalidSelectionDisablesAndResetsWithoutWriting) {
     EXPECT_EQ(fields(), (std::vector<std::string>{"12", "90", "08", "00", "18", "00"}));
 
     // A typed day class that is none of the three.
-    act([&] { app().form1.telefonDayClass.setText("Montag"); });
+    act([&] { app().mainWindow.telefonDayClass.setText("Montag"); });
     EXPECT_TRUE(fieldsDisabled());
     EXPECT_EQ(fields(), kReset);
     EXPECT_EQ(saved(), before);
 
     // A valid day class with a typed zone that is none of the zones.
-    act([&] { app().form1.telefonDayClass.choose(2); });
+    act([&] { app().mainWindow.telefonDayClass.choose(2); });
     EXPECT_TRUE(fieldsEnabled());
-    act([&] { app().form1.telefonZone.setText("Mittag"); });
+    act([&] { app().mainWindow.telefonZone.setText("Mittag"); });
     EXPECT_TRUE(fieldsDisabled());
     EXPECT_EQ(fields(), kReset);
     EXPECT_EQ(saved(), before);
 
     // Typing a zone's name enables the fields again; the next pick shows the row.
-    act([&] { app().form1.telefonZone.setText("Tag"); });
+    act([&] { app().mainWindow.telefonZone.setText("Tag"); });
     EXPECT_TRUE(fieldsEnabled());
-    act([&] { app().form1.telefonZone.choose(0); });
+    act([&] { app().mainWindow.telefonZone.choose(0); });
     EXPECT_EQ(fields(), (std::vector<std::string>{"12", "90", "08", "00", "18", "00"}));
     EXPECT_EQ(saved(), before);
 }
@@ -123,7 +123,7 @@ TEST_F(TariffEditorTest, InvalidSelectionDisablesAndResetsWithoutWriting) {
 TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
     openTelefonPage();
     pick(0, 0);
-    MainWindow& w = app().form1;
+    MainWindow& w = app().mainWindow;
     struct Case {
         TextField* field;
         std::string typed;
@@ -161,8 +161,8 @@ TEST_F(TariffEditorTest, AnHourWithABlankInFrontApplies) {
     useTariffs(Tariffs({{"Tag", " 800", "1800", "12", "90"}}));
     startSettled();
     connect();
-    EXPECT_EQ(app().form6.zoneName.text(), "Tag");
-    EXPECT_EQ(app().form6.pfPerUnit.text(), "12");
+    EXPECT_EQ(app().counterWindow.zoneName.text(), "Tag");
+    EXPECT_EQ(app().counterWindow.pfPerUnit.text(), "12");
 }
 
 TEST_F(TariffEditorTest, ZoneListChangeAnsweredNoChangesNothing) {
@@ -170,14 +170,14 @@ TEST_F(TariffEditorTest, ZoneListChangeAnsweredNoChangesNothing) {
     const TariffTables before = saved();
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::No; });
-    act([&] { app().form1.telefonListeAendern.click(); });
+    act([&] { app().mainWindow.telefonListeAendern.click(); });
     const auto& box = machine().windowSystem.messages().back();
     EXPECT_EQ(box.text,
               "Durch Änderung dieser Liste werden alle Tarifdaten gelöscht und Sie müssen alle "
               "Daten erneut eintragen!!! Wollen Sie wirklich fortfahren?");
     EXPECT_EQ(box.icon, platform::MessageIcon::Warning);
     EXPECT_EQ(box.buttons, platform::MessageButtons::YesNo);
-    EXPECT_FALSE(app().form7.visible());
+    EXPECT_FALSE(app().tariffNamesWindow.visible());
     EXPECT_EQ(saved(), before);
 }
 
@@ -185,11 +185,11 @@ TEST_F(TariffEditorTest, ZoneListOkResetsEveryRowEvenUnchanged) {
     openTelefonPage();
     pick(0, 0);
     onModal("Form7", [&] {
-        EXPECT_EQ(app().form7.names(), (std::vector<std::string>{"Tag", "Nacht"}));
-        app().form7.button1.click();
+        EXPECT_EQ(app().tariffNamesWindow.names(), (std::vector<std::string>{"Tag", "Nacht"}));
+        app().tariffNamesWindow.button1.click();
     });
-    act([&] { app().form1.telefonListeAendern.click(); });
-    EXPECT_FALSE(app().form7.visible());
+    act([&] { app().mainWindow.telefonListeAendern.click(); });
+    EXPECT_FALSE(app().tariffNamesWindow.visible());
     EXPECT_TRUE(fieldsDisabled());  // no zone is selected after the change
     EXPECT_EQ(saved(),
               Tariffs({{"Tag", "0000", "0000", "0", "0"}, {"Nacht", "0000", "0000", "0", "0"}}));
@@ -198,7 +198,7 @@ TEST_F(TariffEditorTest, ZoneListOkResetsEveryRowEvenUnchanged) {
 TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
     openTelefonPage();
     const TariffTables before = saved();
-    TariffNameEditor& f = app().form7;
+    TariffNameEditor& f = app().tariffNamesWindow;
     onModal("Form7", [&] {
         EXPECT_FALSE(f.button4.enabled());  // nothing selected
         struct Case {
@@ -225,7 +225,7 @@ TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
         EXPECT_FALSE(f.button4.enabled());
         f.button2.click();
     });
-    act([&] { app().form1.telefonListeAendern.click(); });
+    act([&] { app().mainWindow.telefonListeAendern.click(); });
     EXPECT_EQ(saved(), before);
 
     // The same editing confirmed: the new zones, equal names told apart by the pick.
@@ -236,11 +236,11 @@ TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
         f.button3.click();
         f.button1.click();
     });
-    act([&] { app().form1.telefonListeAendern.click(); });
-    EXPECT_EQ(app().form1.telefonZone.items(),
+    act([&] { app().mainWindow.telefonListeAendern.click(); });
+    EXPECT_EQ(app().mainWindow.telefonZone.items(),
               (std::vector<std::string>{"Nacht", " Früh ", " Früh "}));
     pick(1, 2);
-    act([&] { app().form1.telefonPfPerUnit.enter("9"); });
+    act([&] { app().mainWindow.telefonPfPerUnit.enter("9"); });
     const TariffTables after = saved();
     EXPECT_EQ(after.table(DayClass::Wochenende)[1].pfPerUnit, "0");
     EXPECT_EQ(after.table(DayClass::Wochenende)[2].pfPerUnit, "9");
@@ -250,18 +250,18 @@ TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
 TEST_F(TariffEditorTest, EmptyZoneListLeavesNoZones) {
     openTelefonPage();
     onModal("Form7", [&] {
-        TariffNameEditor& f = app().form7;
+        TariffNameEditor& f = app().tariffNamesWindow;
         while (!f.names().empty()) {
             f.listBox1.selectOnly(0);
             f.button4.click();
         }
         f.button1.click();
     });
-    act([&] { app().form1.telefonListeAendern.click(); });
-    act([&] { app().form1.selectPage(MainPage::Allgemein); });
+    act([&] { app().mainWindow.telefonListeAendern.click(); });
+    act([&] { app().mainWindow.selectPage(MainPage::Allgemein); });
     EXPECT_EQ(file("Tarif.dat"), "0,0,1,\r\n");
-    EXPECT_TRUE(app().form1.telefonZone.items().empty());
-    act([&] { app().form1.telefonDayClass.choose(0); });
+    EXPECT_TRUE(app().mainWindow.telefonZone.items().empty());
+    act([&] { app().mainWindow.telefonDayClass.choose(0); });
     EXPECT_TRUE(fieldsDisabled());
 }
 
@@ -271,9 +271,9 @@ TEST_F(TariffEditorTest, HolidaySwitch) {
     useTariffs(tables);
     openTelefonPage();
     const std::size_t messagesAtStart = machine().windowSystem.messages().size();
-    EXPECT_FALSE(app().form1.feiertageOn.checked());  // the file's flag, shown quietly
+    EXPECT_FALSE(app().mainWindow.feiertageOn.checked());  // the file's flag, shown quietly
 
-    act([&] { app().form1.feiertageOn.click(); });
+    act([&] { app().mainWindow.feiertageOn.click(); });
     ASSERT_EQ(machine().windowSystem.messages().size(), messagesAtStart + 1);
     const auto& box = machine().windowSystem.messages().back();
     EXPECT_EQ(box.text,
@@ -285,7 +285,7 @@ TEST_F(TariffEditorTest, HolidaySwitch) {
 
     // With the main window hidden the switch changes without the message.
     act([&] { app().Minimise(); });
-    act([&] { app().form1.feiertageOn.click(); });
+    act([&] { app().mainWindow.feiertageOn.click(); });
     EXPECT_EQ(machine().windowSystem.messages().size(), messagesAtStart + 1);
     EXPECT_FALSE(saved().feiertageOn);
 }
@@ -294,15 +294,15 @@ TEST_F(TariffEditorTest, HolidaySwitchTakesEffectAtOnce) {
     machine().time.setLocal(At(1999, 12, 24, 10, 0, 0));  // a Friday, listed as a holiday
     useTariffs(Tariffs({{"Tag", "0000", "2400", "12", "60"}}));
     openTelefonPage();
-    act([&] { app().form1.feiertageOn.click(); });
+    act([&] { app().mainWindow.feiertageOn.click(); });
     act([&] { app().Minimise(); });
     connect();
-    EXPECT_EQ(app().form6.dayLine.text(), "Freitag, 24.12.99, Werktag");
+    EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Werktag");
     hangUp();
-    act([&] { app().form4.button1.click(); });
-    act([&] { app().form1.feiertageOn.click(); });
+    act([&] { app().summaryWindow.button1.click(); });
+    act([&] { app().mainWindow.feiertageOn.click(); });
     connect();
-    EXPECT_EQ(app().form6.dayLine.text(), "Freitag, 24.12.99, Feiertag");
+    EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Feiertag");
 }
 
 // The tariff tables reach the file when the user ends the program, minimises the main window or
@@ -316,8 +316,8 @@ TEST_F(TariffEditorTest, TablesAreSavedWhenTheMainWindowIsLeft) {
     const std::vector<Case> cases = {
         {"&Beenden, Ja", [this] { quitAnswering(platform::MessageAnswer::Yes); }, true},
         {"&Beenden, Nein", [this] { quitAnswering(platform::MessageAnswer::No); }, false},
-        {"&Minimieren", [this] { act([&] { app().form1.button17.click(); }); }, true},
-        {"&Deaktivieren", [this] { act([&] { app().form1.button1.click(); }); }, true},
+        {"&Minimieren", [this] { act([&] { app().mainWindow.button17.click(); }); }, true},
+        {"&Deaktivieren", [this] { act([&] { app().mainWindow.button1.click(); }); }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -326,7 +326,7 @@ TEST_F(TariffEditorTest, TablesAreSavedWhenTheMainWindowIsLeft) {
             Tariffs({{"Tag", "0800", "1800", "12", "90"}, {"Nacht", "1800", "2400", "6", "240"}}));
         openTelefonPage();
         pick(0, 1);
-        act([&] { app().form1.telefonPfPerUnit.setText("8"); });
+        act([&] { app().mainWindow.telefonPfPerUnit.setText("8"); });
         const std::string before = file("Tarif.dat");
         c.leave();
         if (c.saved) {
@@ -363,20 +363,21 @@ TEST_F(TariffEditorTest, ConnectionStartClosesAnOpenEditorAndTheMainWindow) {
         bool closedByTheConnection = false;
         onModal(c.window, [&] {
             if (c.window == std::string("Form7")) {
-                app().form7.edit1.setText("Neu");
-                app().form7.button3.click();
+                app().tariffNamesWindow.edit1.setText("Neu");
+                app().tariffNamesWindow.button3.click();
             } else {
-                app().form13.edit1.setText("Neu");
-                app().form13.button2.click();
+                app().holidaysWindow.edit1.setText("Neu");
+                app().holidaysWindow.button2.click();
             }
             connect();
-            closedByTheConnection = !app().form7.visible() && !app().form13.visible();
+            closedByTheConnection =
+                !app().tariffNamesWindow.visible() && !app().holidaysWindow.visible();
         });
-        act([&] { (app().form1.*c.opener).click(); });
+        act([&] { (app().mainWindow.*c.opener).click(); });
         EXPECT_TRUE(closedByTheConnection);
-        EXPECT_FALSE(app().form1.visible());
-        EXPECT_TRUE(app().form6.visible());
-        EXPECT_TRUE(app().form1.online.checked());
+        EXPECT_FALSE(app().mainWindow.visible());
+        EXPECT_TRUE(app().counterWindow.visible());
+        EXPECT_TRUE(app().mainWindow.online.checked());
         EXPECT_EQ(saved(), tablesBefore);
         EXPECT_EQ(machine().registry.valueNames(platform::Hive::CurrentUser,
                                                 SettingsStore::SettingsKey() + "\\Feiertage"),
@@ -387,15 +388,15 @@ TEST_F(TariffEditorTest, ConnectionStartClosesAnOpenEditorAndTheMainWindow) {
 TEST_F(TariffEditorTest, TablesViewShowsTheTablesAsTheyAre) {
     openTelefonPage();
     pick(2, 1);
-    act([&] { app().form1.telefonSecPerUnit.enter("120"); });
-    EXPECT_FALSE(app().form1.tablesViewButton.visible());
-    EXPECT_FALSE(app().form1.tarifeSpeichern.visible());
-    act([&] { app().form1.tablesViewButton.click(); });
-    EXPECT_TRUE(app().form8.visible());
-    EXPECT_EQ(app().form8.listView1.rows(),
+    act([&] { app().mainWindow.telefonSecPerUnit.enter("120"); });
+    EXPECT_FALSE(app().mainWindow.tablesViewButton.visible());
+    EXPECT_FALSE(app().mainWindow.tarifeSpeichern.visible());
+    act([&] { app().mainWindow.tablesViewButton.click(); });
+    EXPECT_TRUE(app().tariffTablesWindow.visible());
+    EXPECT_EQ(app().tariffTablesWindow.listView1.rows(),
               (std::vector<ListControl::Row>{{"Tag", "0800", "1800", "12", "90"},
                                              {"Nacht", "1800", "2400", "6", "240"}}));
-    EXPECT_EQ(app().form8.listView3.rows()[1],
+    EXPECT_EQ(app().tariffTablesWindow.listView3.rows()[1],
               (ListControl::Row{"Nacht", "1800", "2400", "6", "120"}));
 }
 
@@ -403,13 +404,13 @@ TEST_F(TariffEditorTest, TablesViewShowsTheTablesAsTheyAre) {
 // the counter window, not shown, holds the zone and the day line.
 TEST_F(TariffEditorTest, HiddenTarifSucheShowsTheTariffInForceNow) {
     openTelefonPage();
-    EXPECT_FALSE(app().form1.tarifSuche.visible());
-    EXPECT_EQ(app().form6.zoneName.text(), "");
+    EXPECT_FALSE(app().mainWindow.tarifSuche.visible());
+    EXPECT_EQ(app().counterWindow.zoneName.text(), "");
     machine().time.setLocal(At(1999, 12, 7, 19, 0, 0));
-    act([&] { app().form1.tarifSuche.click(); });
-    EXPECT_EQ(app().form6.zoneName.text(), "Nacht");
-    EXPECT_EQ(app().form6.dayLine.text(), "Dienstag, 07.12.99, Werktag");
-    EXPECT_FALSE(app().form6.visible());
+    act([&] { app().mainWindow.tarifSuche.click(); });
+    EXPECT_EQ(app().counterWindow.zoneName.text(), "Nacht");
+    EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Werktag");
+    EXPECT_FALSE(app().counterWindow.visible());
 }
 
 }  // namespace

@@ -115,8 +115,8 @@ TEST_F(TariffStoreTest, AFileThatCannotBeReadIsLeftAloneAndNoSaveReplacesIt) {
         // Every save is skipped; the first one says so.
         minimise();
         minimise();
-        app().userAction([&] { app().form1.selectPage(MainPage::Telefon); });
-        app().userAction([&] { app().form1.selectPage(MainPage::Info); });
+        app().userAction([&] { app().mainWindow.selectPage(MainPage::Telefon); });
+        app().userAction([&] { app().mainWindow.selectPage(MainPage::Info); });
         EXPECT_EQ(messagesContaining("Die Tarife wurden nicht gespeichert: die Tarifdatei '" +
                                          path("Tarif.dat") + "' konnte beim Start nicht gelesen",
                                      first),
