@@ -154,7 +154,7 @@ void TariffEditor::ChangeZoneList() {
         {ApplicationTitle,
          "Durch Änderung dieser Liste werden alle Tarifdaten gelöscht und Sie müssen alle Daten "
          "erneut eintragen!!! Wollen Sie wirklich fortfahren?",
-         platform::MessageIcon::Warning, platform::MessageButtons::YesNo});
+         platform::MessageIcon::Warning, platform::MessageButtons::YesNoDefaultNo});
     if (answer != platform::MessageAnswer::Yes) {
         return;
     }

@@ -257,7 +257,8 @@ public:
 // Window system: message boxes and modal runs
 
 enum class MessageIcon { None, Information, Warning, Question, Error };
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose Ja destroys something; Enter answers Nein.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 struct MessageBox {

@@ -51,7 +51,7 @@ platform::MessageAnswer DesktopWindowSystem::messageBox(const platform::MessageB
     }
     QPushButton* yes = dialog.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* no = dialog.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-    dialog.setDefaultButton(yes);
+    dialog.setDefaultButton(box.buttons == platform::MessageButtons::YesNoDefaultNo ? no : yes);
     dialog.setEscapeButton(no);
     dialog.exec();
     return dialog.clickedButton() == yes ? platform::MessageAnswer::Yes

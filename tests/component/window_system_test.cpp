@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -27,6 +28,8 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    QString defaultButton;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 // Once a message box is up, records it and presses the button named `press` (Escape when empty).
@@ -40,6 +43,10 @@ void AnswerNextBox(SeenBox& seen, const QString& press) {
         seen.caption = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.format = box->textFormat();
+        if (box->defaultButton() != nullptr) {
+            seen.defaultButton = box->defaultButton()->text();
+        }
         for (QAbstractButton* button : box->buttons()) {
             seen.buttons.append(button->text());
             if (button->text() == press) {
@@ -74,6 +81,7 @@ TEST_F(WindowSystemTest, MessageBoxesSpeakGermanAndTimersKeepTicking) {
         MessageAnswer answer;
         QMessageBox::Icon qtIcon;
         QStringList shown;
+        QString defaultButton;
     };
     const Case cases[] = {
         {MessageButtons::YesNo,
@@ -81,26 +89,43 @@ TEST_F(WindowSystemTest, MessageBoxesSpeakGermanAndTimersKeepTicking) {
          "Ja",
          MessageAnswer::Yes,
          QMessageBox::Question,
-         {"Ja", "Nein"}},
+         {"Ja", "Nein"},
+         "Ja"},
         {MessageButtons::YesNo,
          MessageIcon::Warning,
          "Nein",
          MessageAnswer::No,
          QMessageBox::Warning,
-         {"Ja", "Nein"}},
+         {"Ja", "Nein"},
+         "Ja"},
         {MessageButtons::YesNo,
          MessageIcon::Question,
          "",
          MessageAnswer::No,
          QMessageBox::Question,
-         {"Ja", "Nein"}},
+         {"Ja", "Nein"},
+         "Ja"},
+        {MessageButtons::YesNoDefaultNo,
+         MessageIcon::Warning,
+         "Ja",
+         MessageAnswer::Yes,
+         QMessageBox::Warning,
+         {"Ja", "Nein"},
+         "Nein"},
         {MessageButtons::Ok,
          MessageIcon::Information,
          "OK",
          MessageAnswer::Ok,
          QMessageBox::Information,
-         {"OK"}},
-        {MessageButtons::Ok, MessageIcon::None, "", MessageAnswer::Ok, QMessageBox::NoIcon, {"OK"}},
+         {"OK"},
+         "OK"},
+        {MessageButtons::Ok,
+         MessageIcon::None,
+         "",
+         MessageAnswer::Ok,
+         QMessageBox::NoIcon,
+         {"OK"},
+         "OK"},
     };
     for (const Case& c : cases) {
         SeenBox seen;
@@ -113,6 +138,8 @@ TEST_F(WindowSystemTest, MessageBoxesSpeakGermanAndTimersKeepTicking) {
         EXPECT_EQ(seen.text, "Jahreswechsel!");
         EXPECT_EQ(seen.icon, c.qtIcon);
         EXPECT_EQ(seen.buttons, c.shown);
+        EXPECT_EQ(seen.defaultButton, c.defaultButton);
+        EXPECT_EQ(seen.format, Qt::PlainText) << "file content is never shown as markup";
         EXPECT_GT(ticks, ticksBefore + 3) << "timers tick while the box is open";
     }
 

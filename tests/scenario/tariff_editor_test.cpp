@@ -176,7 +176,7 @@ TEST_F(TariffEditorTest, ZoneListChangeAnsweredNoChangesNothing) {
               "Durch Änderung dieser Liste werden alle Tarifdaten gelöscht und Sie müssen alle "
               "Daten erneut eintragen!!! Wollen Sie wirklich fortfahren?");
     EXPECT_EQ(box.icon, platform::MessageIcon::Warning);
-    EXPECT_EQ(box.buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(box.buttons, platform::MessageButtons::YesNoDefaultNo);
     EXPECT_FALSE(app().tariffNamesWindow.visible());
     EXPECT_EQ(saved(), before);
 }
