@@ -1,5 +1,6 @@
 #include "base/money.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -130,6 +131,33 @@ std::string DurationText(std::int32_t seconds) {
                        AtLeastTwoDigits(magnitude % 3600 / 60) + ":" +
                        AtLeastTwoDigits(magnitude % 60);
     return total < 0 ? "-" + text : text;
+}
+
+std::optional<std::int32_t> ParseMarkAmount(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::string amount = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    const std::size_t separator = amount.find_first_of(",.");
+    const std::string marks = amount.substr(0, separator);
+    const std::string pfennig = separator == std::string::npos ? "" : amount.substr(separator + 1);
+    const auto allDigits = [](const std::string& digits) {
+        return std::all_of(digits.begin(), digits.end(),
+                           [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (marks.empty() || marks.size() > 9 || !allDigits(marks) || !allDigits(pfennig) ||
+        (separator != std::string::npos && (pfennig.empty() || pfennig.size() > 2))) {
+        return std::nullopt;
+    }
+    std::int64_t total = std::stoll(marks) * 100;
+    if (!pfennig.empty()) {
+        total += std::stoll(pfennig) * (pfennig.size() == 1 ? 10 : 1);
+    }
+    if (total > INT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(total);
 }
 
 }  // namespace ruvo

@@ -45,6 +45,10 @@ std::int32_t SecondsLeftInUnit(std::int32_t seconds, std::int32_t secPerUnit);
 std::int32_t ProviderCharge(std::int32_t feePerMinute, std::int32_t chargeableSeconds);
 // "12,34 DM", no thousands separator; negative amounts as "- 1,50 DM" (INT32_MIN included).
 std::string MoneyText(std::int32_t pfennig);
+// An amount the user typed in DM, in Pfennig: whole DM ("50") or DM with Pfennig after a comma
+// or a point ("12,5", "0,50", "1.5"), blanks around it allowed. Nothing for any other text, a
+// negative amount, or one beyond 32 bits.
+std::optional<std::int32_t> ParseMarkAmount(const std::string& text);
 // "hh:mm:ss", hours not limited to two digits ("100:00:00"). A negative duration is shown as
 // "-" followed by the text of its magnitude ("-01:02:05").
 std::string DurationText(std::int32_t seconds);

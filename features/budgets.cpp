@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/messages.h"
 #include "base/money.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
@@ -84,9 +85,17 @@ void Budgets::openNewBudget(BudgetKind kind) {
 }
 
 void Budgets::newBudgetOk() {
-    // Whole DM; anything else is 0 DM.
-    const std::int32_t mark = ToInteger(newBudget_.edit1.text()).value_or(0);
-    const std::int32_t pfennig = Clamped(static_cast<std::int64_t>(mark) * 100);
+    const std::optional<std::int32_t> amount = ParseMarkAmount(newBudget_.edit1.text());
+    if (!amount) {
+        // The old budget stays; the dialog stays open for another try.
+        Inform(platform_.windowSystem,
+               "'" + newBudget_.edit1.text() +
+                   "' ist kein Betrag in DM.\n\nBitte geben Sie den Betrag in DM ein, ganze DM "
+                   "oder DM mit Pfennig, zum Beispiel 50 oder 12,50.",
+               platform::MessageIcon::Warning);
+        return;
+    }
+    const std::int32_t pfennig = *amount;
     const MainFigures shown = figures(newBudget_.kind);
     settings_.WriteSetting(SettingsOf(newBudget_.kind).amount, IntToStr(pfennig));
     shown.amount.setText(MoneyText(pfennig));

@@ -5,11 +5,11 @@
 #include <utility>
 #include <variant>
 
-#include "domain/database_file.h"
 #include "base/file_error.h"
 #include "base/file_io.h"
-#include "domain/calendar.h"
 #include "base/money.h"
+#include "domain/calendar.h"
+#include "domain/database_file.h"
 
 namespace ruvo {
 

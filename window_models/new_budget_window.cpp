@@ -28,6 +28,8 @@ NewBudgetWindow::NewBudgetWindow() : WindowModel("Form9", "Neues Budget") {
     addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             edit1.setText("0");
+            // The title says which budget the dialog sets.
+            setCaption(kind == BudgetKind::Weekly ? "Neues Wochenbudget" : "Neues Monatsbudget");
         }
     });
 }

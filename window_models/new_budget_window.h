@@ -11,12 +11,12 @@ namespace ruvo {
 
 class NewBudgetWindow final : public WindowModel {
 public:
-    // The amount field holds at most this many characters.
-    static constexpr std::size_t kAmountMaxLength = 5;
+    // The amount field holds at most this many characters: DM with Pfennig up to "99999,99".
+    static constexpr std::size_t kAmountMaxLength = 8;
 
     NewBudgetWindow();
 
-    // The amount in whole DM; it is "0" whenever the dialog is shown.
+    // The amount in DM, whole or with Pfennig; it is "0" whenever the dialog is shown.
     TextField edit1{*this, "Edit1", "0", true};
     Button ok{*this, "Ok", "&Ok"};                       // the default button
     Button abbrechen{*this, "Abbrechen", "A&bbrechen"};  // the cancel button

@@ -139,23 +139,30 @@ TEST_F(BudgetsTest, UseBoxesStoreTheFlagAndUncoverTheFigures) {
     }
 }
 
-TEST_F(BudgetsTest, NewBudgetDialogStoresWholeMarks) {
+TEST_F(BudgetsTest, NewBudgetDialogStoresMarksAndPfennig) {
     struct Case {
         const char* name;
         bool monthly;
         const char* typed;
         bool cancel;
-        const char* stored;
+        const char* stored;  // the old 1500 when the amount is refused or cancelled
         const char* amountText;
         const char* leftText;
+        bool refused = false;
     };
     const std::vector<Case> cases = {
         {"weekly 50 DM", false, "50", false, "5000", "50,00 DM", "40,00 DM"},
         {"monthly 120 DM", true, "120", false, "12000", "120,00 DM", "110,00 DM"},
-        {"letters are 0 DM", false, "abc", false, "0", "0,00 DM", "- 10,00 DM"},
-        {"decimal comma is no whole number", true, "12,50", false, "0", "0,00 DM", "- 10,00 DM"},
-        {"at most five characters", false, "1234567", false, "1234500", "12345,00 DM",
-         "12335,00 DM"},
+        {"DM and Pfennig", true, "12,50", false, "1250", "12,50 DM", "2,50 DM"},
+        {"one Pfennig digit", false, "12,5", false, "1250", "12,50 DM", "2,50 DM"},
+        {"Pfennig only", false, "0,50", false, "50", "0,50 DM", "- 9,50 DM"},
+        {"a point for the comma", true, "1.5", false, "150", "1,50 DM", "- 8,50 DM"},
+        {"at most eight characters", false, "123456789", false, "1234567800", "12345678,00 DM",
+         "12345668,00 DM"},
+        {"letters are refused", false, "abc", true, "1500", "15,00 DM", "5,00 DM", true},
+        {"a negative amount is refused", true, "-5", true, "1500", "15,00 DM", "5,00 DM", true},
+        {"three Pfennig digits are refused", true, "1,505", true, "1500", "15,00 DM", "5,00 DM",
+         true},
         {"cancelled", false, "50", true, "1500", "15,00 DM", "5,00 DM"},
     };
     for (const Case& c : cases) {
@@ -165,16 +172,23 @@ TEST_F(BudgetsTest, NewBudgetDialogStoresWholeMarks) {
         putDatabase("99", {{"07.12.99", "1000"}});
         ASSERT_TRUE(startProgram());
         wait(4.001);
+        const std::size_t messagesBefore = machine().windowSystem.messages().size();
         onModal("Form9", [&] {
-            EXPECT_EQ(app().newBudgetWindow.kind,
-                      c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
-            EXPECT_EQ(app().newBudgetWindow.edit1.text(), "0");
-            app().newBudgetWindow.edit1.enter(c.typed);
-            (c.cancel ? app().newBudgetWindow.abbrechen : app().newBudgetWindow.ok).click();
+            NewBudgetWindow& dialog = app().newBudgetWindow;
+            EXPECT_EQ(dialog.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
+            EXPECT_EQ(dialog.caption(), c.monthly ? "Neues Monatsbudget" : "Neues Wochenbudget");
+            EXPECT_EQ(dialog.edit1.text(), "0");
+            dialog.edit1.enter(c.typed);
+            if (c.refused) {
+                dialog.ok.click();
+                EXPECT_TRUE(dialog.visible());
+            }
+            (c.cancel ? dialog.abbrechen : dialog.ok).click();
         });
         MainWindow& main = app().mainWindow;
         app().userAction([&] { (c.monthly ? main.button12 : main.button13).click(); });
         EXPECT_FALSE(app().newBudgetWindow.visible());
+        EXPECT_EQ(machine().windowSystem.messages().size() - messagesBefore, c.refused ? 1U : 0U);
         EXPECT_EQ(setting(c.monthly ? "MonatsBudget" : "WochenBudget"), c.stored);
         EXPECT_EQ(setting(c.monthly ? "MonatsBudgetAN" : "WochenBudgetAN"), c.cancel ? "0" : "1");
         EXPECT_EQ((c.monthly ? main.checkBox6 : main.checkBox5).checked(), !c.cancel);

@@ -56,10 +56,10 @@ TEST_F(BudgetDialogsViewTest, NewBudgetPassesTheTypedAmountBeforeOkActs) {
     NewBudgetView view(model, Run);
     model.show();
 
-    EXPECT_EQ(view.windowTitle(), "Neues Budget");
+    EXPECT_EQ(view.windowTitle(), "Neues Wochenbudget");
     auto* amount = Find<QLineEdit>(view, "Edit1");
     EXPECT_EQ(amount->text(), "0");
-    EXPECT_EQ(amount->maxLength(), 5);
+    EXPECT_EQ(amount->maxLength(), 8);
     amount->setText("75");
     Find<QPushButton>(view, "Ok")->click();
     EXPECT_EQ(confirmedAmounts, std::vector<std::string>{"75"});
