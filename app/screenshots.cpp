@@ -50,18 +50,18 @@ QPixmap Grab(QWidget& view) {
 }
 
 void FillMainWindow(ruvo::MainWindow& model) {
-    model.label14.setText(ruvo::VersionName);
+    model.versionLabel.setText(ruvo::VersionName);
     model.databaseLabel.setText("/home/anna/.local/share/Quelmar/Ruvometer 2.3/RVDaten99.db");
     model.statusLine.setText(" Dienstag    14:35");
-    model.checkBox1.setCheckedQuietly(true);
-    model.checkBox2.setCheckedQuietly(true);
-    model.checkBox11.setCheckedQuietly(true);
+    model.startMonitoringAtLogin.setCheckedQuietly(true);
+    model.askAutostartQuestion.setCheckedQuietly(true);
+    model.alwaysSaveOnDisconnect.setCheckedQuietly(true);
 
-    model.edit5.setText("5");
-    model.edit13.setText("600");
-    model.edit14.setText("312");
+    model.providerFeePerMinute.setText("5");
+    model.freeMinutes.setText("600");
+    model.freeMinutesLeft.setText("312");
 
-    model.checkBox5.setCheckedQuietly(true);
+    model.useWeeklyBudget.setCheckedQuietly(true);
     model.weekCover.setVisible(false);
     model.weekAmount.setText("50,00 DM");
     model.weekUsed.setText("51,20 DM");
@@ -70,12 +70,12 @@ void FillMainWindow(ruvo::MainWindow& model) {
     model.monthAmount.setText("0,00 DM");
     model.monthUsed.setText("73,45 DM");
 
-    model.checkBox3.setCheckedQuietly(true);
-    model.checkBox4.setCheckedQuietly(true);
-    model.trackBar1.setPosition(5);
+    model.warnInTray.setCheckedQuietly(true);
+    model.warnBeep.setCheckedQuietly(true);
+    model.leadSlider.setPosition(5);
     model.leadText.setText("10 Sekunden vor neuer Einheit.");
-    model.checkBox7.setCheckedQuietly(true);
-    model.checkBox9.setCheckedQuietly(true);
+    model.chargesInTitle.setCheckedQuietly(true);
+    model.onlineTimeInTitle.setCheckedQuietly(true);
 }
 
 QPixmap MainWindowPage(MainPage page) {

@@ -8,7 +8,7 @@
 namespace ruvo {
 
 void Budgets::MonthlyClosureCheck() {
-    if (!main_.checkBox6.checked()) {
+    if (!main_.useMonthlyBudget.checked()) {
         return;
     }
     const std::string todayText = today();
@@ -26,7 +26,7 @@ void Budgets::MonthlyClosureCheck() {
 }
 
 void Budgets::WeeklyClosureCheck() {
-    if (!main_.checkBox5.checked()) {
+    if (!main_.useWeeklyBudget.checked()) {
         return;
     }
     const platform::LocalDateTime now = platform_.clock.now();

@@ -52,16 +52,18 @@ Budgets::Budgets(SettingsStore& settings, platform::Platform& platform, MainWind
 
 Budgets::MainFigures Budgets::figures(BudgetKind kind) {
     if (kind == BudgetKind::Weekly) {
-        return {main_.checkBox5, main_.weekCover, main_.weekAmount, main_.weekUsed, main_.weekLeft};
+        return {main_.useWeeklyBudget, main_.weekCover, main_.weekAmount, main_.weekUsed,
+                main_.weekLeft};
     }
-    return {main_.checkBox6, main_.monthCover, main_.monthAmount, main_.monthUsed, main_.monthLeft};
+    return {main_.useMonthlyBudget, main_.monthCover, main_.monthAmount, main_.monthUsed,
+            main_.monthLeft};
 }
 
 void Budgets::wire() {
-    main_.checkBox5.onClick = [this] { inUseClicked(BudgetKind::Weekly); };
-    main_.checkBox6.onClick = [this] { inUseClicked(BudgetKind::Monthly); };
-    main_.button13.onClick = [this] { openNewBudget(BudgetKind::Weekly); };
-    main_.button12.onClick = [this] { openNewBudget(BudgetKind::Monthly); };
+    main_.useWeeklyBudget.onClick = [this] { inUseClicked(BudgetKind::Weekly); };
+    main_.useMonthlyBudget.onClick = [this] { inUseClicked(BudgetKind::Monthly); };
+    main_.changeWeeklyBudget.onClick = [this] { openNewBudget(BudgetKind::Weekly); };
+    main_.changeMonthlyBudget.onClick = [this] { openNewBudget(BudgetKind::Monthly); };
     newBudget_.ok.onClick = [this] { newBudgetOk(); };
     newBudget_.abbrechen.onClick = [this] { newBudget_.hide(); };
     closure_.ok.onClick = [this] { closureOk(); };

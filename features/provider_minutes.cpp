@@ -49,11 +49,11 @@ void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
     const auto used = ToInteger(settings_.ReadSetting(setting::MonatsOnlineMinuten));
     if (!used) {
         settings_.WriteSetting(setting::MonatsOnlineMinuten, "0");
-        main_.edit14.setText("0");
+        main_.freeMinutesLeft.setText("0");
         return;
     }
-    const std::int64_t left = static_cast<std::int64_t>(StrToInt(main_.edit13.text())) - *used;
-    main_.edit14.setText(left < 1 ? "0" : IntToStr(left));
+    const std::int64_t left = static_cast<std::int64_t>(StrToInt(main_.freeMinutes.text())) - *used;
+    main_.freeMinutesLeft.setText(left < 1 ? "0" : IntToStr(left));
 }
 
 bool ProviderMinutes::FreeMinutesUsedUp(std::int32_t monthSecondsAtStart,
@@ -61,7 +61,7 @@ bool ProviderMinutes::FreeMinutesUsedUp(std::int32_t monthSecondsAtStart,
     MonthRollover();
     const std::int64_t used =
         (static_cast<std::int64_t>(monthSecondsAtStart) + runningSeconds) / 60;
-    return StrToInt(main_.edit13.text()) < used;
+    return StrToInt(main_.freeMinutes.text()) < used;
 }
 
 }  // namespace ruvo

@@ -85,7 +85,7 @@ void Ruvometer::ConnectionStart() {
     }
     ShowCurrentTariff();
     counterWindow.show();
-    if (mainWindow.checkBox10.checked()) {
+    if (mainWindow.hideCounterOnDialIn.checked()) {
         counterWindow.hide();
     }
 }
@@ -111,7 +111,7 @@ void Ruvometer::ConnectionEnd() {
         return;
     }
     summaryWindow.show();
-    if (mainWindow.checkBox11.checked()) {
+    if (mainWindow.alwaysSaveOnDisconnect.checked()) {
         ConfirmSummary();
     }
 }
@@ -144,7 +144,8 @@ void Ruvometer::ConfirmSummary(bool split) {
 }
 
 void Ruvometer::ShowCurrentTariff() {
-    ruvo::ShowCurrentTariff(tariffs_, holidays_, now(), mainWindow.edit5.text(), counterWindow);
+    ruvo::ShowCurrentTariff(tariffs_, holidays_, now(), mainWindow.providerFeePerMinute.text(),
+                            counterWindow);
 }
 
 bool Ruvometer::FreeMinutesUsedUp(std::int32_t runningSeconds) {
@@ -177,14 +178,15 @@ void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
 
 void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
                             std::int32_t secondsLeft) {
-    const TitleOptions options{mainWindow.checkBox7.checked(), mainWindow.checkBox9.checked(),
-                               mainWindow.checkBox8.checked()};
+    const TitleOptions options{mainWindow.chargesInTitle.checked(),
+                               mainWindow.onlineTimeInTitle.checked(),
+                               mainWindow.secondsLeftInTitle.checked()};
     titleSuffix_ = TitleSuffix(options, totalPfennig, elapsedSeconds, secondsLeft);
     titleDisplay_.ApplyTitleSuffix(titleSuffix_, false);
 }
 
 std::int32_t Ruvometer::WarningLeadSeconds() {
-    return 2 * ToInteger(mainWindow.edit10.text()).value_or(0);
+    return 2 * ToInteger(mainWindow.leadField.text()).value_or(0);
 }
 
 void Ruvometer::RefreshTrayPicture() {

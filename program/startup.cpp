@@ -45,7 +45,7 @@ bool Ruvometer::start() {
 
 void Ruvometer::StartupWindowShown() {
     startupWindow.label2.setText(VersionName);
-    mainWindow.label14.setText(VersionName);
+    mainWindow.versionLabel.setText(VersionName);
 
     if (settings_.ReadSetting(setting::ResetFlag) == "0") {
         ResetAllSettings(settings_,

@@ -126,8 +126,9 @@ TEST_F(BudgetsTest, UseBoxesStoreTheFlagAndUncoverTheFigures) {
         const Panel& cover;
         const char* flag;
     };
-    for (const Case& c : std::vector<Case>{{main.checkBox5, main.weekCover, "WochenBudgetAN"},
-                                           {main.checkBox6, main.monthCover, "MonatsBudgetAN"}}) {
+    for (const Case& c :
+         std::vector<Case>{{main.useWeeklyBudget, main.weekCover, "WochenBudgetAN"},
+                           {main.useMonthlyBudget, main.monthCover, "MonatsBudgetAN"}}) {
         SCOPED_TRACE(c.flag);
         EXPECT_TRUE(c.cover.visible());
         app().userAction([&] { c.box.click(); });
@@ -173,11 +174,12 @@ TEST_F(BudgetsTest, NewBudgetDialogStoresWholeMarks) {
             (c.cancel ? app().newBudgetWindow.abbrechen : app().newBudgetWindow.ok).click();
         });
         MainWindow& main = app().mainWindow;
-        app().userAction([&] { (c.monthly ? main.button12 : main.button13).click(); });
+        app().userAction(
+            [&] { (c.monthly ? main.changeMonthlyBudget : main.changeWeeklyBudget).click(); });
         EXPECT_FALSE(app().newBudgetWindow.visible());
         EXPECT_EQ(setting(c.monthly ? "MonatsBudget" : "WochenBudget"), c.stored);
         EXPECT_EQ(setting(c.monthly ? "MonatsBudgetAN" : "WochenBudgetAN"), c.cancel ? "0" : "1");
-        EXPECT_EQ((c.monthly ? main.checkBox6 : main.checkBox5).checked(), !c.cancel);
+        EXPECT_EQ((c.monthly ? main.useMonthlyBudget : main.useWeeklyBudget).checked(), !c.cancel);
         EXPECT_EQ((c.monthly ? main.monthCover : main.weekCover).visible(), c.cancel);
         EXPECT_EQ((c.monthly ? main.monthAmount : main.weekAmount).text(), c.amountText);
         EXPECT_EQ((c.monthly ? main.monthLeft : main.weekLeft).text(), c.leftText);

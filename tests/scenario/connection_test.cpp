@@ -199,8 +199,8 @@ TEST_F(ConnectionTest, MonitoringOffDuringAConnectionAndOnAfterHangingUp) {
     connect();
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::Ok; });
-    app().userAction([&] { app().mainWindow.button1.click(); });
-    EXPECT_EQ(app().mainWindow.button1.caption(), "&Aktivieren");
+    app().userAction([&] { app().mainWindow.monitoringButton.click(); });
+    EXPECT_EQ(app().mainWindow.monitoringButton.caption(), "&Aktivieren");
     EXPECT_EQ(machine().tray.picture(), TrayPicture::Inactive);
     EXPECT_EQ(machine().windowSystem.messages().back().text,
               "Hiermit deaktivieren Sie den Ruvometer. Er wird jetzt keine Verbindungen mehr "
@@ -208,8 +208,8 @@ TEST_F(ConnectionTest, MonitoringOffDuringAConnectionAndOnAfterHangingUp) {
     machine().hostAddresses.set(1);
     wait(60);
     EXPECT_TRUE(app().mainWindow.online.checked());  // still counting
-    app().userAction([&] { app().mainWindow.button1.click(); });
-    EXPECT_EQ(app().mainWindow.button1.caption(), "&Deaktivieren");
+    app().userAction([&] { app().mainWindow.monitoringButton.click(); });
+    EXPECT_EQ(app().mainWindow.monitoringButton.caption(), "&Deaktivieren");
     wait(4);
     EXPECT_FALSE(app().mainWindow.online.checked());
     // The record includes the inactive time.
@@ -273,7 +273,7 @@ TEST_F(ConnectionTest, FreeMinutesRunOutInMidConnection) {
                   SerializeRecord(Record({"Ganztag", "35970", "600", "7200", "0", "7200",
                                           "08:00:00", "01.12.99", "18:00:00", "01.12.99"})));
     startSettled();
-    EXPECT_EQ(app().mainWindow.edit14.text(), "1");
+    EXPECT_EQ(app().mainWindow.freeMinutesLeft.text(), "1");
     connect();
     wait(89);
     EXPECT_EQ(app().counterWindow.providerText.text(), "0,00 DM");
@@ -388,7 +388,7 @@ TEST_F(ConnectionTest, ProviderChargeStaysInTheTotalWhenTheFeeStops) {
     connect();
     wait(61);
     EXPECT_EQ(app().counterWindow.providerText.text(), "0,05 DM");
-    app().userAction([&] { app().mainWindow.edit13.enter("100"); });
+    app().userAction([&] { app().mainWindow.freeMinutes.enter("100"); });
     wait(10);
     EXPECT_EQ(app().counterWindow.providerText.text(), "0,05 DM");
     EXPECT_EQ(app().counterWindow.totalText.text(), "0,29 DM");

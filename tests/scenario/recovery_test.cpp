@@ -232,13 +232,13 @@ TEST_F(RecoveryTest, BadTariffValueIsReportedOnceNotEverySecond) {
 
 TEST_F(RecoveryTest, EditedFeeIsSavedAndLoadedAgain) {
     startSettled();
-    app().userAction([&] { app().mainWindow.edit5.enter("7"); });
-    app().userAction([&] { app().mainWindow.edit13.enter("10 Stunden"); });
-    EXPECT_EQ(app().mainWindow.edit13.text(), "0");
+    app().userAction([&] { app().mainWindow.providerFeePerMinute.enter("7"); });
+    app().userAction([&] { app().mainWindow.freeMinutes.enter("10 Stunden"); });
+    EXPECT_EQ(app().mainWindow.freeMinutes.text(), "0");
     EXPECT_EQ(file("Tarif.dat").substr(0, 8), "7,0,1,\r\n");
     kill();
     startSettled();
-    EXPECT_EQ(app().mainWindow.edit5.text(), "7");
+    EXPECT_EQ(app().mainWindow.providerFeePerMinute.text(), "7");
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ protected:
     void quitAnswering(platform::MessageAnswer answer) {
         machine().windowSystem.setMessageHandler(
             [answer](const platform::MessageBox&) { return answer; });
-        act([&] { app().mainWindow.button2.click(); });
+        act([&] { app().mainWindow.quitButton.click(); });
     }
 
     const std::vector<std::string> kReset = {"0", "0", "00", "00", "00", "00"};
@@ -316,8 +316,9 @@ TEST_F(TariffEditorTest, TablesAreSavedWhenTheMainWindowIsLeft) {
     const std::vector<Case> cases = {
         {"&Beenden, Ja", [this] { quitAnswering(platform::MessageAnswer::Yes); }, true},
         {"&Beenden, Nein", [this] { quitAnswering(platform::MessageAnswer::No); }, false},
-        {"&Minimieren", [this] { act([&] { app().mainWindow.button17.click(); }); }, true},
-        {"&Deaktivieren", [this] { act([&] { app().mainWindow.button1.click(); }); }, true},
+        {"&Minimieren", [this] { act([&] { app().mainWindow.minimizeButton.click(); }); }, true},
+        {"&Deaktivieren", [this] { act([&] { app().mainWindow.monitoringButton.click(); }); },
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
