@@ -210,8 +210,8 @@ QPixmap ConnectionList() {
 
 QPixmap StartupWindow() {
     ruvo::StartupWindow model;
-    model.label2.setText(ruvo::VersionName);
-    model.label4.setText("/home/anna/.local/share/Quelmar/Ruvometer 2.3/");
+    model.captionLabel.setText(ruvo::VersionName);
+    model.dataDirectoryLabel.setText("/home/anna/.local/share/Quelmar/Ruvometer 2.3/");
     ruvo::gui::StartupWindowView view(model, RunDirectly, {});
     return Grab(view);
 }

@@ -51,8 +51,8 @@ void Budgets::fillClosure(BudgetKind kind, const std::string& first, const std::
     closure_.left.setText(shown.left.text());
     closure_.kindLine.setText(kind == BudgetKind::Monthly ? "(für den letzten Monat)"
                                                           : "(für die letzte Woche)");
-    closure_.checkBox1.setCaption("Erneut Budget in Höhe von " + shown.amount.text() +
-                                  " festlegen.");
+    closure_.keepAmount.setCaption("Erneut Budget in Höhe von " + shown.amount.text() +
+                                   " festlegen.");
     const bool overdrawn = shown.left.red();
     closure_.left.setRed(overdrawn);
     closure_.overdrawn.setVisible(overdrawn);
@@ -69,7 +69,7 @@ void Budgets::showClosure() {
 }
 
 void Budgets::closureOk() {
-    if (!closure_.checkBox1.checked()) {
+    if (!closure_.keepAmount.checked()) {
         // The user wants a new amount: the budget's page and the new-budget dialog.
         newBudget_.kind = closure_.kind;
         main_.selectPage(MainPage::Budgets);

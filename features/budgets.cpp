@@ -87,7 +87,7 @@ void Budgets::openNewBudget(BudgetKind kind) {
 
 void Budgets::newBudgetOk() {
     // Whole DM; anything else is 0 DM.
-    const std::int32_t mark = ToInteger(newBudget_.edit1.text()).value_or(0);
+    const std::int32_t mark = ToInteger(newBudget_.amountField.text()).value_or(0);
     const std::int32_t pfennig = Clamped(static_cast<std::int64_t>(mark) * 100);
     const MainFigures shown = figures(newBudget_.kind);
     settings_.WriteSetting(SettingsOf(newBudget_.kind).amount, IntToStr(pfennig));

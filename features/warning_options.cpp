@@ -8,7 +8,7 @@ void WireCounterOptionMirrors(CounterWindow& counter, MainWindow& main) {
     counter.warnInTray.onClick = [&counter, &main] {
         const bool on = counter.warnInTray.checked();
         counter.warnBeep.setEnabled(on);
-        counter.trackBar1.setEnabled(on);
+        counter.leadSlider.setEnabled(on);
         main.warnInTray.setChecked(on);
     };
     counter.warnBeep.onClick = [&counter, &main] {
@@ -23,9 +23,9 @@ void WireCounterOptionMirrors(CounterWindow& counter, MainWindow& main) {
     counter.restInTitle.onClick = [&counter, &main] {
         main.secondsLeftInTitle.setChecked(counter.restInTitle.checked());
     };
-    counter.trackBar1.onChange = [&counter, &main] {
-        main.leadSlider.setPosition(counter.trackBar1.position());
-        counter.leadField.setText(IntToStr(counter.trackBar1.position()));
+    counter.leadSlider.onChange = [&counter, &main] {
+        main.leadSlider.setPosition(counter.leadSlider.position());
+        counter.leadField.setText(IntToStr(counter.leadSlider.position()));
     };
     counter.leadField.onChange = [&counter, &main] {
         const auto value = ToInteger(counter.leadField.text()).value_or(0);
@@ -40,7 +40,7 @@ void CopyWarningOptions(const MainWindow& main, CounterWindow& counter) {
     counter.chargesInTitle.setChecked(main.chargesInTitle.checked());
     counter.restInTitle.setChecked(main.secondsLeftInTitle.checked());
     counter.timeInTitle.setChecked(main.onlineTimeInTitle.checked());
-    counter.trackBar1.setPosition(main.leadSlider.position());
+    counter.leadSlider.setPosition(main.leadSlider.position());
     counter.leadField.setText(main.leadField.text());
     counter.leadText.setText(main.leadText.text());
 }

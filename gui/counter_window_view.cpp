@@ -233,7 +233,7 @@ QWidget* CounterWindowView::buildWarningPage() {
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     slider->setPageStep(1);
-    binder().trackBar(slider, counter_.trackBar1);
+    binder().trackBar(slider, counter_.leadSlider);
     grid->addWidget(slider, 4, 0, 1, 2);
 
     auto* rule = new QFrame(panel);

@@ -125,11 +125,11 @@ void Ruvometer::SegmentSplit() {
 
 void Ruvometer::SummaryShown() {
     counterWindow.hide();
-    summaryWindow.checkBox1.setChecked(true);
+    summaryWindow.saveConnection.setChecked(true);
 }
 
 void Ruvometer::ConfirmSummary(bool split) {
-    const bool save = split || summaryWindow.checkBox1.checked();
+    const bool save = split || summaryWindow.saveConnection.checked();
     // The summary closes first: should anything below fail, the same connection is never
     // offered for saving a second time (the next connection's start settles an open summary).
     summaryWindow.hide();

@@ -44,7 +44,7 @@ bool Ruvometer::start() {
 }
 
 void Ruvometer::StartupWindowShown() {
-    startupWindow.label2.setText(VersionName);
+    startupWindow.captionLabel.setText(VersionName);
     mainWindow.versionLabel.setText(VersionName);
 
     if (settings_.ReadSetting(setting::ResetFlag) == "0") {
@@ -60,7 +60,7 @@ void Ruvometer::StartupWindowShown() {
         startupTimer_->setEnabled(true);
     }
 
-    startupWindow.label4.setText(platform_.paths.programDirectory());
+    startupWindow.dataDirectoryLabel.setText(platform_.paths.programDirectory());
     mainWindow.databaseLabel.setText(DatabasePath());
     mainWindow.statusLine.setText(StatusLine());
 
@@ -93,7 +93,7 @@ void Ruvometer::StartupQuestions() {
     EnsureDatabaseFile();
 
     if (settings_.ReadOrEmpty(setting::AskAutostartQuestion) == "1") {
-        autostartQuestionWindow.checkBox1.setCheckedQuietly(true);
+        autostartQuestionWindow.askAtEveryStart.setCheckedQuietly(true);
         autostartQuestionWindow.show();
         platform_.windowSystem.runModal(autostartQuestionWindow);
     }

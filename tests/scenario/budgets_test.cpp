@@ -59,9 +59,9 @@ protected:
         const BudgetClosureWindow& dialog = app().budgetClosureWindow;
         EXPECT_NE(dialog.overdrawn.visible(), dialog.kept.visible());
         EXPECT_EQ(dialog.overdrawn.visible(), dialog.left.red());
-        return {dialog.kind,          dialog.kindLine.text(),    dialog.periodLine.text(),
-                dialog.amount.text(), dialog.used.text(),        dialog.left.text(),
-                dialog.left.red(),    dialog.checkBox1.caption()};
+        return {dialog.kind,          dialog.kindLine.text(),     dialog.periodLine.text(),
+                dialog.amount.text(), dialog.used.text(),         dialog.left.text(),
+                dialog.left.red(),    dialog.keepAmount.caption()};
     }
 
     // Every closure dialog is recorded and closed with its tick box as it is.
@@ -169,8 +169,8 @@ TEST_F(BudgetsTest, NewBudgetDialogStoresWholeMarks) {
         onModal("Form9", [&] {
             EXPECT_EQ(app().newBudgetWindow.kind,
                       c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
-            EXPECT_EQ(app().newBudgetWindow.edit1.text(), "0");
-            app().newBudgetWindow.edit1.enter(c.typed);
+            EXPECT_EQ(app().newBudgetWindow.amountField.text(), "0");
+            app().newBudgetWindow.amountField.enter(c.typed);
             (c.cancel ? app().newBudgetWindow.abbrechen : app().newBudgetWindow.ok).click();
         });
         MainWindow& main = app().mainWindow;
@@ -313,13 +313,13 @@ TEST_F(BudgetsTest, UntickedClosureAsksForANewBudget) {
             ++shown;
             if (shown == 1) {
                 EXPECT_TRUE(
-                    app().budgetClosureWindow.checkBox1.checked());  // ticked at program start
-                app().budgetClosureWindow.checkBox1.setChecked(false);
+                    app().budgetClosureWindow.keepAmount.checked());  // ticked at program start
+                app().budgetClosureWindow.keepAmount.setChecked(false);
             } else {
-                tickedAtSecond = app().budgetClosureWindow.checkBox1.checked();
-                EXPECT_EQ(app().budgetClosureWindow.checkBox1.caption(),
+                tickedAtSecond = app().budgetClosureWindow.keepAmount.checked();
+                EXPECT_EQ(app().budgetClosureWindow.keepAmount.caption(),
                           "Erneut Budget in Höhe von 70,00 DM festlegen.");
-                app().budgetClosureWindow.checkBox1.setChecked(true);
+                app().budgetClosureWindow.keepAmount.setChecked(true);
             }
             app().budgetClosureWindow.ok.click();
         });
@@ -332,12 +332,12 @@ TEST_F(BudgetsTest, UntickedClosureAsksForANewBudget) {
         EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Budgets));
         ASSERT_TRUE(app().newBudgetWindow.visible());
         EXPECT_EQ(app().newBudgetWindow.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
-        EXPECT_EQ(app().newBudgetWindow.edit1.text(), "0");
+        EXPECT_EQ(app().newBudgetWindow.amountField.text(), "0");
 
         // The dialog is not modal: the program runs on until the user answers it.
         wait(20);
         app().userAction([&] {
-            app().newBudgetWindow.edit1.enter("70");
+            app().newBudgetWindow.amountField.enter("70");
             app().newBudgetWindow.ok.click();
         });
         EXPECT_FALSE(app().newBudgetWindow.visible());

@@ -76,7 +76,7 @@ TEST_F(ConnectionListTest, ActivationReadsTheYearAndResetsThePeriod) {
     connect();
     wait(20);
     hangUp();
-    act([&] { app().summaryWindow.button1.click(); });
+    act([&] { app().summaryWindow.ok.click(); });
     act([&] { w.activate(); });
     EXPECT_EQ(w.comboBox1.text(), "Gesamtes Jahr");
     ASSERT_EQ(shownDates().size(), 4U);

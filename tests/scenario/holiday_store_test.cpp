@@ -98,7 +98,7 @@ TEST_F(HolidayStoreTest, StoredEntriesGapsAndEmptyValues) {
                   c.holidayOn24th ? "Freitag, 24.12.99, Feiertag" : "Freitag, 24.12.99, Werktag");
         EXPECT_TRUE(messagesContaining("Feiertage").empty());
         hangUp();
-        app().userAction([&] { app().summaryWindow.button1.click(); });
+        app().userAction([&] { app().summaryWindow.ok.click(); });
     }
 }
 

@@ -122,7 +122,7 @@ TEST_F(HolidaysEditorTest, CancelStoresNothingButTheListInMemoryKeepsTheChanges)
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Feiertag");
     hangUp();
-    act([&] { app().summaryWindow.button1.click(); });
+    act([&] { app().summaryWindow.ok.click(); });
 
     // Opening again reloads the stored list.
     openWith([&] {

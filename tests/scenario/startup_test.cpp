@@ -35,8 +35,8 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
 
     ASSERT_TRUE(startProgram());
     EXPECT_TRUE(app().startupWindow.visible());
-    EXPECT_EQ(app().startupWindow.label2.text(), "Ruvometer 2.3");
-    EXPECT_EQ(app().startupWindow.label4.text(), directory());
+    EXPECT_EQ(app().startupWindow.captionLabel.text(), "Ruvometer 2.3");
+    EXPECT_EQ(app().startupWindow.dataDirectoryLabel.text(), directory());
     EXPECT_EQ(app().mainWindow.databaseLabel.text(), directory() + "RVDaten99.db");
 
     // Every value of the table, in its order, with the defaults of this moment.
@@ -270,8 +270,8 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
         int asked = 0;
         onModal("Form5", [&] {
             ++asked;
-            EXPECT_TRUE(app().autostartQuestionWindow.checkBox1.checked());
-            app().autostartQuestionWindow.checkBox1.setChecked(c.askAgain);
+            EXPECT_TRUE(app().autostartQuestionWindow.askAtEveryStart.checked());
+            app().autostartQuestionWindow.askAtEveryStart.setChecked(c.askAgain);
             (c.pressYes ? app().autostartQuestionWindow.ja : app().autostartQuestionWindow.nein)
                 .click();
         });

@@ -299,7 +299,7 @@ TEST_F(TariffEditorTest, HolidaySwitchTakesEffectAtOnce) {
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Werktag");
     hangUp();
-    act([&] { app().summaryWindow.button1.click(); });
+    act([&] { app().summaryWindow.ok.click(); });
     act([&] { app().mainWindow.feiertageOn.click(); });
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Feiertag");
