@@ -173,10 +173,10 @@ TEST_F(HolidayStoreTest, FilesThatCannotBeImportedAreRefusedWithTheirReason) {
             startSettled();
             if (!atStart) {
                 onModal("Form13", [&] {
-                    app().holidaysWindow.bitBtn1.click();
-                    EXPECT_EQ(app().holidaysWindow.listView1.rows(),
+                    app().holidaysWindow.importButton.click();
+                    EXPECT_EQ(app().holidaysWindow.holidayList.rows(),
                               (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
-                    app().holidaysWindow.button1.click();
+                    app().holidaysWindow.cancel.click();
                 });
                 app().userAction([&] { app().mainWindow.telefonFeiertage.click(); });
             }
