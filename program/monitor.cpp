@@ -105,7 +105,7 @@ void Ruvometer::ConnectionEnd() {
     summaryWindow.totalText.setText(counterWindow.totalText.text());
     summaryWindow.hide();
 
-    if (mainWindow.splitMarker == 6) {
+    if (mainWindow.splittingAtZoneChange) {
         ConfirmSummary(true);
         ShowCurrentTariff();
         return;
@@ -117,9 +117,9 @@ void Ruvometer::ConnectionEnd() {
 }
 
 void Ruvometer::SegmentSplit() {
-    mainWindow.splitMarker = 6;
+    mainWindow.splittingAtZoneChange = true;
     mainWindow.online.setChecked(false);
-    mainWindow.splitMarker = 0;
+    mainWindow.splittingAtZoneChange = false;
     mainWindow.online.setChecked(true);
 }
 

@@ -102,8 +102,9 @@ public:
     void setPageQuietly(MainPage page);
     std::function<void(MainPage from, MainPage to)> onPageChange;
 
-    // Non-zero only while a connection is split at a change of tariff zone.
-    int splitMarker = 0;
+    // Set only while a connection is split at a change of tariff zone: the end of the first
+    // part is saved at once, without showing the summary.
+    bool splittingAtZoneChange = false;
 
     // The short-help text of each page.
     static std::string HelpText(MainPage page);
