@@ -1,9 +1,9 @@
 #include "features/budgets.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "base/money.h"
+#include "base/saturate.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
 #include "domain/consumption.h"
@@ -24,13 +24,9 @@ BudgetSettings SettingsOf(BudgetKind kind) {
     return {setting::MonatsBudget, setting::MonatsBudgetAN, setting::MonatsBudgetVerbraucht};
 }
 
-std::int32_t Clamped(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 // "Übrig :" of a budget: the amount left, red when the budget is overdrawn.
 void ShowLeft(TextField& left, std::int32_t amount, std::int32_t spent) {
-    const std::int32_t rest = Clamped(static_cast<std::int64_t>(amount) - spent);
+    const std::int32_t rest = SaturateToInt32(static_cast<std::int64_t>(amount) - spent);
     left.setText(MoneyText(rest));
     left.setRed(rest < 0);
 }
@@ -88,7 +84,7 @@ void Budgets::openNewBudget(BudgetKind kind) {
 void Budgets::newBudgetOk() {
     // Whole DM; anything else is 0 DM.
     const std::int32_t mark = ToInteger(newBudget_.amountField.text()).value_or(0);
-    const std::int32_t pfennig = Clamped(static_cast<std::int64_t>(mark) * 100);
+    const std::int32_t pfennig = SaturateToInt32(static_cast<std::int64_t>(mark) * 100);
     const MainFigures shown = figures(newBudget_.kind);
     settings_.WriteSetting(SettingsOf(newBudget_.kind).amount, IntToStr(pfennig));
     shown.amount.setText(MoneyText(pfennig));
@@ -159,7 +155,7 @@ void Budgets::ShowBudgetStatus(std::int32_t runningTotal) {
         if (!amount || !spent) {
             return;
         }
-        const std::int32_t used = Clamped(static_cast<std::int64_t>(*spent) + runningTotal);
+        const std::int32_t used = SaturateToInt32(static_cast<std::int64_t>(*spent) + runningTotal);
         amountField.setText(MoneyText(*amount));
         usedField.setText(MoneyText(used));
         ShowLeft(leftField, *amount, used);

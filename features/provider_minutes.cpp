@@ -1,9 +1,8 @@
 #include "features/provider_minutes.h"
 
-#include <algorithm>
-
 #include "base/file_error.h"
 #include "base/money.h"
+#include "base/saturate.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
 #include "domain/database_file.h"
@@ -29,7 +28,7 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
     } catch (const FileError&) {
         sound.beep(platform::Beep::Default);
     }
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+    return SaturateToInt32(sum);
 }
 
 void ProviderMinutes::MonthRollover() {
