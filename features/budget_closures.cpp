@@ -13,11 +13,11 @@ void Budgets::MonthlyClosureCheck() {
     }
     const std::string todayText = today();
     // Only the month number counts: a closure of the same month of an earlier year is recent.
-    if (SameMonth(todayText, settings_.ReadSetting(setting::MBFin))) {
+    if (SameMonth(todayText, settings_.ReadSetting(setting::MonthClosureDate))) {
         return;
     }
     // Written before the dialog opens, so that a tick while it is open finds nothing due.
-    settings_.WriteSetting(setting::MBFin, todayText);
+    settings_.WriteSetting(setting::MonthClosureDate, todayText);
     const std::string last = PreviousDay("01." + MonthKey(todayText));
     const std::string first = "01." + MonthKey(last);
     RecomputeConsumption(first);
@@ -32,10 +32,10 @@ void Budgets::WeeklyClosureCheck() {
     const platform::LocalDateTime now = platform_.clock.now();
     const std::string todayText = TodayText(now);
     // A stored text that is no date lies in no week: the closure is due.
-    if (SameWeek(todayText, settings_.ReadSetting(setting::WBFin), now.year)) {
+    if (SameWeek(todayText, settings_.ReadSetting(setting::WeekClosureDate), now.year)) {
         return;
     }
-    settings_.WriteSetting(setting::WBFin, todayText);
+    settings_.WriteSetting(setting::WeekClosureDate, todayText);
     const std::string last = PreviousDay(WeekStart(todayText, now.year));  // Saturday
     RecomputeConsumption(last);
     fillClosure(BudgetKind::Weekly, PeriodStart(BudgetKind::Weekly, last, now), last);

@@ -19,9 +19,9 @@ struct BudgetSettings {
 
 BudgetSettings SettingsOf(BudgetKind kind) {
     if (kind == BudgetKind::Weekly) {
-        return {setting::WochenBudget, setting::WochenBudgetAN, setting::WochenBudgetVerbraucht};
+        return {setting::WeeklyBudget, setting::WeeklyBudgetInUse, setting::WeeklyBudgetSpent};
     }
-    return {setting::MonatsBudget, setting::MonatsBudgetAN, setting::MonatsBudgetVerbraucht};
+    return {setting::MonthlyBudget, setting::MonthlyBudgetInUse, setting::MonthlyBudgetSpent};
 }
 
 // "Übrig :" of a budget: the amount left, red when the budget is overdrawn.
@@ -106,8 +106,8 @@ void Budgets::RecomputeConsumption(const std::string& referenceDate) {
     const std::int32_t month = ConsumptionSum(BudgetKind::Monthly, referenceDate);
     const std::int32_t week = ConsumptionSum(BudgetKind::Weekly, referenceDate);
     unreadable_.TellNew();
-    settings_.WriteSetting(setting::MonatsBudgetVerbraucht, IntToStr(month));
-    settings_.WriteSetting(setting::WochenBudgetVerbraucht, IntToStr(week));
+    settings_.WriteSetting(setting::MonthlyBudgetSpent, IntToStr(month));
+    settings_.WriteSetting(setting::WeeklyBudgetSpent, IntToStr(week));
     main_.weekUsed.setText(MoneyText(week));
     main_.monthUsed.setText(MoneyText(month));
     showAmount(BudgetKind::Weekly, week);
@@ -127,10 +127,10 @@ void Budgets::showAmount(BudgetKind kind, std::int32_t spent) {
 }
 
 void Budgets::PrepareCounter() {
-    counterWeekAmount_ = settings_.ReadSetting(setting::WochenBudget);
-    counterMonthAmount_ = settings_.ReadSetting(setting::MonatsBudget);
-    counterWeekSpent_ = settings_.ReadSetting(setting::WochenBudgetVerbraucht);
-    counterMonthSpent_ = settings_.ReadSetting(setting::MonatsBudgetVerbraucht);
+    counterWeekAmount_ = settings_.ReadSetting(setting::WeeklyBudget);
+    counterMonthAmount_ = settings_.ReadSetting(setting::MonthlyBudget);
+    counterWeekSpent_ = settings_.ReadSetting(setting::WeeklyBudgetSpent);
+    counterMonthSpent_ = settings_.ReadSetting(setting::MonthlyBudgetSpent);
     // "1" uncovers the figures, "0" covers them; any other text leaves the cover as it is.
     const auto cover = [this](Panel& panel, const char* inUse) {
         const std::string flag = settings_.ReadSetting(inUse);
@@ -138,8 +138,8 @@ void Budgets::PrepareCounter() {
             panel.setVisible(flag == "0");
         }
     };
-    cover(counter_.weekCover, setting::WochenBudgetAN);
-    cover(counter_.monthCover, setting::MonatsBudgetAN);
+    cover(counter_.weekCover, setting::WeeklyBudgetInUse);
+    cover(counter_.monthCover, setting::MonthlyBudgetInUse);
 }
 
 void Budgets::ShowBudgetStatus(std::int32_t runningTotal) {

@@ -33,9 +33,9 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
 
 void ProviderMinutes::MonthRollover() {
     const std::string key = MonthKey(TodayText(platform_.clock.now()));
-    if (settings_.ReadIfPresent(setting::AktuellerMonat) != key) {
-        settings_.WriteSetting(setting::AktuellerMonat, key);
-        settings_.WriteSetting(setting::MonatsOnlineMinuten, "0");
+    if (settings_.ReadIfPresent(setting::OnlineMinutesMonth) != key) {
+        settings_.WriteSetting(setting::OnlineMinutesMonth, key);
+        settings_.WriteSetting(setting::MonthOnlineMinutes, "0");
     }
 }
 
@@ -44,10 +44,10 @@ void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
     const std::int32_t seconds = MonthOnlineSeconds(databasePath, TodayText(platform_.clock.now()),
                                                     platform_.sound, &unreadable_);
     unreadable_.TellNew();
-    settings_.WriteSetting(setting::MonatsOnlineMinuten, IntToStr(seconds / 60));
-    const auto used = ToInteger(settings_.ReadSetting(setting::MonatsOnlineMinuten));
+    settings_.WriteSetting(setting::MonthOnlineMinutes, IntToStr(seconds / 60));
+    const auto used = ToInteger(settings_.ReadSetting(setting::MonthOnlineMinutes));
     if (!used) {
-        settings_.WriteSetting(setting::MonatsOnlineMinuten, "0");
+        settings_.WriteSetting(setting::MonthOnlineMinutes, "0");
         main_.freeMinutesLeft.setText("0");
         return;
     }

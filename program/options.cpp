@@ -52,18 +52,18 @@ void Options::wire() {
         const bool on = main_.warnInTray.checked();
         main_.warnBeep.setEnabled(on);
         main_.leadSlider.setEnabled(on);
-        writeFlag(setting::EinheitenWarnungFrage, main_.warnInTray);
+        writeFlag(setting::UnitWarningInTray, main_.warnInTray);
     };
-    main_.warnBeep.onClick = [this] { writeFlag(setting::EinheitenWarnton, main_.warnBeep); };
+    main_.warnBeep.onClick = [this] { writeFlag(setting::UnitWarningBeep, main_.warnBeep); };
     // The budget boxes (CheckBox5, CheckBox6) are wired by the budgets.
     main_.chargesInTitle.onClick = [this] {
-        writeFlag(setting::GebInWindows, main_.chargesInTitle);
+        writeFlag(setting::ChargesInTitle, main_.chargesInTitle);
     };
     main_.secondsLeftInTitle.onClick = [this] {
-        writeFlag(setting::SekInWindows, main_.secondsLeftInTitle);
+        writeFlag(setting::SecondsLeftInTitle, main_.secondsLeftInTitle);
     };
     main_.onlineTimeInTitle.onClick = [this] {
-        writeFlag(setting::ZeitInWindows, main_.onlineTimeInTitle);
+        writeFlag(setting::OnlineTimeInTitle, main_.onlineTimeInTitle);
     };
     main_.hideCounterOnDialIn.onClick = [this] {
         writeFlag(setting::HideCounterWindow, main_.hideCounterOnDialIn);
@@ -78,15 +78,15 @@ void Options::wire() {
         const auto value = ToInteger(main_.leadField.text());
         main_.leadText.setText(IntToStr(2 * static_cast<std::int64_t>(value.value_or(0))) +
                                " Sekunden vor neuer Einheit.");
-        settings_.WriteSetting(setting::EinheitenWarnung, main_.leadField.text());
+        settings_.WriteSetting(setting::UnitWarningLead, main_.leadField.text());
     };
 }
 
 void Options::ApplyStoredOptions() {
     // Flags whose stored text is normalised through a number ("01" becomes "1").
-    const std::vector<const char*> numericFlags = {setting::SekInWindows, setting::ZeitInWindows,
-                                                   setting::GebInWindows,
-                                                   setting::EinheitenWarnton};
+    const std::vector<const char*> numericFlags = {
+        setting::SecondsLeftInTitle, setting::OnlineTimeInTitle, setting::ChargesInTitle,
+        setting::UnitWarningBeep};
     auto readFlag = [&](const char* name) -> std::string {
         std::string text = settings_.ReadIfPresent(name).value_or("");
         if (!settings_.Exists(name)) {
@@ -113,13 +113,13 @@ void Options::ApplyStoredOptions() {
     // The order in which the boxes are set.
     std::vector<Entry> entries = {
         {main_.askAutostartQuestion, setting::AskAutostartQuestion, ""},
-        {main_.warnInTray, setting::EinheitenWarnungFrage, ""},
-        {main_.secondsLeftInTitle, setting::SekInWindows, ""},
-        {main_.onlineTimeInTitle, setting::ZeitInWindows, ""},
-        {main_.chargesInTitle, setting::GebInWindows, ""},
-        {main_.warnBeep, setting::EinheitenWarnton, ""},
-        {main_.useWeeklyBudget, setting::WochenBudgetAN, ""},
-        {main_.useMonthlyBudget, setting::MonatsBudgetAN, ""},
+        {main_.warnInTray, setting::UnitWarningInTray, ""},
+        {main_.secondsLeftInTitle, setting::SecondsLeftInTitle, ""},
+        {main_.onlineTimeInTitle, setting::OnlineTimeInTitle, ""},
+        {main_.chargesInTitle, setting::ChargesInTitle, ""},
+        {main_.warnBeep, setting::UnitWarningBeep, ""},
+        {main_.useWeeklyBudget, setting::WeeklyBudgetInUse, ""},
+        {main_.useMonthlyBudget, setting::MonthlyBudgetInUse, ""},
         {main_.hideCounterOnDialIn, setting::HideCounterWindow, ""},
         {main_.alwaysSaveOnDisconnect, setting::AlwaysSaveConnections, ""},
     };
@@ -127,8 +127,8 @@ void Options::ApplyStoredOptions() {
         entry.text = readFlag(entry.name);
     }
 
-    if (settings_.Exists(setting::EinheitenWarnung)) {
-        const std::string lead = settings_.ReadOrEmpty(setting::EinheitenWarnung);
+    if (settings_.Exists(setting::UnitWarningLead)) {
+        const std::string lead = settings_.ReadOrEmpty(setting::UnitWarningLead);
         try {
             main_.leadSlider.setPosition(StrToInt(lead));
             main_.leadField.setText(lead);

@@ -64,8 +64,8 @@ void Ruvometer::StartupWindowShown() {
     mainWindow.databaseLabel.setText(DatabasePath());
     mainWindow.statusLine.setText(StatusLine());
 
-    if (settings_.ReadSetting(setting::OfflineIPs).empty()) {
-        settings_.WriteSetting(setting::OfflineIPs,
+    if (settings_.ReadSetting(setting::OfflineAddressCount).empty()) {
+        settings_.WriteSetting(setting::OfflineAddressCount,
                                IntToStr(LocalAddressCount(platform_.hostAddresses)));
     }
 }
