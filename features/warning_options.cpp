@@ -17,11 +17,11 @@ void WireCounterOptionMirrors(CounterWindow& counter, MainWindow& main) {
     counter.chargesInTitle.onClick = [&counter, &main] {
         main.chargesInTitle.setChecked(counter.chargesInTitle.checked());
     };
-    counter.timeInTitle.onClick = [&counter, &main] {
-        main.onlineTimeInTitle.setChecked(counter.timeInTitle.checked());
+    counter.onlineTimeInTitle.onClick = [&counter, &main] {
+        main.onlineTimeInTitle.setChecked(counter.onlineTimeInTitle.checked());
     };
-    counter.restInTitle.onClick = [&counter, &main] {
-        main.secondsLeftInTitle.setChecked(counter.restInTitle.checked());
+    counter.secondsLeftInTitle.onClick = [&counter, &main] {
+        main.secondsLeftInTitle.setChecked(counter.secondsLeftInTitle.checked());
     };
     counter.leadSlider.onChange = [&counter, &main] {
         main.leadSlider.setPosition(counter.leadSlider.position());
@@ -38,8 +38,8 @@ void CopyWarningOptions(const MainWindow& main, CounterWindow& counter) {
     counter.warnInTray.setChecked(main.warnInTray.checked());
     counter.warnBeep.setChecked(main.warnBeep.checked());
     counter.chargesInTitle.setChecked(main.chargesInTitle.checked());
-    counter.restInTitle.setChecked(main.secondsLeftInTitle.checked());
-    counter.timeInTitle.setChecked(main.onlineTimeInTitle.checked());
+    counter.secondsLeftInTitle.setChecked(main.secondsLeftInTitle.checked());
+    counter.onlineTimeInTitle.setChecked(main.onlineTimeInTitle.checked());
     counter.leadSlider.setPosition(main.leadSlider.position());
     counter.leadField.setText(main.leadField.text());
     counter.leadText.setText(main.leadText.text());

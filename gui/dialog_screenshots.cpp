@@ -54,7 +54,7 @@ void FillRunningConnection(CounterWindow& counter) {
 
     counter.warnInTray.setCheckedQuietly(true);
     counter.chargesInTitle.setCheckedQuietly(true);
-    counter.timeInTitle.setCheckedQuietly(true);
+    counter.onlineTimeInTitle.setCheckedQuietly(true);
     counter.leadSlider.setPosition(5);
     counter.leadText.setText("10 Sekunden vor neuer Einheit.");
 }
