@@ -50,18 +50,18 @@ QPixmap Grab(QWidget& view) {
 }
 
 void FillMainWindow(ruvo::MainWindow& model) {
-    model.label14.setText(ruvo::VersionName);
+    model.versionLabel.setText(ruvo::VersionName);
     model.databaseLabel.setText("/home/anna/.local/share/Quelmar/Ruvometer 2.3/RVDaten99.db");
     model.statusLine.setText(" Dienstag    14:35");
-    model.checkBox1.setCheckedQuietly(true);
-    model.checkBox2.setCheckedQuietly(true);
-    model.checkBox11.setCheckedQuietly(true);
+    model.startMonitoringAtLogin.setCheckedQuietly(true);
+    model.askAutostartQuestion.setCheckedQuietly(true);
+    model.alwaysSaveOnDisconnect.setCheckedQuietly(true);
 
-    model.edit5.setText("5");
-    model.edit13.setText("600");
-    model.edit14.setText("312");
+    model.providerFeePerMinute.setText("5");
+    model.freeMinutes.setText("600");
+    model.freeMinutesLeft.setText("312");
 
-    model.checkBox5.setCheckedQuietly(true);
+    model.useWeeklyBudget.setCheckedQuietly(true);
     model.weekCover.setVisible(false);
     model.weekAmount.setText("50,00 DM");
     model.weekUsed.setText("51,20 DM");
@@ -70,12 +70,12 @@ void FillMainWindow(ruvo::MainWindow& model) {
     model.monthAmount.setText("0,00 DM");
     model.monthUsed.setText("73,45 DM");
 
-    model.checkBox3.setCheckedQuietly(true);
-    model.checkBox4.setCheckedQuietly(true);
-    model.trackBar1.setPosition(5);
+    model.warnInTray.setCheckedQuietly(true);
+    model.warnBeep.setCheckedQuietly(true);
+    model.leadSlider.setPosition(5);
     model.leadText.setText("10 Sekunden vor neuer Einheit.");
-    model.checkBox7.setCheckedQuietly(true);
-    model.checkBox9.setCheckedQuietly(true);
+    model.chargesInTitle.setCheckedQuietly(true);
+    model.onlineTimeInTitle.setCheckedQuietly(true);
 }
 
 QPixmap MainWindowPage(MainPage page) {
@@ -131,8 +131,8 @@ QPixmap TariffNameEditor() {
     ruvo::TariffNameEditor model;
     ruvo::gui::TariffNameEditorView view(model, RunDirectly);
     model.open(SampleTariffs().zoneList);
-    model.edit1.setText("Spätnacht");
-    model.listBox1.selectOnly(3);
+    model.nameField.setText("Spätnacht");
+    model.nameList.selectOnly(3);
     return Grab(view);
 }
 
@@ -145,14 +145,14 @@ QPixmap TariffTables() {
     }
     ruvo::TariffTablesView model;
     model.showTables(tables);
-    model.listView1.selectOnly(1);
+    model.workdayTable.selectOnly(1);
     ruvo::gui::TariffTablesWindowView view(model, RunDirectly);
     return Grab(view);
 }
 
 QPixmap HolidaysEditor() {
     ruvo::HolidaysEditor model;
-    model.listView1.setRows({
+    model.holidayList.setRows({
         {"01.01.99", "Neujahr"},
         {"06.01.99", "Heilige Drei Könige"},
         {"02.04.99", "Karfreitag"},
@@ -167,11 +167,11 @@ QPixmap HolidaysEditor() {
         {"25.12.99", "1. Weihnachtsfeiertag"},
         {"26.12.99", "2. Weihnachtsfeiertag"},
     });
-    model.listView1.selectOnly(4);
-    model.edit2.setText("01");
-    model.edit3.setText("05");
-    model.edit4.setText("99");
-    model.edit1.setText("Tag der Arbeit");
+    model.holidayList.selectOnly(4);
+    model.dayField.setText("01");
+    model.monthField.setText("05");
+    model.yearField.setText("99");
+    model.nameField.setText("Tag der Arbeit");
     ruvo::gui::HolidaysEditorView view(model, RunDirectly);
     return Grab(view);
 }
@@ -192,10 +192,10 @@ QPixmap ConnectionList() {
     for (const ruvo::ConnectionRow& row : rows) {
         shown.push_back(ruvo::DisplayRow(row));
     }
-    model.listView1.setRows(std::move(shown));
+    model.connectionTable.setRows(std::move(shown));
     ruvo::RowTotals totals;
     for (const std::size_t selected : {4U, 5U, 6U}) {
-        model.listView1.setSelected(selected, true);
+        model.connectionTable.setSelected(selected, true);
         ruvo::AddToTotals(totals, rows[selected]);
     }
     const std::array<std::string, 6> texts = ruvo::StatusPanelTexts(totals);
@@ -210,8 +210,8 @@ QPixmap ConnectionList() {
 
 QPixmap StartupWindow() {
     ruvo::StartupWindow model;
-    model.label2.setText(ruvo::VersionName);
-    model.label4.setText("/home/anna/.local/share/Quelmar/Ruvometer 2.3/");
+    model.captionLabel.setText(ruvo::VersionName);
+    model.dataDirectoryLabel.setText("/home/anna/.local/share/Quelmar/Ruvometer 2.3/");
     ruvo::gui::StartupWindowView view(model, RunDirectly, {});
     return Grab(view);
 }

@@ -6,22 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "base/saturate.h"
+
 namespace ruvo {
 namespace {
 
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-
-// Results that would not fit 32 bits stop at the nearest limit instead of wrapping.
-std::int32_t Saturate(std::int64_t value) {
-    if (value < kInt32Min) {
-        return std::numeric_limits<std::int32_t>::min();
-    }
-    if (value > kInt32Max) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    return static_cast<std::int32_t>(value);
-}
 
 // Two digits with a leading zero for values below 10; longer values as they are.
 std::string AtLeastTwoDigits(std::int64_t value) {
@@ -104,15 +95,15 @@ std::int32_t UnitsForSeconds(std::int32_t seconds, std::int32_t secPerUnit) {
     if (secPerUnit <= 0) {
         return 0;
     }
-    return Saturate(std::int64_t{seconds} / secPerUnit + 1);
+    return SaturateToInt32(std::int64_t{seconds} / secPerUnit + 1);
 }
 
 std::int32_t SecondsLeftInUnit(std::int32_t seconds, std::int32_t secPerUnit) {
-    return Saturate(std::int64_t{secPerUnit} - Remainder(seconds, secPerUnit));
+    return SaturateToInt32(std::int64_t{secPerUnit} - Remainder(seconds, secPerUnit));
 }
 
 std::int32_t ProviderCharge(std::int32_t feePerMinute, std::int32_t chargeableSeconds) {
-    return Saturate(std::int64_t{feePerMinute} * (std::int64_t{chargeableSeconds} / 60 + 1));
+    return SaturateToInt32(std::int64_t{feePerMinute} * (std::int64_t{chargeableSeconds} / 60 + 1));
 }
 
 std::string MoneyText(std::int32_t pfennig) {

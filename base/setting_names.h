@@ -1,28 +1,29 @@
 // The names of the values under the settings key. Every reader and writer uses these constants,
-// so that no name is spelled twice.
+// so that no name is spelled twice. The identifiers say what a value is; the strings are the
+// stored names and never change.
 #pragma once
 
 namespace ruvo::setting {
 
-inline constexpr const char* AktuellerMonat = "AktuellerMonat";
+inline constexpr const char* OnlineMinutesMonth = "AktuellerMonat";
 inline constexpr const char* AskAutostartQuestion = "AskAutostartQuestion";
-inline constexpr const char* EinheitenWarnton = "EinheitenWarnton";
-inline constexpr const char* EinheitenWarnung = "EinheitenWarnung";
-inline constexpr const char* EinheitenWarnungFrage = "EinheitenWarnungFrage";
+inline constexpr const char* UnitWarningBeep = "EinheitenWarnton";
+inline constexpr const char* UnitWarningLead = "EinheitenWarnung";
+inline constexpr const char* UnitWarningInTray = "EinheitenWarnungFrage";
 inline constexpr const char* EMailQuestion = "EMailQuestion";
-inline constexpr const char* GebInWindows = "GebInWindows";
-inline constexpr const char* MBFin = "MBFin";
-inline constexpr const char* MonatsBudget = "MonatsBudget";
-inline constexpr const char* MonatsBudgetAN = "MonatsBudgetAN";
-inline constexpr const char* MonatsBudgetVerbraucht = "MonatsBudgetVerbraucht";
-inline constexpr const char* MonatsOnlineMinuten = "MonatsOnlineMinuten";
-inline constexpr const char* OfflineIPs = "Offline IPs";
-inline constexpr const char* SekInWindows = "SekInWindows";
-inline constexpr const char* WBFin = "WBFin";
-inline constexpr const char* WochenBudget = "WochenBudget";
-inline constexpr const char* WochenBudgetAN = "WochenBudgetAN";
-inline constexpr const char* WochenBudgetVerbraucht = "WochenBudgetVerbraucht";
-inline constexpr const char* ZeitInWindows = "ZeitInWindows";
+inline constexpr const char* ChargesInTitle = "GebInWindows";
+inline constexpr const char* MonthClosureDate = "MBFin";
+inline constexpr const char* MonthlyBudget = "MonatsBudget";
+inline constexpr const char* MonthlyBudgetInUse = "MonatsBudgetAN";
+inline constexpr const char* MonthlyBudgetSpent = "MonatsBudgetVerbraucht";
+inline constexpr const char* MonthOnlineMinutes = "MonatsOnlineMinuten";
+inline constexpr const char* OfflineAddressCount = "Offline IPs";
+inline constexpr const char* SecondsLeftInTitle = "SekInWindows";
+inline constexpr const char* WeekClosureDate = "WBFin";
+inline constexpr const char* WeeklyBudget = "WochenBudget";
+inline constexpr const char* WeeklyBudgetInUse = "WochenBudgetAN";
+inline constexpr const char* WeeklyBudgetSpent = "WochenBudgetVerbraucht";
+inline constexpr const char* OnlineTimeInTitle = "ZeitInWindows";
 inline constexpr const char* AlwaysSaveConnections = "AlwaysSaveConnections";
 inline constexpr const char* HideCounterWindow = "HideCounterWindow";
 inline constexpr const char* ResetFlag = "RESETALLSETTINGS";

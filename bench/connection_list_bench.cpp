@@ -35,7 +35,7 @@ BENCHMARK(ConnectionListLoad)->Apply(YearSizes)->Unit(benchmark::kMillisecond);
 void ConnectionListFilter(benchmark::State& state, const char* periodName) {
     ListOnMachine machine(Records(state));
     machine.window().activate();
-    machine.window().comboBox1.setText(periodName);
+    machine.window().periodBox.setText(periodName);
     for (auto _ : state) {
         machine.list().Filter();
     }
@@ -69,7 +69,7 @@ void ConnectionListTotalsOfAllRows(benchmark::State& state) {
     ListOnMachine machine(Records(state));
     machine.window().activate();
     machine.window().allesAuswaehlen.click();
-    if (machine.window().listView1.selectedCount() != machine.list().yearRows().size()) {
+    if (machine.window().connectionTable.selectedCount() != machine.list().yearRows().size()) {
         state.SkipWithError("not every row is selected");
     }
     for (auto _ : state) {

@@ -6,6 +6,7 @@
 
 #include "base/file_error.h"
 #include "base/money.h"
+#include "base/saturate.h"
 #include "domain/calendar.h"
 #include "domain/database_file.h"
 
@@ -101,7 +102,7 @@ std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
             return 0;
         }
     }
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+    return SaturateToInt32(sum);
 }
 
 }  // namespace ruvo

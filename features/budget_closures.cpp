@@ -8,16 +8,16 @@
 namespace ruvo {
 
 void Budgets::MonthlyClosureCheck() {
-    if (!main_.checkBox6.checked()) {
+    if (!main_.useMonthlyBudget.checked()) {
         return;
     }
     const std::string todayText = today();
     // Only the month number counts: a closure of the same month of an earlier year is recent.
-    if (SameMonth(todayText, settings_.ReadSetting(setting::MBFin))) {
+    if (SameMonth(todayText, settings_.ReadSetting(setting::MonthClosureDate))) {
         return;
     }
     // Written before the dialog opens, so that a tick while it is open finds nothing due.
-    settings_.WriteSetting(setting::MBFin, todayText);
+    settings_.WriteSetting(setting::MonthClosureDate, todayText);
     const std::string last = PreviousDay("01." + MonthKey(todayText));
     const std::string first = "01." + MonthKey(last);
     RecomputeConsumption(first);
@@ -26,16 +26,16 @@ void Budgets::MonthlyClosureCheck() {
 }
 
 void Budgets::WeeklyClosureCheck() {
-    if (!main_.checkBox5.checked()) {
+    if (!main_.useWeeklyBudget.checked()) {
         return;
     }
     const platform::LocalDateTime now = platform_.clock.now();
     const std::string todayText = TodayText(now);
     // A stored text that is no date lies in no week: the closure is due.
-    if (SameWeek(todayText, settings_.ReadSetting(setting::WBFin), now.year)) {
+    if (SameWeek(todayText, settings_.ReadSetting(setting::WeekClosureDate), now.year)) {
         return;
     }
-    settings_.WriteSetting(setting::WBFin, todayText);
+    settings_.WriteSetting(setting::WeekClosureDate, todayText);
     const std::string last = PreviousDay(WeekStart(todayText, now.year));  // Saturday
     RecomputeConsumption(last);
     fillClosure(BudgetKind::Weekly, PeriodStart(BudgetKind::Weekly, last, now), last);
@@ -51,8 +51,8 @@ void Budgets::fillClosure(BudgetKind kind, const std::string& first, const std::
     closure_.left.setText(shown.left.text());
     closure_.kindLine.setText(kind == BudgetKind::Monthly ? "(für den letzten Monat)"
                                                           : "(für die letzte Woche)");
-    closure_.checkBox1.setCaption("Erneut Budget in Höhe von " + shown.amount.text() +
-                                  " festlegen.");
+    closure_.keepAmount.setCaption("Erneut Budget in Höhe von " + shown.amount.text() +
+                                   " festlegen.");
     const bool overdrawn = shown.left.red();
     closure_.left.setRed(overdrawn);
     closure_.overdrawn.setVisible(overdrawn);
@@ -69,7 +69,7 @@ void Budgets::showClosure() {
 }
 
 void Budgets::closureOk() {
-    if (!closure_.checkBox1.checked()) {
+    if (!closure_.keepAmount.checked()) {
         // The user wants a new amount: the budget's page and the new-budget dialog.
         newBudget_.kind = closure_.kind;
         main_.selectPage(MainPage::Budgets);

@@ -5,6 +5,7 @@
 
 #include "base/messages.h"
 #include "base/money.h"
+#include "base/saturate.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
 #include "domain/consumption.h"
@@ -20,18 +21,14 @@ struct BudgetSettings {
 
 BudgetSettings SettingsOf(BudgetKind kind) {
     if (kind == BudgetKind::Weekly) {
-        return {setting::WochenBudget, setting::WochenBudgetAN, setting::WochenBudgetVerbraucht};
+        return {setting::WeeklyBudget, setting::WeeklyBudgetInUse, setting::WeeklyBudgetSpent};
     }
-    return {setting::MonatsBudget, setting::MonatsBudgetAN, setting::MonatsBudgetVerbraucht};
-}
-
-std::int32_t Clamped(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+    return {setting::MonthlyBudget, setting::MonthlyBudgetInUse, setting::MonthlyBudgetSpent};
 }
 
 // "Übrig :" of a budget: the amount left, red when the budget is overdrawn.
 void ShowLeft(TextField& left, std::int32_t amount, std::int32_t spent) {
-    const std::int32_t rest = Clamped(static_cast<std::int64_t>(amount) - spent);
+    const std::int32_t rest = SaturateToInt32(static_cast<std::int64_t>(amount) - spent);
     left.setText(MoneyText(rest));
     left.setRed(rest < 0);
 }
@@ -53,16 +50,18 @@ Budgets::Budgets(SettingsStore& settings, platform::Platform& platform, MainWind
 
 Budgets::MainFigures Budgets::figures(BudgetKind kind) {
     if (kind == BudgetKind::Weekly) {
-        return {main_.checkBox5, main_.weekCover, main_.weekAmount, main_.weekUsed, main_.weekLeft};
+        return {main_.useWeeklyBudget, main_.weekCover, main_.weekAmount, main_.weekUsed,
+                main_.weekLeft};
     }
-    return {main_.checkBox6, main_.monthCover, main_.monthAmount, main_.monthUsed, main_.monthLeft};
+    return {main_.useMonthlyBudget, main_.monthCover, main_.monthAmount, main_.monthUsed,
+            main_.monthLeft};
 }
 
 void Budgets::wire() {
-    main_.checkBox5.onClick = [this] { inUseClicked(BudgetKind::Weekly); };
-    main_.checkBox6.onClick = [this] { inUseClicked(BudgetKind::Monthly); };
-    main_.button13.onClick = [this] { openNewBudget(BudgetKind::Weekly); };
-    main_.button12.onClick = [this] { openNewBudget(BudgetKind::Monthly); };
+    main_.useWeeklyBudget.onClick = [this] { inUseClicked(BudgetKind::Weekly); };
+    main_.useMonthlyBudget.onClick = [this] { inUseClicked(BudgetKind::Monthly); };
+    main_.changeWeeklyBudget.onClick = [this] { openNewBudget(BudgetKind::Weekly); };
+    main_.changeMonthlyBudget.onClick = [this] { openNewBudget(BudgetKind::Monthly); };
     newBudget_.ok.onClick = [this] { newBudgetOk(); };
     newBudget_.abbrechen.onClick = [this] { newBudget_.hide(); };
     closure_.ok.onClick = [this] { closureOk(); };
@@ -85,11 +84,11 @@ void Budgets::openNewBudget(BudgetKind kind) {
 }
 
 void Budgets::newBudgetOk() {
-    const std::optional<std::int32_t> amount = ParseMarkAmount(newBudget_.edit1.text());
+    const std::optional<std::int32_t> amount = ParseMarkAmount(newBudget_.amountField.text());
     if (!amount) {
         // The old budget stays; the dialog stays open for another try.
         Inform(platform_.windowSystem,
-               "'" + newBudget_.edit1.text() +
+               "'" + newBudget_.amountField.text() +
                    "' ist kein Betrag in DM.\n\nBitte geben Sie den Betrag in DM ein, ganze DM "
                    "oder DM mit Pfennig, zum Beispiel 50 oder 12,50.",
                platform::MessageIcon::Warning);
@@ -117,8 +116,8 @@ void Budgets::RecomputeConsumption(const std::string& referenceDate) {
     const std::int32_t month = ConsumptionSum(BudgetKind::Monthly, referenceDate);
     const std::int32_t week = ConsumptionSum(BudgetKind::Weekly, referenceDate);
     unreadable_.TellNew();
-    settings_.WriteSetting(setting::MonatsBudgetVerbraucht, IntToStr(month));
-    settings_.WriteSetting(setting::WochenBudgetVerbraucht, IntToStr(week));
+    settings_.WriteSetting(setting::MonthlyBudgetSpent, IntToStr(month));
+    settings_.WriteSetting(setting::WeeklyBudgetSpent, IntToStr(week));
     main_.weekUsed.setText(MoneyText(week));
     main_.monthUsed.setText(MoneyText(month));
     showAmount(BudgetKind::Weekly, week);
@@ -138,10 +137,10 @@ void Budgets::showAmount(BudgetKind kind, std::int32_t spent) {
 }
 
 void Budgets::PrepareCounter() {
-    counterWeekAmount_ = settings_.ReadSetting(setting::WochenBudget);
-    counterMonthAmount_ = settings_.ReadSetting(setting::MonatsBudget);
-    counterWeekSpent_ = settings_.ReadSetting(setting::WochenBudgetVerbraucht);
-    counterMonthSpent_ = settings_.ReadSetting(setting::MonatsBudgetVerbraucht);
+    counterWeekAmount_ = settings_.ReadSetting(setting::WeeklyBudget);
+    counterMonthAmount_ = settings_.ReadSetting(setting::MonthlyBudget);
+    counterWeekSpent_ = settings_.ReadSetting(setting::WeeklyBudgetSpent);
+    counterMonthSpent_ = settings_.ReadSetting(setting::MonthlyBudgetSpent);
     // "1" uncovers the figures, "0" covers them; any other text leaves the cover as it is.
     const auto cover = [this](Panel& panel, const char* inUse) {
         const std::string flag = settings_.ReadSetting(inUse);
@@ -149,8 +148,8 @@ void Budgets::PrepareCounter() {
             panel.setVisible(flag == "0");
         }
     };
-    cover(counter_.weekCover, setting::WochenBudgetAN);
-    cover(counter_.monthCover, setting::MonatsBudgetAN);
+    cover(counter_.weekCover, setting::WeeklyBudgetInUse);
+    cover(counter_.monthCover, setting::MonthlyBudgetInUse);
 }
 
 void Budgets::ShowBudgetStatus(std::int32_t runningTotal) {
@@ -166,7 +165,7 @@ void Budgets::ShowBudgetStatus(std::int32_t runningTotal) {
         if (!amount || !spent) {
             return;
         }
-        const std::int32_t used = Clamped(static_cast<std::int64_t>(*spent) + runningTotal);
+        const std::int32_t used = SaturateToInt32(static_cast<std::int64_t>(*spent) + runningTotal);
         amountField.setText(MoneyText(*amount));
         usedField.setText(MoneyText(used));
         ShowLeft(leftField, *amount, used);

@@ -22,8 +22,8 @@ ConnectionList::ConnectionList(ConnectionListWindow& window, platform::Platform&
       unreadable_(unreadable),
       databasePath_(std::move(databasePath)) {
     window_.onActivate = [this] { Activate(); };
-    window_.comboBox1.onChange = [this] { Filter(); };
-    window_.listView1.onSelectionChange = [this] { Totals(); };
+    window_.periodBox.onChange = [this] { Filter(); };
+    window_.connectionTable.onSelectionChange = [this] { Totals(); };
     window_.drucken.onClick = [this] { Print(); };
     window_.kopieren.onClick = [this] { Copy(); };
     window_.druckerEinrichten.onClick = [this] { platform_.printing.printerSetup(); };
@@ -31,7 +31,7 @@ ConnectionList::ConnectionList(ConnectionListWindow& window, platform::Platform&
 }
 
 void ConnectionList::Activate() {
-    window_.comboBox1.setText("Gesamtes Jahr");
+    window_.periodBox.setText("Gesamtes Jahr");
     const std::string path = databasePath_();
     if (!FileExists(path)) {
         return;
@@ -53,21 +53,21 @@ void ConnectionList::Activate() {
 }
 
 void ConnectionList::Filter() {
-    shownRaw_ = FilterRows(year_, window_.comboBox1.text(), platform_.clock.now());
+    shownRaw_ = FilterRows(year_, window_.periodBox.text(), platform_.clock.now());
     std::vector<ListControl::Row> shown;
     shown.reserve(shownRaw_.size());
     for (const ConnectionRow& row : shownRaw_) {
         shown.push_back(DisplayRow(row));
     }
     // New rows are a change of the table: the totals follow through the selection action.
-    window_.listView1.setRows(std::move(shown));
+    window_.connectionTable.setRows(std::move(shown));
 }
 
 void ConnectionList::Totals() {
     RowTotals totals;
-    const std::size_t count = std::min(window_.listView1.rows().size(), shownRaw_.size());
+    const std::size_t count = std::min(window_.connectionTable.rows().size(), shownRaw_.size());
     for (std::size_t i = 0; i < count; ++i) {
-        if (window_.listView1.selected(i)) {
+        if (window_.connectionTable.selected(i)) {
             AddToTotals(totals, shownRaw_[i]);
         }
     }
@@ -85,15 +85,15 @@ void ConnectionList::Print() {
     for (const ConnectionRow& row : shownRaw_) {
         AddToTotals(totals, row);
     }
-    const std::string period = PeriodText(window_.comboBox1.text(), platform_.clock.now());
-    platform_.printing.print(BuildPrintJob(window_.listView1.rows(), totals, period));
+    const std::string period = PeriodText(window_.periodBox.text(), platform_.clock.now());
+    platform_.printing.print(BuildPrintJob(window_.connectionTable.rows(), totals, period));
 }
 
 void ConnectionList::Copy() {
     std::vector<ListControl::Row> selected;
-    const auto& rows = window_.listView1.rows();
+    const auto& rows = window_.connectionTable.rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (window_.listView1.selected(i)) {
+        if (window_.connectionTable.selected(i)) {
             selected.push_back(rows[i]);
         }
     }
@@ -102,7 +102,7 @@ void ConnectionList::Copy() {
 }
 
 void ConnectionList::SelectAll() {
-    window_.listView1.selectAll();
+    window_.connectionTable.selectAll();
     focusTable();
 }
 

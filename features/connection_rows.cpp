@@ -1,13 +1,12 @@
 #include "features/connection_rows.h"
 
-#include <algorithm>
-#include <limits>
 #include <utility>
 #include <variant>
 
 #include "base/file_error.h"
 #include "base/file_io.h"
 #include "base/money.h"
+#include "base/saturate.h"
 #include "domain/calendar.h"
 #include "domain/database_file.h"
 
@@ -55,11 +54,6 @@ std::variant<ConnectionRow, std::string> RowOf(const ConnectionRecord& record) {
     row.units = record.units;
     row.tariff = record.tariffName;
     return row;
-}
-
-std::int32_t Clamp32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 Period PeriodOfText(const std::string& text, bool& named) {
@@ -131,11 +125,11 @@ void AddToTotals(RowTotals& totals, const ConnectionRow& row) {
 }
 
 std::string TotalDurationText(std::int64_t seconds) {
-    return DurationText(Clamp32(seconds));
+    return DurationText(SaturateToInt32(seconds));
 }
 
 std::string TotalMoneyText(std::int64_t pfennig) {
-    return MoneyText(Clamp32(pfennig));
+    return MoneyText(SaturateToInt32(pfennig));
 }
 
 std::array<std::string, 6> StatusPanelTexts(const RowTotals& totals) {

@@ -38,54 +38,54 @@ HolidayListEditor::HolidayListEditor(HolidaysEditor& window, Button& opener, Hol
 void HolidayListEditor::wire() {
     HolidaysEditor& w = window_;
     // The buttons follow the name field and the selection instead of a short timer.
-    w.edit1.onChange = [this] { updateButtons(); };
-    w.listView1.onSelectionChange = [this] {
+    w.nameField.onChange = [this] { updateButtons(); };
+    w.holidayList.onSelectionChange = [this] {
         updateButtons();
         rowSelected();
     };
-    for (TextField* field : {&w.edit2, &w.edit3}) {
+    for (TextField* field : {&w.dayField, &w.monthField}) {
         field->onExit = [field] { field->setText(NumberFieldText(field->text(), "01", true)); };
     }
-    w.edit4.onExit = [this] {
-        window_.edit4.setText(NumberFieldText(window_.edit4.text(), currentYear(), true));
+    w.yearField.onExit = [this] {
+        window_.yearField.setText(NumberFieldText(window_.yearField.text(), currentYear(), true));
     };
 
     // Duplicates and impossible dates are accepted; the name is taken as typed.
-    w.button2.onClick = [this] {
-        holidays_.push_back({dateFromFields(), window_.edit1.text()});
+    w.addButton.onClick = [this] {
+        holidays_.push_back({dateFromFields(), window_.nameField.text()});
         showList();
     };
-    w.button4.onClick = [this] {
-        const int selected = window_.listView1.firstSelected();
+    w.changeButton.onClick = [this] {
+        const int selected = window_.holidayList.firstSelected();
         if (selected < 0) {
             return;
         }
         HolidayEntry& entry = holidays_[static_cast<std::size_t>(selected)];
-        entry = {dateFromFields(), window_.edit1.text()};
+        entry = {dateFromFields(), window_.nameField.text()};
         showList();
-        window_.listView1.selectOnly(static_cast<std::size_t>(selected));
+        window_.holidayList.selectOnly(static_cast<std::size_t>(selected));
     };
-    w.button3.onClick = [this] {
-        const int selected = window_.listView1.firstSelected();
+    w.deleteButton.onClick = [this] {
+        const int selected = window_.holidayList.firstSelected();
         if (selected < 0) {
             return;
         }
         holidays_.erase(holidays_.begin() + selected);
         showList();
     };
-    w.bitBtn1.onClick = [this] {
+    w.importButton.onClick = [this] {
         store_.ImportHolidayFile(holidays_);
         showList();
     };
-    w.button5.onClick = [this] {
+    w.ok.onClick = [this] {
         store_.SaveHolidays(holidays_);
         window_.hide();
     };
-    w.button1.onClick = [this] { window_.hide(); };
+    w.cancel.onClick = [this] { window_.hide(); };
 }
 
 void HolidayListEditor::Open() {
-    window_.edit4.setText(currentYear());
+    window_.yearField.setText(currentYear());
     window_.show();
     store_.LoadHolidays(holidays_);
     showList();
@@ -98,32 +98,33 @@ void HolidayListEditor::showList() {
     for (const HolidayEntry& entry : holidays_) {
         rows.push_back({entry.date, entry.name});
     }
-    window_.listView1.setRows(std::move(rows));
+    window_.holidayList.setRows(std::move(rows));
     updateButtons();
 }
 
 void HolidayListEditor::updateButtons() {
     HolidaysEditor& w = window_;
-    w.button2.setEnabled(HasNonBlank(w.edit1.text()));
-    const bool selected = w.listView1.firstSelected() >= 0;
-    w.button3.setEnabled(selected);
-    w.button4.setEnabled(selected);
+    w.addButton.setEnabled(HasNonBlank(w.nameField.text()));
+    const bool selected = w.holidayList.firstSelected() >= 0;
+    w.deleteButton.setEnabled(selected);
+    w.changeButton.setEnabled(selected);
 }
 
 void HolidayListEditor::rowSelected() {
-    const int selected = window_.listView1.firstSelected();
+    const int selected = window_.holidayList.firstSelected();
     if (selected < 0 || static_cast<std::size_t>(selected) >= holidays_.size()) {
         return;
     }
     const HolidayEntry& entry = holidays_[static_cast<std::size_t>(selected)];
-    window_.edit1.setText(entry.name);
-    window_.edit2.setText(Piece(entry.date, 0, 2));
-    window_.edit3.setText(Piece(entry.date, 3, 2));
-    window_.edit4.setText(Piece(entry.date, 6, 2));
+    window_.nameField.setText(entry.name);
+    window_.dayField.setText(Piece(entry.date, 0, 2));
+    window_.monthField.setText(Piece(entry.date, 3, 2));
+    window_.yearField.setText(Piece(entry.date, 6, 2));
 }
 
 std::string HolidayListEditor::dateFromFields() const {
-    return window_.edit2.text() + "." + window_.edit3.text() + "." + window_.edit4.text();
+    return window_.dayField.text() + "." + window_.monthField.text() + "." +
+           window_.yearField.text();
 }
 
 std::string HolidayListEditor::currentYear() const {

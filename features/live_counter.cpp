@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/money.h"
+#include "base/saturate.h"
 #include "domain/calendar.h"
 
 namespace ruvo {
@@ -94,8 +95,7 @@ void LiveCounter::Tick() {
     // 8. Telephone charge.
     const std::int64_t telephone =
         static_cast<std::int64_t>(units_) * tariffValue(window_.pfPerUnit);
-    telephone_ =
-        static_cast<std::int32_t>(std::clamp<std::int64_t>(telephone, INT32_MIN, INT32_MAX));
+    telephone_ = SaturateToInt32(telephone);
     window_.telephoneText.setText(MoneyText(telephone_));
 
     // 9. Seconds left in the unit.
@@ -111,7 +111,7 @@ void LiveCounter::Tick() {
     // The provider minutes charged so far stay in the total even when the fee stops applying
     // during the connection (a new month, more free minutes entered): they were incurred.
     const std::int64_t total = static_cast<std::int64_t>(telephone_) + provider_;
-    total_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(total, INT32_MIN, INT32_MAX));
+    total_ = SaturateToInt32(total);
     summary_.SetCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
     window_.totalText.setText(MoneyText(total_));
 

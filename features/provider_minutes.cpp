@@ -1,9 +1,8 @@
 #include "features/provider_minutes.h"
 
-#include <algorithm>
-
 #include "base/file_error.h"
 #include "base/money.h"
+#include "base/saturate.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
 #include "domain/database_file.h"
@@ -29,14 +28,14 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
     } catch (const FileError&) {
         sound.beep(platform::Beep::Default);
     }
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+    return SaturateToInt32(sum);
 }
 
 void ProviderMinutes::MonthRollover() {
     const std::string key = MonthKey(TodayText(platform_.clock.now()));
-    if (settings_.ReadIfPresent(setting::AktuellerMonat) != key) {
-        settings_.WriteSetting(setting::AktuellerMonat, key);
-        settings_.WriteSetting(setting::MonatsOnlineMinuten, "0");
+    if (settings_.ReadIfPresent(setting::OnlineMinutesMonth) != key) {
+        settings_.WriteSetting(setting::OnlineMinutesMonth, key);
+        settings_.WriteSetting(setting::MonthOnlineMinutes, "0");
     }
 }
 
@@ -45,15 +44,15 @@ void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
     const std::int32_t seconds = MonthOnlineSeconds(databasePath, TodayText(platform_.clock.now()),
                                                     platform_.sound, &unreadable_);
     unreadable_.TellNew();
-    settings_.WriteSetting(setting::MonatsOnlineMinuten, IntToStr(seconds / 60));
-    const auto used = ToInteger(settings_.ReadSetting(setting::MonatsOnlineMinuten));
+    settings_.WriteSetting(setting::MonthOnlineMinutes, IntToStr(seconds / 60));
+    const auto used = ToInteger(settings_.ReadSetting(setting::MonthOnlineMinutes));
     if (!used) {
-        settings_.WriteSetting(setting::MonatsOnlineMinuten, "0");
-        main_.edit14.setText("0");
+        settings_.WriteSetting(setting::MonthOnlineMinutes, "0");
+        main_.freeMinutesLeft.setText("0");
         return;
     }
-    const std::int64_t left = static_cast<std::int64_t>(StrToInt(main_.edit13.text())) - *used;
-    main_.edit14.setText(left < 1 ? "0" : IntToStr(left));
+    const std::int64_t left = static_cast<std::int64_t>(StrToInt(main_.freeMinutes.text())) - *used;
+    main_.freeMinutesLeft.setText(left < 1 ? "0" : IntToStr(left));
 }
 
 bool ProviderMinutes::FreeMinutesUsedUp(std::int32_t monthSecondsAtStart,
@@ -61,7 +60,7 @@ bool ProviderMinutes::FreeMinutesUsedUp(std::int32_t monthSecondsAtStart,
     MonthRollover();
     const std::int64_t used =
         (static_cast<std::int64_t>(monthSecondsAtStart) + runningSeconds) / 60;
-    return StrToInt(main_.edit13.text()) < used;
+    return StrToInt(main_.freeMinutes.text()) < used;
 }
 
 }  // namespace ruvo

@@ -24,7 +24,7 @@ void Recovery::Show() {
 void Recovery::CountdownStep() {
     ++counter_;
     const int left = 45 - counter_;
-    window_.button1.setCaption("Speichern in " + std::to_string(left) + " Sek");
+    window_.saveButton.setCaption("Speichern in " + std::to_string(left) + " Sek");
     if (left <= 0) {
         Save();
     }

@@ -14,8 +14,10 @@ namespace ruvo::gui {
 void BuildAllgemeinPage(QWidget* page, MainWindow& model, Binder& binder) {
     QFrame* panel = BevelPanel(page, QRect(4, 4, 357, 239));
 
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 8, 335, 20)), model.checkBox1);
-    binder.checkBox(Place(new QCheckBox(panel), QRect(28, 28, 317, 20)), model.checkBox2);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 8, 335, 20)),
+                    model.startMonitoringAtLogin);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(28, 28, 317, 20)),
+                    model.askAutostartQuestion);
 
     EtchedRule(panel, 8, 56, 341);
     Picture(panel, panel->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32),
@@ -28,8 +30,10 @@ void BuildAllgemeinPage(QWidget* page, MainWindow& model, Binder& binder) {
     binder.button(Place(new QPushButton(panel), QRect(250, 124, 95, 25)), model.reparieren);
 
     EtchedRule(panel, 8, 160, 341);
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 170, 335, 20)), model.checkBox10);
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 192, 335, 20)), model.checkBox11);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 170, 335, 20)),
+                    model.hideCounterOnDialIn);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 192, 335, 20)),
+                    model.alwaysSaveOnDisconnect);
 }
 
 }  // namespace ruvo::gui

@@ -43,7 +43,7 @@ AutostartQuestionView::AutostartQuestionView(AutostartQuestion& model, ActionRun
         texts->addWidget(label);
     }
     auto* askAgain = new QCheckBox(this);
-    binder().checkBox(askAgain, model.checkBox1);
+    binder().checkBox(askAgain, model.askAtEveryStart);
     texts->addSpacing(2);
     texts->addWidget(askAgain);
 

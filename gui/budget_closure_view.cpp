@@ -79,9 +79,9 @@ BudgetClosureView::BudgetClosureView(BudgetClosureWindow& model, ActionRunner ru
     middle->addStretch();
 
     auto* keep = new QCheckBox(this);
-    binder().checkBox(keep, model.checkBox1);
+    binder().checkBox(keep, model.keepAmount);
     // The caption names the amount of the budget just closed.
-    binder().onRender([keep, &model] { keep->setText(Q(model.checkBox1.caption())); });
+    binder().onRender([keep, &model] { keep->setText(Q(model.keepAmount.caption())); });
 
     auto* ok = new QPushButton(this);
     ok->setDefault(true);

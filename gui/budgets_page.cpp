@@ -69,23 +69,23 @@ QGroupBox* HeadedBox(QWidget* page, const QRect& geometry, QWidget* heading) {
 
 void BuildBudgetsPage(QWidget* page, MainWindow& model, Binder& binder) {
     // The checkbox needs its caption before its width is measured.
-    auto* weekInUse = new QCheckBox(Q(model.checkBox5.caption()));
+    auto* weekInUse = new QCheckBox(Q(model.useWeeklyBudget.caption()));
     QGroupBox* week = HeadedBox(page, QRect(4, 4, 357, 108), weekInUse);
     week->setObjectName(QStringLiteral("GroupBox1"));
-    binder.checkBox(weekInUse, model.checkBox5);
-    BuildFigures(
-        week, 20,
-        {model.weekAmount, model.weekUsed, model.weekLeft, model.weekCover, model.button13},
-        binder);
+    binder.checkBox(weekInUse, model.useWeeklyBudget);
+    BuildFigures(week, 20,
+                 {model.weekAmount, model.weekUsed, model.weekLeft, model.weekCover,
+                  model.changeWeeklyBudget},
+                 binder);
 
     auto* monthHeading = new QLabel(QStringLiteral(" Monatsbuget : "));
     QGroupBox* month = HeadedBox(page, QRect(4, 118, 357, 125), monthHeading);
     month->setObjectName(QStringLiteral("GroupBox2"));
-    binder.checkBox(Place(new QCheckBox(month), QRect(10, 14, 200, 18)), model.checkBox6);
-    BuildFigures(
-        month, 40,
-        {model.monthAmount, model.monthUsed, model.monthLeft, model.monthCover, model.button12},
-        binder);
+    binder.checkBox(Place(new QCheckBox(month), QRect(10, 14, 200, 18)), model.useMonthlyBudget);
+    BuildFigures(month, 40,
+                 {model.monthAmount, model.monthUsed, model.monthLeft, model.monthCover,
+                  model.changeMonthlyBudget},
+                 binder);
 }
 
 }  // namespace ruvo::gui

@@ -155,7 +155,7 @@ QWidget* ConnectionListView::buildToolbar() {
 
     auto* period = new QComboBox(bar);
     period->setFixedWidth(150);
-    binder().comboBox(period, list_.comboBox1);
+    binder().comboBox(period, list_.periodBox);
     // The box hands the keys to its field as well, so both are told.
     auto* menuKeysFirst = new MenuKeysFirst(this, period);
     period->installEventFilter(menuKeysFirst);
@@ -188,7 +188,7 @@ QWidget* ConnectionListView::buildTable() {
     table_ = new QStackedWidget(this);
 
     report_ = ReportList(table_, QAbstractItemView::ExtendedSelection);
-    binder().list(report_, list_.listView1, ConnectionIcon());
+    binder().list(report_, list_.connectionTable, ConnectionIcon());
     for (std::size_t column = 0; column < ConnectionListWindow::kColumnWidths.size(); ++column) {
         report_->header()->resizeSection(static_cast<int>(column),
                                          ConnectionListWindow::kColumnWidths[column]);

@@ -233,7 +233,7 @@ QWidget* CounterWindowView::buildWarningPage() {
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     slider->setPageStep(1);
-    binder().trackBar(slider, counter_.trackBar1);
+    binder().trackBar(slider, counter_.leadSlider);
     grid->addWidget(slider, 4, 0, 1, 2);
 
     auto* rule = new QFrame(panel);
@@ -241,7 +241,7 @@ QWidget* CounterWindowView::buildWarningPage() {
     grid->addWidget(rule, 5, 0, 1, 2);
     int row = 6;
     for (CheckBox* option :
-         {&counter_.chargesInTitle, &counter_.timeInTitle, &counter_.restInTitle}) {
+         {&counter_.chargesInTitle, &counter_.onlineTimeInTitle, &counter_.secondsLeftInTitle}) {
         auto* box = new QCheckBox(panel);
         binder().checkBox(box, *option);
         grid->addWidget(box, row++, 0, 1, 2);

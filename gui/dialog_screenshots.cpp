@@ -54,8 +54,8 @@ void FillRunningConnection(CounterWindow& counter) {
 
     counter.warnInTray.setCheckedQuietly(true);
     counter.chargesInTitle.setCheckedQuietly(true);
-    counter.timeInTitle.setCheckedQuietly(true);
-    counter.trackBar1.setPosition(5);
+    counter.onlineTimeInTitle.setCheckedQuietly(true);
+    counter.leadSlider.setPosition(5);
     counter.leadText.setText("10 Sekunden vor neuer Einheit.");
 }
 
@@ -93,7 +93,7 @@ bool RenderSummary(const QDir& folder) {
 bool RenderRecovery(const QDir& folder) {
     RecoveryWindow recovery;
     RecoveryWindowView view(recovery, RunDirectly);
-    recovery.button1.setCaption("Speichern in 37 Sek");
+    recovery.saveButton.setCaption("Speichern in 37 Sek");
     return Save(recovery, view, folder.filePath(QStringLiteral("form14.png")));
 }
 
@@ -115,7 +115,7 @@ bool RenderBudgetClosure(const QDir& folder) {
     closure.left.setRed(true);
     closure.overdrawn.setVisible(true);
     closure.kept.setVisible(false);
-    closure.checkBox1.setCaption("Erneut Budget in Höhe von 50,00 DM festlegen.");
+    closure.keepAmount.setCaption("Erneut Budget in Höhe von 50,00 DM festlegen.");
     return Save(closure, view, folder.filePath(QStringLiteral("form3.png")));
 }
 

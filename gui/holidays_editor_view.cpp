@@ -39,7 +39,7 @@ HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, 
     Binder& bind = binder();
 
     QTreeView* list = HolidayList(this);
-    bind.list(list, model.listView1);
+    bind.list(list, model.holidayList);
     for (int column = 0; column < static_cast<int>(HolidaysEditor::kColumnWidths.size());
          ++column) {
         list->header()->resizeSection(
@@ -52,15 +52,16 @@ HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, 
     StaticText(this, QStringLiteral("  Tag  :"), QRect(8, DateY, 50, FieldHeight));
     QLineEdit* day = TwoDigitField(this, FieldX, DateY);
     day->setFont(FixedPitchFont(12));
-    bind.edit(day, model.edit2, 2);
+    bind.edit(day, model.dayField, 2);
     DatePoint(this, FieldX + TwoDigitFieldWidth, DateY);
-    bind.edit(TwoDigitField(this, FieldX + TwoDigitFieldWidth + 10, DateY), model.edit3, 2);
+    bind.edit(TwoDigitField(this, FieldX + TwoDigitFieldWidth + 10, DateY), model.monthField, 2);
     DatePoint(this, FieldX + 2 * TwoDigitFieldWidth + 10, DateY);
-    bind.edit(TwoDigitField(this, FieldX + 2 * TwoDigitFieldWidth + 20, DateY), model.edit4, 2);
+    bind.edit(TwoDigitField(this, FieldX + 2 * TwoDigitFieldWidth + 20, DateY), model.yearField, 2);
 
     constexpr int NameY = 242;
     StaticText(this, QStringLiteral("Name :"), QRect(8, NameY, 50, FieldHeight));
-    bind.liveEdit(Place(new QLineEdit(this), QRect(FieldX, NameY, 302, FieldHeight)), model.edit1);
+    bind.liveEdit(Place(new QLineEdit(this), QRect(FieldX, NameY, 302, FieldHeight)),
+                  model.nameField);
 
     // Add, delete, change under the name.
     constexpr int EditButtonsY = 272;
@@ -68,13 +69,13 @@ HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, 
     auto* add =
         Place(new QPushButton(this), QRect(FieldX, EditButtonsY, EditButtonWidth, ButtonHeight));
     add->setDefault(true);
-    bind.button(add, model.button2);
+    bind.button(add, model.addButton);
     bind.button(Place(new QPushButton(this), QRect(FieldX + EditButtonWidth + 7, EditButtonsY,
                                                    EditButtonWidth, ButtonHeight)),
-                model.button3);
+                model.deleteButton);
     bind.button(Place(new QPushButton(this), QRect(FieldX + 2 * (EditButtonWidth + 7), EditButtonsY,
                                                    EditButtonWidth, ButtonHeight)),
-                model.button4);
+                model.changeButton);
 
     EtchedRule(this, 8, 308, 354);
 
@@ -83,9 +84,9 @@ HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, 
     import->setIcon(StyleIconPicture(QStyle::SP_DialogOpenButton, 16));
     import->setToolTip(QStringLiteral("<p>%1</p>")
                            .arg(QString::fromUtf8(HolidaysEditor::kImportHint).toHtmlEscaped()));
-    bind.button(import, model.bitBtn1);
-    bind.button(Place(new QPushButton(this), QRect(206, 326, 75, ButtonHeight)), model.button5);
-    bind.button(Place(new QPushButton(this), QRect(287, 326, 75, ButtonHeight)), model.button1);
+    bind.button(import, model.importButton);
+    bind.button(Place(new QPushButton(this), QRect(206, 326, 75, ButtonHeight)), model.ok);
+    bind.button(Place(new QPushButton(this), QRect(287, 326, 75, ButtonHeight)), model.cancel);
 }
 
 }  // namespace ruvo::gui

@@ -19,7 +19,7 @@ void BuildInfoPage(QWidget* page, MainWindow& model, Binder& binder) {
     SetTextColour(maker, navy);
     auto* product = StaticText(panel, QString(), QRect(54, 30, 290, 34));
     product->setFont(ArialFont(26, true));
-    binder.label(product, model.label14);
+    binder.label(product, model.versionLabel);
 
     EtchedRule(panel, 8, 74, 341);
     WrappedText(panel,

@@ -154,13 +154,13 @@ QTabWidget* MainWindowView::buildPages(QWidget* body) {
 }
 
 void MainWindowView::buildButtons(QWidget* body) {
-    auto* button1 = Place(new QPushButton(body), QRect(385, 8, 121, 28));
-    binder().button(button1, model_.button1);
-    auto* button17 = Place(new QPushButton(body), QRect(385, 42, 121, 28));
-    button17->setDefault(true);
-    binder().button(button17, model_.button17);
-    auto* button2 = Place(new QPushButton(body), QRect(385, 76, 121, 28));
-    binder().button(button2, model_.button2);
+    auto* monitoringButton = Place(new QPushButton(body), QRect(385, 8, 121, 28));
+    binder().button(monitoringButton, model_.monitoringButton);
+    auto* minimizeButton = Place(new QPushButton(body), QRect(385, 42, 121, 28));
+    minimizeButton->setDefault(true);
+    binder().button(minimizeButton, model_.minimizeButton);
+    auto* quitButton = Place(new QPushButton(body), QRect(385, 76, 121, 28));
+    binder().button(quitButton, model_.quitButton);
 }
 
 void MainWindowView::buildShortHelp(QWidget* body) {

@@ -38,7 +38,7 @@ NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* 
     amount_ = new QLineEdit(this);
     amount_->setFixedWidth(60);
     amount_->setAlignment(Qt::AlignRight);
-    binder().edit(amount_, model.edit1, static_cast<int>(NewBudgetWindow::kAmountMaxLength));
+    binder().edit(amount_, model.amountField, static_cast<int>(NewBudgetWindow::kAmountMaxLength));
     auto* amountRow = new QHBoxLayout;
     amountRow->addSpacing(44);
     amountRow->addWidget(Caption(QStringLiteral("Budgethöhe :"), this));
@@ -55,8 +55,8 @@ NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* 
     // its shortcut while the field still has the focus.
     connect(ok, &QPushButton::pressed, this, [this] {
         const std::string typed = amount_->text().toStdString();
-        if (typed != budget_.edit1.text()) {
-            binder().run()([&] { budget_.edit1.enter(typed); });
+        if (typed != budget_.amountField.text()) {
+            binder().run()([&] { budget_.amountField.enter(typed); });
         }
     });
     auto* buttons = new QHBoxLayout;

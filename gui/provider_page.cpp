@@ -39,21 +39,23 @@ void BuildProviderPage(QWidget* page, MainWindow& model, Binder& binder) {
         ->setObjectName(QStringLiteral("Label12"));
     EtchedRule(panel, 8, 62, 341);
 
-    auto* edit5 = new QLineEdit(panel);
-    Row(panel, 78, QStringLiteral("Gebüren pro Minute :"), edit5, QStringLiteral("Pfennig"));
-    binder.edit(edit5, model.edit5);
+    auto* providerFeePerMinute = new QLineEdit(panel);
+    Row(panel, 78, QStringLiteral("Gebüren pro Minute :"), providerFeePerMinute,
+        QStringLiteral("Pfennig"));
+    binder.edit(providerFeePerMinute, model.providerFeePerMinute);
 
-    auto* edit13 = new QLineEdit(panel);
-    Row(panel, 112, QStringLiteral("Monatiliche Freistunden :"), edit13, QStringLiteral("Min "));
-    binder.edit(edit13, model.edit13, 4);
+    auto* freeMinutes = new QLineEdit(panel);
+    Row(panel, 112, QStringLiteral("Monatiliche Freistunden :"), freeMinutes,
+        QStringLiteral("Min "));
+    binder.edit(freeMinutes, model.freeMinutes, 4);
     auto* warning = StaticText(panel, QStringLiteral("Achtung: Angabe in Minuten !"),
                                QRect(EditX, 134, 180, 14));
     warning->setFont(ArialFont(9));
     SetTextColour(warning, Qt::red);
 
-    auto* edit14 = new QLineEdit(panel);
-    Row(panel, 160, QStringLiteral("Davon übrig :"), edit14, QStringLiteral("Min"));
-    BindDisplayField(binder, edit14, model.edit14);
+    auto* freeMinutesLeft = new QLineEdit(panel);
+    Row(panel, 160, QStringLiteral("Davon übrig :"), freeMinutesLeft, QStringLiteral("Min"));
+    BindDisplayField(binder, freeMinutesLeft, model.freeMinutesLeft);
 }
 
 }  // namespace ruvo::gui

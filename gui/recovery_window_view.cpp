@@ -71,10 +71,10 @@ RecoveryWindowView::RecoveryWindowView(RecoveryWindow& model, ActionRunner run, 
     auto* save = new QPushButton(this);
     save->setDefault(true);
     save->setMinimumWidth(130);
-    binder().button(save, model.button1);
+    binder().button(save, model.saveButton);
     auto* discard = new QPushButton(this);
     discard->setMinimumWidth(90);
-    binder().button(discard, model.button2);
+    binder().button(discard, model.discardButton);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
@@ -99,7 +99,7 @@ RecoveryWindowView::RecoveryWindowView(RecoveryWindow& model, ActionRunner run, 
 }
 
 void RecoveryWindowView::reject() {
-    binder().run()([this] { recovery_.button2.click(); });
+    binder().run()([this] { recovery_.discardButton.click(); });
 }
 
 }  // namespace ruvo::gui

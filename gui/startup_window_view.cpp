@@ -82,9 +82,9 @@ StartupWindowView::StartupWindowView(StartupWindow& model, ActionRunner run,
     maker->setFont(ArialFont(19, true));
     SetTextColour(maker, Navy);
 
-    auto* label2 = StaticText(card, QString(), QRect(52, 26, 270, 40));
-    label2->setFont(ArialFont(33, true));
-    binder().label(label2, model.label2);
+    auto* captionLabel = StaticText(card, QString(), QRect(52, 26, 270, 40));
+    captionLabel->setFont(ArialFont(33, true));
+    binder().label(captionLabel, model.captionLabel);
 
     auto* freeware = StaticText(card, QStringLiteral("F R E E W A R E"), QRect(54, 68, 200, 18));
     freeware->setFont(ArialFont(13, true));
@@ -97,10 +97,10 @@ StartupWindowView::StartupWindowView(StartupWindow& model, ActionRunner run,
     WrappedText(card, description, descriptionBox)
         ->setFont(ArialFont(FittingPixelSize(description, descriptionBox.size(), 12)));
 
-    auto* label4 =
+    auto* dataDirectoryLabel =
         StaticText(card, QString(), QRect(4, 145, card->width() - 8, 16), Qt::AlignCenter);
-    label4->setFont(ArialFont(10, true));
-    BindElidedLabel(binder(), label4, model.label4);
+    dataDirectoryLabel->setFont(ArialFont(10, true));
+    BindElidedLabel(binder(), dataDirectoryLabel, model.dataDirectoryLabel);
 }
 
 void StartupWindowView::reject() {}

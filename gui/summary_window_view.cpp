@@ -57,10 +57,10 @@ SummaryWindowView::SummaryWindowView(SummaryWindow& model, ActionRunner run, QWi
     grid->setColumnStretch(2, 1);
 
     auto* save = new QCheckBox(this);
-    binder().checkBox(save, model.checkBox1);
+    binder().checkBox(save, model.saveConnection);
     auto* ok = new QPushButton(this);
     ok->setDefault(true);
-    binder().button(ok, model.button1);
+    binder().button(ok, model.ok);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(save);

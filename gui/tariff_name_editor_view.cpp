@@ -26,29 +26,30 @@ TariffNameEditorView::TariffNameEditorView(TariffNameEditor& model, ActionRunner
     setClientSize(ClientWidth, ClientHeight);
     Binder& bind = binder();
 
-    bind.label(StaticText(this, QString(), QRect(8, 8, 343, 18)), model.label1);
+    bind.label(StaticText(this, QString(), QRect(8, 8, 343, 18)), model.instructions);
 
     constexpr int ListWidth = 230;
     constexpr int ButtonX = 8 + ListWidth + 18;
-    bind.liveEdit(Place(new QLineEdit(this), QRect(8, 32, ListWidth, 21)), model.edit1, NameLength);
+    bind.liveEdit(Place(new QLineEdit(this), QRect(8, 32, ListWidth, 21)), model.nameField,
+                  NameLength);
     bind.button(Place(new QPushButton(this), QRect(ButtonX, 30, ButtonWidth, ButtonHeight)),
-                model.button3);
+                model.addButton);
 
     auto* names = Place(new QListView(this), QRect(8, 60, ListWidth, 142));
     names->setSelectionMode(QAbstractItemView::SingleSelection);
-    bind.list(names, model.listBox1);
+    bind.list(names, model.nameList);
     bind.button(Place(new QPushButton(this), QRect(ButtonX, 60, ButtonWidth, ButtonHeight)),
-                model.button4);
+                model.deleteButton);
 
     auto* ok = Place(new QPushButton(this), QRect(ButtonX, 146, ButtonWidth, ButtonHeight));
     ok->setDefault(true);
-    bind.button(ok, model.button1);
+    bind.button(ok, model.ok);
     bind.button(Place(new QPushButton(this), QRect(ButtonX, 177, ButtonWidth, ButtonHeight)),
-                model.button2);
+                model.cancel);
 }
 
 void TariffNameEditorView::reject() {
-    binder().run()([this] { editor_.button2.click(); });
+    binder().run()([this] { editor_.cancel.click(); });
 }
 
 }  // namespace ruvo::gui

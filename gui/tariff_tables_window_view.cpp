@@ -22,9 +22,9 @@ TariffTablesWindowView::TariffTablesWindowView(TariffTablesView& model, ActionRu
     const struct {
         const char* dayClass;
         ListControl& rows;
-    } tables[] = {{"Werktag", model.listView1},
-                  {"Wochenende", model.listView2},
-                  {"Feiertag", model.listView3}};
+    } tables[] = {{"Werktag", model.workdayTable},
+                  {"Wochenende", model.weekendTable},
+                  {"Feiertag", model.holidayTable}};
     for (const auto& table : tables) {
         auto* heading = new QLabel(QString::fromUtf8(table.dayClass), this);
         heading->setFont(ArialFont(11, true));

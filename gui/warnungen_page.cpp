@@ -51,26 +51,26 @@ void BuildWarnungenPage(QWidget* page, MainWindow& model, Binder& binder) {
     // The lead text stands right beside the tray option; the icon keeps to the right edge.
     Picture(panel, panel->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32),
             QPoint(315, 10));
-    auto* trayOption = new QCheckBox(Q(model.checkBox3.caption()), panel);
+    auto* trayOption = new QCheckBox(Q(model.warnInTray.caption()), panel);
     trayOption->setGeometry(10, 8, trayOption->sizeHint().width(), 20);
-    binder.checkBox(trayOption, model.checkBox3);
+    binder.checkBox(trayOption, model.warnInTray);
     const int leadX = trayOption->geometry().right() + 6;
     binder.label(StaticText(panel, QString(), QRect(leadX, 8, 305 - leadX, 20)), model.leadText);
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 30, 290, 20)), model.checkBox4);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 30, 290, 20)), model.warnBeep);
 
     auto* slider = Place(new QSlider(Qt::Horizontal, panel), QRect(10, 72, 295, 28));
-    slider->setRange(model.trackBar1.minimum(), model.trackBar1.maximum());
+    slider->setRange(model.leadSlider.minimum(), model.leadSlider.maximum());
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     slider->setPageStep(1);
     Scale(panel, slider, 56);
-    binder.trackBar(slider, model.trackBar1);
+    binder.trackBar(slider, model.leadSlider);
 
     EtchedRule(panel, 8, 110, 341);
     // Charges, online time, time left: the order of the title's suffix.
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 120, 335, 20)), model.checkBox7);
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 142, 335, 20)), model.checkBox9);
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 164, 335, 20)), model.checkBox8);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 120, 335, 20)), model.chargesInTitle);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 142, 335, 20)), model.onlineTimeInTitle);
+    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 164, 335, 20)), model.secondsLeftInTitle);
 }
 
 }  // namespace ruvo::gui

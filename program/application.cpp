@@ -68,9 +68,9 @@ void Ruvometer::userAction(const std::function<void()>& action) {
 }
 
 void Ruvometer::wire() {
-    mainWindow.button1.onClick = [this] { ToggleMonitoring(); };
-    mainWindow.button2.onClick = [this] { QuitProgram(); };
-    mainWindow.button17.onClick = [this] { Minimise(); };
+    mainWindow.monitoringButton.onClick = [this] { ToggleMonitoring(); };
+    mainWindow.quitButton.onClick = [this] { QuitProgram(); };
+    mainWindow.minimizeButton.onClick = [this] { Minimise(); };
     mainWindow.reparieren.onClick = [this] { onlineDetection_.Recalibrate(); };
     mainWindow.tarifSuche.onClick = [this] { ShowCurrentTariff(); };
     mainWindow.active.onClick = [this] { ActiveClicked(); };
@@ -96,12 +96,13 @@ void Ruvometer::wire() {
     });
     WireCounterOptionMirrors(counterWindow, mainWindow);
 
-    mainWindow.edit5.onExit = [this] {
-        mainWindow.edit5.setText(NumberFieldText(mainWindow.edit5.text(), "0", false));
+    mainWindow.providerFeePerMinute.onExit = [this] {
+        mainWindow.providerFeePerMinute.setText(
+            NumberFieldText(mainWindow.providerFeePerMinute.text(), "0", false));
         SaveTariffs();
     };
-    mainWindow.edit13.onExit = [this] {
-        mainWindow.edit13.setText(NumberFieldText(mainWindow.edit13.text(), "0", false));
+    mainWindow.freeMinutes.onExit = [this] {
+        mainWindow.freeMinutes.setText(NumberFieldText(mainWindow.freeMinutes.text(), "0", false));
         SaveTariffs();
         UpdateMonthlyMinutes();
     };
@@ -156,10 +157,10 @@ void Ruvometer::ToggleMonitoring() {
 void Ruvometer::ActiveClicked() {
     tray_.UpdateTrayIcon(TrayOperation::Modify);
     if (mainWindow.active.checked()) {
-        mainWindow.button1.setCaption("&Deaktivieren");
+        mainWindow.monitoringButton.setCaption("&Deaktivieren");
         return;
     }
-    mainWindow.button1.setCaption("&Aktivieren");
+    mainWindow.monitoringButton.setCaption("&Aktivieren");
     platform_.windowSystem.messageBox(
         {ApplicationTitle,
          "Hiermit deaktivieren Sie den Ruvometer. Er wird jetzt keine Verbindungen mehr "

@@ -51,13 +51,13 @@ void Ruvometer::LoadTariffs() {
                    "'Telefon'.",
                platform::MessageIcon::Warning);
     }
-    mainWindow.edit5.setText(tariffs_.providerFee);
-    mainWindow.edit13.setText(tariffs_.freeMinutes);
+    mainWindow.providerFeePerMinute.setText(tariffs_.providerFee);
+    mainWindow.freeMinutes.setText(tariffs_.freeMinutes);
 }
 
 void Ruvometer::SaveTariffs() {
-    tariffs_.providerFee = mainWindow.edit5.text();
-    tariffs_.freeMinutes = mainWindow.edit13.text();
+    tariffs_.providerFee = mainWindow.providerFeePerMinute.text();
+    tariffs_.freeMinutes = mainWindow.freeMinutes.text();
     tariffStore_.Save(tariffs_);
 }
 

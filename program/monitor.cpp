@@ -85,7 +85,7 @@ void Ruvometer::ConnectionStart() {
     }
     ShowCurrentTariff();
     counterWindow.show();
-    if (mainWindow.checkBox10.checked()) {
+    if (mainWindow.hideCounterOnDialIn.checked()) {
         counterWindow.hide();
     }
 }
@@ -105,31 +105,31 @@ void Ruvometer::ConnectionEnd() {
     summaryWindow.totalText.setText(counterWindow.totalText.text());
     summaryWindow.hide();
 
-    if (mainWindow.splitMarker == 6) {
+    if (mainWindow.splittingAtZoneChange) {
         ConfirmSummary(true);
         ShowCurrentTariff();
         return;
     }
     summaryWindow.show();
-    if (mainWindow.checkBox11.checked()) {
+    if (mainWindow.alwaysSaveOnDisconnect.checked()) {
         ConfirmSummary();
     }
 }
 
 void Ruvometer::SegmentSplit() {
-    mainWindow.splitMarker = 6;
+    mainWindow.splittingAtZoneChange = true;
     mainWindow.online.setChecked(false);
-    mainWindow.splitMarker = 0;
+    mainWindow.splittingAtZoneChange = false;
     mainWindow.online.setChecked(true);
 }
 
 void Ruvometer::SummaryShown() {
     counterWindow.hide();
-    summaryWindow.checkBox1.setChecked(true);
+    summaryWindow.saveConnection.setChecked(true);
 }
 
 void Ruvometer::ConfirmSummary(bool split) {
-    const bool save = split || summaryWindow.checkBox1.checked();
+    const bool save = split || summaryWindow.saveConnection.checked();
     // The summary closes first: should anything below fail, the same connection is never
     // offered for saving a second time (the next connection's start settles an open summary).
     summaryWindow.hide();
@@ -144,7 +144,8 @@ void Ruvometer::ConfirmSummary(bool split) {
 }
 
 void Ruvometer::ShowCurrentTariff() {
-    ruvo::ShowCurrentTariff(tariffs_, holidays_, now(), mainWindow.edit5.text(), counterWindow);
+    ruvo::ShowCurrentTariff(tariffs_, holidays_, now(), mainWindow.providerFeePerMinute.text(),
+                            counterWindow);
 }
 
 bool Ruvometer::FreeMinutesUsedUp(std::int32_t runningSeconds) {
@@ -177,14 +178,15 @@ void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
 
 void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
                             std::int32_t secondsLeft) {
-    const TitleOptions options{mainWindow.checkBox7.checked(), mainWindow.checkBox9.checked(),
-                               mainWindow.checkBox8.checked()};
+    const TitleOptions options{mainWindow.chargesInTitle.checked(),
+                               mainWindow.onlineTimeInTitle.checked(),
+                               mainWindow.secondsLeftInTitle.checked()};
     titleSuffix_ = TitleSuffix(options, totalPfennig, elapsedSeconds, secondsLeft);
     titleDisplay_.ApplyTitleSuffix(titleSuffix_, false);
 }
 
 std::int32_t Ruvometer::WarningLeadSeconds() {
-    return 2 * ToInteger(mainWindow.edit10.text()).value_or(0);
+    return 2 * ToInteger(mainWindow.leadField.text()).value_or(0);
 }
 
 void Ruvometer::RefreshTrayPicture() {

@@ -17,7 +17,7 @@ int LocalAddressCount(platform::HostAddresses& addresses) {
 }
 
 void OnlineDetection::PollOnlineState() {
-    const std::string stored = settings_.ReadSetting(setting::OfflineIPs);
+    const std::string stored = settings_.ReadSetting(setting::OfflineAddressCount);
     const auto reference = ToInteger(stored);
     if (!reference) {
         // Reported once; a box at every poll would pile up while each waits for OK.
@@ -32,7 +32,7 @@ void OnlineDetection::PollOnlineState() {
 }
 
 void OnlineDetection::Recalibrate() {
-    settings_.WriteSetting(setting::OfflineIPs, IntToStr(LocalAddressCount(addresses_)));
+    settings_.WriteSetting(setting::OfflineAddressCount, IntToStr(LocalAddressCount(addresses_)));
     badReferenceReported_ = false;
     Inform(windows_, "Die Konfiguration wurde aktualisiert.");
 }

@@ -35,48 +35,58 @@ void Options::writeFlag(const char* name, const CheckBox& box) {
 }
 
 void Options::wire() {
-    main_.checkBox1.onClick = [this] {
-        if (main_.checkBox1.checked()) {
+    main_.startMonitoringAtLogin.onClick = [this] {
+        if (main_.startMonitoringAtLogin.checked()) {
             autostart_.Write();
-            main_.checkBox2.setChecked(false);
-            main_.checkBox2.setEnabled(false);
+            main_.askAutostartQuestion.setChecked(false);
+            main_.askAutostartQuestion.setEnabled(false);
         } else {
             autostart_.Remove();
-            main_.checkBox2.setEnabled(true);
+            main_.askAutostartQuestion.setEnabled(true);
         }
     };
-    main_.checkBox2.onClick = [this] { writeFlag(setting::AskAutostartQuestion, main_.checkBox2); };
-    main_.checkBox3.onClick = [this] {
-        const bool on = main_.checkBox3.checked();
-        main_.checkBox4.setEnabled(on);
-        main_.trackBar1.setEnabled(on);
-        writeFlag(setting::EinheitenWarnungFrage, main_.checkBox3);
+    main_.askAutostartQuestion.onClick = [this] {
+        writeFlag(setting::AskAutostartQuestion, main_.askAutostartQuestion);
     };
-    main_.checkBox4.onClick = [this] { writeFlag(setting::EinheitenWarnton, main_.checkBox4); };
+    main_.warnInTray.onClick = [this] {
+        const bool on = main_.warnInTray.checked();
+        main_.warnBeep.setEnabled(on);
+        main_.leadSlider.setEnabled(on);
+        writeFlag(setting::UnitWarningInTray, main_.warnInTray);
+    };
+    main_.warnBeep.onClick = [this] { writeFlag(setting::UnitWarningBeep, main_.warnBeep); };
     // The budget boxes (CheckBox5, CheckBox6) are wired by the budgets.
-    main_.checkBox7.onClick = [this] { writeFlag(setting::GebInWindows, main_.checkBox7); };
-    main_.checkBox8.onClick = [this] { writeFlag(setting::SekInWindows, main_.checkBox8); };
-    main_.checkBox9.onClick = [this] { writeFlag(setting::ZeitInWindows, main_.checkBox9); };
-    main_.checkBox10.onClick = [this] { writeFlag(setting::HideCounterWindow, main_.checkBox10); };
-    main_.checkBox11.onClick = [this] {
-        writeFlag(setting::AlwaysSaveConnections, main_.checkBox11);
+    main_.chargesInTitle.onClick = [this] {
+        writeFlag(setting::ChargesInTitle, main_.chargesInTitle);
     };
-    main_.trackBar1.onChange = [this] {
-        main_.edit10.setText(IntToStr(main_.trackBar1.position()));
+    main_.secondsLeftInTitle.onClick = [this] {
+        writeFlag(setting::SecondsLeftInTitle, main_.secondsLeftInTitle);
     };
-    main_.edit10.onChange = [this] {
-        const auto value = ToInteger(main_.edit10.text());
+    main_.onlineTimeInTitle.onClick = [this] {
+        writeFlag(setting::OnlineTimeInTitle, main_.onlineTimeInTitle);
+    };
+    main_.hideCounterOnDialIn.onClick = [this] {
+        writeFlag(setting::HideCounterWindow, main_.hideCounterOnDialIn);
+    };
+    main_.alwaysSaveOnDisconnect.onClick = [this] {
+        writeFlag(setting::AlwaysSaveConnections, main_.alwaysSaveOnDisconnect);
+    };
+    main_.leadSlider.onChange = [this] {
+        main_.leadField.setText(IntToStr(main_.leadSlider.position()));
+    };
+    main_.leadField.onChange = [this] {
+        const auto value = ToInteger(main_.leadField.text());
         main_.leadText.setText(IntToStr(2 * static_cast<std::int64_t>(value.value_or(0))) +
                                " Sekunden vor neuer Einheit.");
-        settings_.WriteSetting(setting::EinheitenWarnung, main_.edit10.text());
+        settings_.WriteSetting(setting::UnitWarningLead, main_.leadField.text());
     };
 }
 
 void Options::ApplyStoredOptions() {
     // Flags whose stored text is normalised through a number ("01" becomes "1").
-    const std::vector<const char*> numericFlags = {setting::SekInWindows, setting::ZeitInWindows,
-                                                   setting::GebInWindows,
-                                                   setting::EinheitenWarnton};
+    const std::vector<const char*> numericFlags = {
+        setting::SecondsLeftInTitle, setting::OnlineTimeInTitle, setting::ChargesInTitle,
+        setting::UnitWarningBeep};
     auto readFlag = [&](const char* name) -> std::string {
         std::string text = settings_.ReadIfPresent(name).value_or("");
         if (!settings_.Exists(name)) {
@@ -102,26 +112,26 @@ void Options::ApplyStoredOptions() {
     };
     // The order in which the boxes are set.
     std::vector<Entry> entries = {
-        {main_.checkBox2, setting::AskAutostartQuestion, ""},
-        {main_.checkBox3, setting::EinheitenWarnungFrage, ""},
-        {main_.checkBox8, setting::SekInWindows, ""},
-        {main_.checkBox9, setting::ZeitInWindows, ""},
-        {main_.checkBox7, setting::GebInWindows, ""},
-        {main_.checkBox4, setting::EinheitenWarnton, ""},
-        {main_.checkBox5, setting::WochenBudgetAN, ""},
-        {main_.checkBox6, setting::MonatsBudgetAN, ""},
-        {main_.checkBox10, setting::HideCounterWindow, ""},
-        {main_.checkBox11, setting::AlwaysSaveConnections, ""},
+        {main_.askAutostartQuestion, setting::AskAutostartQuestion, ""},
+        {main_.warnInTray, setting::UnitWarningInTray, ""},
+        {main_.secondsLeftInTitle, setting::SecondsLeftInTitle, ""},
+        {main_.onlineTimeInTitle, setting::OnlineTimeInTitle, ""},
+        {main_.chargesInTitle, setting::ChargesInTitle, ""},
+        {main_.warnBeep, setting::UnitWarningBeep, ""},
+        {main_.useWeeklyBudget, setting::WeeklyBudgetInUse, ""},
+        {main_.useMonthlyBudget, setting::MonthlyBudgetInUse, ""},
+        {main_.hideCounterOnDialIn, setting::HideCounterWindow, ""},
+        {main_.alwaysSaveOnDisconnect, setting::AlwaysSaveConnections, ""},
     };
     for (Entry& entry : entries) {
         entry.text = readFlag(entry.name);
     }
 
-    if (settings_.Exists(setting::EinheitenWarnung)) {
-        const std::string lead = settings_.ReadOrEmpty(setting::EinheitenWarnung);
+    if (settings_.Exists(setting::UnitWarningLead)) {
+        const std::string lead = settings_.ReadOrEmpty(setting::UnitWarningLead);
         try {
-            main_.trackBar1.setPosition(StrToInt(lead));
-            main_.edit10.setText(lead);
+            main_.leadSlider.setPosition(StrToInt(lead));
+            main_.leadField.setText(lead);
         } catch (const ConversionError& error) {
             guard_.report(error);
         }
@@ -130,7 +140,7 @@ void Options::ApplyStoredOptions() {
     for (Entry& entry : entries) {
         entry.box.setChecked(entry.text != "0");
     }
-    main_.checkBox1.setChecked(autostart_.Exists());
+    main_.startMonitoringAtLogin.setChecked(autostart_.Exists());
 }
 
 }  // namespace ruvo

@@ -44,8 +44,8 @@ bool Ruvometer::start() {
 }
 
 void Ruvometer::StartupWindowShown() {
-    startupWindow.label2.setText(VersionName);
-    mainWindow.label14.setText(VersionName);
+    startupWindow.captionLabel.setText(VersionName);
+    mainWindow.versionLabel.setText(VersionName);
 
     if (settings_.ReadSetting(setting::ResetFlag) == "0") {
         ResetAllSettings(settings_,
@@ -60,12 +60,12 @@ void Ruvometer::StartupWindowShown() {
         startupTimer_->setEnabled(true);
     }
 
-    startupWindow.label4.setText(platform_.paths.programDirectory());
+    startupWindow.dataDirectoryLabel.setText(platform_.paths.programDirectory());
     mainWindow.databaseLabel.setText(DatabasePath());
     mainWindow.statusLine.setText(StatusLine());
 
-    if (settings_.ReadSetting(setting::OfflineIPs).empty()) {
-        settings_.WriteSetting(setting::OfflineIPs,
+    if (settings_.ReadSetting(setting::OfflineAddressCount).empty()) {
+        settings_.WriteSetting(setting::OfflineAddressCount,
                                IntToStr(LocalAddressCount(platform_.hostAddresses)));
     }
 }
@@ -93,7 +93,7 @@ void Ruvometer::StartupQuestions() {
     EnsureDatabaseFile();
 
     if (settings_.ReadOrEmpty(setting::AskAutostartQuestion) == "1") {
-        autostartQuestionWindow.checkBox1.setCheckedQuietly(true);
+        autostartQuestionWindow.askAtEveryStart.setCheckedQuietly(true);
         autostartQuestionWindow.show();
         platform_.windowSystem.runModal(autostartQuestionWindow);
     }

@@ -20,7 +20,7 @@ public:
         nein.onClick = [this] { close(); };
     }
 
-    CheckBox checkBox1{*this, "CheckBox1", "Frage bei jedem Start stellen", true};
+    CheckBox askAtEveryStart{*this, "CheckBox1", "Frage bei jedem Start stellen", true};
     Button ja{*this, "Ja", "&Ja"};  // the default button
     Button nein{*this, "Nein", "&Nein"};
 
@@ -31,7 +31,7 @@ public:
         }
         hide();
         if (onClose) {
-            onClose(checkBox1.checked());
+            onClose(askAtEveryStart.checked());
         }
     }
 

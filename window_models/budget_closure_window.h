@@ -33,7 +33,7 @@ public:
     Picture kept{*this, "Kept"};
     // Keep the amount for the new period. Ticked when the program starts; the user's choice
     // stays for the next closure.
-    CheckBox checkBox1{*this, "CheckBox1", "", true};
+    CheckBox keepAmount{*this, "CheckBox1", "", true};
     Button ok{*this, "Ok", "&Ok"};  // the default button
 
     // The budget the closure reports.

@@ -22,7 +22,7 @@ public:
     static constexpr std::array<int, 6> kPanelWidths = {100, 100, 168, 168, 150, 200};
 
     // The period; editable, every change of its text filters the table.
-    ComboBox comboBox1{*this, "ComboBox1", PeriodItems(), "Gesamtes Jahr"};
+    ComboBox periodBox{*this, "ComboBox1", PeriodItems(), "Gesamtes Jahr"};
 
     // Toolbar buttons, shown as icons; each one's hint is its name. The menu entries "&Drucken"
     // (Ctrl+P) and "&Kopieren" (Ctrl+C) are these buttons too.
@@ -34,7 +34,7 @@ public:
 
     // The shown list: read-only, several rows selectable, whole rows, selection visible
     // without the focus. The date is the row's caption, the other columns its sub-items.
-    ListControl listView1{*this, "ListView1", Columns()};
+    ListControl connectionTable{*this, "ListView1", Columns()};
 
     // The status bar's six panels.
     TextField anzahl{*this, "StatusBar1.Panel0", "Anzahl:"};

@@ -56,9 +56,9 @@ public:
     CheckBox warnInTray{*this, "CheckBox1", "Warnen im Systemtray"};
     CheckBox warnBeep{*this, "CheckBox2", "mit Warnton"};
     CheckBox chargesInTitle{*this, "CheckBox3", "Laufende Gebüren in Fenstertiteln anzeigen"};
-    CheckBox timeInTitle{*this, "CheckBox4", "Onlinezeit in Fenstertiteln anzeigen"};
-    CheckBox restInTitle{*this, "CheckBox5", "Restzeit in Fenstertiteln anzeigen"};
-    TrackBar trackBar1{*this, "TrackBar1", 0, 30};
+    CheckBox onlineTimeInTitle{*this, "CheckBox4", "Onlinezeit in Fenstertiteln anzeigen"};
+    CheckBox secondsLeftInTitle{*this, "CheckBox5", "Restzeit in Fenstertiteln anzeigen"};
+    TrackBar leadSlider{*this, "TrackBar1", 0, 30};
     TextField leadField{*this, "Edit10", "0"};
     TextField leadText{*this, "Label33", "0 Sekunden vor neuer Einheit."};
 

@@ -22,19 +22,19 @@ public:
 
     // One line per holiday: date and name. Read-only, whole rows, single selection that stays
     // visible without the focus.
-    ListControl listView1{*this, "ListView1", {"Tag", "Name des Feiertags"}};
-    TextField edit2{*this, "Edit2", "01", true};  // day, 2 characters, fixed-pitch font
-    TextField edit3{*this, "Edit3", "01", true};  // month, 2 characters
-    TextField edit4{*this, "Edit4", "98", true};  // two-digit year, 2 characters
+    ListControl holidayList{*this, "ListView1", {"Tag", "Name des Feiertags"}};
+    TextField dayField{*this, "Edit2", "01", true};    // day, 2 characters, fixed-pitch font
+    TextField monthField{*this, "Edit3", "01", true};  // month, 2 characters
+    TextField yearField{*this, "Edit4", "98", true};   // two-digit year, 2 characters
     // The name. The view passes every keystroke on (setText), so that "hinzu&fügen" follows
     // the typing.
-    TextField edit1{*this, "Edit1", "", true};
-    Button button2{*this, "Button2", "hinzu&fügen"};  // the default button
-    Button button3{*this, "Button3", "&löschen"};
-    Button button4{*this, "Button4", "ä&ndern"};
-    Button bitBtn1{*this, "BitBtn1", "Feiertagsdatei laden"};  // hint kImportHint
-    Button button5{*this, "Button5", "&Ok"};
-    Button button1{*this, "Button1", "A&bbrechen"};
+    TextField nameField{*this, "Edit1", "", true};
+    Button addButton{*this, "Button2", "hinzu&fügen"};  // the default button
+    Button deleteButton{*this, "Button3", "&löschen"};
+    Button changeButton{*this, "Button4", "ä&ndern"};
+    Button importButton{*this, "BitBtn1", "Feiertagsdatei laden"};  // hint kImportHint
+    Button ok{*this, "Button5", "&Ok"};
+    Button cancel{*this, "Button1", "A&bbrechen"};
 };
 
 }  // namespace ruvo

@@ -8,7 +8,7 @@ MainWindow::MainWindow() : WindowModel("Form1", VersionName) {
     for (CheckBox* hidden : {&active, &online, &windowsTrigger, &clearWindowsTrigger}) {
         hidden->setVisible(false);
     }
-    edit10.setVisible(false);
+    leadField.setVisible(false);
     tarifeSpeichern.setVisible(false);
     tablesViewButton.setVisible(false);
     tarifSuche.setVisible(false);

@@ -16,17 +16,22 @@ public:
     MainWindow();
 
     // Options ("Allgemein" and "Warnungen" pages).
-    CheckBox checkBox1{*this, "CheckBox1", "Überwachung automatisch beim Windows-Start beginnen"};
-    CheckBox checkBox2{*this, "CheckBox2", "Fragen ob automatischer Start gewünscht wird"};
-    CheckBox checkBox3{*this, "CheckBox3", "Warnen im Systemtray", true};
-    CheckBox checkBox4{*this, "CheckBox4", "mit Warnton ( 1 mal pro Sek )", true};
-    CheckBox checkBox5{*this, "CheckBox5", "Wochenbudget verwenden"};
-    CheckBox checkBox6{*this, "CheckBox6", "Monatsbudget verwenden"};
-    CheckBox checkBox7{*this, "CheckBox7", "Laufende Gebüren in aktuellem Fenstertitel anzeigen"};
-    CheckBox checkBox8{*this, "CheckBox8", "Restzeit in aktuellem Fenstertitel anzeigen"};
-    CheckBox checkBox9{*this, "CheckBox9", "Onlinezeit in aktuellem Fenstertitel anzeigen"};
-    CheckBox checkBox10{*this, "CheckBox10", "Bei Verbindungseinwahl das Counterfenster verbergen"};
-    CheckBox checkBox11{*this, "CheckBox11", "Bei Verbindungsabbruch Verbindung immer speichern"};
+    CheckBox startMonitoringAtLogin{*this, "CheckBox1",
+                                    "Überwachung automatisch beim Windows-Start beginnen"};
+    CheckBox askAutostartQuestion{*this, "CheckBox2",
+                                  "Fragen ob automatischer Start gewünscht wird"};
+    CheckBox warnInTray{*this, "CheckBox3", "Warnen im Systemtray", true};
+    CheckBox warnBeep{*this, "CheckBox4", "mit Warnton ( 1 mal pro Sek )", true};
+    CheckBox useWeeklyBudget{*this, "CheckBox5", "Wochenbudget verwenden"};
+    CheckBox useMonthlyBudget{*this, "CheckBox6", "Monatsbudget verwenden"};
+    CheckBox chargesInTitle{*this, "CheckBox7",
+                            "Laufende Gebüren in aktuellem Fenstertitel anzeigen"};
+    CheckBox secondsLeftInTitle{*this, "CheckBox8", "Restzeit in aktuellem Fenstertitel anzeigen"};
+    CheckBox onlineTimeInTitle{*this, "CheckBox9", "Onlinezeit in aktuellem Fenstertitel anzeigen"};
+    CheckBox hideCounterOnDialIn{*this, "CheckBox10",
+                                 "Bei Verbindungseinwahl das Counterfenster verbergen"};
+    CheckBox alwaysSaveOnDisconnect{*this, "CheckBox11",
+                                    "Bei Verbindungsabbruch Verbindung immer speichern"};
 
     // Hidden trigger boxes: monitoring on, a connection recognised, title decoration requests.
     CheckBox active{*this, "Active", "", true};
@@ -34,15 +39,15 @@ public:
     CheckBox windowsTrigger{*this, "Windows", ""};
     CheckBox clearWindowsTrigger{*this, "ClearWindows", ""};
 
-    Button button1{*this, "Button1", "&Deaktivieren"};  // monitoring on/off
-    Button button17{*this, "Button17", "&Minimieren"};  // the default button
-    Button button2{*this, "Button2", "&Beenden"};
+    Button monitoringButton{*this, "Button1", "&Deaktivieren"};  // monitoring on/off
+    Button minimizeButton{*this, "Button17", "&Minimieren"};     // the default button
+    Button quitButton{*this, "Button2", "&Beenden"};
     Button reparieren{*this, "Reparieren", "&Reparieren"};
 
     // "Provider" page: fee per minute, free minutes per month (at most 4 characters), left.
-    TextField edit5{*this, "Edit5", "0", true};
-    TextField edit13{*this, "Edit13", "0", true};
-    TextField edit14{*this, "Edit14", "0"};
+    TextField providerFeePerMinute{*this, "Edit5", "0", true};
+    TextField freeMinutes{*this, "Edit13", "0", true};
+    TextField freeMinutesLeft{*this, "Edit14", "0"};
 
     // "Telefon" page: day class and zone selectors, the selected row's price, unit length,
     // begin and end (hour and minute fields), the holiday switch, the editors' buttons, and the
@@ -75,16 +80,16 @@ public:
     TextField monthUsed{*this, "MonthUsed", ""};
     TextField monthLeft{*this, "MonthLeft", "0,00 DM"};
     Panel monthCover{*this, "MonthCover", "Kein Budget festgelegt"};
-    Button button12{*this, "Button12", "Ä&ndern ..."};
-    Button button13{*this, "Button13", "Än&dern ..."};
+    Button changeMonthlyBudget{*this, "Button12", "Ä&ndern ..."};
+    Button changeWeeklyBudget{*this, "Button13", "Än&dern ..."};
 
     // "Warnungen" page: lead track bar, its hidden value field and the lead text.
-    TrackBar trackBar1{*this, "TrackBar1", 0, 30};
-    TextField edit10{*this, "Edit10", "0"};
+    TrackBar leadSlider{*this, "TrackBar1", 0, 30};
+    TextField leadField{*this, "Edit10", "0"};
     TextField leadText{*this, "Label33", "0 Sekunden vor neuer Einheit."};
 
     // "Info" page: product label and the database path.
-    TextField label14{*this, "Label14", ""};
+    TextField versionLabel{*this, "Label14", ""};
     TextField databaseLabel{*this, "Label4", ""};
 
     TextField shortHelp{*this, "Label49", ""};
@@ -97,8 +102,9 @@ public:
     void setPageQuietly(MainPage page);
     std::function<void(MainPage from, MainPage to)> onPageChange;
 
-    // Non-zero only while a connection is split at a change of tariff zone.
-    int splitMarker = 0;
+    // Set only while a connection is split at a change of tariff zone: the end of the first
+    // part is saved at once, without showing the summary.
+    bool splittingAtZoneChange = false;
 
     // The short-help text of each page.
     static std::string HelpText(MainPage page);

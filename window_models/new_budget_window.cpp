@@ -24,10 +24,12 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
 
 NewBudgetWindow::NewBudgetWindow() : WindowModel("Form9", "Neues Budget") {
     // Like the edit field's length limit: a longer text is cut, whoever sets it.
-    edit1.onChange = [this] { edit1.setText(FirstCharacters(edit1.text(), kAmountMaxLength)); };
+    amountField.onChange = [this] {
+        amountField.setText(FirstCharacters(amountField.text(), kAmountMaxLength));
+    };
     addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
-            edit1.setText("0");
+            amountField.setText("0");
             // The title says which budget the dialog sets.
             setCaption(kind == BudgetKind::Weekly ? "Neues Wochenbudget" : "Neues Monatsbudget");
         }

@@ -17,7 +17,7 @@ public:
     NewBudgetWindow();
 
     // The amount in DM, whole or with Pfennig; it is "0" whenever the dialog is shown.
-    TextField edit1{*this, "Edit1", "0", true};
+    TextField amountField{*this, "Edit1", "0", true};
     Button ok{*this, "Ok", "&Ok"};                       // the default button
     Button abbrechen{*this, "Abbrechen", "A&bbrechen"};  // the cancel button
 

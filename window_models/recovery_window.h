@@ -11,20 +11,20 @@ namespace ruvo {
 class RecoveryWindow final : public WindowModel {
 public:
     RecoveryWindow() : WindowModel("Form14", "Quelmar Ruvometer - Wiederherstellen") {
-        button1.onClick = [this] {
+        saveButton.onClick = [this] {
             if (onSave) {
                 onSave();
             }
         };
-        button2.onClick = [this] {
+        discardButton.onClick = [this] {
             if (onDiscard) {
                 onDiscard();
             }
         };
     }
 
-    Button button1{*this, "Button1", "&Speichern in 45 Sek"};  // default button: Enter
-    Button button2{*this, "Button2", "Verwer&fen"};            // cancel button: Escape
+    Button saveButton{*this, "Button1", "&Speichern in 45 Sek"};  // default button: Enter
+    Button discardButton{*this, "Button2", "Verwer&fen"};         // cancel button: Escape
 
     // The close box of the title bar.
     void closeBox() {

@@ -10,8 +10,8 @@ class StartupWindow final : public WindowModel {
 public:
     StartupWindow() : WindowModel("Form2", ApplicationTitle) {}
 
-    TextField label2{*this, "Label2", ""};  // the large caption
-    TextField label4{*this, "Label4", ""};  // the data directory
+    TextField captionLabel{*this, "Label2", ""};        // the large caption
+    TextField dataDirectoryLabel{*this, "Label4", ""};  // the data directory
 };
 
 }  // namespace ruvo

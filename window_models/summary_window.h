@@ -12,7 +12,7 @@ namespace ruvo {
 class SummaryWindow final : public WindowModel {
 public:
     SummaryWindow() : WindowModel("Form4", "Verbindungszusammenfassung") {
-        button1.onClick = [this] {
+        ok.onClick = [this] {
             if (onConfirm) {
                 onConfirm();
             }
@@ -44,8 +44,8 @@ public:
     TextField providerText{*this, "Label9", "00,00 DM"};
     TextField totalText{*this, "Label11", "00,00 DM"};
 
-    CheckBox checkBox1{*this, "CheckBox1", "Verbindung speichern", true};
-    Button button1{*this, "Button1", "&Ok"};  // the save
+    CheckBox saveConnection{*this, "CheckBox1", "Verbindung speichern", true};
+    Button ok{*this, "Button1", "&Ok"};  // the save
 
     // The save, run by "&Ok" and by the monitor directly.
     std::function<void()> onConfirm;

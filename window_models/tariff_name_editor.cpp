@@ -9,30 +9,30 @@ constexpr std::size_t kMaxZoneNameCharacters = 11;
 }  // namespace
 
 TariffNameEditor::TariffNameEditor() : WindowModel("Form7", "Tarif-Liste ändern") {
-    edit1.onChange = [this] { updateButtons(); };
-    listBox1.onSelectionChange = [this] { updateButtons(); };
+    nameField.onChange = [this] { updateButtons(); };
+    nameList.onSelectionChange = [this] { updateButtons(); };
     // The field keeps its text, so the same name can be added again; duplicates are allowed.
-    button3.onClick = [this] {
-        std::vector<ListControl::Row> rows = listBox1.rows();
-        rows.push_back({edit1.text()});
-        listBox1.setRows(std::move(rows));
+    addButton.onClick = [this] {
+        std::vector<ListControl::Row> rows = nameList.rows();
+        rows.push_back({nameField.text()});
+        nameList.setRows(std::move(rows));
     };
-    button4.onClick = [this] {
-        const int selected = listBox1.firstSelected();
+    deleteButton.onClick = [this] {
+        const int selected = nameList.firstSelected();
         if (selected < 0) {
             return;
         }
-        std::vector<ListControl::Row> rows = listBox1.rows();
+        std::vector<ListControl::Row> rows = nameList.rows();
         rows.erase(rows.begin() + selected);
-        listBox1.setRows(std::move(rows));
+        nameList.setRows(std::move(rows));
     };
-    button1.onClick = [this] {
+    ok.onClick = [this] {
         if (onOk) {
             onOk(names());
         }
         hide();
     };
-    button2.onClick = [this] { hide(); };
+    cancel.onClick = [this] { hide(); };
     updateButtons();
 }
 
@@ -42,15 +42,15 @@ void TariffNameEditor::open(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         rows.push_back({name});
     }
-    listBox1.setRows(std::move(rows));
+    nameList.setRows(std::move(rows));
     updateButtons();
     show();
 }
 
 std::vector<std::string> TariffNameEditor::names() const {
     std::vector<std::string> result;
-    result.reserve(listBox1.rows().size());
-    for (const ListControl::Row& row : listBox1.rows()) {
+    result.reserve(nameList.rows().size());
+    for (const ListControl::Row& row : nameList.rows()) {
         result.push_back(row.empty() ? std::string() : row.front());
     }
     return result;
@@ -62,8 +62,8 @@ bool TariffNameEditor::IsStorableZoneName(const std::string& name) {
 }
 
 void TariffNameEditor::updateButtons() {
-    button3.setEnabled(IsStorableZoneName(edit1.text()));
-    button4.setEnabled(listBox1.firstSelected() >= 0);
+    addButton.setEnabled(IsStorableZoneName(nameField.text()));
+    deleteButton.setEnabled(nameList.firstSelected() >= 0);
 }
 
 }  // namespace ruvo

@@ -14,15 +14,16 @@ class TariffNameEditor final : public WindowModel {
 public:
     TariffNameEditor();
 
-    TextField label1{*this, "Label1", "Fügen Sie hier neue Tarife hinzu, oder löschen Sie alte."};
+    TextField instructions{*this, "Label1",
+                           "Fügen Sie hier neue Tarife hinzu, oder löschen Sie alte."};
     // The new name, at most 11 characters. The view passes every keystroke on (setText), so
     // that "&Hinzufügen" follows the typing.
-    TextField edit1{*this, "Edit1", "", true};
-    Button button3{*this, "Button3", "&Hinzufügen"};
-    ListControl listBox1{*this, "ListBox1", {"Tarif"}};  // one name per row, single selection
-    Button button4{*this, "Button4", "&Löschen"};
-    Button button1{*this, "Button1", "&Ok"};         // the default button
-    Button button2{*this, "Button2", "A&bbrechen"};  // the cancel button
+    TextField nameField{*this, "Edit1", "", true};
+    Button addButton{*this, "Button3", "&Hinzufügen"};
+    ListControl nameList{*this, "ListBox1", {"Tarif"}};  // one name per row, single selection
+    Button deleteButton{*this, "Button4", "&Löschen"};
+    Button ok{*this, "Button1", "&Ok"};             // the default button
+    Button cancel{*this, "Button2", "A&bbrechen"};  // the cancel button
 
     // Lists the names and shows the window; the caller runs it modally.
     void open(const std::vector<std::string>& names);

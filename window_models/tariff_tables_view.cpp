@@ -6,7 +6,7 @@
 namespace ruvo {
 
 void TariffTablesView::showTables(const TariffTables& tables) {
-    const std::array<ListControl*, 3> lists = {&listView1, &listView2, &listView3};
+    const std::array<ListControl*, 3> lists = {&workdayTable, &weekendTable, &holidayTable};
     for (std::size_t i = 0; i < lists.size(); ++i) {
         std::vector<ListControl::Row> rows;
         for (const TariffRow& row : tables.tables[i]) {

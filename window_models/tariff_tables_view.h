@@ -16,9 +16,9 @@ public:
     // Widths of the columns "Tarif", "Beginn", "Ende", "Pf pro Einheit", "Sek pro Einheit".
     static constexpr std::array<int, 5> kColumnWidths = {200, 80, 80, 80, 88};
 
-    ListControl listView1{*this, "ListView1", Columns()};  // Werktag
-    ListControl listView2{*this, "ListView2", Columns()};  // Wochenende
-    ListControl listView3{*this, "ListView3", Columns()};  // Feiertag
+    ListControl workdayTable{*this, "ListView1", Columns()};  // Werktag
+    ListControl weekendTable{*this, "ListView2", Columns()};  // Wochenende
+    ListControl holidayTable{*this, "ListView3", Columns()};  // Feiertag
 
     // Fills the three lists from the tables.
     void showTables(const TariffTables& tables);

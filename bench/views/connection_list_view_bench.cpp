@@ -72,13 +72,13 @@ void ConnectionListViewSelectAll(benchmark::State& state) {
     view.activate();
     for (auto _ : state) {
         state.PauseTiming();
-        view.window().listView1.clearSelection();
+        view.window().connectionTable.clearSelection();
         view.paint();
         state.ResumeTiming();
         view.window().allesAuswaehlen.click();
         view.paint();
     }
-    if (view.window().listView1.selectedCount() != view.list().yearRows().size()) {
+    if (view.window().connectionTable.selectedCount() != view.list().yearRows().size()) {
         state.SkipWithError("not every row is selected");
     }
     state.SetComplexityN(state.range(0));

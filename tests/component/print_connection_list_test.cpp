@@ -113,7 +113,7 @@ protected:
                             [this] { return folder.file("RVDaten99.db"); });
         window.show();
         window.activate();
-        window.comboBox1.setText(period);
+        window.periodBox.setText(period);
         window.drucken.click();
         return Pages(Output("pdftotext -layout '" + pdf + "' -"));
     }

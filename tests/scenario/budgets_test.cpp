@@ -59,9 +59,9 @@ protected:
         const BudgetClosureWindow& dialog = app().budgetClosureWindow;
         EXPECT_NE(dialog.overdrawn.visible(), dialog.kept.visible());
         EXPECT_EQ(dialog.overdrawn.visible(), dialog.left.red());
-        return {dialog.kind,          dialog.kindLine.text(),    dialog.periodLine.text(),
-                dialog.amount.text(), dialog.used.text(),        dialog.left.text(),
-                dialog.left.red(),    dialog.checkBox1.caption()};
+        return {dialog.kind,          dialog.kindLine.text(),     dialog.periodLine.text(),
+                dialog.amount.text(), dialog.used.text(),         dialog.left.text(),
+                dialog.left.red(),    dialog.keepAmount.caption()};
     }
 
     // Every closure dialog is recorded and closed with its tick box as it is.
@@ -126,8 +126,9 @@ TEST_F(BudgetsTest, UseBoxesStoreTheFlagAndUncoverTheFigures) {
         const Panel& cover;
         const char* flag;
     };
-    for (const Case& c : std::vector<Case>{{main.checkBox5, main.weekCover, "WochenBudgetAN"},
-                                           {main.checkBox6, main.monthCover, "MonatsBudgetAN"}}) {
+    for (const Case& c :
+         std::vector<Case>{{main.useWeeklyBudget, main.weekCover, "WochenBudgetAN"},
+                           {main.useMonthlyBudget, main.monthCover, "MonatsBudgetAN"}}) {
         SCOPED_TRACE(c.flag);
         EXPECT_TRUE(c.cover.visible());
         app().userAction([&] { c.box.click(); });
@@ -177,8 +178,8 @@ TEST_F(BudgetsTest, NewBudgetDialogStoresMarksAndPfennig) {
             NewBudgetWindow& dialog = app().newBudgetWindow;
             EXPECT_EQ(dialog.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
             EXPECT_EQ(dialog.caption(), c.monthly ? "Neues Monatsbudget" : "Neues Wochenbudget");
-            EXPECT_EQ(dialog.edit1.text(), "0");
-            dialog.edit1.enter(c.typed);
+            EXPECT_EQ(dialog.amountField.text(), "0");
+            dialog.amountField.enter(c.typed);
             if (c.refused) {
                 dialog.ok.click();
                 EXPECT_TRUE(dialog.visible());
@@ -186,12 +187,13 @@ TEST_F(BudgetsTest, NewBudgetDialogStoresMarksAndPfennig) {
             (c.cancel ? dialog.abbrechen : dialog.ok).click();
         });
         MainWindow& main = app().mainWindow;
-        app().userAction([&] { (c.monthly ? main.button12 : main.button13).click(); });
+        app().userAction(
+            [&] { (c.monthly ? main.changeMonthlyBudget : main.changeWeeklyBudget).click(); });
         EXPECT_FALSE(app().newBudgetWindow.visible());
         EXPECT_EQ(machine().windowSystem.messages().size() - messagesBefore, c.refused ? 1U : 0U);
         EXPECT_EQ(setting(c.monthly ? "MonatsBudget" : "WochenBudget"), c.stored);
         EXPECT_EQ(setting(c.monthly ? "MonatsBudgetAN" : "WochenBudgetAN"), c.cancel ? "0" : "1");
-        EXPECT_EQ((c.monthly ? main.checkBox6 : main.checkBox5).checked(), !c.cancel);
+        EXPECT_EQ((c.monthly ? main.useMonthlyBudget : main.useWeeklyBudget).checked(), !c.cancel);
         EXPECT_EQ((c.monthly ? main.monthCover : main.weekCover).visible(), c.cancel);
         EXPECT_EQ((c.monthly ? main.monthAmount : main.weekAmount).text(), c.amountText);
         EXPECT_EQ((c.monthly ? main.monthLeft : main.weekLeft).text(), c.leftText);
@@ -325,13 +327,13 @@ TEST_F(BudgetsTest, UntickedClosureAsksForANewBudget) {
             ++shown;
             if (shown == 1) {
                 EXPECT_TRUE(
-                    app().budgetClosureWindow.checkBox1.checked());  // ticked at program start
-                app().budgetClosureWindow.checkBox1.setChecked(false);
+                    app().budgetClosureWindow.keepAmount.checked());  // ticked at program start
+                app().budgetClosureWindow.keepAmount.setChecked(false);
             } else {
-                tickedAtSecond = app().budgetClosureWindow.checkBox1.checked();
-                EXPECT_EQ(app().budgetClosureWindow.checkBox1.caption(),
+                tickedAtSecond = app().budgetClosureWindow.keepAmount.checked();
+                EXPECT_EQ(app().budgetClosureWindow.keepAmount.caption(),
                           "Erneut Budget in Höhe von 70,00 DM festlegen.");
-                app().budgetClosureWindow.checkBox1.setChecked(true);
+                app().budgetClosureWindow.keepAmount.setChecked(true);
             }
             app().budgetClosureWindow.ok.click();
         });
@@ -344,12 +346,12 @@ TEST_F(BudgetsTest, UntickedClosureAsksForANewBudget) {
         EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Budgets));
         ASSERT_TRUE(app().newBudgetWindow.visible());
         EXPECT_EQ(app().newBudgetWindow.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
-        EXPECT_EQ(app().newBudgetWindow.edit1.text(), "0");
+        EXPECT_EQ(app().newBudgetWindow.amountField.text(), "0");
 
         // The dialog is not modal: the program runs on until the user answers it.
         wait(20);
         app().userAction([&] {
-            app().newBudgetWindow.edit1.enter("70");
+            app().newBudgetWindow.amountField.enter("70");
             app().newBudgetWindow.ok.click();
         });
         EXPECT_FALSE(app().newBudgetWindow.visible());

@@ -44,7 +44,7 @@ protected:
 
     std::vector<std::string> shownDates() {
         std::vector<std::string> dates;
-        for (const auto& row : app().connectionListWindow.listView1.rows()) {
+        for (const auto& row : app().connectionListWindow.connectionTable.rows()) {
             dates.push_back(row.at(0));
         }
         return dates;
@@ -61,14 +61,14 @@ TEST_F(ConnectionListTest, ActivationReadsTheYearAndResetsThePeriod) {
     openList();
     ConnectionListWindow& w = app().connectionListWindow;
     EXPECT_EQ(w.caption(), "Quelmar Ruvometer - Verbindungen");
-    EXPECT_EQ(w.comboBox1.text(), "Gesamtes Jahr");
+    EXPECT_EQ(w.periodBox.text(), "Gesamtes Jahr");
     EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99", "06.12.99", "07.12.99"}));
-    EXPECT_EQ(w.listView1.rows()[1],
+    EXPECT_EQ(w.connectionTable.rows()[1],
               (ListControl::Row{"06.12.99", "10:00", "10:01", "00:00:30", "0,24 DM", "0,00 DM",
                                 "0,24 DM", "2", "Ganztag"}));
     EXPECT_EQ(panels()[0], "Anzahl: 0");
 
-    act([&] { w.comboBox1.choose(3); });  // "Heute"
+    act([&] { w.periodBox.choose(3); });  // "Heute"
     EXPECT_EQ(shownDates(), (std::vector<std::string>{"07.12.99"}));
 
     // A connection is saved; the next activation shows it at the bottom of the whole year.
@@ -76,14 +76,14 @@ TEST_F(ConnectionListTest, ActivationReadsTheYearAndResetsThePeriod) {
     connect();
     wait(20);
     hangUp();
-    act([&] { app().summaryWindow.button1.click(); });
+    act([&] { app().summaryWindow.ok.click(); });
     act([&] { w.activate(); });
-    EXPECT_EQ(w.comboBox1.text(), "Gesamtes Jahr");
+    EXPECT_EQ(w.periodBox.text(), "Gesamtes Jahr");
     ASSERT_EQ(shownDates().size(), 4U);
     const ConnectionRecord saved = records().back();
-    EXPECT_EQ(w.listView1.rows().back(),
+    EXPECT_EQ(w.connectionTable.rows().back(),
               DisplayRow(ReadConnectionRows(Database({saved})).rows.at(0)));
-    EXPECT_EQ(w.listView1.rows().back().at(0), "07.12.99");
+    EXPECT_EQ(w.connectionTable.rows().back().at(0), "07.12.99");
 }
 
 TEST_F(ConnectionListTest, PeriodBoxFiltersOnEveryChangeOfItsText) {
@@ -101,7 +101,7 @@ TEST_F(ConnectionListTest, PeriodBoxFiltersOnEveryChangeOfItsText) {
         {"Heute ", V{"30.11.99", "06.12.99", "07.12.99"}},  // typed, names no period
     };
     for (const auto& [text, dates] : cases) {
-        act([&] { w.comboBox1.setText(text); });
+        act([&] { w.periodBox.setText(text); });
         EXPECT_EQ(shownDates(), dates) << text;
     }
 }
@@ -110,8 +110,8 @@ TEST_F(ConnectionListTest, StatusBarTotalsTheSelectedRows) {
     openList();
     ConnectionListWindow& w = app().connectionListWindow;
     act([&] {
-        w.listView1.setSelected(0, true);
-        w.listView1.setSelected(1, true);
+        w.connectionTable.setSelected(0, true);
+        w.connectionTable.setSelected(1, true);
     });
     EXPECT_EQ(panels(), (std::vector<std::string>{
                             "Anzahl: 2", "Zeit: 00:01:30", "Telefongebüren: 0,36 DM",
@@ -120,13 +120,13 @@ TEST_F(ConnectionListTest, StatusBarTotalsTheSelectedRows) {
     int focused = 0;
     w.onFocusTable = [&] { ++focused; };
     act([&] { w.allesAuswaehlen.click(); });
-    EXPECT_EQ(w.listView1.selectedCount(), 3U);
+    EXPECT_EQ(w.connectionTable.selectedCount(), 3U);
     EXPECT_EQ(panels()[0], "Anzahl: 3");
     EXPECT_EQ(panels()[4], "Gesamtgebüren: 0,72 DM");
     EXPECT_EQ(focused, 1);
 
     // A new period clears the selection and with it the totals.
-    act([&] { w.comboBox1.setText("Heute"); });
+    act([&] { w.periodBox.setText("Heute"); });
     EXPECT_EQ(panels()[0], "Anzahl: 0");
     EXPECT_EQ(panels()[1], "Zeit: 00:00:00");
 }
@@ -134,8 +134,8 @@ TEST_F(ConnectionListTest, StatusBarTotalsTheSelectedRows) {
 TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
     openList();
     ConnectionListWindow& w = app().connectionListWindow;
-    act([&] { w.comboBox1.setText("Aktueller Monat"); });
-    act([&] { w.listView1.setSelected(0, true); });  // the selection plays no part
+    act([&] { w.periodBox.setText("Aktueller Monat"); });
+    act([&] { w.connectionTable.setSelected(0, true); });  // the selection plays no part
     act([&] { w.drucken.click(); });
     ASSERT_EQ(machine().printing.jobs().size(), 1U);
     const platform::PrintJob& job = machine().printing.jobs()[0];
@@ -144,7 +144,7 @@ TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
     EXPECT_EQ(page[3].text,
               "   Verbindungen : Aktueller Monat (12.99)" + std::string(44, ' ') + "Blatt : 1");
     ASSERT_EQ(page.size(), 5U + 2U + 2U);
-    EXPECT_EQ(page[5].text, RowLine(w.listView1.rows()[0]));
+    EXPECT_EQ(page[5].text, RowLine(w.connectionTable.rows()[0]));
     EXPECT_EQ(page[6].y, 410);
     EXPECT_EQ(page[7].y, 480);
     EXPECT_EQ(page[8].y, 550);
@@ -161,8 +161,8 @@ TEST_F(ConnectionListTest, CopiesTheSelectedRows) {
     act([&] { w.kopieren.click(); });
     EXPECT_EQ(machine().clipboard.text(), "");
     act([&] {
-        w.listView1.setSelected(2, true);
-        w.listView1.setSelected(0, true);
+        w.connectionTable.setSelected(2, true);
+        w.connectionTable.setSelected(0, true);
     });
     act([&] { w.kopieren.click(); });
     EXPECT_EQ(machine().clipboard.text(),
@@ -191,9 +191,9 @@ TEST_F(ConnectionListTest, BadRecordIsLeftOutAndToldOnce) {
 TEST_F(ConnectionListTest, MissingFileKeepsTheLists) {
     openList();
     std::filesystem::remove(directory() + "RVDaten99.db");
-    act([&] { app().connectionListWindow.comboBox1.setText("Heute"); });
+    act([&] { app().connectionListWindow.periodBox.setText("Heute"); });
     act([&] { app().connectionListWindow.activate(); });
-    EXPECT_EQ(app().connectionListWindow.comboBox1.text(), "Gesamtes Jahr");
+    EXPECT_EQ(app().connectionListWindow.periodBox.text(), "Gesamtes Jahr");
     EXPECT_EQ(shownDates().size(), 3U);
     EXPECT_EQ(machine().sound.count(platform::Beep::Default), 0);
 }
@@ -201,7 +201,7 @@ TEST_F(ConnectionListTest, MissingFileKeepsTheLists) {
 TEST_F(ConnectionListTest, UnitsThatAreNoNumberEndTheTotalsWithTheErrorBox) {
     writeFile("RVDaten99.db", Database({Record("07.12.99", "60", "12", "x")}));
     openList();
-    act([&] { app().connectionListWindow.listView1.selectAll(); });
+    act([&] { app().connectionListWindow.connectionTable.selectAll(); });
     ASSERT_EQ(machine().windowSystem.errors().size(), 1U);
     EXPECT_EQ(machine().windowSystem.errors()[0], "'x' ist kein gültiger Integerwert");
 }

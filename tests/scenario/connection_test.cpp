@@ -58,7 +58,7 @@ TEST_F(ConnectionTest, ConnectionIsNoticedCountedSummarisedAndSaved) {
     EXPECT_EQ(machine().tray.picture(), TrayPicture::Offline);
     EXPECT_TRUE(autosaveExists());
 
-    app.userAction([&] { app.summaryWindow.button1.click(); });
+    app.userAction([&] { app.summaryWindow.ok.click(); });
     EXPECT_FALSE(app.summaryWindow.visible());
     EXPECT_FALSE(autosaveExists());
     EXPECT_EQ(file("RVDaten99.db"),
@@ -114,8 +114,8 @@ TEST_F(ConnectionTest, UntickedSummarySavesNothingButSettles) {
     connect();
     wait(10);
     hangUp();
-    app().userAction([&] { app().summaryWindow.checkBox1.click(); });
-    app().userAction([&] { app().summaryWindow.button1.click(); });
+    app().userAction([&] { app().summaryWindow.saveConnection.click(); });
+    app().userAction([&] { app().summaryWindow.ok.click(); });
     EXPECT_TRUE(records().empty());
     EXPECT_FALSE(autosaveExists());
 }
@@ -144,7 +144,7 @@ TEST_F(ConnectionTest, SplitAtAChangeOfZone) {
     EXPECT_TRUE(app().counterWindow.visible());
     wait(30);
     hangUp();
-    app().userAction([&] { app().summaryWindow.button1.click(); });
+    app().userAction([&] { app().summaryWindow.ok.click(); });
     const auto all = records();
     ASSERT_EQ(all.size(), 2U);
     EXPECT_EQ(all[1].tariffName, "Abend");
@@ -183,7 +183,7 @@ TEST_F(ConnectionTest, MidnightCrossings) {
         wait(150);  // past midnight, within the first unit of 240 s
         EXPECT_EQ(records().size(), c.recordsAfter);
         hangUp();
-        app().userAction([&] { app().summaryWindow.button1.click(); });
+        app().userAction([&] { app().summaryWindow.ok.click(); });
         const auto all = records();
         ASSERT_EQ(all.size(), c.recordsAfter + 1);
         if (c.recordsAfter == 1) {
@@ -199,8 +199,8 @@ TEST_F(ConnectionTest, MonitoringOffDuringAConnectionAndOnAfterHangingUp) {
     connect();
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::Ok; });
-    app().userAction([&] { app().mainWindow.button1.click(); });
-    EXPECT_EQ(app().mainWindow.button1.caption(), "&Aktivieren");
+    app().userAction([&] { app().mainWindow.monitoringButton.click(); });
+    EXPECT_EQ(app().mainWindow.monitoringButton.caption(), "&Aktivieren");
     EXPECT_EQ(machine().tray.picture(), TrayPicture::Inactive);
     EXPECT_EQ(machine().windowSystem.messages().back().text,
               "Hiermit deaktivieren Sie den Ruvometer. Er wird jetzt keine Verbindungen mehr "
@@ -208,8 +208,8 @@ TEST_F(ConnectionTest, MonitoringOffDuringAConnectionAndOnAfterHangingUp) {
     machine().hostAddresses.set(1);
     wait(60);
     EXPECT_TRUE(app().mainWindow.online.checked());  // still counting
-    app().userAction([&] { app().mainWindow.button1.click(); });
-    EXPECT_EQ(app().mainWindow.button1.caption(), "&Deaktivieren");
+    app().userAction([&] { app().mainWindow.monitoringButton.click(); });
+    EXPECT_EQ(app().mainWindow.monitoringButton.caption(), "&Deaktivieren");
     wait(4);
     EXPECT_FALSE(app().mainWindow.online.checked());
     // The record includes the inactive time.
@@ -260,7 +260,7 @@ TEST_F(ConnectionTest, DatabaseDeletedWhileRunningIsRecreatedAndNoRecordIsLost) 
     std::filesystem::remove(directory() + "RVDaten99.db");
     hangUp();  // the same tick recreates the file and ends the connection
     std::filesystem::remove(directory() + "RVDaten99.db");
-    app().userAction([&] { app().summaryWindow.button1.click(); });
+    app().userAction([&] { app().summaryWindow.ok.click(); });
     EXPECT_EQ(records().size(), 1U);
 }
 
@@ -273,7 +273,7 @@ TEST_F(ConnectionTest, FreeMinutesRunOutInMidConnection) {
                   SerializeRecord(Record({"Ganztag", "35970", "600", "7200", "0", "7200",
                                           "08:00:00", "01.12.99", "18:00:00", "01.12.99"})));
     startSettled();
-    EXPECT_EQ(app().mainWindow.edit14.text(), "1");
+    EXPECT_EQ(app().mainWindow.freeMinutesLeft.text(), "1");
     connect();
     wait(89);
     EXPECT_EQ(app().counterWindow.providerText.text(), "0,00 DM");
@@ -388,12 +388,12 @@ TEST_F(ConnectionTest, ProviderChargeStaysInTheTotalWhenTheFeeStops) {
     connect();
     wait(61);
     EXPECT_EQ(app().counterWindow.providerText.text(), "0,05 DM");
-    app().userAction([&] { app().mainWindow.edit13.enter("100"); });
+    app().userAction([&] { app().mainWindow.freeMinutes.enter("100"); });
     wait(10);
     EXPECT_EQ(app().counterWindow.providerText.text(), "0,05 DM");
     EXPECT_EQ(app().counterWindow.totalText.text(), "0,29 DM");
     hangUp();
-    app().userAction([&] { app().summaryWindow.button1.click(); });
+    app().userAction([&] { app().summaryWindow.ok.click(); });
     const auto saved = records();
     ASSERT_EQ(saved.size(), 1U);
     EXPECT_EQ(saved[0].providerCharge, "5");
@@ -410,8 +410,8 @@ TEST_F(ConnectionTest, SplitAfterAnUntickedSummaryStillSavesItsFirstPart) {
     connect();
     wait(10);
     hangUp();
-    app().userAction([&] { app().summaryWindow.checkBox1.click(); });
-    app().userAction([&] { app().summaryWindow.button1.click(); });
+    app().userAction([&] { app().summaryWindow.saveConnection.click(); });
+    app().userAction([&] { app().summaryWindow.ok.click(); });
     ASSERT_TRUE(records().empty());
     connect();      // 17:50:28
     wait(11 * 60);  // past the split at 18:00:28
@@ -434,7 +434,7 @@ TEST_F(ConnectionTest, RecordsThatCannotBeWrittenWaitForTheDatabase) {
         wait(seconds);
         hangUp();
         summarised.push_back(app().summaryWindow.pending);
-        app().userAction([&] { app().summaryWindow.button1.click(); });
+        app().userAction([&] { app().summaryWindow.ok.click(); });
         EXPECT_FALSE(autosaveExists());
         wait(30);
     }
@@ -470,7 +470,7 @@ TEST_F(ConnectionTest, SettingsThatCannotBeWrittenDuringAConnection) {
     EXPECT_TRUE(machine().windowSystem.errors().empty())
         << ::testing::PrintToString(machine().windowSystem.errors());
     hangUp();
-    app().userAction([&] { app().summaryWindow.button1.click(); });
+    app().userAction([&] { app().summaryWindow.ok.click(); });
     EXPECT_FALSE(app().summaryWindow.visible());
     connect();
     wait(10);
@@ -564,7 +564,7 @@ TEST_F(ConnectionTest, LateTickCountsEveryElapsedSecond) {
         const int elapsed = c.ticksBefore + c.heldUp + 2;
         EXPECT_EQ(app().counterWindow.durationText.text(), DurationText(elapsed));
         hangUp();
-        app().userAction([&] { app().summaryWindow.button1.click(); });
+        app().userAction([&] { app().summaryWindow.ok.click(); });
         // The record holds the caught-up seconds too: its duration runs from its start to its
         // end but for the last second, whose tick the ending poll came before.
         const auto saved = records();
@@ -674,7 +674,7 @@ TEST_F(ConnectionTest, CounterClosingRestoresTheTitleOfTheWindowDecoratedLast) {
         if (!c.byHangingUp) {
             hangUp();
         }
-        app().userAction([&] { app().summaryWindow.button1.click(); });
+        app().userAction([&] { app().summaryWindow.ok.click(); });
     }
 }
 
@@ -711,8 +711,8 @@ TEST_F(ConnectionTest, MonthOnlineSecondsCountsOnlyThisMonth) {
         EXPECT_EQ(app().counterWindow.monthSeconds.text(), c.monthSeconds);
         EXPECT_EQ(machine().sound.count(platform::Beep::Default), beepsBefore);
         hangUp();
-        app().userAction([&] { app().summaryWindow.checkBox1.click(); });
-        app().userAction([&] { app().summaryWindow.button1.click(); });
+        app().userAction([&] { app().summaryWindow.saveConnection.click(); });
+        app().userAction([&] { app().summaryWindow.ok.click(); });
     }
 }
 
@@ -791,7 +791,7 @@ TEST_P(TrayClickTest, ShowsTheCounterOnlineAndTheMainWindowOnlyWhenNothingElseIs
             connect();
             ASSERT_FALSE(app().mainWindow.visible());
             hangUp();
-            act([&] { app().summaryWindow.button1.click(); });
+            act([&] { app().summaryWindow.ok.click(); });
             break;
         case Situation::OnlineCounterOpen:
             startSettled();

@@ -98,7 +98,7 @@ TEST_F(HolidayStoreTest, StoredEntriesGapsAndEmptyValues) {
                   c.holidayOn24th ? "Freitag, 24.12.99, Feiertag" : "Freitag, 24.12.99, Werktag");
         EXPECT_TRUE(messagesContaining("Feiertage").empty());
         hangUp();
-        app().userAction([&] { app().summaryWindow.button1.click(); });
+        app().userAction([&] { app().summaryWindow.ok.click(); });
     }
 }
 
@@ -173,10 +173,10 @@ TEST_F(HolidayStoreTest, FilesThatCannotBeImportedAreRefusedWithTheirReason) {
             startSettled();
             if (!atStart) {
                 onModal("Form13", [&] {
-                    app().holidaysWindow.bitBtn1.click();
-                    EXPECT_EQ(app().holidaysWindow.listView1.rows(),
+                    app().holidaysWindow.importButton.click();
+                    EXPECT_EQ(app().holidaysWindow.holidayList.rows(),
                               (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
-                    app().holidaysWindow.button1.click();
+                    app().holidaysWindow.cancel.click();
                 });
                 app().userAction([&] { app().mainWindow.telefonFeiertage.click(); });
             }

@@ -29,7 +29,7 @@ protected:
         EXPECT_FALSE(app().holidaysWindow.visible());
     }
 
-    std::vector<ListControl::Row> shown() { return app().holidaysWindow.listView1.rows(); }
+    std::vector<ListControl::Row> shown() { return app().holidaysWindow.holidayList.rows(); }
 
     std::vector<std::string> stored() {
         const std::string key = SettingsStore::SettingsKey() + "\\Feiertage";
@@ -49,55 +49,55 @@ TEST_F(HolidaysEditorTest, AddChangeDeleteAndStore) {
     startSettled();
     HolidaysEditor& f = app().holidaysWindow;
     openWith([&] {
-        EXPECT_EQ(f.edit4.text(), "99");
+        EXPECT_EQ(f.yearField.text(), "99");
         EXPECT_EQ(shown(), (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
-        EXPECT_FALSE(f.button3.enabled());
-        EXPECT_FALSE(f.button4.enabled());
+        EXPECT_FALSE(f.deleteButton.enabled());
+        EXPECT_FALSE(f.changeButton.enabled());
 
-        f.edit2.enter("1");
-        EXPECT_EQ(f.edit2.text(), "01");
-        f.edit3.enter("05");
-        f.edit4.enter("99");
-        f.edit1.setText("   ");
-        EXPECT_FALSE(f.button2.enabled());  // blanks only
-        f.edit1.setText("Tag der Arbeit");
-        EXPECT_TRUE(f.button2.enabled());
-        f.button2.click();
-        f.edit1.setText("Neujahr ");  // the trailing blank is kept
-        f.edit2.enter(" 1");          // the number 1, as the field takes it
-        f.edit3.enter("x");
-        f.edit4.enter("");
-        EXPECT_EQ(f.edit2.text(), "01");
-        EXPECT_EQ(f.edit3.text(), "01");
-        EXPECT_EQ(f.edit4.text(), "99");
-        f.button2.click();
+        f.dayField.enter("1");
+        EXPECT_EQ(f.dayField.text(), "01");
+        f.monthField.enter("05");
+        f.yearField.enter("99");
+        f.nameField.setText("   ");
+        EXPECT_FALSE(f.addButton.enabled());  // blanks only
+        f.nameField.setText("Tag der Arbeit");
+        EXPECT_TRUE(f.addButton.enabled());
+        f.addButton.click();
+        f.nameField.setText("Neujahr ");  // the trailing blank is kept
+        f.dayField.enter(" 1");           // the number 1, as the field takes it
+        f.monthField.enter("x");
+        f.yearField.enter("");
+        EXPECT_EQ(f.dayField.text(), "01");
+        EXPECT_EQ(f.monthField.text(), "01");
+        EXPECT_EQ(f.yearField.text(), "99");
+        f.addButton.click();
         EXPECT_EQ(shown(), (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"},
                                                           {"01.05.99", "Tag der Arbeit"},
                                                           {"01.01.99", "Neujahr "}}));
 
         // Selecting a line fills the fields; "ä&ndern" writes them back into that line.
-        f.listView1.selectOnly(0);
-        EXPECT_TRUE(f.button3.enabled());
-        EXPECT_TRUE(f.button4.enabled());
-        EXPECT_EQ(f.edit1.text(), "Heiliger Abend");
-        EXPECT_EQ(f.edit2.text(), "24");
-        EXPECT_EQ(f.edit3.text(), "12");
-        EXPECT_EQ(f.edit4.text(), "99");
-        f.edit2.enter("31");
-        f.edit3.enter("2");  // impossible dates are accepted
-        f.edit1.setText("Silvester?");
-        f.button4.click();
+        f.holidayList.selectOnly(0);
+        EXPECT_TRUE(f.deleteButton.enabled());
+        EXPECT_TRUE(f.changeButton.enabled());
+        EXPECT_EQ(f.nameField.text(), "Heiliger Abend");
+        EXPECT_EQ(f.dayField.text(), "24");
+        EXPECT_EQ(f.monthField.text(), "12");
+        EXPECT_EQ(f.yearField.text(), "99");
+        f.dayField.enter("31");
+        f.monthField.enter("2");  // impossible dates are accepted
+        f.nameField.setText("Silvester?");
+        f.changeButton.click();
         EXPECT_EQ(shown()[0], (ListControl::Row{"31.02.99", "Silvester?"}));
-        EXPECT_TRUE(f.listView1.selected(0));
+        EXPECT_TRUE(f.holidayList.selected(0));
 
-        f.listView1.selectOnly(1);
-        f.button3.click();
-        EXPECT_EQ(f.listView1.selectedCount(), 0U);
+        f.holidayList.selectOnly(1);
+        f.deleteButton.click();
+        EXPECT_EQ(f.holidayList.selectedCount(), 0U);
         // The whole list is one change of the settings, not one per value: each change rewrites
         // the settings file.
         int changes = 0;
         machine().registry.setChangeHandler([&] { ++changes; });
-        f.button5.click();
+        f.ok.click();
         machine().registry.setChangeHandler(nullptr);
         EXPECT_EQ(changes, 1);
     });
@@ -110,11 +110,11 @@ TEST_F(HolidaysEditorTest, CancelStoresNothingButTheListInMemoryKeepsTheChanges)
     writeFile("Feiertage.dat", "07.12.99\r\nTesttag\r\n0\r\n");
     startSettled();
     openWith([&] {
-        app().holidaysWindow.bitBtn1.click();
+        app().holidaysWindow.importButton.click();
         EXPECT_EQ(machine().windowSystem.messages().back().text,
                   "Die Datei 'Feiertage.dat' wurde erfolgreich in das Programm geladen.");
         EXPECT_EQ(shown(), (std::vector<ListControl::Row>{{"07.12.99", "Testtag"}}));
-        app().holidaysWindow.button1.click();
+        app().holidaysWindow.cancel.click();
     });
     EXPECT_EQ(stored(), (std::vector<std::string>{"0A=24.12.99", "0B=Heiliger Abend"}));
 
@@ -122,12 +122,12 @@ TEST_F(HolidaysEditorTest, CancelStoresNothingButTheListInMemoryKeepsTheChanges)
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Feiertag");
     hangUp();
-    act([&] { app().summaryWindow.button1.click(); });
+    act([&] { app().summaryWindow.ok.click(); });
 
     // Opening again reloads the stored list.
     openWith([&] {
         EXPECT_EQ(shown(), (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
-        app().holidaysWindow.button1.click();
+        app().holidaysWindow.cancel.click();
     });
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Werktag");
@@ -136,13 +136,13 @@ TEST_F(HolidaysEditorTest, CancelStoresNothingButTheListInMemoryKeepsTheChanges)
 TEST_F(HolidaysEditorTest, DeletingTheLastLineEmptiesTheStoreAndTheNextOpeningSaysSo) {
     startSettled();
     openWith([&] {
-        app().holidaysWindow.listView1.selectOnly(0);
-        app().holidaysWindow.button3.click();
-        app().holidaysWindow.button5.click();
+        app().holidaysWindow.holidayList.selectOnly(0);
+        app().holidaysWindow.deleteButton.click();
+        app().holidaysWindow.ok.click();
     });
     EXPECT_TRUE(stored().empty());
     const std::size_t before = messageCount();
-    openWith([&] { app().holidaysWindow.button1.click(); });
+    openWith([&] { app().holidaysWindow.cancel.click(); });
     ASSERT_EQ(messageCount(), before + 1);
     EXPECT_EQ(machine().windowSystem.messages().back().text.substr(0, 36),
               "Es sind keine Feiertage eingetragen.");
@@ -153,7 +153,7 @@ TEST_F(HolidaysEditorTest, MenuEntrySwitchesToTheTelefonPageFirst) {
     machine().tray.click();
     onModal("Form13", [&] {
         EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
-        app().holidaysWindow.button1.click();
+        app().holidaysWindow.cancel.click();
     });
     act([&] { app().ShowHolidaysEditor(); });
     EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
@@ -169,10 +169,10 @@ TEST_F(HolidaysEditorInNewYearTest, ListOfLastYearIsReportedAndTheYearFieldIsThi
     startSettled();
     const std::size_t before = messageCount();
     openWith([&] {
-        EXPECT_EQ(app().holidaysWindow.edit4.text(), "00");
-        app().holidaysWindow.edit4.enter("zz");
-        EXPECT_EQ(app().holidaysWindow.edit4.text(), "00");
-        app().holidaysWindow.button1.click();
+        EXPECT_EQ(app().holidaysWindow.yearField.text(), "00");
+        app().holidaysWindow.yearField.enter("zz");
+        EXPECT_EQ(app().holidaysWindow.yearField.text(), "00");
+        app().holidaysWindow.cancel.click();
     });
     ASSERT_EQ(messageCount(), before + 1);
     EXPECT_EQ(machine().windowSystem.messages().back().text, kYearMessage);

@@ -30,10 +30,10 @@ TEST_F(RecoveryTest, CrashDuringAConnectionIsRecoveredByTheCountdown) {
     std::vector<std::string> captions;
     onModal("Form14", [&] {
         EXPECT_TRUE(app().startupWindow.visible());
-        EXPECT_EQ(app().recoveryWindow.button1.caption(), "&Speichern in 45 Sek");
+        EXPECT_EQ(app().recoveryWindow.saveButton.caption(), "&Speichern in 45 Sek");
         for (int step = 1; step <= 45 && app().recoveryWindow.visible(); ++step) {
             wait(1);
-            captions.push_back(app().recoveryWindow.button1.caption());
+            captions.push_back(app().recoveryWindow.saveButton.caption());
         }
     });
     ASSERT_TRUE(startProgram());
@@ -63,8 +63,8 @@ TEST_F(RecoveryTest, EnterSavesEscapeDiscardsCloseBoxKeeps) {
         bool autosaveAfter;
     };
     const std::vector<Case> cases = {
-        {"Enter", [](RecoveryWindow& w) { w.button1.click(); }, true, false},
-        {"Escape", [](RecoveryWindow& w) { w.button2.click(); }, false, true},
+        {"Enter", [](RecoveryWindow& w) { w.saveButton.click(); }, true, false},
+        {"Escape", [](RecoveryWindow& w) { w.discardButton.click(); }, false, true},
         {"close box", [](RecoveryWindow& w) { w.closeBox(); }, false, true},
     };
     for (const Case& c : cases) {
@@ -102,7 +102,7 @@ TEST_F(RecoveryTest, ConnectionOfThePreviousYearGoesIntoTheNewFile) {
                  {"ADatum", "31.12.99"},
                  {"EZeit", "00:05:00"},
                  {"EDatum", "01.01.00"}});
-    onModal("Form14", [&] { app().recoveryWindow.button1.click(); });
+    onModal("Form14", [&] { app().recoveryWindow.saveButton.click(); });
     ASSERT_TRUE(startProgram());
     const auto saved = records("RVDaten00.db");
     ASSERT_EQ(saved.size(), 1U);
@@ -147,7 +147,7 @@ TEST_F(RecoveryTest, ConnectionStoredBeforeItsAutosaveWentIsNotStoredTwice) {
                      {"EDatum", day}});
         machine().time.setLocal(c.today == std::string("01.01.00") ? At(2000, 1, 1, 12)
                                                                    : At(2000, 1, 2, 12));
-        onModal("Form14", [&] { app().recoveryWindow.button1.click(); });
+        onModal("Form14", [&] { app().recoveryWindow.saveButton.click(); });
         ASSERT_TRUE(startProgram());
         EXPECT_FALSE(autosaveExists());
         EXPECT_EQ(records("RVDaten00.db").size(), c.records);
@@ -164,7 +164,7 @@ TEST_F(RecoveryTest, RecordThatCannotBeWrittenIsKeptUntilTheDatabaseCanBeWritten
                  {"ADatum", "07.12.99"}});
     // A folder where the database file should be: nothing can be appended.
     std::filesystem::create_directory(directory() + "RVDaten99.db");
-    onModal("Form14", [&] { app().recoveryWindow.button1.click(); });
+    onModal("Form14", [&] { app().recoveryWindow.saveButton.click(); });
     startSettled();
     EXPECT_FALSE(autosaveExists());
     EXPECT_TRUE(machine().registry.keyExists(platform::Hive::CurrentUser,
@@ -232,13 +232,13 @@ TEST_F(RecoveryTest, BadTariffValueIsReportedOnceNotEverySecond) {
 
 TEST_F(RecoveryTest, EditedFeeIsSavedAndLoadedAgain) {
     startSettled();
-    app().userAction([&] { app().mainWindow.edit5.enter("7"); });
-    app().userAction([&] { app().mainWindow.edit13.enter("10 Stunden"); });
-    EXPECT_EQ(app().mainWindow.edit13.text(), "0");
+    app().userAction([&] { app().mainWindow.providerFeePerMinute.enter("7"); });
+    app().userAction([&] { app().mainWindow.freeMinutes.enter("10 Stunden"); });
+    EXPECT_EQ(app().mainWindow.freeMinutes.text(), "0");
     EXPECT_EQ(file("Tarif.dat").substr(0, 8), "7,0,1,\r\n");
     kill();
     startSettled();
-    EXPECT_EQ(app().mainWindow.edit5.text(), "7");
+    EXPECT_EQ(app().mainWindow.providerFeePerMinute.text(), "7");
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
 
     ASSERT_TRUE(startProgram());
     EXPECT_TRUE(app().startupWindow.visible());
-    EXPECT_EQ(app().startupWindow.label2.text(), "Ruvometer 2.3");
-    EXPECT_EQ(app().startupWindow.label4.text(), directory());
+    EXPECT_EQ(app().startupWindow.captionLabel.text(), "Ruvometer 2.3");
+    EXPECT_EQ(app().startupWindow.dataDirectoryLabel.text(), directory());
     EXPECT_EQ(app().mainWindow.databaseLabel.text(), directory() + "RVDaten99.db");
 
     // Every value of the table, in its order, with the defaults of this moment.
@@ -270,8 +270,8 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
         int asked = 0;
         onModal("Form5", [&] {
             ++asked;
-            EXPECT_TRUE(app().autostartQuestionWindow.checkBox1.checked());
-            app().autostartQuestionWindow.checkBox1.setChecked(c.askAgain);
+            EXPECT_TRUE(app().autostartQuestionWindow.askAtEveryStart.checked());
+            app().autostartQuestionWindow.askAtEveryStart.setChecked(c.askAgain);
             (c.pressYes ? app().autostartQuestionWindow.ja : app().autostartQuestionWindow.nein)
                 .click();
         });
@@ -282,8 +282,8 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
             machine().registry.readString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"),
             c.entryAfter ? std::optional<std::string>(directory() + "ruvometer") : std::nullopt);
         EXPECT_EQ(setting("AskAutostartQuestion"), c.askSettingAfterFirst);
-        EXPECT_EQ(app().mainWindow.checkBox1.checked(), c.entryAfter);
-        EXPECT_EQ(app().mainWindow.checkBox2.enabled(), !c.entryAfter);
+        EXPECT_EQ(app().mainWindow.startMonitoringAtLogin.checked(), c.entryAfter);
+        EXPECT_EQ(app().mainWindow.askAutostartQuestion.enabled(), !c.entryAfter);
 
         kill();
         asked = 0;
@@ -324,7 +324,7 @@ TEST_F(StartupTest, AutostartEntryFollowsTheProgramAtEveryStart) {
             EXPECT_EQ(machine().registry.readString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"),
                       c.entryAfter ? std::optional<std::string>(directory() + "ruvometer")
                                    : std::nullopt);
-            EXPECT_EQ(app().mainWindow.checkBox1.checked(), c.entryAfter);
+            EXPECT_EQ(app().mainWindow.startMonitoringAtLogin.checked(), c.entryAfter);
         }
     }
 }
@@ -334,17 +334,17 @@ TEST_F(StartupTest, AutostartBoxesOfTheMainWindow) {
     ASSERT_TRUE(startProgram());
     wait(4.001);
     auto& main = app().mainWindow;
-    app().userAction([&] { main.checkBox2.click(); });
+    app().userAction([&] { main.askAutostartQuestion.click(); });
     EXPECT_EQ(setting("AskAutostartQuestion"), "1");
-    app().userAction([&] { main.checkBox1.click(); });
+    app().userAction([&] { main.startMonitoringAtLogin.click(); });
     EXPECT_TRUE(machine().registry.valueExists(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"));
-    EXPECT_FALSE(main.checkBox2.checked());
-    EXPECT_FALSE(main.checkBox2.enabled());
+    EXPECT_FALSE(main.askAutostartQuestion.checked());
+    EXPECT_FALSE(main.askAutostartQuestion.enabled());
     EXPECT_EQ(setting("AskAutostartQuestion"), "0");
-    app().userAction([&] { main.checkBox1.click(); });
+    app().userAction([&] { main.startMonitoringAtLogin.click(); });
     EXPECT_FALSE(machine().registry.valueExists(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"));
-    EXPECT_TRUE(main.checkBox2.enabled());
-    EXPECT_FALSE(main.checkBox2.checked());
+    EXPECT_TRUE(main.askAutostartQuestion.enabled());
+    EXPECT_FALSE(main.askAutostartQuestion.checked());
 }
 
 // A migration message left open for four seconds: the monitor's first tick runs meanwhile.
@@ -364,7 +364,7 @@ TEST_F(StartupTest, MigrationMessageLeftOpenWhileTheMonitorTicks) {
     wait(4.001);
     EXPECT_TRUE(polledWhileOpen) << ::testing::PrintToString(machine().windowSystem.errors());
     // The rest of the first tick ran after the box closed.
-    EXPECT_TRUE(app().mainWindow.checkBox7.checked());
+    EXPECT_TRUE(app().mainWindow.chargesInTitle.checked());
 }
 
 // A settings value that cannot be read at the very start (a damaged settings file): the error
@@ -399,17 +399,17 @@ TEST_F(StartupTest, BadStoredOptionDoesNotSkipTheRestOfTheFirstTick) {
     ASSERT_EQ(machine().windowSystem.errors().size(), 1U);
     EXPECT_EQ(machine().windowSystem.errors()[0], "'x' ist kein gültiger Integerwert");
     auto& main = app().mainWindow;
-    EXPECT_FALSE(main.checkBox8.checked());
+    EXPECT_FALSE(main.secondsLeftInTitle.checked());
     EXPECT_EQ(setting("SekInWindows"), "x");  // unchanged until the user sets the box
-    EXPECT_TRUE(main.checkBox9.checked());
+    EXPECT_TRUE(main.onlineTimeInTitle.checked());
     EXPECT_EQ(setting("ZeitInWindows"), "1");
-    EXPECT_TRUE(main.checkBox5.checked());
+    EXPECT_TRUE(main.useWeeklyBudget.checked());
     EXPECT_EQ(setting("WochenBudgetAN"), "1");
-    EXPECT_FALSE(main.checkBox6.checked());
-    EXPECT_EQ(main.trackBar1.position(), 7);
+    EXPECT_FALSE(main.useMonthlyBudget.checked());
+    EXPECT_EQ(main.leadSlider.position(), 7);
     EXPECT_EQ(main.leadText.text(), "14 Sekunden vor neuer Einheit.");
     // Absent flags tick their boxes.
-    EXPECT_TRUE(main.checkBox10.checked());
+    EXPECT_TRUE(main.hideCounterOnDialIn.checked());
     EXPECT_EQ(setting("HideCounterWindow"), "1");
 }
 
@@ -432,11 +432,11 @@ TEST_F(StartupTest, QuitAsksFirstAndEndsOnJa) {
     wait(4.001);
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::No; });
-    app().userAction([&] { app().mainWindow.button2.click(); });
+    app().userAction([&] { app().mainWindow.quitButton.click(); });
     EXPECT_FALSE(app().ended());
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::Yes; });
-    app().userAction([&] { app().mainWindow.button2.click(); });
+    app().userAction([&] { app().mainWindow.quitButton.click(); });
     EXPECT_TRUE(app().ended());
     EXPECT_TRUE(machine().windowSystem.quitRequested());
     EXPECT_FALSE(machine().tray.present());

@@ -63,7 +63,7 @@ protected:
     void quitAnswering(platform::MessageAnswer answer) {
         machine().windowSystem.setMessageHandler(
             [answer](const platform::MessageBox&) { return answer; });
-        act([&] { app().mainWindow.button2.click(); });
+        act([&] { app().mainWindow.quitButton.click(); });
     }
 
     const std::vector<std::string> kReset = {"0", "0", "00", "00", "00", "00"};
@@ -186,7 +186,7 @@ TEST_F(TariffEditorTest, ZoneListOkResetsEveryRowEvenUnchanged) {
     pick(0, 0);
     onModal("Form7", [&] {
         EXPECT_EQ(app().tariffNamesWindow.names(), (std::vector<std::string>{"Tag", "Nacht"}));
-        app().tariffNamesWindow.button1.click();
+        app().tariffNamesWindow.ok.click();
     });
     act([&] { app().mainWindow.telefonListeAendern.click(); });
     EXPECT_FALSE(app().tariffNamesWindow.visible());
@@ -200,7 +200,7 @@ TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
     const TariffTables before = saved();
     TariffNameEditor& f = app().tariffNamesWindow;
     onModal("Form7", [&] {
-        EXPECT_FALSE(f.button4.enabled());  // nothing selected
+        EXPECT_FALSE(f.deleteButton.enabled());  // nothing selected
         struct Case {
             std::string name;
             bool addable;
@@ -212,29 +212,29 @@ TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
                                                {"Zeit ✓", false},        // not in the code page
                                                {"Mondscheinä", true},
                                                {" Früh ", true}}) {
-            f.edit1.setText(c.name);
-            EXPECT_EQ(f.button3.enabled(), c.addable) << c.name;
+            f.nameField.setText(c.name);
+            EXPECT_EQ(f.addButton.enabled(), c.addable) << c.name;
         }
-        f.button3.click();
-        f.button3.click();  // the field keeps its text: duplicates are allowed
+        f.addButton.click();
+        f.addButton.click();  // the field keeps its text: duplicates are allowed
         EXPECT_EQ(f.names(), (std::vector<std::string>{"Tag", "Nacht", " Früh ", " Früh "}));
-        f.listBox1.selectOnly(0);
-        EXPECT_TRUE(f.button4.enabled());
-        f.button4.click();
+        f.nameList.selectOnly(0);
+        EXPECT_TRUE(f.deleteButton.enabled());
+        f.deleteButton.click();
         EXPECT_EQ(f.names(), (std::vector<std::string>{"Nacht", " Früh ", " Früh "}));
-        EXPECT_FALSE(f.button4.enabled());
-        f.button2.click();
+        EXPECT_FALSE(f.deleteButton.enabled());
+        f.cancel.click();
     });
     act([&] { app().mainWindow.telefonListeAendern.click(); });
     EXPECT_EQ(saved(), before);
 
     // The same editing confirmed: the new zones, equal names told apart by the pick.
     onModal("Form7", [&] {
-        f.listBox1.selectOnly(0);
-        f.button4.click();
-        f.button3.click();
-        f.button3.click();
-        f.button1.click();
+        f.nameList.selectOnly(0);
+        f.deleteButton.click();
+        f.addButton.click();
+        f.addButton.click();
+        f.ok.click();
     });
     act([&] { app().mainWindow.telefonListeAendern.click(); });
     EXPECT_EQ(app().mainWindow.telefonZone.items(),
@@ -252,10 +252,10 @@ TEST_F(TariffEditorTest, EmptyZoneListLeavesNoZones) {
     onModal("Form7", [&] {
         TariffNameEditor& f = app().tariffNamesWindow;
         while (!f.names().empty()) {
-            f.listBox1.selectOnly(0);
-            f.button4.click();
+            f.nameList.selectOnly(0);
+            f.deleteButton.click();
         }
-        f.button1.click();
+        f.ok.click();
     });
     act([&] { app().mainWindow.telefonListeAendern.click(); });
     act([&] { app().mainWindow.selectPage(MainPage::Allgemein); });
@@ -299,7 +299,7 @@ TEST_F(TariffEditorTest, HolidaySwitchTakesEffectAtOnce) {
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Werktag");
     hangUp();
-    act([&] { app().summaryWindow.button1.click(); });
+    act([&] { app().summaryWindow.ok.click(); });
     act([&] { app().mainWindow.feiertageOn.click(); });
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Feiertag");
@@ -316,8 +316,9 @@ TEST_F(TariffEditorTest, TablesAreSavedWhenTheMainWindowIsLeft) {
     const std::vector<Case> cases = {
         {"&Beenden, Ja", [this] { quitAnswering(platform::MessageAnswer::Yes); }, true},
         {"&Beenden, Nein", [this] { quitAnswering(platform::MessageAnswer::No); }, false},
-        {"&Minimieren", [this] { act([&] { app().mainWindow.button17.click(); }); }, true},
-        {"&Deaktivieren", [this] { act([&] { app().mainWindow.button1.click(); }); }, true},
+        {"&Minimieren", [this] { act([&] { app().mainWindow.minimizeButton.click(); }); }, true},
+        {"&Deaktivieren", [this] { act([&] { app().mainWindow.monitoringButton.click(); }); },
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -363,11 +364,11 @@ TEST_F(TariffEditorTest, ConnectionStartClosesAnOpenEditorAndTheMainWindow) {
         bool closedByTheConnection = false;
         onModal(c.window, [&] {
             if (c.window == std::string("Form7")) {
-                app().tariffNamesWindow.edit1.setText("Neu");
-                app().tariffNamesWindow.button3.click();
+                app().tariffNamesWindow.nameField.setText("Neu");
+                app().tariffNamesWindow.addButton.click();
             } else {
-                app().holidaysWindow.edit1.setText("Neu");
-                app().holidaysWindow.button2.click();
+                app().holidaysWindow.nameField.setText("Neu");
+                app().holidaysWindow.addButton.click();
             }
             connect();
             closedByTheConnection =
@@ -393,10 +394,10 @@ TEST_F(TariffEditorTest, TablesViewShowsTheTablesAsTheyAre) {
     EXPECT_FALSE(app().mainWindow.tarifeSpeichern.visible());
     act([&] { app().mainWindow.tablesViewButton.click(); });
     EXPECT_TRUE(app().tariffTablesWindow.visible());
-    EXPECT_EQ(app().tariffTablesWindow.listView1.rows(),
+    EXPECT_EQ(app().tariffTablesWindow.workdayTable.rows(),
               (std::vector<ListControl::Row>{{"Tag", "0800", "1800", "12", "90"},
                                              {"Nacht", "1800", "2400", "6", "240"}}));
-    EXPECT_EQ(app().tariffTablesWindow.listView3.rows()[1],
+    EXPECT_EQ(app().tariffTablesWindow.holidayTable.rows()[1],
               (ListControl::Row{"Nacht", "1800", "2400", "6", "120"}));
 }
 

@@ -40,7 +40,7 @@ TEST_F(AutostartQuestionViewTest, ShowsTheQuestionAndItsDefaultAnswer) {
 
 TEST_F(AutostartQuestionViewTest, NeinAndTheCloseBoxCloseWithTheTickBoxState) {
     Find<QCheckBox>(view, "CheckBox1")->click();
-    EXPECT_FALSE(model.checkBox1.checked());
+    EXPECT_FALSE(model.askAtEveryStart.checked());
     Find<QPushButton>(view, "Nein")->click();
     EXPECT_EQ(closedAskingAgain, false);
     EXPECT_FALSE(view.isVisible());

@@ -28,7 +28,7 @@ TEST_F(BudgetDialogsViewTest, ClosureShowsThePeriodItsOutcomeAndTheKeepChoice) {
     model.left.setRed(true);
     model.overdrawn.setVisible(true);
     model.kept.setVisible(false);
-    model.checkBox1.setCaption("Erneut Budget in Höhe von 50,00 DM festlegen.");
+    model.keepAmount.setCaption("Erneut Budget in Höhe von 50,00 DM festlegen.");
     model.show();
 
     EXPECT_EQ(view.windowTitle(), "Quelmar Ruvometer - Budgetabschluss");
@@ -42,7 +42,7 @@ TEST_F(BudgetDialogsViewTest, ClosureShowsThePeriodItsOutcomeAndTheKeepChoice) {
     auto* keep = Find<QCheckBox>(view, "CheckBox1");
     EXPECT_EQ(keep->text(), "Erneut Budget in Höhe von 50,00 DM festlegen.");
     keep->click();
-    EXPECT_FALSE(model.checkBox1.checked());
+    EXPECT_FALSE(model.keepAmount.checked());
     PressKey(&view, Qt::Key_Return);
     EXPECT_EQ(confirmed, 1);
 }
@@ -51,7 +51,7 @@ TEST_F(BudgetDialogsViewTest, NewBudgetPassesTheTypedAmountBeforeOkActs) {
     NewBudgetWindow model;
     std::vector<std::string> confirmedAmounts;
     int cancelled = 0;
-    model.ok.onClick = [&] { confirmedAmounts.push_back(model.edit1.text()); };
+    model.ok.onClick = [&] { confirmedAmounts.push_back(model.amountField.text()); };
     model.abbrechen.onClick = [&] { ++cancelled; };
     NewBudgetView view(model, Run);
     model.show();

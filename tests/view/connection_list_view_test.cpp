@@ -26,7 +26,7 @@ using gui::ConnectionListView;
 class ConnectionListViewTest : public DialogViewTest {
 protected:
     ConnectionListViewTest() {
-        model.listView1.setRows({
+        model.connectionTable.setRows({
             {"01.12.99", "08:12", "08:31", "00:19:03", "0,60 DM", "0,95 DM", "1,55 DM", "5",
              "Vormittag"},
             {"02.12.99", "19:40", "21:02", "01:22:01", "2,40 DM", "4,10 DM", "6,50 DM", "20",
@@ -84,14 +84,14 @@ TEST_F(ConnectionListViewTest, ShowsTheRowsTheirSelectionAndTheTotals) {
 
     // Several rows selected by the user reach the model at once.
     int selectionChanges = 0;
-    model.listView1.onSelectionChange = [&] { ++selectionChanges; };
+    model.connectionTable.onSelectionChange = [&] { ++selectionChanges; };
     QItemSelection chosen(rows.index(0, 0), rows.index(1, 8));
     table->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
-    EXPECT_TRUE(model.listView1.selected(0));
-    EXPECT_TRUE(model.listView1.selected(1));
-    EXPECT_FALSE(model.listView1.selected(2));
+    EXPECT_TRUE(model.connectionTable.selected(0));
+    EXPECT_TRUE(model.connectionTable.selected(1));
+    EXPECT_FALSE(model.connectionTable.selected(2));
     EXPECT_EQ(selectionChanges, 1);
-    model.listView1.selectAll();
+    model.connectionTable.selectAll();
     EXPECT_TRUE(table->selectionModel()->isRowSelected(2, {}));
 
     model.anzahl.setText("Anzahl: 3");
@@ -110,7 +110,7 @@ TEST_F(ConnectionListViewTest, ShowsTheRowsTheirSelectionAndTheTotals) {
 
     // A typed period reaches the model key by key.
     std::vector<std::string> periods;
-    model.comboBox1.onChange = [&] { periods.push_back(model.comboBox1.text()); };
+    model.periodBox.onChange = [&] { periods.push_back(model.periodBox.text()); };
     period->lineEdit()->selectAll();
     test::TypeText(period->lineEdit(), "He");
     emit period->activated(3);
@@ -191,7 +191,7 @@ TEST_F(ConnectionListViewTest, ReportListAndIconShowTheSameRows) {
     items->selectionModel()->select(
         items->model()->index(2, 0),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    EXPECT_EQ(model.listView1.firstSelected(), 2);
+    EXPECT_EQ(model.connectionTable.firstSelected(), 2);
 
     Find<QToolButton>(*view, "Report")->click();
     EXPECT_EQ(stack->currentWidget(), report);

@@ -55,7 +55,7 @@ TEST_F(CounterWindowViewTest, ShowsTheCounterAndPassesTheUsersChoicesOn) {
     Find<QCheckBox>(view, "CheckBox1")->click();
     EXPECT_TRUE(model.warnInTray.checked());
     Find<QSlider>(view, "TrackBar1")->setValue(5);
-    EXPECT_EQ(model.trackBar1.position(), 5);
+    EXPECT_EQ(model.leadSlider.position(), 5);
     view.tabs()->setCurrentIndex(1);
     EXPECT_EQ(model.page(), CounterPage::Budgetstatus);
 

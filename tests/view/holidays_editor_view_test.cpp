@@ -20,8 +20,8 @@ class HolidaysEditorViewTest : public DialogViewTest {};
 TEST_F(HolidaysEditorViewTest, ShowsTheListAndPassesFieldsSelectionAndButtonsOn) {
     HolidaysEditor model;
     HolidaysEditorView view(model, Run);
-    model.listView1.setRows({{"01.01.99", "Neujahr"}, {"01.05.99", "Tag der Arbeit"}});
-    model.edit4.setText("99");
+    model.holidayList.setRows({{"01.01.99", "Neujahr"}, {"01.05.99", "Tag der Arbeit"}});
+    model.yearField.setText("99");
     model.show();
 
     EXPECT_EQ(view.windowTitle(), "Feiertage");
@@ -43,8 +43,8 @@ TEST_F(HolidaysEditorViewTest, ShowsTheListAndPassesFieldsSelectionAndButtonsOn)
     // A line the user selects reaches the model, and the model's selection is shown.
     list->selectionModel()->select(list->model()->index(1, 0),
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    EXPECT_EQ(model.listView1.firstSelected(), 1);
-    model.listView1.selectOnly(0);
+    EXPECT_EQ(model.holidayList.firstSelected(), 1);
+    model.holidayList.selectOnly(0);
     EXPECT_TRUE(list->selectionModel()->isRowSelected(0, {}));
     EXPECT_FALSE(list->selectionModel()->isRowSelected(1, {}));
 
@@ -58,20 +58,20 @@ TEST_F(HolidaysEditorViewTest, ShowsTheListAndPassesFieldsSelectionAndButtonsOn)
     EXPECT_EQ(Find<QLineEdit>(view, "Edit4")->text(), "99");
     auto* month = Find<QLineEdit>(view, "Edit3");
     month->setText("5");
-    EXPECT_EQ(model.edit3.text(), "01");
+    EXPECT_EQ(model.monthField.text(), "01");
     emit month->editingFinished();
-    EXPECT_EQ(model.edit3.text(), "5");
+    EXPECT_EQ(model.monthField.text(), "5");
 
     // The name passes every keystroke on.
     auto* name = Find<QLineEdit>(view, "Edit1");
     test::TypeText(name, "Ostern");
-    EXPECT_EQ(model.edit1.text(), "Ostern");
+    EXPECT_EQ(model.nameField.text(), "Ostern");
 
     auto* add = Find<QPushButton>(view, "Button2");
     EXPECT_TRUE(add->isDefault());
     std::vector<std::string> clicked;
-    for (Button* button : {&model.button2, &model.button3, &model.button4, &model.bitBtn1,
-                           &model.button5, &model.button1}) {
+    for (Button* button : {&model.addButton, &model.deleteButton, &model.changeButton,
+                           &model.importButton, &model.ok, &model.cancel}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
         Find<QPushButton>(view, button->name().c_str())->click();
     }
@@ -81,7 +81,7 @@ TEST_F(HolidaysEditorViewTest, ShowsTheListAndPassesFieldsSelectionAndButtonsOn)
     EXPECT_EQ(import->text(), "Feiertagsdatei laden");
     EXPECT_TRUE(import->toolTip().contains(QString::fromUtf8(HolidaysEditor::kImportHint)));
 
-    model.button2.setEnabled(false);
+    model.addButton.setEnabled(false);
     EXPECT_FALSE(add->isEnabled());
     view.close();
     EXPECT_FALSE(model.visible());

@@ -78,25 +78,33 @@ TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
 }
 
 TEST_F(MainWindowViewTest, ShowsWhatTheModelHolds) {
-    CheckBox* boxes[] = {&model.checkBox1, &model.checkBox2,  &model.checkBox3, &model.checkBox4,
-                         &model.checkBox5, &model.checkBox6,  &model.checkBox7, &model.checkBox8,
-                         &model.checkBox9, &model.checkBox10, &model.checkBox11};
+    CheckBox* boxes[] = {&model.startMonitoringAtLogin,
+                         &model.askAutostartQuestion,
+                         &model.warnInTray,
+                         &model.warnBeep,
+                         &model.useWeeklyBudget,
+                         &model.useMonthlyBudget,
+                         &model.chargesInTitle,
+                         &model.secondsLeftInTitle,
+                         &model.onlineTimeInTitle,
+                         &model.hideCounterOnDialIn,
+                         &model.alwaysSaveOnDisconnect};
     for (CheckBox* box : boxes) {
         box->setCheckedQuietly(!box->checked());
         auto* widget = find<QCheckBox>(box->name());
         EXPECT_EQ(widget->isChecked(), box->checked()) << box->name();
         EXPECT_EQ(widget->text(), Q(box->caption())) << box->name();
     }
-    model.checkBox4.setEnabled(false);
+    model.warnBeep.setEnabled(false);
     EXPECT_FALSE(find<QCheckBox>("CheckBox4")->isEnabled());
 
-    model.button1.setCaption("&Aktivieren");
+    model.monitoringButton.setCaption("&Aktivieren");
     EXPECT_EQ(find<QPushButton>("Button1")->text(), "&Aktivieren");
     EXPECT_TRUE(find<QPushButton>("Button17")->isDefault());
 
-    model.edit5.setText("5");
-    model.edit13.setText("600");
-    model.edit14.setText("312");
+    model.providerFeePerMinute.setText("5");
+    model.freeMinutes.setText("600");
+    model.freeMinutesLeft.setText("312");
     EXPECT_EQ(find<QLineEdit>("Edit5")->text(), "5");
     EXPECT_EQ(find<QLineEdit>("Edit13")->text(), "600");
     EXPECT_EQ(find<QLineEdit>("Edit13")->maxLength(), 4);
@@ -112,13 +120,13 @@ TEST_F(MainWindowViewTest, ShowsWhatTheModelHolds) {
     EXPECT_FALSE(find<QLabel>("MonthCover")->isHidden());
     EXPECT_EQ(find<QLabel>("MonthCover")->text(), "Kein Budget festgelegt");
 
-    model.trackBar1.setPosition(7);
+    model.leadSlider.setPosition(7);
     model.leadText.setText("14 Sekunden vor neuer Einheit.");
     EXPECT_EQ(find<QSlider>("TrackBar1")->value(), 7);
     EXPECT_EQ(find<QSlider>("TrackBar1")->maximum(), 30);
     EXPECT_EQ(find<QLabel>("Label33")->text(), "14 Sekunden vor neuer Einheit.");
 
-    model.label14.setText("Ruvometer 2.3");
+    model.versionLabel.setText("Ruvometer 2.3");
     model.databaseLabel.setText("/daten/RVDaten99.db");
     model.statusLine.setText(" Dienstag    14:35");
     model.shortHelp.setText(MainWindow::HelpText(MainPage::Info));
@@ -162,11 +170,12 @@ TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
 
 TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     find<QCheckBox>("CheckBox10")->click();
-    EXPECT_TRUE(model.checkBox10.checked());
+    EXPECT_TRUE(model.hideCounterOnDialIn.checked());
 
     std::vector<std::string> clicked;
-    for (Button* button : {&model.button1, &model.button17, &model.button2, &model.reparieren,
-                           &model.button12, &model.button13, &model.tarifSuche}) {
+    for (Button* button :
+         {&model.monitoringButton, &model.minimizeButton, &model.quitButton, &model.reparieren,
+          &model.changeMonthlyBudget, &model.changeWeeklyBudget, &model.tarifSuche}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
         find<QPushButton>(button->name())->click();
     }
@@ -175,13 +184,13 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     // The program's own trigger has its widget, which is never shown.
     EXPECT_TRUE(find<QPushButton>("TarifSuche")->isHidden());
 
-    auto* edit13 = find<QLineEdit>("Edit13");
-    edit13->setText("12345");
-    emit edit13->editingFinished();
-    EXPECT_EQ(model.edit13.text(), "1234");
+    auto* freeMinutes = find<QLineEdit>("Edit13");
+    freeMinutes->setText("12345");
+    emit freeMinutes->editingFinished();
+    EXPECT_EQ(model.freeMinutes.text(), "1234");
 
     find<QSlider>("TrackBar1")->setValue(9);
-    EXPECT_EQ(model.trackBar1.position(), 9);
+    EXPECT_EQ(model.leadSlider.position(), 9);
 
     find<QTabWidget>("PageControl1")->setCurrentIndex(4);
     EXPECT_EQ(model.page(), MainPage::Warnungen);

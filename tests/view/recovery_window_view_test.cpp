@@ -26,7 +26,7 @@ TEST_F(RecoveryWindowViewTest, EnterSavesEscapeDiscardsAndTheCloseBoxIsTheModels
     EXPECT_EQ(view.windowModality(), Qt::ApplicationModal);
     auto* save = Find<QPushButton>(view, "Button1");
     EXPECT_EQ(save->text(), "&Speichern in 45 Sek");
-    model.button1.setCaption("Speichern in 37 Sek");
+    model.saveButton.setCaption("Speichern in 37 Sek");
     EXPECT_EQ(save->text(), "Speichern in 37 Sek");
     EXPECT_EQ(Find<QPushButton>(view, "Button2")->text(), "Verwer&fen");
 

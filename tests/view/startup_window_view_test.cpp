@@ -35,8 +35,8 @@ TEST(StartupWindowView, ShowsItsModelAndEndsTheProgramOnlyWhenAskedToClose) {
     EXPECT_TRUE(view.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(view.windowFlags() & Qt::WindowStaysOnTopHint);
 
-    model.label2.setText("Ruvometer 2.3");
-    model.label4.setText("/daten/");
+    model.captionLabel.setText("Ruvometer 2.3");
+    model.dataDirectoryLabel.setText("/daten/");
     EXPECT_EQ(view.findChild<QLabel*>("Label2")->text(), "Ruvometer 2.3");
     EXPECT_EQ(view.findChild<QLabel*>("Label4")->text(), "/daten/");
 

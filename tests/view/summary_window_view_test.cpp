@@ -33,7 +33,7 @@ TEST_F(SummaryWindowViewTest, ShowsTheFiguresAndConfirmsWithTheUsersChoice) {
     auto* save = Find<QCheckBox>(view, "CheckBox1");
     EXPECT_TRUE(save->isChecked());
     save->click();
-    EXPECT_FALSE(model.checkBox1.checked());
+    EXPECT_FALSE(model.saveConnection.checked());
     Find<QPushButton>(view, "Button1")->click();
     EXPECT_EQ(confirmed, 1);
 

@@ -60,7 +60,7 @@ TEST_F(TariffEditorsViewTest, ZoneNameEditorFollowsTypingAndSelection) {
     EXPECT_EQ(name->maxLength(), 11);
     EXPECT_FALSE(add->isEnabled());
     test::TypeText(name, "Früh");
-    EXPECT_EQ(model.edit1.text(), "Früh");
+    EXPECT_EQ(model.nameField.text(), "Früh");
     EXPECT_TRUE(add->isEnabled());
     add->click();
     EXPECT_EQ(Column(*names->model(), 0), QStringList({"Tag", "Nacht", "Früh"}));
@@ -69,7 +69,7 @@ TEST_F(TariffEditorsViewTest, ZoneNameEditorFollowsTypingAndSelection) {
     auto* remove = Find<QPushButton>(view, "Button4");
     EXPECT_FALSE(remove->isEnabled());
     Select(names, 0);
-    EXPECT_EQ(model.listBox1.firstSelected(), 0);
+    EXPECT_EQ(model.nameList.firstSelected(), 0);
     EXPECT_TRUE(remove->isEnabled());
     remove->click();
     EXPECT_EQ(Column(*names->model(), 0), QStringList({"Nacht", "Früh"}));
