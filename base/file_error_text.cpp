@@ -6,6 +6,9 @@
 namespace ruvo {
 
 std::string FileErrorReason(const FileError& error) {
+    if (error.kind() == FileError::Kind::Unencodable) {
+        return "ein Text enthält ein Zeichen, das im Zeichensatz Windows-1252 nicht vorkommt";
+    }
     switch (error.systemError()) {
         case EACCES:
         case EPERM:

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -37,6 +38,10 @@ public:
 private:
     int fd_;
 };
+
+// Names tried for a temporary file before giving up: only leftovers of earlier crashes of the
+// same process id and start time can take any.
+constexpr int kTemporaryNameAttempts = 100;
 
 std::string SystemMessage(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
@@ -82,12 +87,16 @@ void SyncFolder(const std::string& path) {
     const std::string folder = FolderOf(path);
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd.valid()) {
-        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot open its folder"));
+        const int error = errno;
+        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot open its folder"),
+                        error);
     }
     if (::fsync(fd.get()) != 0 && errno != EINVAL) {
         // Some file systems cannot flush a folder (EINVAL); the rename is then as safe as
         // they make it.
-        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot flush its folder"));
+        const int error = errno;
+        throw FileError(FileError::Kind::Write, path, SystemMessage("cannot flush its folder"),
+                        error);
     }
 }
 
@@ -104,6 +113,32 @@ const char* WriteFlushClose(Descriptor& fd, std::string_view bytes) {
         return "cannot close";
     }
     return nullptr;
+}
+
+// Creates a new, empty file named after `path` in the same folder with the given mode (the
+// umask applies), and gives its descriptor; its name goes to `created`. Throws FileError.
+int CreateFileBeside(const std::string& path, mode_t mode, std::string& created) {
+    // The names differ by process, time and attempt; O_EXCL makes sure none is taken over.
+    const auto seed = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        const std::string name = path + ".tmp-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string((seed + static_cast<unsigned>(attempt)) % 1000000);
+        int fd = -1;
+        do {
+            fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        } while (fd < 0 && errno == EINTR);
+        if (fd >= 0) {
+            created = name;
+            return fd;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    const int error = errno;
+    throw FileError(FileError::Kind::Open, path, SystemMessage("cannot create a temporary file"),
+                    error);
 }
 
 // The bytes of an opened file, as ReadWholeFile gives them.
@@ -170,24 +205,19 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path, std::size_
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    mode_t mode = 0644;
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    }
-
-    std::string temporary = path + ".tmp-XXXXXX";
-    Descriptor fd(::mkstemp(temporary.data()));
-    if (!fd.valid()) {
-        throw FileError(FileError::Kind::Open, path,
-                        SystemMessage("cannot create a temporary file"));
-    }
+    const bool replacing = ::stat(path.c_str(), &existing) == 0 && !S_ISDIR(existing.st_mode);
+    // A new file gets what the umask leaves of rw-rw-rw-, as any other program's new file; a
+    // replaced one keeps its permissions, and its content is never readable by more than that.
+    std::string temporary;
+    Descriptor fd(CreateFileBeside(path, replacing ? mode_t{0600} : mode_t{0666}, temporary));
     const auto fail = [&](const char* what) {
+        const int error = errno;
         const std::string message = SystemMessage(what);
         ::unlink(temporary.c_str());
-        throw FileError(FileError::Kind::Write, path, message);
+        throw FileError(FileError::Kind::Write, path, message, error);
     };
-    if (::fchmod(fd.get(), mode) != 0) {
+    if (replacing && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
         fail("cannot set permissions");
     }
     if (const char* failedStep = WriteFlushClose(fd, bytes)) {

@@ -30,7 +30,8 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path,
 // Replaces the file's content so that a crash leaves either the old or the new content: the
 // bytes go to a temporary file in the same folder, which is flushed to disk and renamed over the
 // file, and the folder is flushed too. A replaced file keeps its permissions; a new one gets
-// rw-r--r--. Throws FileError.
+// rw-rw-rw- less the umask, as the user's other new files. Throws FileError, with the errno
+// value.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Creates the file with the given bytes unless something of that name exists already, in which

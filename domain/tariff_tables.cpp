@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 namespace ruvo {
 namespace {
@@ -56,6 +57,27 @@ void AddZone(TariffTables& tables, const std::string& name, const TariffRow& row
     }
 }
 
+std::optional<TariffValueFault> CheckTariffValue(const std::string& value) {
+    const auto number = ToInteger(value);
+    if (!number) {
+        return TariffValueFault::NotWholeNumber;
+    }
+    if (*number < 0) {
+        return TariffValueFault::Negative;
+    }
+    return std::nullopt;
+}
+
+std::string TariffValueFaultText(TariffValueFault fault) {
+    switch (fault) {
+        case TariffValueFault::Negative:
+            return "der negativ ist";
+        case TariffValueFault::NotWholeNumber:
+            break;
+    }
+    return "der keine ganze Zahl ist";
+}
+
 std::optional<TariffValueProblem> ValidateTariffs(const TariffTables& tables) {
     for (std::size_t zone = 0; zone < tables.zoneList.size(); ++zone) {
         for (const DayClass dayClass : kDayClasses) {
@@ -64,13 +86,13 @@ std::optional<TariffValueProblem> ValidateTariffs(const TariffTables& tables) {
                 continue;
             }
             const TariffRow& row = table[zone];
-            if (!IsInteger(row.pfPerUnit)) {
-                return TariffValueProblem{zone, tables.zoneList[zone], dayClass, "PfPerUnit",
-                                          row.pfPerUnit};
-            }
-            if (!IsInteger(row.secPerUnit)) {
-                return TariffValueProblem{zone, tables.zoneList[zone], dayClass, "SecPerUnit",
-                                          row.secPerUnit};
+            for (const auto& [field, value] :
+                 {std::pair<const char*, const std::string*>{"PfPerUnit", &row.pfPerUnit},
+                  std::pair<const char*, const std::string*>{"SecPerUnit", &row.secPerUnit}}) {
+                if (const auto fault = CheckTariffValue(*value)) {
+                    return TariffValueProblem{zone,  tables.zoneList[zone], dayClass, field, *value,
+                                              *fault};
+                }
             }
         }
     }

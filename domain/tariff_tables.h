@@ -53,19 +53,34 @@ TariffTables DefaultTariffs();
 // Adds a zone with the same row in all three tables (name copied into the rows).
 void AddZone(TariffTables& tables, const std::string& name, const TariffRow& row);
 
-// A price or unit length that is not a whole number.
+// What is wrong with a price or a unit length.
+enum class TariffValueFault {
+    NotWholeNumber,
+    Negative,  // a whole number below 0: no charge counts backwards, no unit is shorter than 0 s
+};
+
+// A price or unit length that cannot be counted with.
 struct TariffValueProblem {
     std::size_t zoneIndex = 0;
     std::string zoneName;
     DayClass dayClass = DayClass::Werktag;
     std::string field;  // "PfPerUnit" or "SecPerUnit"
     std::string value;
+    TariffValueFault fault = TariffValueFault::NotWholeNumber;
 
     friend bool operator==(const TariffValueProblem&, const TariffValueProblem&) = default;
 };
 
-// The first price or unit length, zone by zone and within a zone by day class, that is not a
-// whole number (leading blanks and a sign allowed, 32-bit range); nothing when all are.
+// Whether a price or unit length can be counted with: a whole number (leading blanks and a sign
+// allowed, 32-bit range) that is not negative. 0 is allowed for both: a zone without charge, or
+// one whose units are never counted.
+std::optional<TariffValueFault> CheckTariffValue(const std::string& value);
+
+// The fault in words, to follow the value it is about: "der keine ganze Zahl ist".
+std::string TariffValueFaultText(TariffValueFault fault);
+
+// The first price or unit length, zone by zone and within a zone by day class, that cannot be
+// counted with; nothing when all can.
 std::optional<TariffValueProblem> ValidateTariffs(const TariffTables& tables);
 
 }  // namespace ruvo

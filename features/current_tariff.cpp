@@ -1,5 +1,8 @@
 #include "features/current_tariff.h"
 
+#include <cstdint>
+
+#include "base/money.h"
 #include "domain/calendar.h"
 #include "domain/zone_lookup.h"
 
@@ -10,6 +13,21 @@ namespace {
 DayClass ClassOf(const TariffTables& tables, const HolidayList& holidays,
                  const platform::LocalDateTime& now) {
     return ClassifyDay(TodayText(now), holidays, tables.feiertageOn, now.year);
+}
+
+// The number the counter takes for a price or unit length: 0 for one it cannot count with.
+std::int32_t CountedValue(const std::string& value) {
+    return CheckTariffValue(value) ? 0 : ToInteger(value).value_or(0);
+}
+
+// The price line, with a line of its own saying so when the zone costs nothing: a price of 0 or
+// units of no length count no telephone charge.
+std::string PriceLine(const TariffRow& row) {
+    std::string line = row.pfPerUnit + " Pf in " + row.secPerUnit + " Sekunden.";
+    if (CountedValue(row.pfPerUnit) == 0 || CountedValue(row.secPerUnit) == 0) {
+        line += "\nKeine Telefongebühren.";
+    }
+    return line;
 }
 
 }  // namespace
@@ -33,7 +51,7 @@ void ShowCurrentTariff(const TariffTables& tables, const HolidayList& holidays,
     counter.providerFee.setText(providerFee);
     counter.zoneName.setText(row.name);
     counter.zoneIndex.setText(std::to_string(*zone));
-    counter.priceLine.setText(row.pfPerUnit + " Pf in " + row.secPerUnit + " Sekunden.");
+    counter.priceLine.setText(PriceLine(row));
     counter.pfPerUnit.setText(row.pfPerUnit);
     counter.secPerUnit.setText(row.secPerUnit);
     counter.beginHour.setText(row.begin.substr(0, 2));

@@ -15,7 +15,8 @@ std::string DayLine(const TariffTables& tables, const HolidayList& holidays,
                     const platform::LocalDateTime& now);
 
 // Sets the day line and the date field; when a zone applies, also the zone's name, index, price
-// line, unit price and length, begin and end, and the provider fee. When none applies the other
+// line (with a second line "Keine Telefongebühren." when its price or unit length is 0 or counted
+// as 0), unit price and length, begin and end, and the provider fee. When none applies the other
 // fields keep what they hold.
 void ShowCurrentTariff(const TariffTables& tables, const HolidayList& holidays,
                        const platform::LocalDateTime& now, const std::string& providerFee,

@@ -46,13 +46,16 @@ void LiveCounter::Stop() {
     timer_->setEnabled(false);
 }
 
-std::int32_t LiveCounter::tariffValue(const TextField& field) {
-    if (const auto value = ToInteger(field.text())) {
+std::int32_t LiveCounter::tariffValue(const TextField& field, bool negativeAllowed) {
+    const auto value = ToInteger(field.text());
+    if (value && (*value >= 0 || negativeAllowed)) {
         return *value;
     }
     if (!badTariffReported_) {
         badTariffReported_ = true;
-        host_.ReportBadTariffValue(window_.zoneName.text(), field.text());
+        host_.ReportBadTariffValue(
+            window_.zoneName.text(), field.text(),
+            value ? TariffValueFault::Negative : TariffValueFault::NotWholeNumber);
     }
     return 0;
 }
@@ -105,7 +108,7 @@ void LiveCounter::Tick() {
 
     // 10-11. Provider charge and total.
     if (feeApplies) {
-        provider_ = ProviderCharge(tariffValue(window_.providerFee), providerSeconds_);
+        provider_ = ProviderCharge(tariffValue(window_.providerFee, true), providerSeconds_);
         window_.providerText.setText(MoneyText(provider_));
     }
     // The provider minutes charged so far stay in the total even when the fee stops applying

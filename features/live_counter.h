@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "domain/tariff_tables.h"
 #include "platform/platform.h"
 #include "window_models/counter_window.h"
 #include "window_models/summary_window.h"
@@ -34,8 +35,10 @@ public:
     virtual void RefreshTrayPicture() = 0;
     // Shows the counter's budget figures for the running total.
     virtual void ShowBudgetStatus(std::int32_t totalPfennig) = 0;
-    // Tells the user once that a value of the tariff in force is not a number.
-    virtual void ReportBadTariffValue(const std::string& zone, const std::string& value) = 0;
+    // Tells the user that a value of the tariff in force is not a number, or that its price or
+    // unit length is negative.
+    virtual void ReportBadTariffValue(const std::string& zone, const std::string& value,
+                                      TariffValueFault fault) = 0;
 };
 
 class LiveCounter {
@@ -58,7 +61,9 @@ public:
     std::int32_t totalCharge() const { return total_; }
 
 private:
-    std::int32_t tariffValue(const TextField& field);
+    // The field's number; 0, told once per connection, for a text that is not a whole number
+    // or, unless `negativeAllowed`, a number below 0.
+    std::int32_t tariffValue(const TextField& field, bool negativeAllowed = false);
 
     CounterWindow& window_;
     SummaryWindow& summary_;

@@ -11,6 +11,12 @@ namespace ruvo {
 
 namespace {
 
+// Whether the text, after leading blanks, begins with a minus sign.
+bool StartsNegative(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first != std::string::npos && text[first] == '-';
+}
+
 // Characters [pos, pos + count) of a text, as far as it has them.
 std::string Piece(const std::string& text, std::size_t pos, std::size_t count) {
     return pos < text.size() ? text.substr(pos, count) : std::string();
@@ -38,16 +44,16 @@ void TariffEditor::wire() {
     w.telefonZone.onChange = [this] { WatchSelection(); };
     w.telefonZone.onClick = [this] { ShowSelectedRow(); };
 
-    w.telefonPfPerUnit.onChange = [this] {
-        if (TariffRow* row = rowToWrite()) {
-            row->pfPerUnit = mainWindow_.telefonPfPerUnit.text();
-        }
-    };
-    w.telefonSecPerUnit.onChange = [this] {
-        if (TariffRow* row = rowToWrite()) {
-            row->secPerUnit = mainWindow_.telefonSecPerUnit.text();
-        }
-    };
+    for (const UnitField& unit : unitFields()) {
+        unit.field->onChange = [this, unit] {
+            // A minus sign never reaches the row: the number being typed is refused on leaving.
+            if (TariffRow* row = rowToWrite();
+                row != nullptr && !StartsNegative(unit.field->text())) {
+                row->*unit.value = unit.field->text();
+            }
+        };
+        unit.field->onExit = [this, unit] { leaveUnitField(unit); };
+    }
     const auto writeBegin = [this] {
         if (TariffRow* row = rowToWrite()) {
             row->begin =
@@ -64,9 +70,6 @@ void TariffEditor::wire() {
     w.telefonEndHour.onChange = writeEnd;
     w.telefonEndMinute.onChange = writeEnd;
 
-    for (TextField* field : {&w.telefonPfPerUnit, &w.telefonSecPerUnit}) {
-        field->onExit = [field] { field->setText(NumberFieldText(field->text(), "0", false)); };
-    }
     for (TextField* field :
          {&w.telefonBeginHour, &w.telefonBeginMinute, &w.telefonEndHour, &w.telefonEndMinute}) {
         field->onExit = [field] { field->setText(NumberFieldText(field->text(), "00", true)); };
@@ -79,6 +82,37 @@ void TariffEditor::wire() {
     tariffNamesWindow_.onOk = [this](const std::vector<std::string>& names) {
         replaceZones(names);
     };
+}
+
+std::array<TariffEditor::UnitField, 2> TariffEditor::unitFields() {
+    return {{
+        {&mainWindow_.telefonPfPerUnit, &TariffRow::pfPerUnit, &keptPrice_,
+         "Der Preis einer Einheit kann nicht negativ sein", "Pfennig"},
+        {&mainWindow_.telefonSecPerUnit, &TariffRow::secPerUnit, &keptLength_,
+         "Die Länge einer Einheit kann nicht negativ sein", "Sekunden"},
+    }};
+}
+
+void TariffEditor::leaveUnitField(const UnitField& unit) {
+    TextField& field = *unit.field;
+    const std::string text = NumberFieldText(field.text(), "0", false);
+    if (CheckTariffValue(text) == TariffValueFault::Negative) {
+        // The value from before this entry stays; one that could not be counted with either
+        // (a negative value from the file) gives way to 0.
+        const std::string kept = CheckTariffValue(*unit.kept) ? "0" : *unit.kept;
+        field.setText(kept);
+        *unit.kept = kept;
+        Inform(windows_,
+               std::string(unit.refusal) + "; es bleibt bei " + kept + " " + unit.unit + ".",
+               platform::MessageIcon::Warning);
+        return;
+    }
+    field.setText(text);
+    // A text the row did not take while it was typed ("-0") is taken now.
+    if (TariffRow* row = rowToWrite()) {
+        row->*unit.value = text;
+    }
+    *unit.kept = text;
 }
 
 TariffRow* TariffEditor::selectedRow() const {
@@ -135,6 +169,8 @@ void TariffEditor::ShowSelectedRow() {
     w.telefonEndHour.setText(Piece(shown.end, 0, 2));
     w.telefonEndMinute.setText(Piece(shown.end, 2, 2));
     filling_ = false;
+    keptPrice_ = shown.pfPerUnit;
+    keptLength_ = shown.secPerUnit;
 }
 
 void TariffEditor::holidaySwitchClicked() {

@@ -10,6 +10,7 @@
 // reset and disabled otherwise, as a watch would leave them.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -47,6 +48,20 @@ public:
     void ShowTablesView();
 
 private:
+    // The price or the unit length: the field, the row's value it edits, and what is said when
+    // a negative number is refused.
+    struct UnitField {
+        TextField* field;
+        std::string TariffRow::*value;
+        std::string* kept;  // the value before the present entry
+        const char* refusal;
+        const char* unit;
+    };
+    std::array<UnitField, 2> unitFields();
+    // Leaving the price or length field: a text that is not a whole number becomes 0; a negative
+    // number is refused with a message, and the value from before the entry comes back.
+    void leaveUnitField(const UnitField& unit);
+
     // The row the selectors name, or nullptr. Equal zone names are told apart by the item the
     // user picked.
     TariffRow* selectedRow() const;
@@ -64,6 +79,8 @@ private:
     platform::WindowSystem& windows_;
     std::function<void()> saveTariffs_;
     bool filling_ = false;
+    std::string keptPrice_ = "0";
+    std::string keptLength_ = "0";
 };
 
 }  // namespace ruvo

@@ -60,20 +60,31 @@ std::optional<TariffTables> TariffStore::Load() {
     }
     state_ = State::Loaded;
     if (!bytes) {
-        Inform(platform_.windowSystem,
-               "Die Tarifdatei 'Tarif.dat' ist nicht vorhanden und wird deshalb neu angelegt.");
+        // Said only once the default file is there: a message that it is being made must not
+        // stand for one that could not be made.
         try {
             SaveTariffFile(path(), DefaultTariffs());
-        } catch (const FileError&) {
-            platform_.sound.beep(platform::Beep::Default);
-            return std::nullopt;
+            Inform(platform_.windowSystem,
+                   "Die Tarifdatei 'Tarif.dat' ist nicht vorhanden und wird deshalb neu angelegt.");
+        } catch (const FileError& error) {
+            Inform(platform_.windowSystem,
+                   "Die Tarifdatei '" + path() +
+                       "' ist nicht vorhanden und kann nicht angelegt werden (" +
+                       FileErrorReason(error) +
+                       "). Ruvometer versucht es beim nächsten Speichern der Tarife wieder.",
+                   platform::MessageIcon::Warning);
         }
         return DefaultTariffs();
     }
 
     TariffFileContent content = ParseTariffFile(*bytes);
     if (content.problem == TariffFileProblem::MissingHeader) {
-        platform_.sound.beep(platform::Beep::Default);  // an empty file: nothing to lose
+        // An empty file has nothing to lose; the next save writes the tables into it.
+        Inform(platform_.windowSystem,
+               "Die Tarifdatei '" + path() +
+                   "' ist leer. Es sind keine Tarife eingetragen, und Telefongebühren werden "
+                   "nicht gezählt, bis Sie auf der Seite 'Telefon' Tarife eintragen.",
+               platform::MessageIcon::Warning);
     } else if (content.problem != TariffFileProblem::None) {
         state_ = State::Incomplete;
         originalBytes_ = std::move(*bytes);
@@ -83,6 +94,7 @@ std::optional<TariffTables> TariffStore::Load() {
 }
 
 void TariffStore::Save(const TariffTables& tables) {
+    std::string kept;  // the copy of a file read in part, made just now
     switch (state_) {
         case State::NotLoaded:
             return;
@@ -92,15 +104,7 @@ void TariffStore::Save(const TariffTables& tables) {
             return;
         case State::Incomplete:
             try {
-                const std::string copy = keepOriginal();
-                state_ = State::Loaded;
-                originalBytes_.clear();
-                Inform(platform_.windowSystem,
-                       "Der ursprüngliche Inhalt der Tarifdatei '" + path() +
-                           "', die beim Start nicht vollständig gelesen werden konnte, ist in '" +
-                           copy +
-                           "' aufbewahrt. Die Tarifdatei wird jetzt mit den Tarifen neu "
-                           "geschrieben, die Ruvometer kennt.");
+                kept = keepOriginal();
             } catch (const FileError& error) {
                 tellSkipped("von der Tarifdatei '" + path() +
                             "', die beim Start nicht vollständig gelesen werden konnte, kann "
@@ -108,14 +112,36 @@ void TariffStore::Save(const TariffTables& tables) {
                             FileErrorReason(error) + "); sie bleibt unverändert");
                 return;
             }
+            state_ = State::Loaded;
+            originalBytes_.clear();
             break;
         case State::Loaded:
             break;
     }
+    const std::string keptText =
+        kept.empty() ? ""
+                     : "Der ursprüngliche Inhalt der Tarifdatei '" + path() +
+                           "', die beim Start nicht vollständig gelesen werden konnte, ist in '" +
+                           kept + "' aufbewahrt. ";
     try {
         SaveTariffFile(path(), tables);
-    } catch (const FileError&) {
-        platform_.sound.beep(platform::Beep::Default);
+    } catch (const FileError& error) {
+        if (!kept.empty() || !toldSaveFailed_) {
+            Inform(platform_.windowSystem,
+                   keptText + "Die Tarife können nicht in der Tarifdatei '" + path() +
+                       "' gespeichert werden (" + FileErrorReason(error) +
+                       "). Ruvometer versucht es beim nächsten Speichern wieder; gelingt es bis "
+                       "zum Beenden nicht, gehen die Änderungen verloren.",
+                   platform::MessageIcon::Warning);
+        }
+        toldSaveFailed_ = true;
+        return;
+    }
+    toldSaveFailed_ = false;
+    if (!kept.empty()) {
+        Inform(platform_.windowSystem,
+               keptText +
+                   "Die Tarifdatei wurde mit den Tarifen neu geschrieben, die Ruvometer kennt.");
     }
 }
 

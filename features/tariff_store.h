@@ -4,7 +4,8 @@
 // lost: one that cannot be read at all (no permission, an I/O error, too many open files) is left
 // as it is and no save replaces it in this session; one that was read only in part has its
 // original bytes kept beside it ("Tarif.dat.defekt") before the first save replaces it. The user
-// is told each time what happened.
+// is told what happened, with the file's path and the reason, and only what did happen: a save
+// that fails is told once, and again only after a save worked in between.
 #pragma once
 
 #include <optional>
@@ -20,8 +21,8 @@ class TariffStore {
 public:
     explicit TariffStore(platform::Platform& platform) : platform_(platform) {}
 
-    // The tables of the file, after creating the default file when there is none; nothing when
-    // the file cannot be read.
+    // The tables of the file; the default tables when there is none (written to a new file when
+    // it can be made); nothing when the file cannot be read.
     std::optional<TariffTables> Load();
     // Replaces the file with the tables, unless no file was loaded: after a failed load the save
     // is skipped, and the user is told so once. The first save over a file read only in part
@@ -47,6 +48,7 @@ private:
     State state_ = State::NotLoaded;
     std::string originalBytes_;
     bool toldSkipped_ = false;
+    bool toldSaveFailed_ = false;  // since the last save that worked
 };
 
 }  // namespace ruvo

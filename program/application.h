@@ -136,7 +136,8 @@ private:
     std::int32_t WarningLeadSeconds() override;
     void RefreshTrayPicture() override;
     void ShowBudgetStatus(std::int32_t totalPfennig) override;
-    void ReportBadTariffValue(const std::string& zone, const std::string& value) override;
+    void ReportBadTariffValue(const std::string& zone, const std::string& value,
+                              TariffValueFault fault) override;
     void ShowCurrentTariff();
 
     // The machine's services, with the notices going through heldMessages_.

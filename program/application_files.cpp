@@ -32,8 +32,8 @@ void Ruvometer::LoadTariffs() {
     tariffs_ = std::move(*loaded);
     tariffEditor_.TablesLoaded();
 
-    // Numbers that are not numbers would fail at every second of a connection: say once which
-    // value is wrong; the counter takes it as 0.
+    // Numbers that are not numbers, or negative prices and unit lengths, would be wrong at every
+    // second of a connection: say once which value is wrong; the counter takes it as 0.
     for (std::string* header : {&tariffs_.providerFee, &tariffs_.freeMinutes}) {
         if (!IsInteger(*header)) {
             Inform(platform_.windowSystem,
@@ -47,8 +47,8 @@ void Ruvometer::LoadTariffs() {
         Inform(platform_.windowSystem,
                "Die Tarifdatei 'Tarif.dat' enthält beim Tarif '" + problem->zoneName + "' (" +
                    DayClassText(problem->dayClass).substr(2) + ") den Wert '" + problem->value +
-                   "', der keine ganze Zahl ist. Bitte korrigieren Sie ihn auf der Seite "
-                   "'Telefon'.",
+                   "', " + TariffValueFaultText(problem->fault) +
+                   ". Bitte korrigieren Sie ihn auf der Seite 'Telefon'.",
                platform::MessageIcon::Warning);
     }
     mainWindow.providerFeePerMinute.setText(tariffs_.providerFee);

@@ -193,11 +193,12 @@ void Ruvometer::RefreshTrayPicture() {
     tray_.UpdateTrayIcon(TrayOperation::Modify);
 }
 
-void Ruvometer::ReportBadTariffValue(const std::string& zone, const std::string& value) {
+void Ruvometer::ReportBadTariffValue(const std::string& zone, const std::string& value,
+                                     TariffValueFault fault) {
     Inform(platform_.windowSystem,
-           "Der Tarif '" + zone + "' enthält den Wert '" + value +
-               "', der keine ganze Zahl ist. Er wird als 0 gerechnet. Bitte korrigieren Sie ihn "
-               "auf der Seite 'Telefon'.",
+           "Der Tarif '" + zone + "' enthält den Wert '" + value + "', " +
+               TariffValueFaultText(fault) +
+               ". Er wird als 0 gerechnet. Bitte korrigieren Sie ihn auf der Seite 'Telefon'.",
            platform::MessageIcon::Warning);
 }
 

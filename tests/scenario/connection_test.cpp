@@ -66,6 +66,36 @@ TEST_F(ConnectionTest, ConnectionIsNoticedCountedSummarisedAndSaved) {
               "24\r\n0\r\n24\r\n10:00:12\r\n07.12.99\r\n10:01:24\r\n07.12.99\r\n\r\n");
 }
 
+TEST_F(ConnectionTest, ThePriceLineSaysWhenTheZoneCountsNoTelephoneCharge) {
+    const struct {
+        std::string pfPerUnit;
+        std::string secPerUnit;
+        std::string line;
+    } cases[] = {
+        {"12", "60", "12 Pf in 60 Sekunden."},
+        {"1", "1", "1 Pf in 1 Sekunden."},
+        {"0", "60", "0 Pf in 60 Sekunden.\nKeine Telefongebühren."},
+        {"12", "0", "12 Pf in 0 Sekunden.\nKeine Telefongebühren."},
+        {"-12", "60", "-12 Pf in 60 Sekunden.\nKeine Telefongebühren."},
+        {"zwölf", "60", "zwölf Pf in 60 Sekunden.\nKeine Telefongebühren."},
+    };
+    machine().windowSystem.setMessageHandler(
+        [](const platform::MessageBox&) { return platform::MessageAnswer::Ok; });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        kill();
+        useTariffs(Tariffs({{"Ganztag", "0000", "2400", c.pfPerUnit, c.secPerUnit}}));
+        startSettled();
+        connect();
+        wait(2);
+        EXPECT_EQ(app().counterWindow.priceLine.text(), c.line);
+        EXPECT_EQ(app().counterWindow.telephoneText.text() == "0,00 DM",
+                  c.line.ends_with("Keine Telefongebühren."));
+        hangUp();
+        app().userAction([&] { app().summaryWindow.ok.click(); });
+    }
+}
+
 TEST_F(ConnectionTest, HiddenCounterAndAlwaysSave) {
     putSetting("HideCounterWindow", "1");
     putSetting("AlwaysSaveConnections", "1");

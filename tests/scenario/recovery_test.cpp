@@ -216,18 +216,44 @@ TEST_F(RecoveryTest, TariffsThatWereNeverLoadedAreNeverSavedOverTheFile) {
     EXPECT_EQ(file("Tarif.dat"), before);
 }
 
-TEST_F(RecoveryTest, BadTariffValueIsReportedOnceNotEverySecond) {
-    useTariffs(Tariffs({{"Ganztag", "0000", "2400", "zwölf", "60"}}));
-    startSettled();
-    connect();
-    wait(120);
-    int reports = 0;
-    for (const auto& text : machine().windowSystem.messageTexts()) {
-        reports += text.find("'zwölf'") != std::string::npos ? 1 : 0;
+TEST_F(RecoveryTest, BadTariffValueIsReportedOnceNotEverySecondAndCountedAsZero) {
+    const struct {
+        std::string pfPerUnit;
+        std::string secPerUnit;
+        std::string value;
+        std::string fault;
+    } cases[] = {
+        {"zwölf", "60", "zwölf", "der keine ganze Zahl ist"},
+        {"-12", "60", "-12", "der negativ ist"},
+        {"12", "-60", "-60", "der negativ ist"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        kill();
+        std::filesystem::remove(directory() + "RVDaten99.db");
+        useTariffs(Tariffs({{"Ganztag", "0000", "2400", c.pfPerUnit, c.secPerUnit}}));
+        const std::size_t first = machine().windowSystem.messages().size();
+        startSettled();
+        connect();
+        wait(120);
+        const auto texts = machine().windowSystem.messageTexts();
+        ASSERT_EQ(texts.size(), first + 2);  // once at loading, once for the connection
+        EXPECT_EQ(texts[first],
+                  "Die Tarifdatei 'Tarif.dat' enthält beim Tarif 'Ganztag' "
+                  "(Werktag) den Wert '" +
+                      c.value + "', " + c.fault +
+                      ". Bitte korrigieren Sie ihn auf der Seite 'Telefon'.");
+        EXPECT_EQ(texts[first + 1], "Der Tarif 'Ganztag' enthält den Wert '" + c.value + "', " +
+                                        c.fault +
+                                        ". Er wird als 0 gerechnet. Bitte korrigieren Sie ihn "
+                                        "auf der Seite 'Telefon'.");
+        EXPECT_TRUE(machine().windowSystem.errors().empty());
+        EXPECT_EQ(app().counterWindow.telephoneText.text(), "0,00 DM");
+        hangUp();
+        app().userAction([&] { app().summaryWindow.ok.click(); });
+        ASSERT_EQ(records().size(), 1U);
+        EXPECT_EQ(records()[0].totalCharge, "0");
     }
-    EXPECT_EQ(reports, 2);  // once at loading, once for the connection
-    EXPECT_TRUE(machine().windowSystem.errors().empty());
-    EXPECT_EQ(app().counterWindow.telephoneText.text(), "0,00 DM");
 }
 
 TEST_F(RecoveryTest, EditedFeeIsSavedAndLoadedAgain) {

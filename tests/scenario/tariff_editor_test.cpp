@@ -124,12 +124,15 @@ TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
     openTelefonPage();
     pick(0, 0);
     MainWindow& w = app().mainWindow;
+    const std::string price = "Der Preis einer Einheit kann nicht negativ sein; es bleibt bei ";
+    const std::string length = "Die Länge einer Einheit kann nicht negativ sein; es bleibt bei ";
     struct Case {
         TextField* field;
         std::string typed;
         std::string shown;
         std::string TariffRow::*member;
         std::string stored;
+        std::string refusal = "";  // the message that refuses the entry
     };
     const std::vector<Case> cases = {
         {&w.telefonBeginHour, " 7", "07", &TariffRow::begin, "0700"},
@@ -139,20 +142,51 @@ TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
         {&w.telefonBeginMinute, "5", "05", &TariffRow::begin, "0805"},
         {&w.telefonEndHour, "99", "99", &TariffRow::end, "9900"},
         {&w.telefonEndMinute, "", "00", &TariffRow::end, "9900"},
+        {&w.telefonPfPerUnit, "-12", "12", &TariffRow::pfPerUnit, "12", price + "12 Pfennig."},
         {&w.telefonPfPerUnit, "12,1", "0", &TariffRow::pfPerUnit, "0"},
         {&w.telefonPfPerUnit, "15", "15", &TariffRow::pfPerUnit, "15"},
+        {&w.telefonPfPerUnit, " -1", "15", &TariffRow::pfPerUnit, "15", price + "15 Pfennig."},
+        {&w.telefonPfPerUnit, "-0", "-0", &TariffRow::pfPerUnit, "-0"},
+        {&w.telefonPfPerUnit, "0", "0", &TariffRow::pfPerUnit, "0"},
+        {&w.telefonSecPerUnit, "-60", "90", &TariffRow::secPerUnit, "90", length + "90 Sekunden."},
         {&w.telefonSecPerUnit, "abc", "0", &TariffRow::secPerUnit, "0"},
-        {&w.telefonSecPerUnit, "-60", "-60", &TariffRow::secPerUnit, "-60"},
+        {&w.telefonSecPerUnit, "-60", "0", &TariffRow::secPerUnit, "0", length + "0 Sekunden."},
+        {&w.telefonSecPerUnit, "60", "60", &TariffRow::secPerUnit, "60"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field->name() + " " + c.typed);
+        const std::size_t messages = machine().windowSystem.messages().size();
         act([&] { c.field->enter(c.typed); });
         EXPECT_EQ(c.field->text(), c.shown);
         EXPECT_EQ(saved().table(DayClass::Werktag)[0].*c.member, c.stored);
+        if (c.refusal.empty()) {
+            EXPECT_EQ(machine().windowSystem.messages().size(), messages);
+        } else {
+            ASSERT_EQ(machine().windowSystem.messages().size(), messages + 1);
+            EXPECT_EQ(machine().windowSystem.messages().back().text, c.refusal);
+        }
     }
-    // Every change of a field's text reaches the row at once, before the field is left.
+    // Every change of a field's text reaches the row at once, before the field is left; a
+    // negative number being typed does not.
     act([&] { w.telefonPfPerUnit.setText("7"); });
     EXPECT_EQ(saved().table(DayClass::Werktag)[0].pfPerUnit, "7");
+    act([&] { w.telefonPfPerUnit.setText("-7"); });
+    EXPECT_EQ(saved().table(DayClass::Werktag)[0].pfPerUnit, "7");
+}
+
+// A negative value from the file is shown as it is; a negative entry over it leaves 0, the value
+// the counter takes it as.
+TEST_F(TariffEditorTest, ANegativeEntryOverANegativeValueFromTheFileLeavesZero) {
+    useTariffs(Tariffs({{"Tag", "0800", "1800", "-12", "90"}}));
+    openTelefonPage();
+    pick(0, 0);
+    EXPECT_EQ(app().mainWindow.telefonPfPerUnit.text(), "-12");
+    act([&] { app().mainWindow.telefonPfPerUnit.enter("-5"); });
+    EXPECT_EQ(app().mainWindow.telefonPfPerUnit.text(), "0");
+    EXPECT_EQ(saved().table(DayClass::Werktag)[0].pfPerUnit, "0");
+    ASSERT_EQ(machine().windowSystem.messages().size(), 2U);  // the load's and the refusal
+    EXPECT_EQ(machine().windowSystem.messages().back().text,
+              "Der Preis einer Einheit kann nicht negativ sein; es bleibt bei 0 Pfennig.");
 }
 
 // An hour the field takes as a number (" 8"), stored before the field is left or by an earlier

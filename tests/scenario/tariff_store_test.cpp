@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -46,6 +47,40 @@ private:
     std::vector<int> taken_;
 };
 
+// Lets no file grow beyond 0 bytes (the limit lowered for the while, its signal ignored), so
+// that writing any bytes fails with EFBIG, also for root.
+class NoFileMayGrow {
+public:
+    NoFileMayGrow() : savedHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    NoFileMayGrow(const NoFileMayGrow&) = delete;
+    NoFileMayGrow& operator=(const NoFileMayGrow&) = delete;
+    ~NoFileMayGrow() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*savedHandler_)(int);
+};
+
+// Sets the process's umask for the while.
+class UmaskSet {
+public:
+    explicit UmaskSet(mode_t mask) : saved_(::umask(mask)) {}
+    UmaskSet(const UmaskSet&) = delete;
+    UmaskSet& operator=(const UmaskSet&) = delete;
+    ~UmaskSet() { ::umask(saved_); }
+
+private:
+    mode_t saved_;
+};
+
 class TariffStoreTest : public ConnectionTest {
 protected:
     std::string path(const std::string& name) const { return directory() + name; }
@@ -58,6 +93,7 @@ protected:
             [&](const std::string& text) { return text.find(part) != std::string::npos; }));
     }
     std::size_t messageCount() { return machine().windowSystem.messages().size(); }
+    int beeps() { return machine().sound.count(platform::Beep::Default); }
     // The bytes of the file, nothing for anything else of that name.
     std::string bytesOf(const std::string& name) {
         std::error_code ignored;
@@ -187,7 +223,7 @@ TEST_F(TariffStoreTest, AFileReadInPartIsKeptBesideItBeforeTheFirstSave) {
                   "Der ursprüngliche Inhalt der Tarifdatei '" + path("Tarif.dat") +
                       "', die beim Start nicht vollständig gelesen werden konnte, ist in '" +
                       path("Tarif.dat.defekt") +
-                      "' aufbewahrt. Die Tarifdatei wird jetzt mit den Tarifen neu geschrieben, "
+                      "' aufbewahrt. Die Tarifdatei wurde mit den Tarifen neu geschrieben, "
                       "die Ruvometer kennt.");
         EXPECT_NE(file("Tarif.dat"), c.bytes);
         // Later saves write at once.
@@ -233,6 +269,147 @@ TEST_F(TariffStoreTest, AKeptCopyIsNeverOverwrittenButUsedAgainWhenItHoldsTheSam
                                                                      "' aufbewahrt"),
                   std::string::npos);
     }
+}
+
+TEST_F(TariffStoreTest, AMissingFileIsReportedAsCreatedOnlyWhenItWas) {
+    namespace fs = std::filesystem;
+    CreateDatabase(path("RVDaten99.db"));  // its own creation would fail too
+    const struct {
+        const char* name;
+        bool writable;
+        mode_t umask;
+        std::string message;
+        mode_t mode;  // of the new file
+    } cases[] = {
+        {"created under umask 077", true, 077,
+         "Die Tarifdatei 'Tarif.dat' ist nicht vorhanden und wird deshalb neu angelegt.", 0600},
+        {"created under umask 022", true, 022,
+         "Die Tarifdatei 'Tarif.dat' ist nicht vorhanden und wird deshalb neu angelegt.", 0644},
+        {"cannot be created", false, 022,
+         "Die Tarifdatei '" + path("Tarif.dat") +
+             "' ist nicht vorhanden und kann nicht angelegt werden (größer, als eine Datendatei "
+             "sein kann). Ruvometer versucht es beim nächsten Speichern der Tarife wieder.",
+         0644},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        kill();
+        fs::remove(path("Tarif.dat"));
+        const UmaskSet mask(c.umask);
+        const std::size_t first = messageCount();
+        const int beepsBefore = beeps();
+        {
+            std::unique_ptr<NoFileMayGrow> full;
+            if (!c.writable) {
+                full = std::make_unique<NoFileMayGrow>();
+            }
+            startSettled();
+        }
+        ASSERT_EQ(messageCount(), first + 1);
+        EXPECT_EQ(machine().windowSystem.messages().back().text, c.message);
+        EXPECT_EQ(beeps(), beepsBefore);
+        EXPECT_EQ(fs::exists(path("Tarif.dat")), c.writable);
+
+        // The next save makes the file.
+        minimise();
+        EXPECT_EQ(file("Tarif.dat"), SerializeTariffs(DefaultTariffs()));
+        EXPECT_EQ(fs::status(path("Tarif.dat")).permissions(), static_cast<fs::perms>(c.mode));
+        EXPECT_EQ(messageCount(), first + 1);
+    }
+}
+
+TEST_F(TariffStoreTest, AnEmptyFileIsReportedInWordsNotWithABeep) {
+    writeFile("Tarif.dat", "");
+    startSettled();
+    ASSERT_EQ(messageCount(), 1U);
+    EXPECT_EQ(machine().windowSystem.messages().back().text,
+              "Die Tarifdatei '" + path("Tarif.dat") +
+                  "' ist leer. Es sind keine Tarife eingetragen, und Telefongebühren werden nicht "
+                  "gezählt, bis Sie auf der Seite 'Telefon' Tarife eintragen.");
+    EXPECT_EQ(beeps(), 0);
+    EXPECT_EQ(app().mainWindow.telefonZone.items(), std::vector<std::string>{});
+}
+
+TEST_F(TariffStoreTest, ASaveThatFailsIsSaidOnceWithPathAndReasonUntilOneWorks) {
+    namespace fs = std::filesystem;
+    const std::string saved = SerializeTariffs(Tariffs({{"Tag", "0000", "2400", "12", "60"}}));
+    const struct {
+        const char* name;
+        std::function<void()> breakIt;
+        std::function<void()> mendIt;
+        const char* reason;
+    } cases[] = {
+        {"a folder in the file's place",
+         [&] {
+             fs::remove(path("Tarif.dat"));
+             fs::create_directory(path("Tarif.dat"));
+         },
+         [&] { fs::remove(path("Tarif.dat")); }, "ist ein Ordner"},
+        {"a price being typed that the code page cannot hold",
+         [&] {
+             app().userAction([&] {
+                 app().mainWindow.selectPage(MainPage::Telefon);
+                 app().mainWindow.telefonDayClass.choose(0);
+                 app().mainWindow.telefonZone.choose(0);
+                 app().mainWindow.telefonPfPerUnit.setText("12✓");
+             });
+         },
+         [&] { app().userAction([&] { app().mainWindow.telefonPfPerUnit.enter("12"); }); },
+         "ein Text enthält ein Zeichen, das im Zeichensatz Windows-1252 nicht vorkommt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        kill();
+        fs::remove_all(path("Tarif.dat"));
+        writeFile("Tarif.dat", saved);
+        startSettled();
+        machine().tray.click();
+        c.breakIt();
+        const std::size_t first = messageCount();
+        const int beepsBefore = beeps();
+        const std::string told = "Die Tarife können nicht in der Tarifdatei '" + path("Tarif.dat") +
+                                 "' gespeichert werden (" + c.reason +
+                                 "). Ruvometer versucht es beim nächsten Speichern wieder";
+        minimise();
+        minimise();
+        EXPECT_EQ(messagesContaining(told, first), 1U);
+        EXPECT_EQ(messageCount(), first + 1);
+        EXPECT_EQ(beeps(), beepsBefore);
+
+        // A save that works ends the failure silently; the next failure is told again.
+        c.mendIt();
+        minimise();
+        EXPECT_EQ(file("Tarif.dat"), saved);
+        EXPECT_EQ(messageCount(), first + 1);
+        c.breakIt();
+        minimise();
+        EXPECT_EQ(messagesContaining(told, first), 2U);
+        c.mendIt();
+        EXPECT_EQ(beeps(), beepsBefore);
+    }
+}
+
+TEST_F(TariffStoreTest, AFileReadInPartThatCannotBeReplacedIsNotReportedAsReplaced) {
+    namespace fs = std::filesystem;
+    writeFile("Tarif.dat", cutFile_);
+    startSettled();
+    fs::remove(path("Tarif.dat"));
+    fs::create_directory(path("Tarif.dat"));
+    const std::size_t first = messageCount();
+    minimise();
+    EXPECT_EQ(file("Tarif.dat.defekt"), cutFile_);
+    ASSERT_EQ(messageCount(), first + 1);
+    EXPECT_EQ(machine().windowSystem.messages().back().text,
+              "Der ursprüngliche Inhalt der Tarifdatei '" + path("Tarif.dat") +
+                  "', die beim Start nicht vollständig gelesen werden konnte, ist in '" +
+                  path("Tarif.dat.defekt") + "' aufbewahrt. Die Tarife können nicht in der " +
+                  "Tarifdatei '" + path("Tarif.dat") +
+                  "' gespeichert werden (ist ein Ordner). Ruvometer versucht es beim nächsten "
+                  "Speichern wieder; gelingt es bis zum Beenden nicht, gehen die Änderungen "
+                  "verloren.");
+    EXPECT_EQ(beeps(), 0);
+    minimise();
+    EXPECT_EQ(messageCount(), first + 1);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include <filesystem>
 
 #include "base/file_error.h"
@@ -67,6 +69,78 @@ TEST_F(FileIo, WriteFileAtomicallyReplacesTheFileAndKeepsItsPermissions) {
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600U);
     EXPECT_EQ(FilesInFolder(), 1U);
+}
+
+// Sets the process's umask for the while.
+class UmaskSet {
+public:
+    explicit UmaskSet(mode_t mask) : saved_(::umask(mask)) {}
+    UmaskSet(const UmaskSet&) = delete;
+    UmaskSet& operator=(const UmaskSet&) = delete;
+    ~UmaskSet() { ::umask(saved_); }
+
+private:
+    mode_t saved_;
+};
+
+mode_t ModeOf(const std::string& file) {
+    struct stat info {};
+    EXPECT_EQ(::stat(file.c_str(), &info), 0) << file;
+    return info.st_mode & 07777;
+}
+
+TEST_F(FileIo, ANewFileGetsWhatTheUmaskAllowsAndAReplacedOneKeepsItsMode) {
+    const struct {
+        mode_t umask;
+        mode_t created;       // a file that was not there
+        mode_t existing;      // a file that is replaced ...
+        mode_t afterReplace;  // ... and its mode afterwards
+    } cases[] = {
+        {077, 0600, 0644, 0644},
+        {022, 0644, 0600, 0600},
+        {002, 0664, 0640, 0640},
+        {0, 0666, 0604, 0604},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "umask " << std::oct << c.umask);
+        const std::string created = folder.file("Tarif.dat");
+        std::filesystem::remove(created);
+        {
+            const UmaskSet mask(c.umask);
+            WriteFileAtomically(created, "new");
+        }
+        EXPECT_EQ(ModeOf(created), c.created);
+        const std::string replaced = folder.file("replaced.dat");
+        WriteBytes(replaced, "old");
+        ASSERT_EQ(::chmod(replaced.c_str(), c.existing), 0);
+        {
+            const UmaskSet mask(c.umask);
+            WriteFileAtomically(replaced, "new");
+        }
+        EXPECT_EQ(ReadBytes(replaced), "new");
+        EXPECT_EQ(ModeOf(replaced), c.afterReplace);
+        EXPECT_EQ(FilesInFolder(), 2U);
+    }
+}
+
+TEST_F(FileIo, AFailedReplacementSaysWhyAndLeavesNoTemporaryFile) {
+    // A folder in the file's place: the rename fails, and the error carries the reason.
+    const std::string inTheWay = folder.file("Tarif.dat");
+    std::filesystem::create_directory(inTheWay);
+    try {
+        WriteFileAtomically(inTheWay, "x");
+        ADD_FAILURE() << "no FileError";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.systemError(), EISDIR);
+        EXPECT_EQ(error.path(), inTheWay);
+    }
+    EXPECT_EQ(FilesInFolder(), 1U);
+    try {
+        WriteFileAtomically(folder.file("no/such.dat"), "x");
+        ADD_FAILURE() << "no FileError";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.systemError(), ENOENT);
+    }
 }
 
 TEST_F(FileIo, WriteFileAtomicallyIntoAMissingFolderFails) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -200,36 +201,44 @@ TEST(TariffFile, SaveReplacesTheFileAndRefusesUnencodableNames) {
     EXPECT_THROW(ReadTariffFile(folder.file("missing.dat")), FileError);
 }
 
-TEST(ValidateTariffs, NamesTheFirstValueThatIsNotAWholeNumber) {
+TEST(ValidateTariffs, NamesTheFirstValueThatIsNotAWholeNumberOrIsNegative) {
     EXPECT_EQ(ValidateTariffs(TwoZones()), std::nullopt);
     EXPECT_EQ(ValidateTariffs(BuiltInTariffs()), std::nullopt);
+    EXPECT_EQ(ValidateTariffs(DefaultTariffs()), std::nullopt);
 
+    using enum TariffValueFault;
     const struct {
         DayClass dayClass;
         std::size_t zone;
         bool price;
         std::string value;
-        bool bad;
+        std::optional<TariffValueFault> fault;
     } cases[] = {
-        {DayClass::Werktag, 0, true, "12,5", true},
-        {DayClass::Wochenende, 1, false, "", true},
-        {DayClass::Feiertag, 1, false, "90 ", true},
-        {DayClass::Feiertag, 0, true, "2147483648", true},
-        {DayClass::Werktag, 1, true, " -12", false},
-        {DayClass::Werktag, 1, false, "+90", false},
-        {DayClass::Werktag, 1, false, "-2147483648", false},
+        {DayClass::Werktag, 0, true, "12,5", NotWholeNumber},
+        {DayClass::Wochenende, 1, false, "", NotWholeNumber},
+        {DayClass::Feiertag, 1, false, "90 ", NotWholeNumber},
+        {DayClass::Feiertag, 0, true, "2147483648", NotWholeNumber},
+        {DayClass::Werktag, 1, true, " -12", Negative},
+        {DayClass::Feiertag, 0, true, "-1", Negative},
+        {DayClass::Werktag, 1, false, "-2147483648", Negative},
+        {DayClass::Wochenende, 0, false, "-90", Negative},
+        {DayClass::Werktag, 1, false, "+90", std::nullopt},
+        {DayClass::Werktag, 0, true, "0", std::nullopt},
+        {DayClass::Werktag, 0, false, "0", std::nullopt},
+        {DayClass::Feiertag, 1, true, "-0", std::nullopt},
     };
     for (const auto& c : cases) {
         TariffTables tables = TwoZones();
         TariffRow& row = tables.table(c.dayClass)[c.zone];
         (c.price ? row.pfPerUnit : row.secPerUnit) = c.value;
         const auto problem = ValidateTariffs(tables);
-        if (!c.bad) {
+        if (!c.fault) {
             EXPECT_EQ(problem, std::nullopt) << c.value;
             continue;
         }
-        EXPECT_EQ(problem, (TariffValueProblem{c.zone, tables.zoneList[c.zone], c.dayClass,
-                                               c.price ? "PfPerUnit" : "SecPerUnit", c.value}))
+        EXPECT_EQ(problem,
+                  (TariffValueProblem{c.zone, tables.zoneList[c.zone], c.dayClass,
+                                      c.price ? "PfPerUnit" : "SecPerUnit", c.value, *c.fault}))
             << c.value;
     }
 }

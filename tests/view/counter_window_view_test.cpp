@@ -1,6 +1,8 @@
 #include "gui/counter_window_view.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -62,6 +64,40 @@ TEST_F(CounterWindowViewTest, ShowsTheCounterAndPassesTheUsersChoicesOn) {
     Find<QPushButton>(view, "Ok")->click();
     EXPECT_FALSE(model.visible());
     EXPECT_FALSE(view.isVisible());
+}
+
+// The tariff line holds the longest texts it can get, with the hint of a zone without charge on
+// a line of its own, beside the longest zone name, without being cut; the window keeps its size.
+TEST_F(CounterWindowViewTest, TheTariffLineIsShownWhole) {
+    CounterWindow model;
+    CounterWindowView view(model, Run);
+    const struct {
+        const char* zone;
+        const char* price;
+    } cases[] = {
+        {"Mondschein1", "12345 Pf in 12345 Sekunden."},
+        {"Mondschein1", "0 Pf in 12345 Sekunden.\nKeine Telefongebühren."},
+        {"Mondschein1", "12345 Pf in 0 Sekunden.\nKeine Telefongebühren."},
+    };
+    model.dayLine.setText("Donnerstag, 30.12.99, Wochenende");
+    model.show();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.price);
+        model.zoneName.setText(c.zone);
+        model.priceLine.setText(c.price);
+        model.changed();
+        // The labels' new sizes reach the layouts through posted events, one level at a time.
+        for (int level = 0; level < 4; ++level) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+        for (const char* name : {"Label4", "Label18", "Label28"}) {
+            const auto* label = Find<QLabel>(view, name);
+            EXPECT_GE(label->width(), label->sizeHint().width()) << name;
+            EXPECT_GE(label->height(), label->sizeHint().height()) << name;
+        }
+        EXPECT_EQ(view.size(), QSize(320, 300));
+        EXPECT_LE(view.minimumSizeHint().height(), 300);
+    }
 }
 
 }  // namespace
