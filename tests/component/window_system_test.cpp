@@ -218,6 +218,14 @@ TEST_F(WindowSystemTest, TimersRepeatStopAndMayEndThemselves) {
     });
     selfDestroying->setEnabled(true);
 
+    // A handler that throws never takes Qt's loop (and the program) down; the timer goes on.
+    int throwing = 0;
+    auto failing = timers.createTimer(10, [&throwing] {
+        ++throwing;
+        throw platform::RegistryError("Zugriff verweigert");
+    });
+    failing->setEnabled(true);
+
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 200) {
@@ -226,6 +234,8 @@ TEST_F(WindowSystemTest, TimersRepeatStopAndMayEndThemselves) {
     EXPECT_GE(repeating, 5);
     EXPECT_EQ(once, 1);
     EXPECT_EQ(selfDestroyed, 1);
+    EXPECT_GE(throwing, 5);
+    failing->setEnabled(false);
     every10->setEnabled(false);
     const int stoppedAt = repeating;
     clock.restart();
