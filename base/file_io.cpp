@@ -60,21 +60,6 @@ bool IsRegularFile(int fd) {
     return ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-// Writes all bytes, going on after short writes and interruptions.
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) {
@@ -177,6 +162,20 @@ std::string ReadOpenFile(int fd, const std::string& path, std::size_t maxBytes) 
 }
 
 }  // namespace
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
 
 bool FileExists(const std::string& path) {
     Descriptor fd(OpenForReading(path));

@@ -44,4 +44,8 @@ bool CreateNewFile(const std::string& path, std::string_view bytes);
 // Throws FileError.
 void AppendToFile(const std::string& path, std::string_view bytes);
 
+// Writes all bytes to the open file, going on after short writes and interruptions. False when
+// a write fails (errno tells why).
+bool WriteAll(int fd, std::string_view bytes);
+
 }  // namespace ruvo

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "app/sim/sim_errors.h"
+#include "base/file_io.h"
 
 namespace ruvo::sim {
 
@@ -20,20 +21,6 @@ namespace {
 
 std::string SystemReason() {
     return std::strerror(errno);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 }  // namespace
