@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -111,6 +112,12 @@ protected:
         SerializeTariffs(Tariffs({{"Tag", "0000", "2400", "12", "60"}})) + "\r\nAbend\r\n1800\r\n";
 };
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
 TEST_F(TariffStoreTest, AFileThatCannotBeReadIsLeftAloneAndNoSaveReplacesIt) {
     namespace fs = std::filesystem;
     struct Case {
@@ -128,6 +135,12 @@ TEST_F(TariffStoreTest, AFileThatCannotBeReadIsLeftAloneAndNoSaveReplacesIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.descriptorsTaken && kSanitized) {
+            // The sanitizers' own checks open a pipe; with no descriptor left they report
+            // every object as unreadable.
+            std::cout << "[ SKIPPED  ] " << c.name << ": not under the sanitizers\n";
+            continue;
+        }
         kill();
         fs::remove_all(path("Tarif.dat"));
         c.make();
