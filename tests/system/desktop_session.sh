@@ -37,7 +37,9 @@ hang_up() { in_netns addr del 192.0.2.2/24 dev ruvo1; }
 # Sets xvfb_pid, openbox_pid and tint2_pid.
 desktop_x_session_up() {
     exec 5> "$work/display"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+    # No key repeats: on a busy machine the release of a pressed key can come late, and a
+    # repeated Return would act on whatever window has the focus next.
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -ardelay 60000 > "$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     session_pids+=("$xvfb_pid")
     exec 5>&-

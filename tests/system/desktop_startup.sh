@@ -39,7 +39,7 @@ for n in $(seq 140 199); do
 done
 [ -n "$display" ] || { echo "skipped: no free X display"; exit 77; }
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -ardelay 60000 >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY="$display"
 for _ in $(seq 50); do
