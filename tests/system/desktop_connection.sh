@@ -47,6 +47,18 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+# Presses Return in the window until it goes: a key sent while a window just shown has not yet
+# taken the focus on a busy machine is lost, so it is tried up to three times.
+press_return_until_gone() {
+    local window=$1 title=$2
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$window" 2> /dev/null
+        xdotool key --window "$window" Return
+        window_gone "$title" 5 && return 0
+    done
+    return 1
+}
+
 fail() {
     echo "FAILED: $*" >&2
     if [ -s "$work/program.log" ]; then
@@ -94,8 +106,8 @@ has_autosave || fail "no autosave in $settings during the connection"
 hang_up || fail "cannot take the second address away"
 summary=$(wait_for_window "Verbindungszusammenfassung" 15) ||
     fail "no summary within 15 s of the address going; shown: $(shown_windows)"
-xdotool key --window "$summary" Return
-window_gone "Verbindungszusammenfassung" 10 || fail "Enter did not confirm the summary"
+press_return_until_gone "$summary" "Verbindungszusammenfassung" ||
+    fail "Enter did not confirm the summary"
 sleep 1
 check_data
 [ "$(wc -l < "$work/records.list")" = 1 ] || fail "the database holds no single record"
@@ -134,8 +146,8 @@ check_data
 start_program
 recovery=$(wait_for_window "Quelmar Ruvometer - Wiederherstellen" 15) ||
     fail "no recovery dialog at the start after the kill; shown: $(shown_windows)"
-xdotool key --window "$recovery" Return
-window_gone "Quelmar Ruvometer - Wiederherstellen" 10 || fail "Enter did not answer the recovery"
+press_return_until_gone "$recovery" "Quelmar Ruvometer - Wiederherstellen" ||
+    fail "Enter did not answer the recovery"
 sleep 2
 check_data
 [ "$(wc -l < "$work/records.list")" = 2 ] || fail "the restored connection is not in the database"
