@@ -180,11 +180,7 @@ TEST_F(ConnectionListTest, BadRecordIsLeftOutAndToldOnce) {
     act([&] { app().ShowConnectionList(); });
     EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99", "07.12.99"}));
     act([&] { app().connectionListWindow.activate(); });
-    int told = 0;
-    for (const auto& text : machine().windowSystem.messageTexts()) {
-        told += text.find("'2,40'") != std::string::npos ? 1 : 0;
-    }
-    EXPECT_EQ(told, 1);
+    EXPECT_EQ(messagesContaining("'2,40'"), 1U);
     EXPECT_EQ(machine().sound.count(platform::Beep::Default), 0);
 }
 

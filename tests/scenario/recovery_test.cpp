@@ -169,14 +169,7 @@ TEST_F(RecoveryTest, RecordThatCannotBeWrittenIsKeptUntilTheDatabaseCanBeWritten
     EXPECT_FALSE(autosaveExists());
     EXPECT_TRUE(machine().registry.keyExists(platform::Hive::CurrentUser,
                                              SettingsStore::SettingsKey() + "\\Ungespeichert"));
-    int told = 0;
-    for (const auto& text : machine().windowSystem.messageTexts()) {
-        told += text.find("Die Verbindung vom 07.12.99 um 09:00:00 konnte noch nicht") !=
-                        std::string::npos
-                    ? 1
-                    : 0;
-    }
-    EXPECT_EQ(told, 1);
+    EXPECT_EQ(messagesContaining("Die Verbindung vom 07.12.99 um 09:00:00 konnte noch nicht"), 1U);
     wait(60);
     std::filesystem::remove(directory() + "RVDaten99.db");
     wait(4);

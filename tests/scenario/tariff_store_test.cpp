@@ -87,12 +87,6 @@ protected:
     std::string path(const std::string& name) const { return directory() + name; }
 
     // The messages since the `first` one that contain `part`.
-    std::size_t messagesContaining(const std::string& part, std::size_t first) {
-        const auto texts = machine().windowSystem.messageTexts();
-        return static_cast<std::size_t>(std::count_if(
-            texts.begin() + static_cast<std::ptrdiff_t>(first), texts.end(),
-            [&](const std::string& text) { return text.find(part) != std::string::npos; }));
-    }
     std::size_t messageCount() { return machine().windowSystem.messages().size(); }
     int beeps() { return machine().sound.count(platform::Beep::Default); }
     // The bytes of the file, nothing for anything else of that name.

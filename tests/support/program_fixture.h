@@ -2,6 +2,8 @@
 // tests that run the whole program in virtual time.
 #pragma once
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -103,6 +105,14 @@ protected:
         putSetting("Offline IPs", "1");
         putSetting("WochenBudgetAN", "0");
         putSetting("MonatsBudgetAN", "0");
+    }
+
+    // How many message boxes since the `first` one held `part` in their text.
+    std::size_t messagesContaining(const std::string& part, std::size_t first = 0) {
+        const auto texts = machine_.windowSystem.messageTexts();
+        return static_cast<std::size_t>(std::count_if(
+            texts.begin() + static_cast<std::ptrdiff_t>(first), texts.end(),
+            [&](const std::string& text) { return text.find(part) != std::string::npos; }));
     }
 
     std::string file(const std::string& name) const { return ReadBytes(directory_ + name); }
