@@ -101,6 +101,7 @@ private:
     void StartupQuestions();
     void FirstTick();
     void HousekeepingTick();
+    void KeepBooks();  // the date-dependent state, budgets, database file and kept records
     void ActiveClicked();
     void OnlineClicked();
     void ConnectionStart();
@@ -164,7 +165,8 @@ private:
     TariffStore tariffStore_{platform_};  // only tables read from the file are saved over it
     HolidayList holidays_;
     std::string titleSuffix_;
-    bool autosaveFailureTold_ = false;  // until an autosave succeeds again
+    std::string lastBookkeepingError_;  // told already, until a housekeeping tick goes well
+    bool autosaveFailureTold_ = false;  // until an autosave succeeds or a connection starts
 
     std::unique_ptr<platform::Timer> startupTimer_;  // the start-up window's 4-second timer
     std::unique_ptr<platform::Timer> timer1_;        // FirstTick, once

@@ -12,6 +12,24 @@
 namespace ruvo {
 
 void Ruvometer::HousekeepingTick() {
+    // The online state is polled even when the bookkeeping fails: settings or records that
+    // cannot be written must not hide a connection. A failure is told once, not every 4 seconds,
+    // and again only after a tick went well or the failure changed.
+    try {
+        KeepBooks();
+        lastBookkeepingError_.clear();
+    } catch (const std::runtime_error& error) {
+        if (error.what() != lastBookkeepingError_) {
+            lastBookkeepingError_ = error.what();  // first: a tick nested in the box is quiet
+            guard_.report(error);
+        }
+    }
+    if (mainWindow.active.checked()) {
+        onlineDetection_.PollOnlineState();
+    }
+}
+
+void Ruvometer::KeepBooks() {
     mainWindow.statusLine.setText(StatusLine());
     budgets_.MonthlyClosureCheck();
     budgets_.WeeklyClosureCheck();
@@ -35,10 +53,6 @@ void Ruvometer::HousekeepingTick() {
     if (databaseWriter_.WriteKept()) {
         RecomputeConsumption();
         UpdateMonthlyMinutes();
-    }
-
-    if (mainWindow.active.checked()) {
-        onlineDetection_.PollOnlineState();
     }
 }
 
@@ -76,6 +90,7 @@ void Ruvometer::ConnectionStart() {
         window->hide();
     }
 
+    autosaveFailureTold_ = false;  // each connection's own autosave failure is told
     counter_.Start();
     PrepareCounterBudgets();
     const platform::LocalDateTime t = now();

@@ -9,37 +9,14 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/desktop/system_error_text.h"
+
 namespace ruvo::desktop {
 
 namespace {
 
 std::string Quoted(const std::string& path) {
     return "„" + path + "“";
-}
-
-// What went wrong, in words for the user.
-std::string SystemErrorText(int error) {
-    switch (error) {
-        case EACCES:
-        case EPERM:
-            return "Zugriff verweigert";
-        case ENOENT:
-            return "ein übergeordneter Ordner fehlt";
-        case ENOTDIR:
-            return "ein Teil des Pfades ist kein Ordner";
-        case EROFS:
-            return "das Dateisystem ist schreibgeschützt";
-        case ENOSPC:
-        case EDQUOT:
-            return "kein Speicherplatz mehr frei";
-        case EMFILE:
-        case ENFILE:
-            return "zu viele offene Dateien";
-        case ENOLCK:
-            return "das Dateisystem kann keine Sperren setzen";
-        default:
-            return "Systemfehler Nr. " + std::to_string(error);
-    }
 }
 
 std::string OctalMode(mode_t mode) {

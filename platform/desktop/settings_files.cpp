@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/desktop/registry_names.h"
+#include "platform/desktop/system_error_text.h"
 #include "platform/platform.h"
 
 namespace ruvo::desktop {
@@ -113,7 +114,10 @@ public:
         } else if (settings_->status() == QSettings::FormatError) {
             stamps_.seen(key_, true);
         }
-        if (damaged || settings_->status() != QSettings::NoError) {
+        // An access error with a file that can be read comes from changes of an earlier call
+        // that could not be written, which QSettings keeps and tries again: the file was read.
+        if (damaged ||
+            (settings_->status() != QSettings::NoError && !QFile(path).open(QIODevice::ReadOnly))) {
             Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht gelesen werden.")
                      .arg(path));
         }
@@ -194,8 +198,10 @@ public:
         settings_->sync();
         stamps_.seen(key_, false);
         if (settings_->status() != QSettings::NoError) {
-            Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht geschrieben werden.")
-                     .arg(path_));
+            const std::string reason =
+                WriteFailureReason(QFileInfo(path_).absolutePath().toStdString(), key_);
+            Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht geschrieben werden%2.")
+                     .arg(path_, reason.empty() ? QString() : QStringLiteral(": ") + Q(reason)));
         }
     }
 

@@ -480,7 +480,8 @@ TEST_F(ConnectionTest, RecordsThatCannotBeWrittenWaitForTheDatabase) {
 }
 
 // The settings can no longer be written during a connection (a full disk): the user is told
-// once, counting goes on, and the record is still saved at the summary, once.
+// once, counting goes on, and the record is still saved at the summary, once. The next
+// connection is noticed and counted, and its own failed autosave told again.
 TEST_F(ConnectionTest, SettingsThatCannotBeWrittenDuringAConnection) {
     startSettled();
     connect();
@@ -495,8 +496,15 @@ TEST_F(ConnectionTest, SettingsThatCannotBeWrittenDuringAConnection) {
     app().userAction([&] { app().summaryWindow.ok.click(); });
     EXPECT_FALSE(app().summaryWindow.visible());
     connect();
-    wait(10);
+    wait(70);
     EXPECT_EQ(records().size(), 1U);
+    EXPECT_EQ(app().counterWindow.unitText.text(), "2") << "the next connection is counted";
+    // Once for the autosave the summary could not remove, once for the housekeeping's budget
+    // sums: not at every tick.
+    EXPECT_EQ(machine().windowSystem.errors().size(), 2U)
+        << ::testing::PrintToString(machine().windowSystem.errors());
+    EXPECT_EQ(messagesContaining("kann nicht zwischengespeichert"), 2U)
+        << "the next connection's own failure is told again";
 }
 
 // A connection that comes up while a start-up notice is still open is counted with the tariffs

@@ -15,58 +15,12 @@ program=$1
 check=$2
 hold=${RUVO_DESKTOP_HOLD:-70}
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-[ "$(id -u)" = 0 ] || skip "needs root for a network namespace"
-for tool in ip Xvfb openbox tint2 xdotool; do
-    command -v "$tool" > /dev/null || skip "$tool is not installed"
-done
+# shellcheck source=tests/system/desktop_session.sh
+source "$(dirname "$0")/desktop_session.sh"
+desktop_prerequisites desktop
 for tool in "$program" "$check"; do
     [ -x "$tool" ] || { echo "desktop_connection: $tool is not an executable" >&2; exit 2; }
 done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/ruvo-desktop-XXXXXX") || exit 1
-netns=
-# shellcheck source=tests/system/desktop_session.sh
-source "$(dirname "$0")/desktop_session.sh"
-program_pid=
-cleanup() {
-    if [ -n "$program_pid" ]; then
-        kill -9 "$program_pid" 2> /dev/null
-        wait "$program_pid" 2> /dev/null
-    fi
-    for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
-        kill "${session_pids[i]}" 2> /dev/null
-        wait "${session_pids[i]}" 2> /dev/null
-    done
-    [ -n "$netns" ] && ip netns delete "$netns" 2> /dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-# Presses Return in the window until it goes: a key sent while a window just shown has not yet
-# taken the focus on a busy machine is lost, so it is tried up to three times.
-press_return_until_gone() {
-    local window=$1 title=$2
-    for _ in 1 2 3; do
-        xdotool windowactivate --sync "$window" 2> /dev/null
-        xdotool key --window "$window" Return
-        window_gone "$title" 5 && return 0
-    done
-    return 1
-}
-
-fail() {
-    echo "FAILED: $*" >&2
-    if [ -s "$work/program.log" ]; then
-        echo "--- the program's output:" >&2
-        tail -n 30 "$work/program.log" >&2
-    fi
-    exit 1
-}
 
 # --- the network namespace (one address while offline) and the X session --------------------
 desktop_netns_up "ruvo-system-$$"

@@ -13,43 +13,10 @@ set -u
 
 program=$1
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-[ "$(id -u)" = 0 ] || skip "needs root for a network namespace"
-for tool in ip Xvfb openbox tint2 xdotool; do
-    command -v "$tool" > /dev/null || skip "$tool is not installed"
-done
-[ -x "$program" ] || { echo "desktop_dialup_only: $program is not an executable" >&2; exit 2; }
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/ruvo-dialup-XXXXXX") || exit 1
-netns=
 # shellcheck source=tests/system/desktop_session.sh
 source "$(dirname "$0")/desktop_session.sh"
-cleanup() {
-    if [ -n "$program_pid" ]; then
-        kill -9 "$program_pid" 2> /dev/null
-        wait "$program_pid" 2> /dev/null
-    fi
-    for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
-        kill "${session_pids[i]}" 2> /dev/null
-        wait "${session_pids[i]}" 2> /dev/null
-    done
-    [ -n "$netns" ] && ip netns delete "$netns" 2> /dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-fail() {
-    echo "FAILED: $*" >&2
-    if [ -s "$work/program.log" ]; then
-        echo "--- the program's output:" >&2
-        tail -n 30 "$work/program.log" >&2
-    fi
-    exit 1
-}
+desktop_prerequisites dialup
+[ -x "$program" ] || { echo "desktop_dialup_only: $program is not an executable" >&2; exit 2; }
 
 desktop_netns_add "ruvo-dialup-$$"
 desktop_x_session_up

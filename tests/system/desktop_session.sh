@@ -1,13 +1,58 @@
-# shellcheck shell=bash disable=SC2154  # work, skip and fail come from the caller
-# What the scripts that run the desktop program on a real interface share, sourced by them: a
-# network namespace with a veth pair, in which a second address is the connection, and an X
-# session of Xvfb, openbox and tint2 (the tray host).
+# shellcheck shell=bash disable=SC2154  # work, program and netns come from the caller
+# What the scripts that run the desktop program on a real interface share, sourced by them at
+# their start: skip, fail and the cleanup at exit; a network namespace with a veth pair, in which
+# a second address is the connection; and an X session of Xvfb, openbox and tint2 (the tray host).
 #
-# The caller defines skip (exit 77 with a reason) and fail, sets $work to a private folder and
-# $program to the program file, and ends the processes listed in session_pids in reverse order
-# and the program started last ($program_pid) when it exits.
+# The caller sets $work to a private folder (made by desktop_work_folder) and $program to the
+# program file. At exit the program started last ($program_pid) is killed, the processes listed
+# in session_pids end in reverse order, the function extra_cleanup runs when the caller defined
+# it, and the network namespace and $work go.
 session_pids=()
 program_pid=
+netns=
+work=
+
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+
+fail() {
+    echo "FAILED: $*" >&2
+    if [ -s "$work/program.log" ]; then
+        echo "--- the program's output:" >&2
+        tail -n 30 "$work/program.log" >&2
+    fi
+    exit 1
+}
+
+desktop_cleanup() {
+    if [ -n "$program_pid" ]; then
+        kill -9 "$program_pid" 2> /dev/null
+        wait "$program_pid" 2> /dev/null
+    fi
+    for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
+        kill "${session_pids[i]}" 2> /dev/null
+        wait "${session_pids[i]}" 2> /dev/null
+    done
+    if declare -F extra_cleanup > /dev/null; then
+        extra_cleanup
+    fi
+    [ -n "$netns" ] && ip netns delete "$netns" 2> /dev/null
+    [ -n "$work" ] && rm -rf "$work"
+}
+
+# Skips unless root and the tools of a desktop session are there, makes $work (named after $1)
+# and sets the cleanup at exit.
+desktop_prerequisites() {
+    [ "$(id -u)" = 0 ] || skip "needs root for a network namespace"
+    for tool in ip Xvfb openbox tint2 xdotool; do
+        command -v "$tool" > /dev/null || skip "$tool is not installed"
+    done
+    work=$(mktemp -d "${TMPDIR:-/tmp}/ruvo-$1-XXXXXX") || exit 1
+    trap desktop_cleanup EXIT
+    trap 'exit 130' INT TERM
+}
 
 # Creates the network namespace $1 with nothing but loopback up. Afterwards in_netns runs ip in
 # it.
@@ -130,6 +175,18 @@ wait_for_window() {
         fi
         kill -0 "$program_pid" 2> /dev/null || return 1
         sleep 0.2
+    done
+    return 1
+}
+
+# Presses Return in the window until it goes: a key sent while a window just shown has not yet
+# taken the focus on a busy machine is lost, so it is tried up to three times.
+press_return_until_gone() {
+    local window=$1 title=$2
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$window" 2> /dev/null
+        xdotool key --window "$window" Return
+        window_gone "$title" 5 && return 0
     done
     return 1
 }

@@ -1,0 +1,16 @@
+// What a failed system call's errno value means, in words for the user.
+#pragma once
+
+#include <string>
+
+namespace ruvo::desktop {
+
+// "Zugriff verweigert", "das Dateisystem ist schreibgeschützt" ...; the number for a value
+// without a German text.
+std::string SystemErrorText(int error);
+
+// Why a file in `folder` cannot be written, found out after a write failed without saying why:
+// the folder or the file refuses writing, or the file system is full. Empty when nothing tells.
+std::string WriteFailureReason(const std::string& folder, const std::string& file);
+
+}  // namespace ruvo::desktop
