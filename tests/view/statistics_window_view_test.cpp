@@ -44,7 +44,7 @@ protected:
 
 TEST_F(StatisticsWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
     for (const Control* control : model.controls()) {
-        EXPECT_NE(view.findChild<QWidget*>(Q(control->name())), nullptr) << control->name();
+        EXPECT_NE(view.findChild<QWidget*>(gui::Q(control->name())), nullptr) << control->name();
     }
     EXPECT_EQ(view.objectName(), "Form15");
     EXPECT_EQ(view.windowTitle(), "Quelmar Ruvometer - Statistik");
