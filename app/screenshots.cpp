@@ -10,27 +10,35 @@
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "base/file_io.h"
 #include "base/identity.h"
+#include "domain/database_file.h"
 #include "domain/tariff_tables.h"
+#include "domain/unreadable_records.h"
 #include "features/connection_list.h"
+#include "features/statistics.h"
 #include "gui/connection_list_view.h"
 #include "gui/dialog_screenshots.h"
 #include "gui/german_qt_texts.h"
 #include "gui/holidays_editor_view.h"
 #include "gui/main_window_view.h"
 #include "gui/startup_window_view.h"
+#include "gui/statistics_window_view.h"
 #include "gui/tariff_name_editor_view.h"
 #include "gui/tariff_tables_window_view.h"
+#include "platform/fake/fake_platform.h"
 #include "window_models/connection_list_window.h"
 #include "window_models/holidays_editor.h"
 #include "window_models/main_window.h"
 #include "window_models/startup_window.h"
+#include "window_models/statistics_window.h"
 #include "window_models/tariff_name_editor.h"
 #include "window_models/tariff_tables_view.h"
 
@@ -67,8 +75,14 @@ void FillMainWindow(ruvo::MainWindow& model) {
     model.weekUsed.setText("51,20 DM");
     model.weekLeft.setText("- 1,20 DM");
     model.weekLeft.setRed(true);
-    model.monthAmount.setText("0,00 DM");
+    model.useMonthlyBudget.setCheckedQuietly(true);
+    model.monthCover.setVisible(false);
+    model.monthAmount.setText("150,00 DM");
     model.monthUsed.setText("73,45 DM");
+    model.monthLeft.setText("76,55 DM");
+    model.monthForecast.setText("151,80 DM");
+    model.monthForecast.setRed(true);
+    model.monthOutlook.setText("aufgebraucht am 30.12.");
 
     model.warnInTray.setCheckedQuietly(true);
     model.warnBeep.setCheckedQuietly(true);
@@ -208,6 +222,61 @@ QPixmap ConnectionList() {
     return Grab(view);
 }
 
+// A year of evening and weekend connections up to 15 December 1999, with the statistics read
+// from its database files as the program reads them.
+QPixmap StatisticsWindow() {
+    const QTemporaryDir folder;
+    const std::string directory = folder.path().toStdString() + "/";
+    std::string bytes98(ruvo::kDatabaseHeader);
+    std::string bytes99(ruvo::kDatabaseHeader);
+    unsigned seed = 1999;
+    const auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245U + 12345U;
+        return (seed >> 16) % range;
+    };
+    for (int monthsBack = 12; monthsBack >= 0; --monthsBack) {
+        const int month = (12 - monthsBack + 11) % 12 + 1;
+        const int year = monthsBack == 12 ? 98 : 99;
+        const int lastDay = monthsBack == 0 ? 15 : 28;
+        for (int day = 1; day <= lastDay; ++day) {
+            for (unsigned count = next(3); count > 0; --count) {
+                const int hour = static_cast<int>(std::array{19, 20, 21, 22, 9, 14}[next(6)]);
+                const int seconds = static_cast<int>(300 + next(5400) + (month % 4) * 300);
+                const int telephone = 12 * (seconds / 240 + 1);
+                const int provider = 4 * (seconds / 60 + 1);
+                char date[16];
+                char start[16];
+                std::snprintf(date, sizeof date, "%02d.%02d.%02d", day, month, year);
+                std::snprintf(start, sizeof start, "%02d:%02d:00", hour,
+                              static_cast<int>(next(60)));
+                const ruvo::ConnectionRecord record{"Freizeit",
+                                                    std::to_string(seconds),
+                                                    std::to_string(telephone / 12),
+                                                    std::to_string(telephone),
+                                                    std::to_string(provider),
+                                                    std::to_string(telephone + provider),
+                                                    start,
+                                                    date,
+                                                    start,
+                                                    date};
+                (year == 98 ? bytes98 : bytes99) += ruvo::SerializeRecord(record);
+            }
+        }
+    }
+    ruvo::WriteFileAtomically(directory + "RVDaten98.db", bytes98);
+    ruvo::WriteFileAtomically(directory + "RVDaten99.db", bytes99);
+
+    ruvo::fake::FakeMachine machine({1999, 12, 15, 20, 30, 0}, directory);
+    ruvo::fake::FakeProcess process(machine);
+    ruvo::UnreadableRecords unreadable(process.platform().windowSystem);
+    ruvo::StatisticsWindow model;
+    ruvo::Statistics statistics(model, process.platform(), unreadable,
+                                [] { return std::optional<std::int32_t>(15000); });
+    ruvo::gui::StatisticsWindowView view(model, RunDirectly);
+    statistics.Activate();
+    return Grab(view);
+}
+
 QPixmap StartupWindow() {
     ruvo::StartupWindow model;
     model.captionLabel.setText(ruvo::VersionName);
@@ -276,6 +345,7 @@ int main(int argc, char** argv) {
         {"form8", [] { return TariffTables(); }},
         {"form10", [] { return ConnectionList(); }},
         {"form13", [] { return HolidaysEditor(); }},
+        {"form15", [] { return StatisticsWindow(); }},
         {"drucker-einrichten", [] { return PrinterSetupDialog(); }},
     };
 

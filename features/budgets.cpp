@@ -9,6 +9,7 @@
 #include "base/setting_names.h"
 #include "domain/calendar.h"
 #include "domain/consumption.h"
+#include "domain/month_forecast.h"
 
 namespace ruvo {
 namespace {
@@ -75,6 +76,12 @@ void Budgets::inUseClicked(BudgetKind kind) {
     const MainFigures shown = figures(kind);
     settings_.WriteSetting(SettingsOf(kind).inUse, shown.inUse.checked() ? "1" : "0");
     shown.cover.setVisible(!shown.inUse.checked());
+    // The forecast says what becomes of the monthly budget only while it is in use.
+    if (kind == BudgetKind::Monthly) {
+        if (const auto spent = ToInteger(settings_.ReadOrEmpty(setting::MonthlyBudgetSpent))) {
+            showForecast(today(), *spent);
+        }
+    }
 }
 
 void Budgets::openNewBudget(BudgetKind kind) {
@@ -122,6 +129,29 @@ void Budgets::RecomputeConsumption(const std::string& referenceDate) {
     main_.monthUsed.setText(MoneyText(month));
     showAmount(BudgetKind::Weekly, week);
     showAmount(BudgetKind::Monthly, month);
+    showForecast(referenceDate, month);
+}
+
+std::optional<std::int32_t> Budgets::MonthlyBudgetInUse() {
+    if (!main_.useMonthlyBudget.checked()) {
+        return std::nullopt;
+    }
+    return ToInteger(settings_.ReadOrEmpty(setting::MonthlyBudget));
+}
+
+void Budgets::showForecast(const std::string& referenceDate, std::int32_t spent) {
+    const platform::LocalDateTime now = platform_.clock.now();
+    // A closure sums a past month: that month has no forecast.
+    if (MonthKey(referenceDate) != MonthKey(TodayText(now))) {
+        main_.monthForecast.setText("");
+        main_.monthOutlook.setText("");
+        return;
+    }
+    const std::optional<MonthForecast> forecast = ForecastMonth(spent, now, MonthlyBudgetInUse());
+    main_.monthForecast.setText(forecast ? MoneyText(forecast->expected) : "");
+    main_.monthForecast.setRed(forecast && (forecast->budget == MonthForecast::Budget::RunsOut ||
+                                            forecast->budget == MonthForecast::Budget::UsedUp));
+    main_.monthOutlook.setText(OutlookText(forecast, now));
 }
 
 void Budgets::showAmount(BudgetKind kind, std::int32_t spent) {

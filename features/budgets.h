@@ -3,10 +3,12 @@
 // finished week and month.
 //
 // Spending is never accumulated: it is summed from the connection database whenever it may
-// have changed, and the settings keep only the last sums for the counter.
+// have changed, and the settings keep only the last sums for the counter. The month's forecast
+// (domain/month_forecast.h) is worked out from the month's sum each time.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/settings_store.h"
@@ -45,6 +47,10 @@ public:
     void MonthlyClosureCheck();
     void WeeklyClosureCheck();
 
+    // The monthly budget in Pfennig while it is in use; nothing otherwise, or when its amount
+    // is not a whole number.
+    std::optional<std::int32_t> MonthlyBudgetInUse();
+
     // At the start of a connection: takes the amounts and the spending from the settings for
     // the counter, and covers the counter's figures of each budget not in use.
     void PrepareCounter();
@@ -68,6 +74,8 @@ private:
     void newBudgetOk();
     void closureOk();
     void showAmount(BudgetKind kind, std::int32_t spent);
+    // The month's forecast on the "Budgets" page, for the current month only.
+    void showForecast(const std::string& referenceDate, std::int32_t spent);
     void fillClosure(BudgetKind kind, const std::string& first, const std::string& last);
     void showClosure();
     std::string today() const;

@@ -1,5 +1,6 @@
 // The "Budgets" page: the weekly and the monthly budget, each with its amount, what was spent
-// and what is left, covered by "Kein Budget festgelegt" while it is not in use.
+// and what is left, covered by "Kein Budget festgelegt" while it is not in use, and the month's
+// forecast.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -55,6 +56,17 @@ void BuildFigures(QGroupBox* box, int top, const BudgetControls& controls, Binde
     binder.panel(cover, controls.cover);
 }
 
+// The month's forecast under the figures, outside their cover: it means something also without
+// a budget.
+void BuildForecast(QGroupBox* box, int top, MainWindow& model, Binder& binder) {
+    constexpr int LineHeight = 15;
+    StaticText(box, QStringLiteral("Prognose :"), QRect(18, top, 84, LineHeight));
+    binder.label(StaticText(box, QString(), QRect(104, top, 110, LineHeight),
+                            Qt::AlignRight | Qt::AlignVCenter),
+                 model.monthForecast);
+    binder.label(StaticText(box, QString(), QRect(224, top, 128, LineHeight)), model.monthOutlook);
+}
+
 // A group box whose heading (a tick box or a text) sits on its top line.
 QGroupBox* HeadedBox(QWidget* page, const QRect& geometry, QWidget* heading) {
     auto* box = Place(new QGroupBox(page), geometry.adjusted(0, 8, 0, 0));
@@ -86,6 +98,7 @@ void BuildBudgetsPage(QWidget* page, MainWindow& model, Binder& binder) {
                  {model.monthAmount, model.monthUsed, model.monthLeft, model.monthCover,
                   model.changeMonthlyBudget},
                  binder);
+    BuildForecast(month, 99, model, binder);
 }
 
 }  // namespace ruvo::gui

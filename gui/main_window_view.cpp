@@ -98,6 +98,9 @@ QMenuBar* MainWindowView::buildMenu() {
     item(
         datei, QStringLiteral("&Verbindungen"), [this] { CallIfSet(actions_.showConnections); },
         QKeySequence(Qt::CTRL | Qt::Key_F7));
+    item(
+        datei, QStringLiteral("&Statistik..."), [this] { CallIfSet(actions_.showStatistics); },
+        QKeySequence(Qt::CTRL | Qt::Key_F8));
     datei->addSeparator();
     item(
         datei, QStringLiteral("&Beenden"), [this] { CallIfSet(actions_.quit); },

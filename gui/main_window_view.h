@@ -20,6 +20,7 @@ struct MainWindowActions {
     std::function<void()> editHolidays;     // "Feiertage..."
     std::function<void()> quit;             // "&Beenden" of the menu
     std::function<void()> minimised;        // the title bar's minimise button
+    std::function<void()> showStatistics;   // "&Statistik..."
 };
 
 class MainWindowView final : public WindowView {

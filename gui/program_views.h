@@ -14,6 +14,7 @@ class StartupWindowView;
 class CounterWindowView;
 class SummaryWindowView;
 class RecoveryWindowView;
+class StatisticsWindowView;
 class AutostartQuestionView;
 class BudgetClosureView;
 class NewBudgetView;
@@ -44,6 +45,7 @@ private:
     std::unique_ptr<BudgetClosureView> budgetClosureWindow_;
     std::unique_ptr<HolidaysEditorView> holidaysWindow_;
     std::unique_ptr<RecoveryWindowView> recoveryWindow_;
+    std::unique_ptr<StatisticsWindowView> statisticsWindow_;
 };
 
 }  // namespace ruvo::gui

@@ -60,7 +60,8 @@ std::vector<WindowModel*> Ruvometer::windows() {
     return {&startupWindow,           &mainWindow,      &summaryWindow,
             &autostartQuestionWindow, &counterWindow,   &tariffNamesWindow,
             &tariffTablesWindow,      &newBudgetWindow, &connectionListWindow,
-            &budgetClosureWindow,     &holidaysWindow,  &recoveryWindow};
+            &budgetClosureWindow,     &holidaysWindow,  &recoveryWindow,
+            &statisticsWindow};
 }
 
 void Ruvometer::userAction(const std::function<void()>& action) {

@@ -24,6 +24,7 @@
 #include "features/live_counter.h"
 #include "features/provider_minutes.h"
 #include "features/recovery.h"
+#include "features/statistics.h"
 #include "features/tariff_editor.h"
 #include "features/tariff_store.h"
 #include "features/title_display.h"
@@ -41,6 +42,7 @@
 #include "window_models/new_budget_window.h"
 #include "window_models/recovery_window.h"
 #include "window_models/startup_window.h"
+#include "window_models/statistics_window.h"
 #include "window_models/summary_window.h"
 #include "window_models/tariff_name_editor.h"
 #include "window_models/tariff_tables_view.h"
@@ -79,6 +81,7 @@ public:
     BudgetClosureWindow budgetClosureWindow;
     HolidaysEditor holidaysWindow;
     RecoveryWindow recoveryWindow;
+    StatisticsWindow statisticsWindow;
     std::vector<WindowModel*> windows();
 
     // Actions of the main window, also reachable from its menu.
@@ -90,6 +93,8 @@ public:
     void ShowConnectionList();
     // "Feiertage...": the "Telefon" page, then the holidays window, modal.
     void ShowHolidaysEditor();
+    // "&Statistik...": shows the statistics (not modal) and reads them afresh.
+    void ShowStatistics();
 
 private:
     void wire();
@@ -175,13 +180,16 @@ private:
     std::string rememberedDatabaseName_;
     bool ended_ = false;
 
-    // The editors of the tariffs and holidays and the connection list, wired to their windows.
+    // The editors of the tariffs and holidays, the connection list and the statistics, wired to
+    // their windows.
     TariffEditor tariffEditor_{mainWindow, tariffNamesWindow,      tariffTablesWindow,
                                tariffs_,   platform_.windowSystem, [this] { SaveTariffs(); }};
     HolidayListEditor holidayEditor_{holidaysWindow, mainWindow.telefonFeiertage, holidays_,
                                      holidayStore_, platform_};
     ConnectionList connectionList_{connectionListWindow, platform_, unreadableRecords_,
                                    [this] { return DatabasePath(); }};
+    Statistics statistics_{statisticsWindow, platform_, unreadableRecords_,
+                           [this] { return budgets_.MonthlyBudgetInUse(); }};
 };
 
 }  // namespace ruvo

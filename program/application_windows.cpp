@@ -1,4 +1,5 @@
-// The main window's menu entries that open the connection list and the holidays window.
+// The main window's menu entries that open the connection list, the statistics and the holidays
+// window.
 #include "program/application.h"
 
 namespace ruvo {
@@ -6,6 +7,11 @@ namespace ruvo {
 void Ruvometer::ShowConnectionList() {
     connectionListWindow.show();
     connectionListWindow.activate();
+}
+
+void Ruvometer::ShowStatistics() {
+    statisticsWindow.show();
+    statisticsWindow.activate();
 }
 
 void Ruvometer::ShowHolidaysEditor() {

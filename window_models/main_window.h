@@ -80,6 +80,10 @@ public:
     TextField monthUsed{*this, "MonthUsed", ""};
     TextField monthLeft{*this, "MonthLeft", "0,00 DM"};
     Panel monthCover{*this, "MonthCover", "Kein Budget festgelegt"};
+    // The month's forecast at the pace so far (red when the budget in use will not last) and
+    // what becomes of the budget, also while none is in use.
+    TextField monthForecast{*this, "MonthForecast", ""};
+    TextField monthOutlook{*this, "MonthOutlook", ""};
     Button changeMonthlyBudget{*this, "Button12", "Ä&ndern ..."};
     Button changeWeeklyBudget{*this, "Button13", "Än&dern ..."};
 

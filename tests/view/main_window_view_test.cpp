@@ -53,14 +53,16 @@ protected:
     int holidaysEdited = 0;
     int quits = 0;
     int minimised = 0;
+    int statisticsShown = 0;
     std::vector<std::pair<MainPage, MainPage>> pageChanges;
-    MainWindowView view{model,
-                        [this](const std::function<void()>& action) {
-                            ++actionsRun;
-                            action();
-                        },
-                        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; },
-                         [this] { ++quits; }, [this] { ++minimised; }}};
+    MainWindowView view{
+        model,
+        [this](const std::function<void()>& action) {
+            ++actionsRun;
+            action();
+        },
+        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; }, [this] { ++quits; },
+         [this] { ++minimised; }, [this] { ++statisticsShown; }}};
 };
 
 TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
@@ -159,12 +161,15 @@ TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
         }
         menus << menu->text() + ": " + items.join(", ");
     }
-    EXPECT_EQ(menus, QStringList({
-                         "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, -, &Beenden",
-                         "&Extra: &Buget festlegen, W&arnungen, Feiertage..., -, &Optionen",
-                         "&?: Info",
-                     }));
+    EXPECT_EQ(menus,
+              QStringList({
+                  "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, &Statistik..., -, "
+                  "&Beenden",
+                  "&Extra: &Buget festlegen, W&arnungen, Feiertage..., -, &Optionen",
+                  "&?: Info",
+              }));
     EXPECT_EQ(menuItem("&Verbindungen")->shortcut(), QKeySequence("Ctrl+F7"));
+    EXPECT_EQ(menuItem("&Statistik...")->shortcut(), QKeySequence("Ctrl+F8"));
     EXPECT_EQ(menuItem("&Beenden")->shortcut(), QKeySequence("Ctrl+X"));
 }
 
@@ -215,9 +220,11 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     EXPECT_EQ(pageChanges.back(), std::make_pair(MainPage::Info, MainPage::Allgemein));
 
     menuItem("&Verbindungen")->trigger();
+    menuItem("&Statistik...")->trigger();
     menuItem("Feiertage...")->trigger();
     menuItem("&Beenden")->trigger();
     EXPECT_EQ(connectionsShown, 1);
+    EXPECT_EQ(statisticsShown, 1);
     EXPECT_EQ(holidaysEdited, 1);
     EXPECT_EQ(quits, 1);
 }
