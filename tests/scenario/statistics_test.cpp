@@ -53,8 +53,8 @@ struct SimulatedYear {
             const int monthNumber = month == 0 ? 12 : month;
             for (int day = 1; day <= (month == 12 ? 15 : 28); ++day) {
                 for (int count = next(4); count > 0; --count) {
-                    char date[9];
-                    char start[9];
+                    char date[32];
+                    char start[32];
                     std::snprintf(date, sizeof date, "%02d.%02d.%02d", day, monthNumber, year);
                     std::snprintf(start, sizeof start, "%02d:%02d:%02d", next(24), next(60),
                                   next(60));
