@@ -103,6 +103,8 @@ void Ruvometer::ConnectionEnd() {
     summaryWindow.telephoneText.setText(counterWindow.telephoneText.text());
     summaryWindow.providerText.setText(counterWindow.providerText.text());
     summaryWindow.totalText.setText(counterWindow.totalText.text());
+    summaryWindow.tariffNote.setText(
+        summaryWindow.pending.tariffName.empty() ? NoTariffSummary(counterWindow) : "");
     summaryWindow.hide();
 
     if (mainWindow.splittingAtZoneChange) {
