@@ -160,6 +160,11 @@ public:
     virtual bool remove() = 0;
     // Called when the user releases the left mouse button over the icon.
     virtual void setLeftClickHandler(std::function<void()> handler) = 0;
+    // The icon's context menu (right click): these items' texts, in order. Setting other texts
+    // replaces them; the menu is kept for every icon added later.
+    virtual void setMenu(const std::vector<std::string>& items) = 0;
+    // Called with the item's position when the user chooses an item of the context menu.
+    virtual void setMenuHandler(std::function<void(std::size_t)> handler) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -49,6 +49,7 @@ Ruvometer::Ruvometer(platform::Platform& platform)
 
 Ruvometer::~Ruvometer() {
     platform_.tray.setLeftClickHandler(nullptr);
+    platform_.tray.setMenuHandler(nullptr);
 }
 
 std::unique_ptr<platform::Timer> Ruvometer::guardedTimer(int intervalMs,
@@ -113,6 +114,9 @@ void Ruvometer::wire() {
     };
 
     platform_.tray.setLeftClickHandler([this] { guard_.run([this] { TrayClicked(); }); });
+    platform_.tray.setMenuHandler([this](std::size_t item) {
+        guard_.run([this, item] { TrayMenuChosen(static_cast<TrayMenuItem>(item)); });
+    });
 }
 
 std::string Ruvometer::StatusLine() const {
@@ -133,6 +137,24 @@ void Ruvometer::TrayClicked() {
     }
     if (!budgetClosureWindow.visible() && !summaryWindow.visible() && !mainWindow.visible()) {
         mainWindow.show();
+    }
+}
+
+void Ruvometer::TrayMenuChosen(TrayMenuItem item) {
+    switch (item) {
+        case TrayMenuItem::Open:
+            // Also during a connection: the menu is the way to the main window then.
+            mainWindow.show();
+            break;
+        case TrayMenuItem::Connections:
+            ShowConnectionList();
+            break;
+        case TrayMenuItem::Monitoring:
+            ToggleMonitoring();
+            break;
+        case TrayMenuItem::Quit:
+            QuitProgram();
+            break;
     }
 }
 

@@ -112,6 +112,7 @@ private:
     void ConfirmSummary(bool split = false);
     void SummaryShown();
     void TrayClicked();
+    void TrayMenuChosen(TrayMenuItem item);
     void PageChanged(MainPage from, MainPage to);
     void endProgram(int exitCode);
 

@@ -77,6 +77,8 @@ void Ruvometer::ConnectionStart() {
     }
 
     counter_.Start();
+    // The tool tip shows this connection's figures from now on, not the last one's.
+    tray_.UpdateTrayIcon(TrayOperation::Modify);
     PrepareCounterBudgets();
     const platform::LocalDateTime t = now();
     summaryWindow.SetStart(NowTimeTextLong(t), TodayText(t));

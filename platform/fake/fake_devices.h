@@ -102,11 +102,28 @@ public:
     void setLeftClickHandler(std::function<void()> handler) override {
         onClick_ = std::move(handler);
     }
+    void setMenu(const std::vector<std::string>& items) override { menu_ = items; }
+    void setMenuHandler(std::function<void(std::size_t)> handler) override {
+        onMenu_ = std::move(handler);
+    }
+
     void click() {
         if (present_ && onClick_) {
             onClick_();
         }
     }
+    // The user opens the context menu and chooses the item with this text. False when there is
+    // no icon or no such item.
+    bool choose(const std::string& item) {
+        for (std::size_t i = 0; i < menu_.size(); ++i) {
+            if (menu_[i] == item && present_ && onMenu_) {
+                onMenu_(i);
+                return true;
+            }
+        }
+        return false;
+    }
+    const std::vector<std::string>& menu() const { return menu_; }
     void setHostRunning(bool running) { hostRunning_ = running; }
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
     bool present() const { return present_; }
@@ -123,7 +140,9 @@ private:
     bool present_ = false;
     platform::TrayPicture picture_ = platform::TrayPicture::None;
     std::string tip_;
+    std::vector<std::string> menu_;
     std::function<void()> onClick_;
+    std::function<void(std::size_t)> onMenu_;
     std::function<void()> onChange_;
 };
 

@@ -109,6 +109,54 @@ TEST_F(ConnectionTest, ThePriceLineAndTheSummarySayWhenNothingIsCounted) {
     EXPECT_EQ(records().back().tariffName, "noname");
 }
 
+// The tray icon's context menu does what the main window's items do, also during a connection,
+// and the tool tip shows the running cost and time then.
+TEST_F(ConnectionTest, TheTrayMenuOffersTheMainWindowsItems) {
+    startSettled();
+    auto& app = this->app();
+    auto& tray = machine().tray;
+    const std::vector<std::string> monitoring = {"Öffnen", "Verbindungen...",
+                                                 "Überwachung deaktivieren", "Beenden"};
+    EXPECT_EQ(tray.menu(), monitoring);
+    EXPECT_EQ(tray.tip(), "Quelmar Ruvometer");
+
+    connect();
+    wait(31);
+    EXPECT_EQ(tray.tip(), "Quelmar Ruvometer\n0,12 DM - 00:00:31");
+    EXPECT_TRUE(tray.choose("Öffnen"));
+    EXPECT_TRUE(app.mainWindow.visible());
+    EXPECT_TRUE(tray.choose("Verbindungen..."));
+    EXPECT_TRUE(app.connectionListWindow.visible());
+    EXPECT_TRUE(app.mainWindow.online.checked()) << "the connection goes on";
+    EXPECT_TRUE(app.counterWindow.visible());
+    wait(1);
+    EXPECT_EQ(tray.tip(), "Quelmar Ruvometer\n0,12 DM - 00:00:32");
+
+    hangUp();
+    app.userAction([&] { app.summaryWindow.ok.click(); });
+    EXPECT_EQ(tray.tip(), "Quelmar Ruvometer");
+    ASSERT_TRUE(tray.choose("Überwachung deaktivieren"));
+    EXPECT_FALSE(app.mainWindow.active.checked());
+    EXPECT_EQ(tray.picture(), TrayPicture::Inactive);
+    EXPECT_EQ(tray.menu()[2], "Überwachung aktivieren");
+    EXPECT_EQ(messagesContaining("Hiermit deaktivieren Sie den Ruvometer."), 1U);
+    ASSERT_TRUE(tray.choose("Überwachung aktivieren"));
+    EXPECT_TRUE(app.mainWindow.active.checked());
+    EXPECT_EQ(tray.menu(), monitoring);
+
+    // "Beenden" asks first, as the main window's button does.
+    machine().windowSystem.setMessageHandler(
+        [](const platform::MessageBox&) { return platform::MessageAnswer::No; });
+    ASSERT_TRUE(tray.choose("Beenden"));
+    EXPECT_FALSE(app.ended());
+    machine().windowSystem.setMessageHandler(
+        [](const platform::MessageBox&) { return platform::MessageAnswer::Yes; });
+    ASSERT_TRUE(tray.choose("Beenden"));
+    EXPECT_TRUE(app.ended());
+    EXPECT_FALSE(tray.present());
+    EXPECT_EQ(messagesContaining("Wollen Sie Quelmar Ruvometer wirklich beenden?"), 2U);
+}
+
 TEST_F(ConnectionTest, HiddenCounterAndAlwaysSave) {
     putSetting("HideCounterWindow", "1");
     putSetting("AlwaysSaveConnections", "1");
