@@ -25,6 +25,7 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     actions.showConnections = [&app] { app.userAction([&app] { app.ShowConnectionList(); }); };
     actions.editHolidays = [&app] { app.userAction([&app] { app.ShowHolidaysEditor(); }); };
     actions.quit = [&app] { app.userAction([&app] { app.QuitProgram(); }); };
+    actions.showShortHelp = [&app] { app.userAction([&app] { app.ShowShortHelp(); }); };
     actions.minimised = [&app] { app.userAction([&app] { app.ToggleMonitoring(); }); };
     mainWindow_ = std::make_unique<MainWindowView>(app.mainWindow, run, std::move(actions));
     summaryWindow_ = std::make_unique<SummaryWindowView>(app.summaryWindow, run);

@@ -90,6 +90,8 @@ public:
     void ShowConnectionList();
     // "Feiertage...": the "Telefon" page, then the holidays window, modal.
     void ShowHolidaysEditor();
+    // "&Kurzhilfe" (F1): the short help of the current page in a message box.
+    void ShowShortHelp();
 
 private:
     void wire();

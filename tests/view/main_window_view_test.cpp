@@ -53,6 +53,7 @@ protected:
     int holidaysEdited = 0;
     int quits = 0;
     int minimised = 0;
+    int helpShown = 0;
     std::vector<std::pair<MainPage, MainPage>> pageChanges;
     MainWindowView view{model,
                         [this](const std::function<void()>& action) {
@@ -60,7 +61,7 @@ protected:
                             action();
                         },
                         {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; },
-                         [this] { ++quits; }, [this] { ++minimised; }}};
+                         [this] { ++quits; }, [this] { ++minimised; }, [this] { ++helpShown; }}};
 };
 
 TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
@@ -162,10 +163,20 @@ TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
     EXPECT_EQ(menus, QStringList({
                          "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, -, &Beenden",
                          "&Extra: &Buget festlegen, W&arnungen, Feiertage..., -, &Optionen",
-                         "&?: Info",
+                         "&?: Info, &Kurzhilfe",
                      }));
-    EXPECT_EQ(menuItem("&Verbindungen")->shortcut(), QKeySequence("Ctrl+F7"));
-    EXPECT_EQ(menuItem("&Beenden")->shortcut(), QKeySequence("Ctrl+X"));
+    // The specified keys first, the ones Linux programs use beside them.
+    const struct {
+        QString item;
+        QList<QKeySequence> keys;
+    } keys[] = {
+        {"&Verbindungen", {QKeySequence("Ctrl+F7")}},
+        {"&Beenden", {QKeySequence("Ctrl+X"), QKeySequence("Ctrl+Q")}},
+        {"&Kurzhilfe", {QKeySequence("F1")}},
+    };
+    for (const auto& k : keys) {
+        EXPECT_EQ(menuItem(k.item)->shortcuts(), k.keys) << k.item.toStdString();
+    }
 }
 
 TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
@@ -217,9 +228,11 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     menuItem("&Verbindungen")->trigger();
     menuItem("Feiertage...")->trigger();
     menuItem("&Beenden")->trigger();
+    menuItem("&Kurzhilfe")->trigger();
     EXPECT_EQ(connectionsShown, 1);
     EXPECT_EQ(holidaysEdited, 1);
     EXPECT_EQ(quits, 1);
+    EXPECT_EQ(helpShown, 1);
 }
 
 TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {
