@@ -5,6 +5,7 @@
 #include "base/money.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
+#include "features/list_layout.h"
 #include "features/warning_options.h"
 
 namespace ruvo {
@@ -111,6 +112,13 @@ void Ruvometer::wire() {
     autostartQuestionWindow.onYes = [this] { autostart_.Write(); };
     autostartQuestionWindow.onClose = [this](bool askAgain) {
         settings_.WriteSetting(setting::AskAutostartQuestion, askAgain ? "1" : "0");
+    };
+
+    connectionListWindow.setLayout(ReadListLayout(settings_));
+    connectionListWindow.onLayoutChange = [this] {
+        if (connectionListWindow.layout()) {
+            WriteListLayout(settings_, *connectionListWindow.layout());
+        }
     };
 
     platform_.tray.setLeftClickHandler([this] { guard_.run([this] { TrayClicked(); }); });

@@ -249,6 +249,51 @@ TEST_F(ConnectionListTest, EveryPrintThatDidNotReachAPrinterIsTold) {
     EXPECT_EQ(printing.destinations().back(), "/home/u/Drucker.pdf");
 }
 
+// The window's size and column widths are kept in the settings: what the user left is taken at
+// the next start; a stored text that is not a size or not one width per column is passed over.
+TEST_F(ConnectionListTest, TheListKeepsItsSizeAndColumnWidthsAcrossStarts) {
+    const std::vector<int> widths = {90, 50, 50, 70, 100, 100, 110, 60, 120};
+    const struct {
+        std::string size;
+        std::string columns;
+        std::optional<ListLayout> taken;
+    } cases[] = {
+        {"<absent>", "<absent>", std::nullopt},
+        {"700,500", "90,50,50,70,100,100,110,60,120", ListLayout{700, 500, widths}},
+        {"700,500", "90,50,50", ListLayout{700, 500, {}}},
+        {"700,500", "90,50,50,70,100,100,110,60,120,5", ListLayout{700, 500, {}}},
+        {"700", "90,50,50,70,100,100,110,60,120", ListLayout{0, 0, widths}},
+        {"700,-5", "<absent>", std::nullopt},
+        {"99999999,500", "90,,50,70,100,100,110,60,120", std::nullopt},
+        {"700,500x", "neunzig", std::nullopt},
+        {"50,500", "<absent>", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size + " / " + c.columns);
+        kill();
+        for (const auto& [name, text] : {std::pair{"VerbindungenFenster", c.size},
+                                         std::pair{"VerbindungenSpalten", c.columns}}) {
+            if (text == "<absent>") {
+                machine().registry.deleteValue(platform::Hive::CurrentUser,
+                                               SettingsStore::SettingsKey(), name);
+            } else {
+                putSetting(name, text);
+            }
+        }
+        startSettled();
+        EXPECT_EQ(app().connectionListWindow.layout(), c.taken);
+    }
+
+    // The user's change is written at once, and only a change.
+    const ListLayout made{640, 480, widths};
+    app().connectionListWindow.userChangedLayout(made);
+    EXPECT_EQ(setting("VerbindungenFenster"), "640,480");
+    EXPECT_EQ(setting("VerbindungenSpalten"), "90,50,50,70,100,100,110,60,120");
+    kill();
+    startSettled();
+    EXPECT_EQ(app().connectionListWindow.layout(), made);
+}
+
 TEST_F(ConnectionListTest, CopiesTheSelectedRows) {
     openList();
     ConnectionListWindow& w = app().connectionListWindow;
