@@ -22,8 +22,8 @@ std::string Joined(const std::vector<int>& numbers) {
 
 }  // namespace
 
-std::optional<std::vector<int>> NumberList(const std::string& text, std::size_t count,
-                                           int minimum, int maximum) {
+std::optional<std::vector<int>> NumberList(const std::string& text, std::size_t count, int minimum,
+                                           int maximum) {
     std::vector<int> numbers;
     std::size_t start = 0;
     while (true) {
@@ -67,8 +67,8 @@ std::optional<ListLayout> ReadListLayout(SettingsStore& settings) {
         }
     }
     if (columns) {
-        if (const auto widths = NumberList(
-                *columns, ConnectionListWindow::kColumnWidths.size(), 0, kWidestColumn)) {
+        if (const auto widths = NumberList(*columns, ConnectionListWindow::kColumnWidths.size(), 0,
+                                           kWidestColumn)) {
             layout.columnWidths = *widths;
         }
     }
@@ -81,7 +81,8 @@ std::optional<ListLayout> ReadListLayout(SettingsStore& settings) {
 void WriteListLayout(SettingsStore& settings, const ListLayout& layout) {
     try {
         if (layout.width > 0 && layout.height > 0) {
-            settings.WriteSetting(setting::ConnectionListSize, Joined({layout.width, layout.height}));
+            settings.WriteSetting(setting::ConnectionListSize,
+                                  Joined({layout.width, layout.height}));
         }
         if (!layout.columnWidths.empty()) {
             settings.WriteSetting(setting::ConnectionListColumns, Joined(layout.columnWidths));

@@ -22,7 +22,7 @@ void WriteListLayout(SettingsStore& settings, const ListLayout& layout);
 
 // The numbers of a text "n1,n2,...", when it holds exactly `count` of them, each within
 // [minimum, maximum].
-std::optional<std::vector<int>> NumberList(const std::string& text, std::size_t count,
-                                           int minimum, int maximum);
+std::optional<std::vector<int>> NumberList(const std::string& text, std::size_t count, int minimum,
+                                           int maximum);
 
 }  // namespace ruvo

@@ -296,8 +296,7 @@ QWidget* ConnectionListView::buildTable() {
         rows->setRightAligned({ConnectionListWindow::kMoneyColumns.begin(),
                                ConnectionListWindow::kMoneyColumns.end()});
     }
-    connect(report_->header(), &QHeaderView::sectionResized, this,
-            [this] { userChangedLayout(); });
+    connect(report_->header(), &QHeaderView::sectionResized, this, [this] { userChangedLayout(); });
     table_->addWidget(report_);
 
     // The list and icon ways of showing the same rows and the same selection.

@@ -95,13 +95,11 @@ QMenuBar* MainWindowView::buildMenu() {
     item(datei, QStringLiteral("&Telefontarife"), selects(MainPage::Telefon));
     item(datei, QStringLiteral("&Providertrarife"), selects(MainPage::Provider));
     datei->addSeparator();
-    item(
-        datei, QStringLiteral("&Verbindungen"), [this] { CallIfSet(actions_.showConnections); },
-        {QKeySequence(Qt::CTRL | Qt::Key_F7)});
+    item(datei, QStringLiteral("&Verbindungen"), [this] { CallIfSet(actions_.showConnections); },
+         {QKeySequence(Qt::CTRL | Qt::Key_F7)});
     datei->addSeparator();
-    item(
-        datei, QStringLiteral("&Beenden"), [this] { CallIfSet(actions_.quit); },
-        {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    item(datei, QStringLiteral("&Beenden"), [this] { CallIfSet(actions_.quit); },
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     QMenu* extra = menuBar->addMenu(QStringLiteral("&Extra"));
     item(extra, QStringLiteral("&Buget festlegen"), selects(MainPage::Budgets));
@@ -112,9 +110,8 @@ QMenuBar* MainWindowView::buildMenu() {
 
     QMenu* help = menuBar->addMenu(QStringLiteral("&?"));
     item(help, QStringLiteral("Info"), selects(MainPage::Info));
-    item(
-        help, QStringLiteral("&Kurzhilfe"), [this] { CallIfSet(actions_.showShortHelp); },
-        {QKeySequence(Qt::Key_F1)});
+    item(help, QStringLiteral("&Kurzhilfe"), [this] { CallIfSet(actions_.showShortHelp); },
+         {QKeySequence(Qt::Key_F1)});
     return menuBar;
 }
 

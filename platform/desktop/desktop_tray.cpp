@@ -106,7 +106,8 @@ void DesktopTray::setMenu(const std::vector<std::string>& items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         // No mnemonics: the texts are shown as they are.
         QString text = QString::fromStdString(items[i]);
-        actions[static_cast<qsizetype>(i)]->setText(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        actions[static_cast<qsizetype>(i)]->setText(
+            text.replace(QLatin1Char('&'), QStringLiteral("&&")));
     }
     menuItems_ = items;
 }

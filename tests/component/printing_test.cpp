@@ -258,8 +258,7 @@ TEST_F(PrintingTest, WithoutAPrinterJobsGoIntoTheChosenPdfFile) {
         const platform::PrintOutcome outcome = printing.print(job);
         EXPECT_EQ(outcome.result, platform::PrintOutcome::Result::Printed) << time;
         EXPECT_EQ(outcome.pdfFile, chosen) << time;
-        EXPECT_NE(RunPdfToText({chosen, "-"}).find("Quelmar Ruvometer"), std::string::npos)
-            << time;
+        EXPECT_NE(RunPdfToText({chosen, "-"}).find("Quelmar Ruvometer"), std::string::npos) << time;
     }
 }
 

@@ -1,8 +1,8 @@
 // The tray icon in the notification area of a real tray host (tint2) on Xvfb.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QColor>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -77,8 +77,8 @@ TEST(Tray, FollowsTheTrayHostAndReportsLeftClicks) {
         for (const QAction* action : menu->actions()) {
             texts << action->text();
         }
-        EXPECT_EQ(texts, QStringList({"Öffnen", "Verbindungen...", "Überwachung deaktivieren",
-                                      "Beenden"}));
+        EXPECT_EQ(texts, QStringList(
+                             {"Öffnen", "Verbindungen...", "Überwachung deaktivieren", "Beenden"}));
         tray.setMenu({"Öffnen", "Verbindungen...", "Überwachung aktivieren", "Beenden"});
         EXPECT_EQ(menu->actions().at(2)->text(), "Überwachung aktivieren");
         menu->actions().at(2)->trigger();
