@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -234,6 +235,49 @@ TEST_F(ConnectionListViewTest, EveryActivationAfterTheFirstReadsTheListAgain) {
     model.onFocusTable();
     view.reset();
     EXPECT_FALSE(model.onFocusTable);
+}
+
+// The money columns stand to the right; a remembered size and column widths are taken when the
+// window is shown, and what the user changes is told once the resizing rests.
+TEST_F(ConnectionListViewTest, MoneyRightAlignedAndTheLayoutRemembered) {
+    auto* table = Find<QTreeView>(*view, "ListView1");
+    const QAbstractItemModel& rows = *table->model();
+    for (int column = 0; column < 9; ++column) {
+        const bool money = column >= 4 && column <= 6;
+        const auto alignment = [](const QVariant& value) {
+            return Qt::Alignment(value.toInt()) & Qt::AlignHorizontal_Mask;
+        };
+        EXPECT_EQ(alignment(rows.data(rows.index(0, column), Qt::TextAlignmentRole)),
+                  money ? Qt::AlignRight : Qt::AlignLeft)
+            << column;
+        EXPECT_EQ(alignment(rows.headerData(column, Qt::Horizontal, Qt::TextAlignmentRole)),
+                  money ? Qt::AlignRight : Qt::AlignLeft)
+            << column;
+    }
+
+    const std::vector<int> widths = {90, 50, 50, 70, 100, 100, 110, 60, 120};
+    model.setLayout(ListLayout{700, 500, widths});
+    int told = 0;
+    model.onLayoutChange = [&] { ++told; };
+    model.show();
+    EXPECT_EQ(view->size(), QSize(700, 500));
+    EXPECT_EQ(table->header()->sectionSize(8), 120);
+    QApplication::processEvents();
+    EXPECT_EQ(told, 0) << "taking the remembered layout is no change of the user's";
+
+    view->resize(760, 520);
+    table->header()->resizeSection(0, 95);
+    QElapsedTimer waited;
+    waited.start();
+    while (told == 0 && waited.elapsed() < 3000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    EXPECT_EQ(told, 1) << "one report once the resizing rests";
+    ASSERT_TRUE(model.layout().has_value());
+    EXPECT_EQ(model.layout()->width, 760);
+    EXPECT_EQ(model.layout()->height, 520);
+    EXPECT_EQ(model.layout()->columnWidths[0], 95);
+    EXPECT_EQ(model.layout()->columnWidths[8], 120);
 }
 
 }  // namespace
