@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QMenu>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -306,6 +307,16 @@ QPixmap PrinterSetupDialog() {
     return Grab(dialog);
 }
 
+// The tray icon's context menu while monitoring is on.
+QPixmap TrayMenu() {
+    QMenu menu;
+    for (const char* item : {"Öffnen", "Verbindungen...", "Überwachung deaktivieren", "Beenden"}) {
+        menu.addAction(QString::fromUtf8(item));
+    }
+    menu.adjustSize();
+    return Grab(menu);
+}
+
 struct Screenshot {
     std::string name;
     std::function<QPixmap()> render;
@@ -347,6 +358,7 @@ int main(int argc, char** argv) {
         {"form13", [] { return HolidaysEditor(); }},
         {"form15", [] { return StatisticsWindow(); }},
         {"drucker-einrichten", [] { return PrinterSetupDialog(); }},
+        {"tray-menue", [] { return TrayMenu(); }},
     };
 
     int failures = 0;

@@ -27,6 +27,10 @@ inline constexpr const char* OnlineTimeInTitle = "ZeitInWindows";
 inline constexpr const char* AlwaysSaveConnections = "AlwaysSaveConnections";
 inline constexpr const char* HideCounterWindow = "HideCounterWindow";
 inline constexpr const char* ResetFlag = "RESETALLSETTINGS";
+// The connection list's size "width,height" and its column widths "80,45,...", as the user left
+// them.
+inline constexpr const char* ConnectionListSize = "VerbindungenFenster";
+inline constexpr const char* ConnectionListColumns = "VerbindungenSpalten";
 
 // Subkeys of the settings key.
 inline constexpr const char* AutosaveSubkey = "Temp";

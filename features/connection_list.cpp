@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <utility>
 #include <variant>
 
 #include "base/file_error.h"
+#include "base/file_error_text.h"
 #include "base/file_io.h"
+#include "base/messages.h"
 #include "base/money.h"
 #include "domain/calendar.h"
 #include "domain/database_file.h"
@@ -86,7 +89,47 @@ void ConnectionList::Print() {
         AddToTotals(totals, row);
     }
     const std::string period = PeriodText(window_.periodBox.text(), platform_.clock.now());
-    platform_.printing.print(BuildPrintJob(window_.connectionTable.rows(), totals, period));
+    const platform::PrintJob job = BuildPrintJob(window_.connectionTable.rows(), totals, period);
+    platform::PrintOutcome outcome = platform_.printing.print(job);
+    if (outcome.result == platform::PrintOutcome::Result::NoPrinter) {
+        if (!AskYesNo(platform_.windowSystem,
+                      "Es ist kein Drucker eingerichtet.\n\nMöchten Sie die Verbindungsliste "
+                      "in eine PDF-Datei drucken?")) {
+            return;
+        }
+        const std::optional<std::string> file =
+            platform_.printing.choosePdfFile(kPdfFileSuggestion);
+        if (!file) {
+            return;
+        }
+        outcome = platform_.printing.printToPdf(job, *file);
+    }
+    TellPrintOutcome(outcome);
+}
+
+void ConnectionList::TellPrintOutcome(const platform::PrintOutcome& outcome) {
+    using Result = platform::PrintOutcome::Result;
+    const std::string file = "'" + outcome.pdfFile + "'";
+    if (outcome.result == Result::Printed) {
+        // A job on a printer needs no word; where a PDF file went is worth telling.
+        if (!outcome.pdfFile.empty()) {
+            Inform(platform_.windowSystem,
+                   "Die Verbindungsliste wurde in die PDF-Datei " + file + " gedruckt.");
+        }
+        return;
+    }
+    std::string text = "Die Verbindungsliste konnte nicht gedruckt werden";
+    if (!outcome.pdfFile.empty()) {
+        const FileError error(FileError::Kind::Write, "", "unbekannter Fehler",
+                              outcome.systemError);
+        text += ": Die PDF-Datei " + file + " kann nicht geschrieben werden (" +
+                FileErrorReason(error) + ").";
+    } else if (outcome.result == Result::NoPrinter) {
+        text += ": Es ist kein Drucker eingerichtet.";
+    } else {
+        text += ". " + outcome.reason;
+    }
+    Inform(platform_.windowSystem, text, platform::MessageIcon::Warning);
 }
 
 void ConnectionList::Copy() {

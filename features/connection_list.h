@@ -39,7 +39,9 @@ public:
     void Filter();
     // Sets the status bar to the totals of the selected rows.
     void Totals();
-    // Prints every shown row with the totals of all of them.
+    // Prints every shown row with the totals of all of them. With no printer set up the user is
+    // offered to print into a PDF file, chosen in a file dialog. A job that went into a PDF file
+    // is told with the file's path, and every job that could not be printed with the reason.
     void Print();
     // Puts the selected rows on the clipboard.
     void Copy();
@@ -48,8 +50,12 @@ public:
     const std::vector<ConnectionRow>& yearRows() const { return year_; }
     const std::vector<ConnectionRow>& shownRows() const { return shownRaw_; }
 
+    // The name the PDF file dialog proposes.
+    static constexpr const char* kPdfFileSuggestion = "Verbindungen.pdf";
+
 private:
     void focusTable();
+    void TellPrintOutcome(const platform::PrintOutcome& outcome);
 
     ConnectionListWindow& window_;
     platform::Platform& platform_;

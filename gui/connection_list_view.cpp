@@ -11,25 +11,40 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "features/connection_rows.h"
 #include "gui/list_pictures.h"
+#include "gui/rows_model.h"
 #include "gui/widget_kit.h"
 
 namespace ruvo::gui {
 
 namespace {
 
-// The window's first size on the screen, frame included.
+// The window's first size on the screen, frame included; wider when the totals need it.
 constexpr int InitialWidth = 588;
 constexpr int InitialHeight = 421;
 constexpr int StatusBarHeight = 20;
+constexpr int FrameWidth = 8;
+// How long the user's resizing must rest before the new layout is remembered.
+constexpr int LayoutRestMs = 400;
 
-// The status bar: panels of fixed widths side by side; what the window is too narrow for is
-// cut off at its right edge, and the bar asks for no width of its own.
+}  // namespace
+
+// The status bar: panels side by side, each as wide as its text needs for large totals, the last
+// one reaching the right edge. What a window made narrower than that is too narrow for is cut
+// off at its right edge, and the bar asks for no width of its own.
 class PanelStrip final : public QWidget {
 public:
     explicit PanelStrip(QWidget* parent) : QWidget(parent) {
@@ -37,21 +52,63 @@ public:
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     }
 
-    QLabel* addPanel(int width) {
+    QLabel* addPanel(const QString& widestText) {
         auto* panel = new QLabel(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(2);
-        panel->setGeometry(nextX_, 1, width - 2, StatusBarHeight - 2);
-        nextX_ += width;
+        panels_.push_back(panel);
+        // Frame, indent and a little air on both sides of the text.
+        needed_.push_back(panel->fontMetrics().horizontalAdvance(widestText) + 14);
+        layOut();
         return panel;
+    }
+
+    // The width the panels need side by side.
+    int neededWidth() const {
+        int sum = 0;
+        for (const int width : needed_) {
+            sum += width;
+        }
+        return sum;
     }
 
     QSize sizeHint() const override { return {0, StatusBarHeight}; }
     QSize minimumSizeHint() const override { return {0, StatusBarHeight}; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        layOut();
+    }
+
 private:
-    int nextX_ = 0;
+    void layOut() {
+        int x = 0;
+        for (std::size_t i = 0; i < panels_.size(); ++i) {
+            const bool last = i + 1 == panels_.size();
+            const int width = last ? std::max(needed_[i], this->width() - x) : needed_[i];
+            panels_[i]->setGeometry(x, 1, width - 2, StatusBarHeight - 2);
+            x += width;
+        }
+    }
+
+    std::vector<QLabel*> panels_;
+    std::vector<int> needed_;
 };
+
+namespace {
+
+// The texts of the status panels for totals about as large as a year brings.
+std::array<std::string, 6> WidestPanelTexts() {
+    RowTotals large;
+    large.count = 9999;
+    large.seconds = 9999LL * 3600 + 59 * 60 + 59;
+    large.telephone = 9999999;
+    large.provider = 9999999;
+    large.total = 9999999;
+    large.units = 999999;
+    return StatusPanelTexts(large);
+}
 
 // Lets the window's menu keys win over the keys an edit field handles itself (Ctrl+C, Ctrl+X
 // and Ctrl+A copy, cut and select in a field): with the focus in the period box they still
@@ -64,7 +121,7 @@ public:
         if (event->type() == QEvent::ShortcutOverride) {
             const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
             for (const QAction* action : window_->actions()) {
-                if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                if (action->shortcuts().contains(pressed)) {
                     event->ignore();
                     return true;
                 }
@@ -94,7 +151,6 @@ ConnectionListView::ConnectionListView(ConnectionListWindow& model, ActionRunner
     : WindowView(model, std::move(run), parent), list_(model) {
     setWindowFlags(Qt::Window);
     setFont(WindowFont());
-    resizeWithFrame(InitialWidth, InitialHeight);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -103,19 +159,66 @@ ConnectionListView::ConnectionListView(ConnectionListWindow& model, ActionRunner
     layout->addWidget(buildToolbar());
     layout->addWidget(buildTable(), 1);
     layout->addWidget(buildStatusBar());
+    // At its first size the window shows every total whole.
+    resizeWithFrame(std::max(InitialWidth, statusBar_->neededWidth() + FrameWidth), InitialHeight);
+    firstSize_ = size();
+
+    layoutRest_ = new QTimer(this);
+    layoutRest_->setSingleShot(true);
+    layoutRest_->setInterval(LayoutRestMs);
+    connect(layoutRest_, &QTimer::timeout, this, [this] { tellLayout(); });
 
     list_.onFocusTable = [this] { table_->currentWidget()->setFocus(); };
     model.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             shownByProgram_ = true;
+            applyLayout();
         } else if (event == WindowEvent::Hidden) {
             shownByProgram_ = false;
         }
     });
+    applyLayout();
 }
 
 ConnectionListView::~ConnectionListView() {
     list_.onFocusTable = nullptr;
+}
+
+void ConnectionListView::applyLayout() {
+    const std::optional<ListLayout>& remembered = list_.layout();
+    applyingLayout_ = true;
+    if (remembered && remembered->width > 0 && remembered->height > 0) {
+        resize(remembered->width, remembered->height);
+    } else {
+        resize(firstSize_);
+    }
+    for (int column = 0; column < report_->header()->count(); ++column) {
+        const auto index = static_cast<std::size_t>(column);
+        const bool stored = remembered && index < remembered->columnWidths.size();
+        report_->header()->resizeSection(column, stored
+                                                     ? remembered->columnWidths[index]
+                                                     : ConnectionListWindow::kColumnWidths[index]);
+    }
+    applyingLayout_ = false;
+}
+
+void ConnectionListView::userChangedLayout() {
+    if (!applyingLayout_ && isVisible()) {
+        layoutRest_->start();
+    }
+}
+
+void ConnectionListView::tellLayout() {
+    ListLayout layout{width(), height(), {}};
+    for (int column = 0; column < report_->header()->count(); ++column) {
+        layout.columnWidths.push_back(report_->header()->sectionSize(column));
+    }
+    binder().run()([this, &layout] { list_.userChangedLayout(layout); });
+}
+
+void ConnectionListView::resizeEvent(QResizeEvent* event) {
+    WindowView::resizeEvent(event);
+    userChangedLayout();
 }
 
 QMenuBar* ConnectionListView::buildMenu() {
@@ -123,26 +226,26 @@ QMenuBar* ConnectionListView::buildMenu() {
     menuBar->setObjectName(QStringLiteral("MainMenu1"));
     menuBar->setNativeMenuBar(false);
     // Items run in the window's shortcut context as well, so that their keys work while the
-    // menu is closed.
+    // menu is closed. A second key is the one Linux programs use for the same item.
     const auto item = [this](QMenu* menu, const QString& text, Button& button,
-                             const QKeySequence& shortcut = {}) {
+                             const QList<QKeySequence>& shortcuts = {}) {
         QAction* added = menu->addAction(text);
-        added->setShortcut(shortcut);
+        added->setShortcuts(shortcuts);
         connect(added, &QAction::triggered, this,
                 [this, &button] { binder().run()([&button] { button.click(); }); });
         addAction(added);
     };
     QMenu* datei = menuBar->addMenu(QStringLiteral("&Datei"));
-    item(datei, QStringLiteral("&Drucken"), list_.drucken, QKeySequence(Qt::CTRL | Qt::Key_P));
+    item(datei, QStringLiteral("&Drucken"), list_.drucken, {QKeySequence(Qt::CTRL | Qt::Key_P)});
     item(datei, Q(list_.druckerEinrichten.caption()), list_.druckerEinrichten);
     datei->addSeparator();
     item(datei, Q(list_.schliessen.caption()), list_.schliessen,
-         QKeySequence(Qt::CTRL | Qt::Key_X));
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_W)});
     QMenu* bearbeiten = menuBar->addMenu(QStringLiteral("&Bearbeiten"));
     item(bearbeiten, QStringLiteral("&Kopieren"), list_.kopieren,
-         QKeySequence(Qt::CTRL | Qt::Key_C));
+         {QKeySequence(Qt::CTRL | Qt::Key_C)});
     item(bearbeiten, Q(list_.allesAuswaehlen.caption()), list_.allesAuswaehlen,
-         QKeySequence(Qt::CTRL | Qt::Key_A));
+         {QKeySequence(Qt::CTRL | Qt::Key_A)});
     return menuBar;
 }
 
@@ -189,10 +292,11 @@ QWidget* ConnectionListView::buildTable() {
 
     report_ = ReportList(table_, QAbstractItemView::ExtendedSelection);
     binder().list(report_, list_.connectionTable, ConnectionIcon());
-    for (std::size_t column = 0; column < ConnectionListWindow::kColumnWidths.size(); ++column) {
-        report_->header()->resizeSection(static_cast<int>(column),
-                                         ConnectionListWindow::kColumnWidths[column]);
+    if (auto* rows = dynamic_cast<RowsModel*>(report_->model())) {
+        rows->setRightAligned({ConnectionListWindow::kMoneyColumns.begin(),
+                               ConnectionListWindow::kMoneyColumns.end()});
     }
+    connect(report_->header(), &QHeaderView::sectionResized, this, [this] { userChangedLayout(); });
     table_->addWidget(report_);
 
     // The list and icon ways of showing the same rows and the same selection.
@@ -242,9 +346,11 @@ QWidget* ConnectionListView::buildStatusBar() {
     strip->setObjectName(QStringLiteral("StatusBar1"));
     TextField* panels[] = {&list_.anzahl,   &list_.zeit,   &list_.telefon,
                            &list_.provider, &list_.gesamt, &list_.einheiten};
+    const std::array<std::string, 6> widest = WidestPanelTexts();
     for (std::size_t i = 0; i < std::size(panels); ++i) {
-        binder().label(strip->addPanel(ConnectionListWindow::kPanelWidths[i]), *panels[i]);
+        binder().label(strip->addPanel(Q(widest[i])), *panels[i]);
     }
+    statusBar_ = strip;
     return strip;
 }
 

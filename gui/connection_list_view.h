@@ -9,10 +9,14 @@
 class QEvent;
 class QListView;
 class QMenuBar;
+class QResizeEvent;
 class QStackedWidget;
+class QTimer;
 class QTreeView;
 
 namespace ruvo::gui {
+
+class PanelStrip;
 
 class ConnectionListView final : public WindowView {
     Q_OBJECT
@@ -25,6 +29,7 @@ protected:
     // Every activation reads the list again.
     bool event(QEvent* event) override;
     void reject() override;  // Escape: the window has no cancel button
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QMenuBar* buildMenu();
@@ -32,11 +37,20 @@ private:
     QWidget* buildTable();
     QWidget* buildStatusBar();
     void showStyle();
+    // The remembered size and column widths, or the first ones.
+    void applyLayout();
+    // The user resized the window or a column: once that rests, the program is told.
+    void userChangedLayout();
+    void tellLayout();
 
     ConnectionListWindow& list_;
     QStackedWidget* table_ = nullptr;
     QTreeView* report_ = nullptr;
     QListView* items_ = nullptr;
+    PanelStrip* statusBar_ = nullptr;
+    QTimer* layoutRest_ = nullptr;
+    QSize firstSize_;
+    bool applyingLayout_ = false;
     // The program reads the list when it shows the window; the activation that follows the
     // showing is that one.
     bool shownByProgram_ = false;

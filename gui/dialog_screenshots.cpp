@@ -75,6 +75,23 @@ bool RenderCounter(const QDir& folder) {
         QApplication::processEvents();
         written = view.grab().save(folder.filePath(QString::fromUtf8(file)), "PNG") && written;
     }
+    // A connection at a time no tariff covers (the default tariff file).
+    counter.selectPage(CounterPage::Verbindung);
+    counter.zoneName.setText("");
+    counter.priceLine.setText(
+        "Zu dieser Zeit gilt kein Tarif.\nKeine Telefongebühren.\nTarifzeiten auf der Seite "
+        "'Telefon' einstellen.");
+    counter.telephoneText.setText("0,00 DM");
+    counter.totalText.setText("2,40 DM");
+    counter.unitText.setText("0");
+    counter.restText.setText("Rest von 0 Sekunden : 0  ");
+    counter.progressMaximum = 0;
+    // As at a connection's start: the tariff is looked up before the window is shown.
+    counter.hide();
+    counter.show();
+    QApplication::processEvents();
+    written =
+        view.grab().save(folder.filePath(QStringLiteral("form6-ohne-tarif.png")), "PNG") && written;
     counter.hide();
     return written;
 }
@@ -87,7 +104,14 @@ bool RenderSummary(const QDir& folder) {
     summary.telephoneText.setText("1,44 DM");
     summary.providerText.setText("2,40 DM");
     summary.totalText.setText("3,84 DM");
-    return Save(summary, view, folder.filePath(QStringLiteral("form4.png")));
+    bool written = Save(summary, view, folder.filePath(QStringLiteral("form4.png")));
+    summary.unitsText.setText("0");
+    summary.telephoneText.setText("0,00 DM");
+    summary.totalText.setText("2,40 DM");
+    summary.tariffNote.setText(
+        "Für diese Verbindung galt kein Tarif.\nKeine Telefongebühren.\nTarifzeiten auf der Seite "
+        "'Telefon' einstellen.");
+    return Save(summary, view, folder.filePath(QStringLiteral("form4-ohne-tarif.png"))) && written;
 }
 
 bool RenderRecovery(const QDir& folder) {

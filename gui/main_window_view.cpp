@@ -79,11 +79,11 @@ QMenuBar* MainWindowView::buildMenu() {
     // The menu stays in the window, also on desktops with a global menu bar.
     menuBar->setNativeMenuBar(false);
     // Items run in the window's shortcut context as well, so that their keys work while the
-    // menu is closed.
+    // menu is closed. A second key is the one Linux programs use for the same item.
     const auto item = [this](QMenu* menu, const QString& text, std::function<void()> action,
-                             const QKeySequence& shortcut = {}) {
+                             const QList<QKeySequence>& shortcuts = {}) {
         QAction* added = menu->addAction(text);
-        added->setShortcut(shortcut);
+        added->setShortcuts(shortcuts);
         connect(added, &QAction::triggered, this, std::move(action));
         addAction(added);
     };
@@ -95,16 +95,13 @@ QMenuBar* MainWindowView::buildMenu() {
     item(datei, QStringLiteral("&Telefontarife"), selects(MainPage::Telefon));
     item(datei, QStringLiteral("&Providertrarife"), selects(MainPage::Provider));
     datei->addSeparator();
-    item(
-        datei, QStringLiteral("&Verbindungen"), [this] { CallIfSet(actions_.showConnections); },
-        QKeySequence(Qt::CTRL | Qt::Key_F7));
-    item(
-        datei, QStringLiteral("&Statistik..."), [this] { CallIfSet(actions_.showStatistics); },
-        QKeySequence(Qt::CTRL | Qt::Key_F8));
+    item(datei, QStringLiteral("&Verbindungen"), [this] { CallIfSet(actions_.showConnections); },
+         {QKeySequence(Qt::CTRL | Qt::Key_F7)});
+    item(datei, QStringLiteral("&Statistik..."), [this] { CallIfSet(actions_.showStatistics); },
+         {QKeySequence(Qt::CTRL | Qt::Key_F8)});
     datei->addSeparator();
-    item(
-        datei, QStringLiteral("&Beenden"), [this] { CallIfSet(actions_.quit); },
-        QKeySequence(Qt::CTRL | Qt::Key_X));
+    item(datei, QStringLiteral("&Beenden"), [this] { CallIfSet(actions_.quit); },
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     QMenu* extra = menuBar->addMenu(QStringLiteral("&Extra"));
     item(extra, QStringLiteral("&Buget festlegen"), selects(MainPage::Budgets));
@@ -115,6 +112,8 @@ QMenuBar* MainWindowView::buildMenu() {
 
     QMenu* help = menuBar->addMenu(QStringLiteral("&?"));
     item(help, QStringLiteral("Info"), selects(MainPage::Info));
+    item(help, QStringLiteral("&Kurzhilfe"), [this] { CallIfSet(actions_.showShortHelp); },
+         {QKeySequence(Qt::Key_F1)});
     return menuBar;
 }
 

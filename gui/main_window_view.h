@@ -21,6 +21,7 @@ struct MainWindowActions {
     std::function<void()> quit;             // "&Beenden" of the menu
     std::function<void()> minimised;        // the title bar's minimise button
     std::function<void()> showStatistics;   // "&Statistik..."
+    std::function<void()> showShortHelp;    // "&Kurzhilfe" (F1)
 };
 
 class MainWindowView final : public WindowView {

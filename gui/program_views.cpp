@@ -27,6 +27,7 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     actions.showStatistics = [&app] { app.userAction([&app] { app.ShowStatistics(); }); };
     actions.editHolidays = [&app] { app.userAction([&app] { app.ShowHolidaysEditor(); }); };
     actions.quit = [&app] { app.userAction([&app] { app.QuitProgram(); }); };
+    actions.showShortHelp = [&app] { app.userAction([&app] { app.ShowShortHelp(); }); };
     actions.minimised = [&app] { app.userAction([&app] { app.ToggleMonitoring(); }); };
     mainWindow_ = std::make_unique<MainWindowView>(app.mainWindow, run, std::move(actions));
     summaryWindow_ = std::make_unique<SummaryWindowView>(app.summaryWindow, run);

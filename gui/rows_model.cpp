@@ -1,5 +1,7 @@
 #include "gui/rows_model.h"
 
+#include <algorithm>
+
 namespace ruvo::gui {
 
 RowsModel::RowsModel(const std::vector<std::string>& columns, QObject* parent)
@@ -35,13 +37,27 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DecorationRole && index.column() == 0 && !rowIcon_.isNull()) {
         return rowIcon_;
     }
+    if (role == Qt::TextAlignmentRole) {
+        return alignment(index.column());
+    }
     return {};
+}
+
+QVariant RowsModel::alignment(int column) const {
+    const bool right =
+        std::find(rightAligned_.begin(), rightAligned_.end(), column) != rightAligned_.end();
+    const Qt::Alignment alignment =
+        right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter;
+    return static_cast<int>(alignment);
 }
 
 QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < columns_.size()) {
         return columns_[section];
+    }
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole) {
+        return alignment(section);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ruvo::gui {
@@ -21,6 +22,8 @@ public:
     // Whether the rows are these.
     bool holds(const std::vector<std::vector<std::string>>& rows) const { return rows == rows_; }
     void setRowIcon(const QIcon& icon) { rowIcon_ = icon; }
+    // These columns, and their captions, are aligned to the right (money).
+    void setRightAligned(std::vector<int> columns) { rightAligned_ = std::move(columns); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -29,9 +32,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    QVariant alignment(int column) const;
+
     QStringList columns_;
     std::vector<std::vector<std::string>> rows_;
     QIcon rowIcon_;
+    std::vector<int> rightAligned_;
 };
 
 }  // namespace ruvo::gui

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/dialog_icons.h"
 #include "gui/dialog_widgets.h"
@@ -55,6 +56,20 @@ SummaryWindowView::SummaryWindowView(SummaryWindow& model, ActionRunner run, QWi
     grid->addWidget(BlueRule(panel), 6, 1, 1, 2);
     addRow(7, QStringLiteral("gesamte Gebüren :"), model.totalText, true);
     grid->setColumnStretch(2, 1);
+
+    // Why the connection cost nothing on the telephone: shown below the figures only when the
+    // connection was counted without a tariff; the window grows to hold its lines.
+    auto* note = new QLabel(panel);
+    binder().label(note, model.tariffNote);
+    grid->setRowMinimumHeight(8, 0);
+    grid->addWidget(note, 9, 0, 1, 3);
+    binder().onRender([this, note, &model] {
+        const bool shown = !model.tariffNote.text().empty();
+        note->setVisible(shown);
+        const QSize needed = note->sizeHint();
+        setClientSize(shown ? std::max(ClientWidth, needed.width() + 40) : ClientWidth,
+                      shown ? ClientHeight + needed.height() + 6 : ClientHeight);
+    });
 
     auto* save = new QCheckBox(this);
     binder().checkBox(save, model.saveConnection);

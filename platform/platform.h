@@ -160,6 +160,11 @@ public:
     virtual bool remove() = 0;
     // Called when the user releases the left mouse button over the icon.
     virtual void setLeftClickHandler(std::function<void()> handler) = 0;
+    // The icon's context menu (right click): these items' texts, in order. Setting other texts
+    // replaces them; the menu is kept for every icon added later.
+    virtual void setMenu(const std::vector<std::string>& items) = 0;
+    // Called with the item's position when the user chooses an item of the context menu.
+    virtual void setMenuHandler(std::function<void(std::size_t)> handler) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -223,11 +228,44 @@ struct PrintJob {
     std::vector<std::vector<PrintItem>> pages;
 };
 
+// What came of a print job.
+struct PrintOutcome {
+    enum class Result {
+        Printed,    // on the printer, or into `pdfFile`
+        NoPrinter,  // no printer is set up: nothing was printed
+        Failed,     // the printer or the file did not take the job
+    };
+    Result result = Result::Failed;
+    // The PDF file the job went (or was to go) into; empty for a printer.
+    std::string pdfFile;
+    // Failed into a file: the errno value of the file that could not be written, 0 when unknown.
+    int systemError = 0;
+    // Failed on a printer: why, as a German sentence.
+    std::string reason;
+
+    static PrintOutcome printed(std::string pdfFile = {}) {
+        return {Result::Printed, std::move(pdfFile), 0, {}};
+    }
+    static PrintOutcome noPrinter() { return {Result::NoPrinter, {}, 0, {}}; }
+    static PrintOutcome printerFailed(std::string why) {
+        return {Result::Failed, {}, 0, std::move(why)};
+    }
+    static PrintOutcome fileFailed(std::string pdfFile, int systemError) {
+        return {Result::Failed, std::move(pdfFile), systemError, {}};
+    }
+};
+
 class Printing {
 public:
     virtual ~Printing() = default;
-    // Prints on the current printer. False when the job could not be printed.
-    virtual bool print(const PrintJob& job) = 0;
+    // Prints on the current printer: the one chosen in the setup dialog (which may be a PDF
+    // file), or the system's default printer.
+    virtual PrintOutcome print(const PrintJob& job) = 0;
+    // Prints into this PDF file, whatever the current printer is.
+    virtual PrintOutcome printToPdf(const PrintJob& job, const std::string& fileName) = 0;
+    // A modal file dialog that chooses the PDF file to print into, proposing `suggestedName`;
+    // nothing when the user cancels it.
+    virtual std::optional<std::string> choosePdfFile(const std::string& suggestedName) = 0;
     // The system's printer setup dialog, modal; it chooses the current printer.
     virtual void printerSetup() = 0;
 };

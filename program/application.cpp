@@ -5,6 +5,7 @@
 #include "base/money.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
+#include "features/list_layout.h"
 #include "features/warning_options.h"
 
 namespace ruvo {
@@ -49,6 +50,7 @@ Ruvometer::Ruvometer(platform::Platform& platform)
 
 Ruvometer::~Ruvometer() {
     platform_.tray.setLeftClickHandler(nullptr);
+    platform_.tray.setMenuHandler(nullptr);
 }
 
 std::unique_ptr<platform::Timer> Ruvometer::guardedTimer(int intervalMs,
@@ -113,7 +115,17 @@ void Ruvometer::wire() {
         settings_.WriteSetting(setting::AskAutostartQuestion, askAgain ? "1" : "0");
     };
 
+    connectionListWindow.setLayout(ReadListLayout(settings_));
+    connectionListWindow.onLayoutChange = [this] {
+        if (connectionListWindow.layout()) {
+            WriteListLayout(settings_, *connectionListWindow.layout());
+        }
+    };
+
     platform_.tray.setLeftClickHandler([this] { guard_.run([this] { TrayClicked(); }); });
+    platform_.tray.setMenuHandler([this](std::size_t item) {
+        guard_.run([this, item] { TrayMenuChosen(static_cast<TrayMenuItem>(item)); });
+    });
 }
 
 std::string Ruvometer::StatusLine() const {
@@ -134,6 +146,24 @@ void Ruvometer::TrayClicked() {
     }
     if (!budgetClosureWindow.visible() && !summaryWindow.visible() && !mainWindow.visible()) {
         mainWindow.show();
+    }
+}
+
+void Ruvometer::TrayMenuChosen(TrayMenuItem item) {
+    switch (item) {
+        case TrayMenuItem::Open:
+            // Also during a connection: the menu is the way to the main window then.
+            mainWindow.show();
+            break;
+        case TrayMenuItem::Connections:
+            ShowConnectionList();
+            break;
+        case TrayMenuItem::Monitoring:
+            ToggleMonitoring();
+            break;
+        case TrayMenuItem::Quit:
+            QuitProgram();
+            break;
     }
 }
 

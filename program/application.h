@@ -95,6 +95,8 @@ public:
     void ShowHolidaysEditor();
     // "&Statistik...": shows the statistics (not modal) and reads them afresh.
     void ShowStatistics();
+    // "&Kurzhilfe" (F1): the short help of the current page in a message box.
+    void ShowShortHelp();
 
 private:
     void wire();
@@ -118,6 +120,7 @@ private:
     void ConfirmSummary(bool split = false);
     void SummaryShown();
     void TrayClicked();
+    void TrayMenuChosen(TrayMenuItem item);
     void PageChanged(MainPage from, MainPage to);
     void endProgram(int exitCode);
 

@@ -1,5 +1,6 @@
-// The main window's menu entries that open the connection list, the statistics and the holidays
-// window.
+// The main window's menu entries that open the connection list, the statistics, the holidays
+// window and the short help.
+#include "base/messages.h"
 #include "program/application.h"
 
 namespace ruvo {
@@ -17,6 +18,10 @@ void Ruvometer::ShowStatistics() {
 void Ruvometer::ShowHolidaysEditor() {
     mainWindow.selectPage(MainPage::Telefon);
     holidayEditor_.Open();
+}
+
+void Ruvometer::ShowShortHelp() {
+    Inform(platform_.windowSystem, "Kurzhilfe :\n\n" + mainWindow.shortHelp.text());
 }
 
 }  // namespace ruvo

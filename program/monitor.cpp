@@ -92,6 +92,8 @@ void Ruvometer::ConnectionStart() {
 
     autosaveFailureTold_ = false;  // each connection's own autosave failure is told
     counter_.Start();
+    // The tool tip shows this connection's figures from now on, not the last one's.
+    tray_.UpdateTrayIcon(TrayOperation::Modify);
     PrepareCounterBudgets();
     const platform::LocalDateTime t = now();
     summaryWindow.SetStart(NowTimeTextLong(t), TodayText(t));
@@ -118,6 +120,8 @@ void Ruvometer::ConnectionEnd() {
     summaryWindow.telephoneText.setText(counterWindow.telephoneText.text());
     summaryWindow.providerText.setText(counterWindow.providerText.text());
     summaryWindow.totalText.setText(counterWindow.totalText.text());
+    summaryWindow.tariffNote.setText(
+        summaryWindow.pending.tariffName.empty() ? NoTariffSummary(counterWindow) : "");
     summaryWindow.hide();
 
     if (mainWindow.splittingAtZoneChange) {

@@ -17,12 +17,28 @@ platform::TrayPicture TrayIcon::CurrentPicture() const {
     return platform::TrayPicture::Online;
 }
 
+std::string TrayIcon::CurrentTip() const {
+    std::string tip = ApplicationTitle;
+    if (main_.active.checked() && main_.online.checked()) {
+        tip += "\n" + counter_.totalText.text() + " - " + counter_.durationText.text();
+    }
+    return tip;
+}
+
+std::vector<std::string> TrayIcon::MenuItems() const {
+    return {"Öffnen", "Verbindungen...",
+            main_.active.checked() ? "Überwachung deaktivieren" : "Überwachung aktivieren",
+            "Beenden"};
+}
+
 bool TrayIcon::UpdateTrayIcon(TrayOperation operation) {
     switch (operation) {
         case TrayOperation::Add:
+            tray_.setMenu(MenuItems());
             return tray_.add();
         case TrayOperation::Modify:
-            return tray_.modify(CurrentPicture(), ApplicationTitle);
+            tray_.setMenu(MenuItems());
+            return tray_.modify(CurrentPicture(), CurrentTip());
         case TrayOperation::Delete:
             return tray_.remove();
     }

@@ -1,5 +1,10 @@
-// The tray icon: its picture follows monitoring, the online state and the unit warning.
+// The tray icon: its picture follows monitoring, the online state and the unit warning; its tool
+// tip shows the running cost and time during a connection; its context menu offers the main
+// window's items.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "window_models/counter_window.h"
@@ -8,6 +13,9 @@
 namespace ruvo {
 
 enum class TrayOperation { Add, Modify, Delete };
+
+// The items of the icon's context menu, in their order.
+enum class TrayMenuItem { Open, Connections, Monitoring, Quit };
 
 class TrayIcon {
 public:
@@ -20,6 +28,11 @@ public:
     // Deletes, adds and modifies the icon, so that it is there again if it was lost.
     void Renew();
     platform::TrayPicture CurrentPicture() const;
+    // "Quelmar Ruvometer", and during a connection the running cost and time below it.
+    std::string CurrentTip() const;
+    // "Öffnen", "Verbindungen...", "Überwachung deaktivieren" (or "aktivieren" while monitoring
+    // is off), "Beenden".
+    std::vector<std::string> MenuItems() const;
 
 private:
     platform::Tray& tray_;

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "window_models/window_model.h"
@@ -14,12 +16,22 @@ namespace ruvo {
 
 enum class ListStyle { Report, List, Icon };
 
+// The window's size (without its frame) and the table's column widths as the user left them.
+struct ListLayout {
+    int width = 0;
+    int height = 0;
+    std::vector<int> columnWidths;
+
+    friend bool operator==(const ListLayout&, const ListLayout&) = default;
+};
+
 class ConnectionListWindow final : public WindowModel {
 public:
     ConnectionListWindow();
 
     static constexpr std::array<int, 9> kColumnWidths = {80, 45, 45, 60, 90, 95, 105, 60, 100};
-    static constexpr std::array<int, 6> kPanelWidths = {100, 100, 168, 168, 150, 200};
+    // The money columns ("Telefongebüren", "Providergebüren", "Gesamte Gebüren").
+    static constexpr std::array<int, 3> kMoneyColumns = {4, 5, 6};
 
     // The period; editable, every change of its text filters the table.
     ComboBox periodBox{*this, "ComboBox1", PeriodItems(), "Gesamtes Jahr"};
@@ -53,6 +65,22 @@ public:
     ListStyle style() const { return style_; }
     void setStyle(ListStyle style);
 
+    // The layout the window takes when it is shown; nothing: its first size and column widths.
+    const std::optional<ListLayout>& layout() const { return layout_; }
+    // The program puts in the layout it remembers.
+    void setLayout(std::optional<ListLayout> layout) { layout_ = std::move(layout); }
+    // The view tells a layout the user made (a new size, a column dragged wider); the program
+    // remembers it.
+    void userChangedLayout(const ListLayout& layout) {
+        if (layout_ != layout) {
+            layout_ = layout;
+            if (onLayoutChange) {
+                onLayoutChange();
+            }
+        }
+    }
+    std::function<void()> onLayoutChange;
+
     // The view calls this every time the window becomes the active window: the list is read
     // from the database file again.
     void activate() {
@@ -69,6 +97,7 @@ public:
 
 private:
     ListStyle style_ = ListStyle::Report;
+    std::optional<ListLayout> layout_;
 };
 
 }  // namespace ruvo

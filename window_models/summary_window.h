@@ -43,6 +43,8 @@ public:
     TextField telephoneText{*this, "Label7", "00,00 DM"};
     TextField providerText{*this, "Label9", "00,00 DM"};
     TextField totalText{*this, "Label11", "00,00 DM"};
+    // Empty, or why the connection was counted without a tariff.
+    TextField tariffNote{*this, "TariffNote", ""};
 
     CheckBox saveConnection{*this, "CheckBox1", "Verbindung speichern", true};
     Button ok{*this, "Button1", "&Ok"};  // the save

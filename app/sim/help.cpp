@@ -41,6 +41,10 @@ are allowed. TEXT and VALUE run to the end of the line as written.
   set WINDOW.CONTROL VALUE   the user sets a check box (1 or 0) or a track bar position, or types
                              VALUE into an edit field and leaves it
   tray                       left click on the tray icon (nothing when there is none)
+  menu ITEM                  right click on the tray icon and choose the item of that text
+                             ("Öffnen", "Verbindungen...", "Überwachung deaktivieren" or
+                             "Überwachung aktivieren", "Beenden"); nothing when there is no icon
+                             or no such item
   window TEXT                a window of another program titled TEXT comes to the front (the
                              same TEXT later brings the same window back)
   desktop                    the desktop comes to the front (it is in front when the run begins)

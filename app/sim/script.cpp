@@ -54,7 +54,7 @@ struct Kind {
     const char* word;
     CommandKind kind;
 };
-constexpr std::array<Kind, 13> kKinds = {{
+constexpr std::array<Kind, 14> kKinds = {{
     {"clock", CommandKind::Clock},
     {"addresses", CommandKind::Addresses},
     {"start", CommandKind::Start},
@@ -63,6 +63,7 @@ constexpr std::array<Kind, 13> kKinds = {{
     {"click", CommandKind::Click},
     {"set", CommandKind::Set},
     {"tray", CommandKind::Tray},
+    {"menu", CommandKind::Menu},
     {"window", CommandKind::Window},
     {"desktop", CommandKind::Desktop},
     {"kill", CommandKind::Kill},
@@ -206,6 +207,12 @@ std::optional<Command> ParseLine(const std::string& text, int line) {
                 Fail(line, "window needs a title");
             }
             command.title = rest;
+            break;
+        case CommandKind::Menu:
+            if (argument.empty()) {
+                Fail(line, "menu needs the text of an item of the tray icon's menu");
+            }
+            command.title = argument;
             break;
         case CommandKind::Block:
         case CommandKind::Unblock:

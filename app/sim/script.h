@@ -20,6 +20,7 @@ enum class CommandKind {
     Click,
     Set,
     Tray,
+    Menu,
     Window,
     Desktop,
     Kill,
@@ -37,7 +38,7 @@ struct Command {
     // Click: "WINDOW.CONTROL". Set: "WINDOW.CONTROL VALUE", split once the window's controls are
     // known, since a control named by its caption may contain spaces.
     std::string target;
-    std::string title;     // Window
+    std::string title;     // Window; Menu: the item's text
     std::string fileName;  // Block, Unblock: a name in the data directory
 };
 

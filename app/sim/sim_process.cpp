@@ -1,6 +1,8 @@
 #include "app/sim/sim_process.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace ruvo::sim {
 
@@ -40,14 +42,32 @@ public:
     void setLeftClickHandler(std::function<void()> handler) override {
         onClick_ = std::move(handler);
     }
+    void setMenu(const std::vector<std::string>& items) override {
+        menu_ = items;
+        tray_.setMenu(items);
+    }
+    void setMenuHandler(std::function<void(std::size_t)> handler) override {
+        onMenu_ = std::move(handler);
+    }
 
     bool shown() const { return shown_ && tray_.present(); }
     const std::function<void()>& clickHandler() const { return onClick_; }
+    // The handler's call for the item with this text, or nothing.
+    std::function<void()> menuCall(const std::string& item) const {
+        for (std::size_t i = 0; i < menu_.size(); ++i) {
+            if (menu_[i] == item && onMenu_) {
+                return [handler = onMenu_, i] { handler(i); };
+            }
+        }
+        return nullptr;
+    }
 
 private:
     fake::FakeTray& tray_;
     bool shown_ = false;
     std::function<void()> onClick_;
+    std::vector<std::string> menu_;
+    std::function<void(std::size_t)> onMenu_;
 };
 
 class SimProcess::ProcessWindowSystem final : public platform::WindowSystem {
@@ -113,6 +133,13 @@ void SimProcess::call(const std::function<void()>& action) {
 
 bool SimProcess::showsTrayIcon() const {
     return !ended() && tray_->shown();
+}
+
+void SimProcess::chooseTrayMenuItem(const std::string& item) {
+    const std::function<void()> choice = tray_->menuCall(item);
+    if (showsTrayIcon() && choice) {
+        call(choice);
+    }
 }
 
 void SimProcess::clickTrayIcon() {

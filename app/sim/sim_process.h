@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/fake/fake_platform.h"
 #include "program/application.h"
@@ -38,6 +39,9 @@ public:
     bool showsTrayIcon() const;
     // The user clicks its tray icon.
     void clickTrayIcon();
+    // The user opens its tray icon's context menu and chooses the item with this text; an item
+    // the menu does not have meets nothing.
+    void chooseTrayMenuItem(const std::string& item);
 
 private:
     class ProcessTimers;

@@ -104,6 +104,9 @@ void Simulator::execute(const Command& command, const Closed& closed) {
         case CommandKind::Tray:
             clickTray();
             break;
+        case CommandKind::Menu:
+            chooseTrayMenuItem(command.title);
+            break;
         case CommandKind::Window:
             bringToFront(command.title);
             break;
@@ -259,6 +262,17 @@ void Simulator::clickTray() {
         }
     }
     // No icon in the tray: the click meets nothing.
+}
+
+void Simulator::chooseTrayMenuItem(const std::string& item) {
+    for (auto it = processes_.rbegin(); it != processes_.rend();
+         ++it) {  // NOLINT(modernize-loop-convert)
+        if ((*it)->showsTrayIcon()) {
+            (*it)->chooseTrayMenuItem(item);
+            return;
+        }
+    }
+    // No icon in the tray: there is no menu to open.
 }
 
 void Simulator::bringToFront(const std::string& title) {

@@ -50,6 +50,7 @@ private:
     void start();
     void userInput(const Command& command);
     void clickTray();
+    void chooseTrayMenuItem(const std::string& item);
     void bringToFront(const std::string& title);
     void kill();
     void blockFile(const Command& command);

@@ -1,5 +1,6 @@
 #include "platform/desktop/desktop_tray.h"
 
+#include <QAction>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <utility>
@@ -17,7 +18,9 @@ std::size_t Index(platform::TrayPicture picture) {
 
 }  // namespace
 
-DesktopTray::DesktopTray() : onLeftClick_(std::make_shared<std::function<void()>>()) {
+DesktopTray::DesktopTray()
+    : onLeftClick_(std::make_shared<std::function<void()>>()),
+      onMenu_(std::make_shared<std::function<void(std::size_t)>>()) {
     for (auto picture : {platform::TrayPicture::None, platform::TrayPicture::Inactive,
                          platform::TrayPicture::Offline, platform::TrayPicture::Online,
                          platform::TrayPicture::Warning}) {
@@ -50,6 +53,9 @@ bool DesktopTray::add() {
                              (*handler)();
                          }
                      });
+    if (menu_) {
+        icon_->setContextMenu(menu_.get());
+    }
     icon_->show();
     return true;
 }
@@ -71,6 +77,43 @@ bool DesktopTray::remove() {
 
 void DesktopTray::setLeftClickHandler(std::function<void()> handler) {
     *onLeftClick_ = std::move(handler);
+}
+
+void DesktopTray::setMenu(const std::vector<std::string>& items) {
+    if (items == menuItems_) {
+        return;
+    }
+    if (!menu_) {
+        menu_ = std::make_unique<QMenu>();
+        menu_->setObjectName(QStringLiteral("TrayMenu"));
+    }
+    QList<QAction*> actions = menu_->actions();
+    if (static_cast<std::size_t>(actions.size()) != items.size()) {
+        menu_->clear();
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            QAction* action = menu_->addAction(QString());
+            QObject::connect(action, &QAction::triggered, [handler = onMenu_, i] {
+                if (*handler) {
+                    (*handler)(i);
+                }
+            });
+        }
+        actions = menu_->actions();
+        if (icon_ != nullptr) {
+            icon_->setContextMenu(menu_.get());
+        }
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        // No mnemonics: the texts are shown as they are.
+        QString text = QString::fromStdString(items[i]);
+        actions[static_cast<qsizetype>(i)]->setText(
+            text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    }
+    menuItems_ = items;
+}
+
+void DesktopTray::setMenuHandler(std::function<void(std::size_t)> handler) {
+    *onMenu_ = std::move(handler);
 }
 
 }  // namespace ruvo::desktop

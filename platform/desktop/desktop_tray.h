@@ -4,9 +4,12 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -25,6 +28,8 @@ public:
     bool modify(platform::TrayPicture picture, const std::string& tip) override;
     bool remove() override;
     void setLeftClickHandler(std::function<void()> handler) override;
+    void setMenu(const std::vector<std::string>& items) override;
+    void setMenuHandler(std::function<void(std::size_t)> handler) override;
 
     bool present() const { return icon_ != nullptr; }
 
@@ -36,6 +41,11 @@ private:
     QSystemTrayIcon* icon_ = nullptr;
     QIcon pictures_[5];
     std::shared_ptr<std::function<void()>> onLeftClick_;
+    // The context menu outlives the icons that show it; its items are renamed in place, since
+    // an item may be renamed while its own choice runs.
+    std::unique_ptr<QMenu> menu_;
+    std::vector<std::string> menuItems_;
+    std::shared_ptr<std::function<void(std::size_t)>> onMenu_;
 };
 
 }  // namespace ruvo::desktop

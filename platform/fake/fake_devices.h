@@ -102,12 +102,28 @@ public:
     void setLeftClickHandler(std::function<void()> handler) override {
         onClick_ = std::move(handler);
     }
+    void setMenu(const std::vector<std::string>& items) override { menu_ = items; }
+    void setMenuHandler(std::function<void(std::size_t)> handler) override {
+        onMenu_ = std::move(handler);
+    }
 
     void click() {
         if (present_ && onClick_) {
             onClick_();
         }
     }
+    // The user opens the context menu and chooses the item with this text. False when there is
+    // no icon or no such item.
+    bool choose(const std::string& item) {
+        for (std::size_t i = 0; i < menu_.size(); ++i) {
+            if (menu_[i] == item && present_ && onMenu_) {
+                onMenu_(i);
+                return true;
+            }
+        }
+        return false;
+    }
+    const std::vector<std::string>& menu() const { return menu_; }
     void setHostRunning(bool running) { hostRunning_ = running; }
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
     bool present() const { return present_; }
@@ -124,7 +140,9 @@ private:
     bool present_ = false;
     platform::TrayPicture picture_ = platform::TrayPicture::None;
     std::string tip_;
+    std::vector<std::string> menu_;
     std::function<void()> onClick_;
+    std::function<void(std::size_t)> onMenu_;
     std::function<void()> onChange_;
 };
 
@@ -219,16 +237,75 @@ private:
 
 class FakePrinting final : public platform::Printing {
 public:
-    bool print(const platform::PrintJob& job) override {
+    platform::PrintOutcome print(const platform::PrintJob& job) override {
+        if (current_) {
+            return printToPdf(job, *current_);
+        }
+        if (!printerSetUp_) {
+            return platform::PrintOutcome::noPrinter();
+        }
+        if (printerFailure_) {
+            return platform::PrintOutcome::printerFailed(*printerFailure_);
+        }
         jobs_.push_back(job);
-        return true;
+        destinations_.emplace_back();
+        return platform::PrintOutcome::printed();
     }
-    void printerSetup() override { ++setupCount_; }
+    platform::PrintOutcome printToPdf(const platform::PrintJob& job,
+                                      const std::string& fileName) override {
+        auto refused = refusedFiles_.find(fileName);
+        if (refused != refusedFiles_.end()) {
+            return platform::PrintOutcome::fileFailed(fileName, refused->second);
+        }
+        jobs_.push_back(job);
+        destinations_.push_back(fileName);
+        return platform::PrintOutcome::printed(fileName);
+    }
+    std::optional<std::string> choosePdfFile(const std::string& suggestedName) override {
+        suggestedNames_.push_back(suggestedName);
+        return pdfFileAnswer_;
+    }
+    void printerSetup() override {
+        ++setupCount_;
+        if (setupChoosesPdf_) {
+            current_ = setupChoosesPdf_;
+        }
+    }
+
+    // Whether the machine has a printer; it has one unless a test says otherwise.
+    void setPrinterSetUp(bool setUp) { printerSetUp_ = setUp; }
+    // From now on the printer refuses every job, for this reason; nothing: it prints again.
+    void setPrinterFailure(std::optional<std::string> reason) {
+        printerFailure_ = std::move(reason);
+    }
+    // A PDF file that cannot be written, with the errno value of the failure.
+    void refuseFile(const std::string& fileName, int systemError) {
+        refusedFiles_[fileName] = systemError;
+    }
+    // What the PDF file dialog answers: a file, or nothing (cancelled).
+    void setPdfFileAnswer(std::optional<std::string> fileName) {
+        pdfFileAnswer_ = std::move(fileName);
+    }
+    // The setup dialog's next runs choose printing into this PDF file.
+    void setSetupChoosesPdf(std::string fileName) { setupChoosesPdf_ = std::move(fileName); }
+
+    // Every job printed, and where each went: the empty text for the printer, else the PDF file.
     const std::vector<platform::PrintJob>& jobs() const { return jobs_; }
+    const std::vector<std::string>& destinations() const { return destinations_; }
+    // The names the PDF file dialog proposed, one per time it was shown.
+    const std::vector<std::string>& suggestedNames() const { return suggestedNames_; }
     int setupCount() const { return setupCount_; }
 
 private:
+    bool printerSetUp_ = true;
+    std::optional<std::string> printerFailure_;
+    std::map<std::string, int> refusedFiles_;
+    std::optional<std::string> pdfFileAnswer_;
+    std::optional<std::string> setupChoosesPdf_;
+    std::optional<std::string> current_;
     std::vector<platform::PrintJob> jobs_;
+    std::vector<std::string> destinations_;
+    std::vector<std::string> suggestedNames_;
     int setupCount_ = 0;
 };
 

@@ -47,7 +47,8 @@ TEST(DesktopPlatform, ServicesUseTheFoldersGiven) {
               platform::LockAttempt::Outcome::Acquired);
     EXPECT_TRUE(std::filesystem::exists(folder.file("runtime/Quelmar Ruvometer.lock")));
     EXPECT_FALSE(platform.foregroundWindows.available());
-    EXPECT_TRUE(platform.printing.print({"x", {{{10, 10, {"Arial", 10, false, 0}, "Test"}}}}));
+    EXPECT_EQ(platform.printing.print({"x", {{{10, 10, {"Arial", 10, false, 0}, "Test"}}}}).pdfFile,
+              folder.file("out.pdf"));
     EXPECT_TRUE(std::filesystem::exists(folder.file("out.pdf")));
     EXPECT_TRUE(platform.hostAddresses.ipv4AddressCount().has_value());
 }

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QPageSize>
+#include <QPrinterInfo>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "domain/database_file.h"
@@ -84,14 +87,22 @@ protected:
     // PDF, page by page.
     std::vector<std::string> printed(const std::vector<ConnectionRecord>& records,
                                      const std::string& period) {
+        const std::string pdf = folder.file("Verbindungen.pdf");
+        desktop::DesktopPrinting printing(pdf, QPageSize(QPageSize::A4));
+        printList(records, period, printing);
+        return Pages(Output("pdftotext -layout '" + pdf + "' -"));
+    }
+
+    // Prints the list of the database's records for the period through `printing`; gives back
+    // the texts of the message boxes shown meanwhile (every question answered Ja).
+    std::vector<std::string> printList(const std::vector<ConnectionRecord>& records,
+                                       const std::string& period, platform::Printing& printing) {
         std::string bytes(kDatabaseHeader);
         for (const ConnectionRecord& record : records) {
             bytes += SerializeRecord(record);
         }
         WriteBytes(folder.file("RVDaten99.db"), bytes);
 
-        const std::string pdf = folder.file("Verbindungen.pdf");
-        desktop::DesktopPrinting printing(pdf, QPageSize(QPageSize::A4));
         fake::FakeMachine machine(Today, folder.path() + "/");
         fake::FakeProcess process(machine);
         platform::Platform base = process.platform();
@@ -115,7 +126,7 @@ protected:
         window.activate();
         window.periodBox.setText(period);
         window.drucken.click();
-        return Pages(Output("pdftotext -layout '" + pdf + "' -"));
+        return machine.windowSystem.messageTexts();
     }
 
     TempFolder folder;
@@ -165,6 +176,44 @@ TEST_F(PrintConnectionListTest, TheFiftyFirstRowAndTheTotalsGoOnASecondPage) {
     EXPECT_NE(second.find("51 Verbindungen: 00:51:00 6,12 DM 0,00 DM 6,12 DM 153"),
               std::string::npos)
         << pages[1];
+}
+
+// The desktop printing on a machine without a printer, with a user who picks this file in the
+// PDF file dialog.
+class NoPrinterButAFile final : public platform::Printing {
+public:
+    explicit NoPrinterButAFile(std::string pdf) : pdf_(std::move(pdf)) {}
+    platform::PrintOutcome print(const platform::PrintJob& job) override {
+        return desktop_.print(job);
+    }
+    platform::PrintOutcome printToPdf(const platform::PrintJob& job,
+                                      const std::string& fileName) override {
+        return desktop_.printToPdf(job, fileName);
+    }
+    std::optional<std::string> choosePdfFile(const std::string&) override { return pdf_; }
+    void printerSetup() override {}
+
+private:
+    desktop::DesktopPrinting desktop_;
+    std::string pdf_;
+};
+
+TEST_F(PrintConnectionListTest, WithoutAPrinterTheListGoesIntoThePdfFileTheUserNames) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+        GTEST_SKIP() << "this machine has a printer set up";
+    }
+    const std::string pdf = folder.file("Meine Liste.pdf");
+    NoPrinterButAFile printing(pdf);
+    const std::vector<std::string> told =
+        printList({Record("07.12.99", "60", "12", "Mondschein")}, "Heute", printing);
+    ASSERT_EQ(told.size(), 2U);
+    EXPECT_NE(told[0].find("Es ist kein Drucker eingerichtet."), std::string::npos);
+    EXPECT_EQ(told[1], "Die Verbindungsliste wurde in die PDF-Datei '" + pdf + "' gedruckt.");
+    const std::vector<std::string> pages = Pages(Output("pdftotext -layout '" + pdf + "' -"));
+    ASSERT_EQ(pages.size(), 1U);
+    EXPECT_NE(Squeezed(pages[0]).find("1 Verbindungen: 00:01:00 0,12 DM 0,00 DM 0,12 DM 3"),
+              std::string::npos)
+        << pages[0];
 }
 
 }  // namespace

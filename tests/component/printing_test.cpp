@@ -2,9 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -124,7 +131,7 @@ TEST_F(PrintingTest, TheTextReadsBackLineByLine) {
     const std::string pdf = folder.file("job.pdf");
     DesktopPrinting printing(pdf, QPageSize(QPageSize::A4));
     PrintJob job{"Quelmar Ruvometer - Verbindungen", {Page(1, 0, 50, false), Page(2, 50, 3, true)}};
-    ASSERT_TRUE(printing.print(job));
+    ASSERT_EQ(printing.print(job).result, platform::PrintOutcome::Result::Printed);
 
     const std::vector<std::string> lines = NonEmptyLines(RunPdfToText({"-layout", pdf, "-"}));
     std::vector<std::string> expected;
@@ -155,7 +162,7 @@ TEST_F(PrintingTest, AFullPageFitsA4AndLetter) {
         const std::string pdf = folder.file(size.key().toStdString() + ".pdf");
         DesktopPrinting printing(pdf, size);
         std::vector<PrintItem> page = Page(1, 0, 50, true);
-        ASSERT_TRUE(printing.print({"Fit", {page}}));
+        ASSERT_EQ(printing.print({"Fit", {page}}).result, platform::PrintOutcome::Result::Printed);
         const std::string boxes = RunPdfToText({"-bbox", pdf, "-"});
         const std::regex pageBox(R"re(<page width="([0-9.]+)" height="([0-9.]+)")re");
         std::smatch match;
@@ -193,9 +200,66 @@ TEST_F(PrintingTest, AFullPageFitsA4AndLetter) {
     }
 }
 
-TEST_F(PrintingTest, AFileThatCannotBeWrittenFailsTheJob) {
-    DesktopPrinting printing(folder.file("no/such/folder/job.pdf"), QPageSize(QPageSize::A4));
-    EXPECT_FALSE(printing.print({"x", {Page(1, 0, 1, true)}}));
+TEST_F(PrintingTest, AFileThatCannotBeWrittenFailsTheJobWithTheReason) {
+    const std::string pdf = folder.file("no/such/folder/job.pdf");
+    DesktopPrinting printing(pdf, QPageSize(QPageSize::A4));
+    const platform::PrintOutcome outcome = printing.print({"x", {Page(1, 0, 1, true)}});
+    EXPECT_EQ(outcome.result, platform::PrintOutcome::Result::Failed);
+    EXPECT_EQ(outcome.pdfFile, pdf);
+    EXPECT_EQ(outcome.systemError, ENOENT);
+}
+
+// Runs the printer setup dialog as a user who chooses printing into the PDF file `pdf` there.
+void ChoosePdfInSetupDialog(DesktopPrinting& printing, const QString& pdf) {
+    bool chosen = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || chosen) {
+            return;
+        }
+        chosen = true;
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (printers == nullptr || fileName == nullptr) {
+            ADD_FAILURE() << "the print dialog has no printer box or file name field";
+            dialog->reject();
+            return;
+        }
+        printers->setCurrentIndex(printers->count() - 1);  // "Print to File (PDF)"
+        fileName->setText(pdf);
+        dialog->accept();
+    });
+    driver.start(20);
+    printing.printerSetup();
+    EXPECT_TRUE(chosen) << "the print dialog never showed";
+}
+
+// Without a printer a job is refused as such, not silently dropped; a PDF file takes it instead,
+// and a PDF file chosen in the setup dialog afterwards takes every job of the session.
+TEST_F(PrintingTest, WithoutAPrinterJobsGoIntoTheChosenPdfFile) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+        GTEST_SKIP() << "this machine has a printer set up";
+    }
+    DesktopPrinting printing;
+    const PrintJob job{"Liste", {Page(1, 0, 3, true)}};
+    EXPECT_EQ(printing.print(job).result, platform::PrintOutcome::Result::NoPrinter);
+
+    const std::string offered = folder.file("Angeboten.pdf");
+    const platform::PrintOutcome intoFile = printing.printToPdf(job, offered);
+    EXPECT_EQ(intoFile.result, platform::PrintOutcome::Result::Printed);
+    EXPECT_EQ(intoFile.pdfFile, offered);
+    EXPECT_NE(RunPdfToText({offered, "-"}).find("Quelmar Ruvometer"), std::string::npos);
+
+    const std::string chosen = folder.file("Gewählt.pdf");
+    ChoosePdfInSetupDialog(printing, QString::fromStdString(chosen));
+    for (int time = 1; time <= 2; ++time) {
+        std::filesystem::remove(chosen);
+        const platform::PrintOutcome outcome = printing.print(job);
+        EXPECT_EQ(outcome.result, platform::PrintOutcome::Result::Printed) << time;
+        EXPECT_EQ(outcome.pdfFile, chosen) << time;
+        EXPECT_NE(RunPdfToText({chosen, "-"}).find("Quelmar Ruvometer"), std::string::npos) << time;
+    }
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // The tray icon in the notification area of a real tray host (tint2) on Xvfb.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <set>
+#include <vector>
 
 #include "platform/desktop/desktop_tray.h"
 #include "platform/desktop/tray_pictures.h"
@@ -58,6 +61,29 @@ TEST(Tray, FollowsTheTrayHostAndReportsLeftClicks) {
         ASSERT_EQ(test::RunProcess(xdotool, {"click", "1"}, display), 0);
         EXPECT_TRUE(test::ProcessEventsUntil([&] { return clicks == 1; }))
             << "the left click did not arrive";
+
+        // A right click opens the context menu; its items are renamed in place, and choosing
+        // one tells its position.
+        std::vector<std::size_t> chosen;
+        tray.setMenuHandler([&chosen](std::size_t item) { chosen.push_back(item); });
+        tray.setMenu({"Öffnen", "Verbindungen...", "Überwachung deaktivieren", "Beenden"});
+        ASSERT_EQ(test::RunProcess(xdotool, {"click", "3"}, display), 0);
+        QMenu* menu = nullptr;
+        ASSERT_TRUE(test::ProcessEventsUntil([&] {
+            menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return menu != nullptr;
+        })) << "the right click opened no menu";
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            texts << action->text();
+        }
+        EXPECT_EQ(texts, QStringList(
+                             {"Öffnen", "Verbindungen...", "Überwachung deaktivieren", "Beenden"}));
+        tray.setMenu({"Öffnen", "Verbindungen...", "Überwachung aktivieren", "Beenden"});
+        EXPECT_EQ(menu->actions().at(2)->text(), "Überwachung aktivieren");
+        menu->actions().at(2)->trigger();
+        menu->hide();
+        EXPECT_EQ(chosen, std::vector<std::size_t>{2});
     }
 
     // The host goes away: requests are refused. It comes back: a new icon is accepted.

@@ -2,7 +2,9 @@
 // selection, printing and copying, run as a whole program on the fake platform.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -153,6 +155,153 @@ TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
 
     act([&] { w.druckerEinrichten.click(); });
     EXPECT_EQ(machine().printing.setupCount(), 1);
+}
+
+// Every way a print can go: with no printer the user is offered a PDF file, a job that went into
+// a PDF file is told with its path, and a failure is told with its reason.
+TEST_F(ConnectionListTest, EveryPrintThatDidNotReachAPrinterIsTold) {
+    const std::string question =
+        "Es ist kein Drucker eingerichtet.\n\nMöchten Sie die Verbindungsliste in eine "
+        "PDF-Datei drucken?";
+    const struct {
+        const char* what;
+        bool printer;
+        std::optional<std::string> printerFailure;
+        platform::MessageAnswer answer;
+        std::optional<std::string> pdfFile;  // the file dialog's answer
+        std::vector<std::string> messages;
+        std::string printedInto;  // "-": nothing printed
+    } cases[] = {
+        {"a printer", true, std::nullopt, platform::MessageAnswer::Yes, std::nullopt, {}, ""},
+        {"a printer that refuses",
+         true,
+         "Der Drucker 'Büro' nimmt keinen Auftrag an.",
+         platform::MessageAnswer::Yes,
+         std::nullopt,
+         {"Die Verbindungsliste konnte nicht gedruckt werden. Der Drucker 'Büro' nimmt keinen "
+          "Auftrag an."},
+         "-"},
+        {"no printer, no PDF wanted",
+         false,
+         std::nullopt,
+         platform::MessageAnswer::No,
+         "/home/u/Liste.pdf",
+         {question},
+         "-"},
+        {"no printer, file dialog cancelled",
+         false,
+         std::nullopt,
+         platform::MessageAnswer::Yes,
+         std::nullopt,
+         {question},
+         "-"},
+        {"no printer, into a PDF file",
+         false,
+         std::nullopt,
+         platform::MessageAnswer::Yes,
+         "/home/u/Liste.pdf",
+         {question, "Die Verbindungsliste wurde in die PDF-Datei '/home/u/Liste.pdf' gedruckt."},
+         "/home/u/Liste.pdf"},
+        {"no printer, a PDF file that cannot be written",
+         false,
+         std::nullopt,
+         platform::MessageAnswer::Yes,
+         "/nur/lesen.pdf",
+         {question,
+          "Die Verbindungsliste konnte nicht gedruckt werden: Die PDF-Datei '/nur/lesen.pdf' kann "
+          "nicht geschrieben werden (keine Berechtigung)."},
+         "-"},
+    };
+    openList();
+    ConnectionListWindow& w = app().connectionListWindow;
+    fake::FakePrinting& printing = machine().printing;
+    printing.refuseFile("/nur/lesen.pdf", EACCES);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        printing.setPrinterSetUp(c.printer);
+        printing.setPrinterFailure(c.printerFailure);
+        printing.setPdfFileAnswer(c.pdfFile);
+        machine().windowSystem.setMessageHandler(
+            [&c](const platform::MessageBox&) { return c.answer; });
+        const std::size_t firstMessage = machine().windowSystem.messages().size();
+        const std::size_t jobsBefore = printing.jobs().size();
+        const std::size_t dialogsBefore = printing.suggestedNames().size();
+        act([&] { w.drucken.click(); });
+
+        const auto& boxes = machine().windowSystem.messages();
+        std::vector<std::string> told;
+        for (std::size_t i = firstMessage; i < boxes.size(); ++i) {
+            told.push_back(boxes[i].text);
+        }
+        EXPECT_EQ(told, c.messages);
+        if (!told.empty() && told[0] == question) {
+            EXPECT_EQ(boxes[firstMessage].buttons, platform::MessageButtons::YesNo);
+        }
+        const bool dialogShown = !c.printer && c.answer == platform::MessageAnswer::Yes;
+        EXPECT_EQ(printing.suggestedNames().size() - dialogsBefore, dialogShown ? 1U : 0U);
+        if (c.printedInto == "-") {
+            EXPECT_EQ(printing.jobs().size(), jobsBefore);
+        } else {
+            ASSERT_EQ(printing.jobs().size(), jobsBefore + 1);
+            EXPECT_EQ(printing.destinations().back(), c.printedInto);
+        }
+    }
+    EXPECT_EQ(printing.suggestedNames().back(), "Verbindungen.pdf");
+
+    // A PDF file chosen in the setup dialog takes every job from then on, and each is told.
+    printing.setSetupChoosesPdf("/home/u/Drucker.pdf");
+    act([&] { w.druckerEinrichten.click(); });
+    const std::size_t firstMessage = machine().windowSystem.messages().size();
+    act([&] { w.drucken.click(); });
+    act([&] { w.drucken.click(); });
+    EXPECT_EQ(messagesContaining("in die PDF-Datei '/home/u/Drucker.pdf' gedruckt", firstMessage),
+              2U);
+    EXPECT_EQ(printing.destinations().back(), "/home/u/Drucker.pdf");
+}
+
+// The window's size and column widths are kept in the settings: what the user left is taken at
+// the next start; a stored text that is not a size or not one width per column is passed over.
+TEST_F(ConnectionListTest, TheListKeepsItsSizeAndColumnWidthsAcrossStarts) {
+    const std::vector<int> widths = {90, 50, 50, 70, 100, 100, 110, 60, 120};
+    const struct {
+        std::string size;
+        std::string columns;
+        std::optional<ListLayout> taken;
+    } cases[] = {
+        {"<absent>", "<absent>", std::nullopt},
+        {"700,500", "90,50,50,70,100,100,110,60,120", ListLayout{700, 500, widths}},
+        {"700,500", "90,50,50", ListLayout{700, 500, {}}},
+        {"700,500", "90,50,50,70,100,100,110,60,120,5", ListLayout{700, 500, {}}},
+        {"700", "90,50,50,70,100,100,110,60,120", ListLayout{0, 0, widths}},
+        {"700,-5", "<absent>", std::nullopt},
+        {"99999999,500", "90,,50,70,100,100,110,60,120", std::nullopt},
+        {"700,500x", "neunzig", std::nullopt},
+        {"50,500", "<absent>", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size + " / " + c.columns);
+        kill();
+        for (const auto& [name, text] : {std::pair{"VerbindungenFenster", c.size},
+                                         std::pair{"VerbindungenSpalten", c.columns}}) {
+            if (text == "<absent>") {
+                machine().registry.deleteValue(platform::Hive::CurrentUser,
+                                               SettingsStore::SettingsKey(), name);
+            } else {
+                putSetting(name, text);
+            }
+        }
+        startSettled();
+        EXPECT_EQ(app().connectionListWindow.layout(), c.taken);
+    }
+
+    // The user's change is written at once, and only a change.
+    const ListLayout made{640, 480, widths};
+    app().connectionListWindow.userChangedLayout(made);
+    EXPECT_EQ(setting("VerbindungenFenster"), "640,480");
+    EXPECT_EQ(setting("VerbindungenSpalten"), "90,50,50,70,100,100,110,60,120");
+    kill();
+    startSettled();
+    EXPECT_EQ(app().connectionListWindow.layout(), made);
 }
 
 TEST_F(ConnectionListTest, CopiesTheSelectedRows) {

@@ -66,34 +66,95 @@ TEST_F(ConnectionTest, ConnectionIsNoticedCountedSummarisedAndSaved) {
               "24\r\n0\r\n24\r\n10:00:12\r\n07.12.99\r\n10:01:24\r\n07.12.99\r\n\r\n");
 }
 
-TEST_F(ConnectionTest, ThePriceLineSaysWhenTheZoneCountsNoTelephoneCharge) {
+// The price line says when the zone counts no telephone charge, and both the counter and the
+// summary say when no tariff applies at all (the default file's zone covers no time of day), and
+// where the times are set.
+TEST_F(ConnectionTest, ThePriceLineAndTheSummarySayWhenNothingIsCounted) {
+    const std::string whereToSet = "\nTarifzeiten auf der Seite 'Telefon' einstellen.";
+    const std::string noCharge = "\nKeine Telefongebühren.";
     const struct {
+        std::string end;
         std::string pfPerUnit;
         std::string secPerUnit;
         std::string line;
+        std::string summaryNote;
     } cases[] = {
-        {"12", "60", "12 Pf in 60 Sekunden."},
-        {"1", "1", "1 Pf in 1 Sekunden."},
-        {"0", "60", "0 Pf in 60 Sekunden.\nKeine Telefongebühren."},
-        {"12", "0", "12 Pf in 0 Sekunden.\nKeine Telefongebühren."},
-        {"-12", "60", "-12 Pf in 60 Sekunden.\nKeine Telefongebühren."},
-        {"zwölf", "60", "zwölf Pf in 60 Sekunden.\nKeine Telefongebühren."},
+        {"2400", "12", "60", "12 Pf in 60 Sekunden.", ""},
+        {"2400", "1", "1", "1 Pf in 1 Sekunden.", ""},
+        {"2400", "0", "60", "0 Pf in 60 Sekunden." + noCharge, ""},
+        {"2400", "12", "0", "12 Pf in 0 Sekunden." + noCharge, ""},
+        {"2400", "-12", "60", "-12 Pf in 60 Sekunden." + noCharge, ""},
+        {"2400", "zwölf", "60", "zwölf Pf in 60 Sekunden." + noCharge, ""},
+        {"0000", "0", "0", "Zu dieser Zeit gilt kein Tarif." + noCharge + whereToSet,
+         "Für diese Verbindung galt kein Tarif." + noCharge + whereToSet},
+        {"0900", "12", "60", "Zu dieser Zeit gilt kein Tarif." + noCharge + whereToSet,
+         "Für diese Verbindung galt kein Tarif." + noCharge + whereToSet},
     };
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::Ok; });
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         kill();
-        useTariffs(Tariffs({{"Ganztag", "0000", "2400", c.pfPerUnit, c.secPerUnit}}));
+        useTariffs(Tariffs({{"Ganztag", "0000", c.end, c.pfPerUnit, c.secPerUnit}}));
         startSettled();
         connect();
         wait(2);
         EXPECT_EQ(app().counterWindow.priceLine.text(), c.line);
         EXPECT_EQ(app().counterWindow.telephoneText.text() == "0,00 DM",
-                  c.line.ends_with("Keine Telefongebühren."));
+                  c.line.find("Keine Telefongebühren.") != std::string::npos);
         hangUp();
+        EXPECT_EQ(app().summaryWindow.tariffNote.text(), c.summaryNote);
         app().userAction([&] { app().summaryWindow.ok.click(); });
     }
+    EXPECT_EQ(records().back().tariffName, "noname");
+}
+
+// The tray icon's context menu does what the main window's items do, also during a connection,
+// and the tool tip shows the running cost and time then.
+TEST_F(ConnectionTest, TheTrayMenuOffersTheMainWindowsItems) {
+    startSettled();
+    auto& app = this->app();
+    auto& tray = machine().tray;
+    const std::vector<std::string> monitoring = {"Öffnen", "Verbindungen...",
+                                                 "Überwachung deaktivieren", "Beenden"};
+    EXPECT_EQ(tray.menu(), monitoring);
+    EXPECT_EQ(tray.tip(), "Quelmar Ruvometer");
+
+    connect();
+    wait(31);
+    EXPECT_EQ(tray.tip(), "Quelmar Ruvometer\n0,12 DM - 00:00:31");
+    EXPECT_TRUE(tray.choose("Öffnen"));
+    EXPECT_TRUE(app.mainWindow.visible());
+    EXPECT_TRUE(tray.choose("Verbindungen..."));
+    EXPECT_TRUE(app.connectionListWindow.visible());
+    EXPECT_TRUE(app.mainWindow.online.checked()) << "the connection goes on";
+    EXPECT_TRUE(app.counterWindow.visible());
+    wait(1);
+    EXPECT_EQ(tray.tip(), "Quelmar Ruvometer\n0,12 DM - 00:00:32");
+
+    hangUp();
+    app.userAction([&] { app.summaryWindow.ok.click(); });
+    EXPECT_EQ(tray.tip(), "Quelmar Ruvometer");
+    ASSERT_TRUE(tray.choose("Überwachung deaktivieren"));
+    EXPECT_FALSE(app.mainWindow.active.checked());
+    EXPECT_EQ(tray.picture(), TrayPicture::Inactive);
+    EXPECT_EQ(tray.menu()[2], "Überwachung aktivieren");
+    EXPECT_EQ(messagesContaining("Hiermit deaktivieren Sie den Ruvometer."), 1U);
+    ASSERT_TRUE(tray.choose("Überwachung aktivieren"));
+    EXPECT_TRUE(app.mainWindow.active.checked());
+    EXPECT_EQ(tray.menu(), monitoring);
+
+    // "Beenden" asks first, as the main window's button does.
+    machine().windowSystem.setMessageHandler(
+        [](const platform::MessageBox&) { return platform::MessageAnswer::No; });
+    ASSERT_TRUE(tray.choose("Beenden"));
+    EXPECT_FALSE(app.ended());
+    machine().windowSystem.setMessageHandler(
+        [](const platform::MessageBox&) { return platform::MessageAnswer::Yes; });
+    ASSERT_TRUE(tray.choose("Beenden"));
+    EXPECT_TRUE(app.ended());
+    EXPECT_FALSE(tray.present());
+    EXPECT_EQ(messagesContaining("Wollen Sie Quelmar Ruvometer wirklich beenden?"), 2U);
 }
 
 TEST_F(ConnectionTest, HiddenCounterAndAlwaysSave) {

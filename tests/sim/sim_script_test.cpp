@@ -39,6 +39,7 @@ TEST(SimScript, ReadsEveryCommand) {
     EXPECT_EQ(ParseLine("window Texteditor - Brief.txt", 1)->title, "Texteditor - Brief.txt");
     EXPECT_EQ(ParseLine("    start", 1)->kind, Kind::Start);
     EXPECT_EQ(ParseLine("tray", 1)->kind, Kind::Tray);
+    EXPECT_EQ(ParseLine("menu Überwachung deaktivieren ", 1)->title, "Überwachung deaktivieren");
     EXPECT_EQ(ParseLine("desktop\t", 1)->kind, Kind::Desktop);
     EXPECT_EQ(ParseLine("kill", 1)->kind, Kind::Kill);
     EXPECT_EQ(ParseLine("kill", 12)->line, 12);
@@ -62,6 +63,7 @@ TEST(SimScript, RefusesLinesThatCannotBeRun) {
         {"Start", "unknown command 'Start'"},
         {"start now", "start takes no argument"},
         {"kill -9", "kill takes no argument"},
+        {"menu", "menu needs the text of an item of the tray icon's menu"},
         {"block", "block needs the name of a file in the data directory, got ''"},
         {"block ../RVDaten00.db",
          "block needs the name of a file in the data directory, got "

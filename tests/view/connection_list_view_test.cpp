@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,11 +103,26 @@ TEST_F(ConnectionListViewTest, ShowsTheRowsTheirSelectionAndTheTotals) {
     EXPECT_EQ(panels[0]->text(), "Anzahl: 3");
     EXPECT_EQ(panels[1]->text(), "Zeit:");
     EXPECT_EQ(panels[4]->text(), "Gesamtgebüren: 8,49 DM");
-    for (int i = 0; i < 6; ++i) {
-        // Each panel keeps its width with its frame; the window may cut the last ones off.
-        EXPECT_EQ(panels[i]->width() + 2,
-                  ConnectionListWindow::kPanelWidths[static_cast<std::size_t>(i)]);
+    // At the first size every panel shows the totals of a busy year whole, side by side.
+    const std::string large[] = {"Anzahl: 2345",
+                                 "Zeit: 1234:56:07",
+                                 "Telefongebüren: 99999,99 DM",
+                                 "Providergebüren: 99999,99 DM",
+                                 "Gesamtgebüren: 99999,99 DM",
+                                 "Einheiten 123456"};
+    TextField* fields[] = {&model.anzahl,   &model.zeit,   &model.telefon,
+                           &model.provider, &model.gesamt, &model.einheiten};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        fields[i]->setText(large[i]);
     }
+    EXPECT_GE(view->width(), 580);
+    int right = 0;
+    for (QLabel* panel : panels) {
+        EXPECT_GE(panel->x(), right) << "panels overlap";
+        EXPECT_GE(panel->width(), panel->sizeHint().width()) << panel->text().toStdString();
+        right = panel->geometry().right();
+    }
+    EXPECT_LE(right, statusBar->mapTo(view.get(), QPoint(0, 0)).x() + view->width());
 
     // A typed period reaches the model key by key.
     std::vector<std::string> periods;
@@ -141,12 +157,14 @@ TEST_F(ConnectionListViewTest, ToolbarAndMenusReachTheModel) {
     }
     EXPECT_EQ(menus, QStringList({"&Datei: &Drucken, Drucker &Einrichten..., -, &Schließen",
                                   "&Bearbeiten: &Kopieren, Alles auswä&hlen"}));
-    const std::pair<QString, QString> shortcuts[] = {{"&Drucken", "Ctrl+P"},
-                                                     {"&Schließen", "Ctrl+X"},
-                                                     {"&Kopieren", "Ctrl+C"},
-                                                     {"Alles auswä&hlen", "Ctrl+A"}};
+    // The specified keys first, the ones Linux programs use beside them.
+    const std::pair<QString, QList<QKeySequence>> shortcuts[] = {
+        {"&Drucken", {QKeySequence("Ctrl+P")}},
+        {"&Schließen", {QKeySequence("Ctrl+X"), QKeySequence("Ctrl+W")}},
+        {"&Kopieren", {QKeySequence("Ctrl+C")}},
+        {"Alles auswä&hlen", {QKeySequence("Ctrl+A")}}};
     for (const auto& [text, keys] : shortcuts) {
-        EXPECT_EQ(menuItem(text)->shortcut(), QKeySequence(keys)) << text.toStdString();
+        EXPECT_EQ(menuItem(text)->shortcuts(), keys) << text.toStdString();
     }
     for (const QString text :
          {"&Drucken", "Drucker &Einrichten...", "&Kopieren", "Alles auswä&hlen"}) {
@@ -157,8 +175,9 @@ TEST_F(ConnectionListViewTest, ToolbarAndMenusReachTheModel) {
                                         "Kopieren", "Alles auswählen"}));
     // The menu keys win over the period box's own: the field does not claim them.
     QLineEdit* periodText = Find<QComboBox>(*view, "ComboBox1")->lineEdit();
-    for (const auto& [key, claimed] : {std::pair{Qt::Key_C, false}, std::pair{Qt::Key_X, false},
-                                       std::pair{Qt::Key_A, false}, std::pair{Qt::Key_V, true}}) {
+    for (const auto& [key, claimed] :
+         {std::pair{Qt::Key_C, false}, std::pair{Qt::Key_X, false}, std::pair{Qt::Key_W, false},
+          std::pair{Qt::Key_A, false}, std::pair{Qt::Key_V, true}}) {
         QKeyEvent override(QEvent::ShortcutOverride, key, Qt::ControlModifier);
         override.ignore();  // as the shortcut map sends it
         QApplication::sendEvent(periodText, &override);
@@ -216,6 +235,49 @@ TEST_F(ConnectionListViewTest, EveryActivationAfterTheFirstReadsTheListAgain) {
     model.onFocusTable();
     view.reset();
     EXPECT_FALSE(model.onFocusTable);
+}
+
+// The money columns stand to the right; a remembered size and column widths are taken when the
+// window is shown, and what the user changes is told once the resizing rests.
+TEST_F(ConnectionListViewTest, MoneyRightAlignedAndTheLayoutRemembered) {
+    auto* table = Find<QTreeView>(*view, "ListView1");
+    const QAbstractItemModel& rows = *table->model();
+    for (int column = 0; column < 9; ++column) {
+        const bool money = column >= 4 && column <= 6;
+        const auto alignment = [](const QVariant& value) {
+            return Qt::Alignment(value.toInt()) & Qt::AlignHorizontal_Mask;
+        };
+        EXPECT_EQ(alignment(rows.data(rows.index(0, column), Qt::TextAlignmentRole)),
+                  money ? Qt::AlignRight : Qt::AlignLeft)
+            << column;
+        EXPECT_EQ(alignment(rows.headerData(column, Qt::Horizontal, Qt::TextAlignmentRole)),
+                  money ? Qt::AlignRight : Qt::AlignLeft)
+            << column;
+    }
+
+    const std::vector<int> widths = {90, 50, 50, 70, 100, 100, 110, 60, 120};
+    model.setLayout(ListLayout{700, 500, widths});
+    int told = 0;
+    model.onLayoutChange = [&] { ++told; };
+    model.show();
+    EXPECT_EQ(view->size(), QSize(700, 500));
+    EXPECT_EQ(table->header()->sectionSize(8), 120);
+    QApplication::processEvents();
+    EXPECT_EQ(told, 0) << "taking the remembered layout is no change of the user's";
+
+    view->resize(760, 520);
+    table->header()->resizeSection(0, 95);
+    QElapsedTimer waited;
+    waited.start();
+    while (told == 0 && waited.elapsed() < 3000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    EXPECT_EQ(told, 1) << "one report once the resizing rests";
+    ASSERT_TRUE(model.layout().has_value());
+    EXPECT_EQ(model.layout()->width, 760);
+    EXPECT_EQ(model.layout()->height, 520);
+    EXPECT_EQ(model.layout()->columnWidths[0], 95);
+    EXPECT_EQ(model.layout()->columnWidths[8], 120);
 }
 
 }  // namespace

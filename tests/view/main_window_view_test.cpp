@@ -54,15 +54,16 @@ protected:
     int quits = 0;
     int minimised = 0;
     int statisticsShown = 0;
+    int helpShown = 0;
     std::vector<std::pair<MainPage, MainPage>> pageChanges;
-    MainWindowView view{
-        model,
-        [this](const std::function<void()>& action) {
-            ++actionsRun;
-            action();
-        },
-        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; }, [this] { ++quits; },
-         [this] { ++minimised; }, [this] { ++statisticsShown; }}};
+    MainWindowView view{model,
+                        [this](const std::function<void()>& action) {
+                            ++actionsRun;
+                            action();
+                        },
+                        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; },
+                         [this] { ++quits; }, [this] { ++minimised; },
+                         [this] { ++statisticsShown; }, [this] { ++helpShown; }}};
 };
 
 TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
@@ -166,11 +167,21 @@ TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
                   "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, &Statistik..., -, "
                   "&Beenden",
                   "&Extra: &Buget festlegen, W&arnungen, Feiertage..., -, &Optionen",
-                  "&?: Info",
+                  "&?: Info, &Kurzhilfe",
               }));
-    EXPECT_EQ(menuItem("&Verbindungen")->shortcut(), QKeySequence("Ctrl+F7"));
-    EXPECT_EQ(menuItem("&Statistik...")->shortcut(), QKeySequence("Ctrl+F8"));
-    EXPECT_EQ(menuItem("&Beenden")->shortcut(), QKeySequence("Ctrl+X"));
+    // The specified keys first, the ones Linux programs use beside them.
+    const struct {
+        QString item;
+        QList<QKeySequence> keys;
+    } keys[] = {
+        {"&Verbindungen", {QKeySequence("Ctrl+F7")}},
+        {"&Statistik...", {QKeySequence("Ctrl+F8")}},
+        {"&Beenden", {QKeySequence("Ctrl+X"), QKeySequence("Ctrl+Q")}},
+        {"&Kurzhilfe", {QKeySequence("F1")}},
+    };
+    for (const auto& k : keys) {
+        EXPECT_EQ(menuItem(k.item)->shortcuts(), k.keys) << k.item.toStdString();
+    }
 }
 
 TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
@@ -223,10 +234,12 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     menuItem("&Statistik...")->trigger();
     menuItem("Feiertage...")->trigger();
     menuItem("&Beenden")->trigger();
+    menuItem("&Kurzhilfe")->trigger();
     EXPECT_EQ(connectionsShown, 1);
     EXPECT_EQ(statisticsShown, 1);
     EXPECT_EQ(holidaysEdited, 1);
     EXPECT_EQ(quits, 1);
+    EXPECT_EQ(helpShown, 1);
 }
 
 TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {

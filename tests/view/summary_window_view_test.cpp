@@ -1,5 +1,6 @@
 #include "gui/summary_window_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,22 @@ TEST_F(SummaryWindowViewTest, ShowsTheFiguresAndConfirmsWithTheUsersChoice) {
     EXPECT_EQ(Find<QLabel>(view, "Label3")->text(), "00:40:00");
     EXPECT_EQ(Find<QLabel>(view, "Label5")->text(), "41");
     EXPECT_EQ(Find<QLabel>(view, "Label11")->text(), "4,92 DM");
+    auto* note = Find<QLabel>(view, "TariffNote");
+    EXPECT_TRUE(note->isHidden());
+
+    // A connection counted without a tariff: the note stands below the figures, whole.
+    const int plainHeight = view.height();
+    model.tariffNote.setText(
+        "Für diese Verbindung galt kein Tarif.\nKeine Telefongebühren.\nTarifzeiten auf der Seite "
+        "'Telefon' einstellen.");
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_GT(view.height(), plainHeight);
+    QApplication::processEvents();  // the layout places the note
+    EXPECT_GE(note->width(), note->sizeHint().width());
+    EXPECT_GE(note->height(), note->sizeHint().height());
+    model.tariffNote.setText("");
+    EXPECT_TRUE(note->isHidden());
+    EXPECT_EQ(view.height(), plainHeight);
 
     auto* save = Find<QCheckBox>(view, "CheckBox1");
     EXPECT_TRUE(save->isChecked());
