@@ -102,7 +102,7 @@ CalendarDay EasterSunday(int year) {
 HolidayList GermanHolidays(int year, std::optional<Land> land) {
     std::vector<std::pair<std::int64_t, HolidayEntry>> found;
     const auto add = [&found](std::int64_t day, const char* name) {
-        found.push_back({day, HolidayEntry{DateText(DayAt(day)), name}});
+        found.emplace_back(day, HolidayEntry{DateText(DayAt(day)), name});
     };
     const auto fixed = [&add, year](int month, int day, const char* name) {
         add(DayNumber({year, month, day}), name);
