@@ -4,6 +4,7 @@
 // connection that starts meanwhile is counted with tariffs or options not yet in force.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -26,6 +27,12 @@ public:
     void errorBox(const std::string& text) override;
     void runModal(platform::ModalWindow& window) override { windows_.runModal(window); }
     void quit(int exitCode) override { windows_.quit(exitCode); }
+    std::optional<std::string> chooseFileToOpen(const std::string& caption,
+                                                const std::string& folder,
+                                                const std::string& suggestedName,
+                                                const std::string& filter) override {
+        return windows_.chooseFileToOpen(caption, folder, suggestedName, filter);
+    }
 
 private:
     struct ErrorText {

@@ -31,6 +31,13 @@ inline constexpr const char* ResetFlag = "RESETALLSETTINGS";
 // them.
 inline constexpr const char* ConnectionListSize = "VerbindungenFenster";
 inline constexpr const char* ConnectionListColumns = "VerbindungenSpalten";
+// Desktop notifications, "1" or "0"; absent means on.
+inline constexpr const char* NotifyBudgetUsedUp = "MeldungBudgetAufgebraucht";
+inline constexpr const char* NotifyClosureDue = "MeldungBudgetabschluss";
+inline constexpr const char* NotifyNotSaved = "MeldungNichtGespeichert";
+// The Land whose own holidays are computed with the nationwide ones: its two-letter
+// abbreviation ("BY"); absent or empty for the nationwide ones only.
+inline constexpr const char* HolidayLand = "FeiertageLand";
 
 // Subkeys of the settings key.
 inline constexpr const char* AutosaveSubkey = "Temp";

@@ -22,6 +22,8 @@ void Budgets::MonthlyClosureCheck() {
     const std::string first = "01." + MonthKey(last);
     RecomputeConsumption(first);
     fillClosure(BudgetKind::Monthly, first, last);
+    notices_.ClosureDue(BudgetKind::Monthly, closure_.periodLine.text(), closure_.amount.text(),
+                        closure_.used.text());
     showClosure();
 }
 
@@ -39,6 +41,8 @@ void Budgets::WeeklyClosureCheck() {
     const std::string last = PreviousDay(WeekStart(todayText, now.year));  // Saturday
     RecomputeConsumption(last);
     fillClosure(BudgetKind::Weekly, PeriodStart(BudgetKind::Weekly, last, now), last);
+    notices_.ClosureDue(BudgetKind::Weekly, closure_.periodLine.text(), closure_.amount.text(),
+                        closure_.used.text());
     showClosure();
 }
 

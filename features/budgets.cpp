@@ -180,12 +180,15 @@ void Budgets::PrepareCounter() {
     };
     cover(counter_.weekCover, setting::WeeklyBudgetInUse);
     cover(counter_.monthCover, setting::MonthlyBudgetInUse);
+    weekUsedUpTold_ = false;
+    monthUsedUpTold_ = false;
 }
 
 void Budgets::ShowBudgetStatus(std::int32_t runningTotal) {
-    const auto show = [runningTotal](const Panel& cover, const std::string& amountText,
-                                     const std::string& spentText, TextField& amountField,
-                                     TextField& usedField, TextField& leftField) {
+    const auto show = [this, runningTotal](BudgetKind kind, bool& told, const Panel& cover,
+                                           const std::string& amountText,
+                                           const std::string& spentText, TextField& amountField,
+                                           TextField& usedField, TextField& leftField) {
         if (cover.visible()) {
             return;
         }
@@ -199,11 +202,15 @@ void Budgets::ShowBudgetStatus(std::int32_t runningTotal) {
         amountField.setText(MoneyText(*amount));
         usedField.setText(MoneyText(used));
         ShowLeft(leftField, *amount, used);
+        if (!told && used > 0 && used >= *amount) {
+            told = true;
+            notices_.BudgetUsedUp(kind, amountField.text(), usedField.text());
+        }
     };
-    show(counter_.weekCover, counterWeekAmount_, counterWeekSpent_, counter_.weekAmount,
-         counter_.weekUsed, counter_.weekLeft);
-    show(counter_.monthCover, counterMonthAmount_, counterMonthSpent_, counter_.monthAmount,
-         counter_.monthUsed, counter_.monthLeft);
+    show(BudgetKind::Weekly, weekUsedUpTold_, counter_.weekCover, counterWeekAmount_,
+         counterWeekSpent_, counter_.weekAmount, counter_.weekUsed, counter_.weekLeft);
+    show(BudgetKind::Monthly, monthUsedUpTold_, counter_.monthCover, counterMonthAmount_,
+         counterMonthSpent_, counter_.monthAmount, counter_.monthUsed, counter_.monthLeft);
 }
 
 }  // namespace ruvo

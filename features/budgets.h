@@ -14,6 +14,7 @@
 #include "base/settings_store.h"
 #include "domain/budget_kind.h"
 #include "domain/unreadable_records.h"
+#include "features/desktop_notices.h"
 #include "platform/platform.h"
 #include "window_models/budget_closure_window.h"
 #include "window_models/counter_window.h"
@@ -54,7 +55,9 @@ public:
     // At the start of a connection: takes the amounts and the spending from the settings for
     // the counter, and covers the counter's figures of each budget not in use.
     void PrepareCounter();
-    // Shows each uncovered budget of the counter with the running total counted in.
+    // Shows each uncovered budget of the counter with the running total counted in. A budget
+    // used up (something spent, and at least the amount) is told by a desktop notification
+    // once a connection, at the first tick that finds it so.
     void ShowBudgetStatus(std::int32_t runningTotal);
 
 private:
@@ -87,12 +90,16 @@ private:
     BudgetClosureWindow& closure_;
     NewBudgetWindow& newBudget_;
     UnreadableRecords& unreadable_;
+    DesktopNotices notices_{platform_.notifications, main_};
 
     // What the counter shows, as read at the start of the connection.
     std::string counterWeekAmount_ = "0";
     std::string counterMonthAmount_ = "0";
     std::string counterWeekSpent_ = "0";
     std::string counterMonthSpent_ = "0";
+    // Whether the running connection has told that the budget is used up.
+    bool weekUsedUpTold_ = false;
+    bool monthUsedUpTold_ = false;
 };
 
 }  // namespace ruvo

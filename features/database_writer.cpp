@@ -41,8 +41,11 @@ std::string ConnectionText(const ConnectionRecord& record) {
 }  // namespace
 
 DatabaseWriter::DatabaseWriter(SettingsStore& settings, platform::WindowSystem& windows,
-                               std::function<std::string()> databasePath)
-    : settings_(settings), windows_(windows), databasePath_(std::move(databasePath)) {}
+                               DesktopNotices& notices, std::function<std::string()> databasePath)
+    : settings_(settings),
+      windows_(windows),
+      notices_(notices),
+      databasePath_(std::move(databasePath)) {}
 
 bool DatabaseWriter::Save(const ConnectionRecord& record) {
     WriteKept();
@@ -140,6 +143,7 @@ void DatabaseWriter::Keep(const ConnectionRecord& record, const std::string& rea
     kept.push_back(record);
     StoreKept(kept);
     mayHaveKept_ = true;
+    notices_.ConnectionNotSaved(ConnectionText(record));
     Inform(windows_,
            ConnectionText(record) + " konnte noch nicht in der Datenbank '" + databasePath_() +
                "' gespeichert werden.\n\n" + reason +

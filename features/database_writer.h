@@ -4,8 +4,8 @@
 // A record that cannot be appended (a full disk, a folder that cannot be written) is not lost:
 // it is kept in the settings, subkey "Ungespeichert", across further connections and restarts,
 // and written, in the order the connections were saved, as soon as the database can be written
-// again. The user is told in words, once for each such record, and once when a cut record had to
-// be moved out of the way.
+// again. The user is told in words, once for each such record (and by a desktop notification),
+// and once when a cut record had to be moved out of the way.
 #pragma once
 
 #include <functional>
@@ -14,6 +14,7 @@
 
 #include "base/settings_store.h"
 #include "domain/connection_record.h"
+#include "features/desktop_notices.h"
 #include "platform/platform.h"
 
 namespace ruvo {
@@ -21,7 +22,7 @@ namespace ruvo {
 class DatabaseWriter {
 public:
     DatabaseWriter(SettingsStore& settings, platform::WindowSystem& windows,
-                   std::function<std::string()> databasePath);
+                   DesktopNotices& notices, std::function<std::string()> databasePath);
 
     // Appends the record to this year's database, after the records kept from earlier
     // failures. A record that cannot be written is kept and the user told why; false then.
@@ -48,6 +49,7 @@ private:
 
     SettingsStore& settings_;
     platform::WindowSystem& windows_;
+    DesktopNotices& notices_;
     std::function<std::string()> databasePath_;
     bool mayHaveKept_ = true;  // until the settings were looked at once
     std::string keptReason_;   // why the kept records could not be written at the last try

@@ -1,10 +1,14 @@
 #include "features/holiday_list_editor.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "base/messages.h"
 #include "base/money.h"
 #include "domain/calendar.h"
+#include "domain/german_holidays.h"
 
 namespace ruvo {
 
@@ -73,9 +77,14 @@ void HolidayListEditor::wire() {
         holidays_.erase(holidays_.begin() + selected);
         showList();
     };
-    w.importButton.onClick = [this] {
-        store_.ImportHolidayFile(holidays_);
-        showList();
+    w.importButton.onClick = [this] { chooseAndImport(); };
+    w.computeButton.onClick = [this] { compute(); };
+    // The Land is chosen once and kept for the change of year too.
+    w.landChoice.onClick = [this] {
+        const int index = window_.landChoice.selectedIndex();
+        store_.StoreLand(index >= 1
+                             ? std::optional(Laender()[static_cast<std::size_t>(index - 1)].land)
+                             : std::nullopt);
     };
     w.ok.onClick = [this] {
         store_.SaveHolidays(holidays_);
@@ -84,8 +93,44 @@ void HolidayListEditor::wire() {
     w.cancel.onClick = [this] { window_.hide(); };
 }
 
+void HolidayListEditor::chooseAndImport() {
+    const std::optional<std::string> chosen = platform_.windowSystem.chooseFileToOpen(
+        "Feiertagsdatei laden", store_.DataFolder(), "Feiertage.dat", "Feiertagsdateien (*.dat)");
+    if (!chosen) {
+        return;
+    }
+    store_.ImportChosenFile(*chosen, holidays_);
+    showList();
+}
+
+void HolidayListEditor::compute() {
+    // The year of the field's two digits nearest to this year: in 1999 "08" is 2008, in 2026
+    // "99" is 1999.
+    const std::string field = NumberFieldText(window_.yearField.text(), currentYear(), true);
+    const int today = platform_.clock.now().year;
+    int year = today - today % 100 + ToInteger(field).value_or(today % 100) % 100;
+    if (year - today > 50) {
+        year -= 100;
+    } else if (today - year > 49) {
+        year += 100;
+    }
+    store_.ComputeHolidays(year, holidays_);
+    showList();
+    const std::optional<Land> land = store_.StoredLand();
+    Inform(platform_.windowSystem,
+           "Die gesetzlichen Feiertage des Jahres " + std::to_string(year) +
+               (land ? std::string(" für ") + NameOf(*land).name : std::string(" (bundesweit)")) +
+               " wurden berechnet. Drücken Sie auf Ok, um sie zu speichern.");
+}
+
+void HolidayListEditor::showStoredLand() {
+    const std::optional<Land> land = store_.StoredLand();
+    window_.landChoice.setText(land ? NameOf(*land).name : HolidaysEditor::kNationwideOnly);
+}
+
 void HolidayListEditor::Open() {
     window_.yearField.setText(currentYear());
+    showStoredLand();
     window_.show();
     store_.LoadHolidays(holidays_);
     showList();

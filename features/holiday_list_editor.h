@@ -23,6 +23,8 @@ public:
     // Shows the window with the stored list (loaded afresh, with the store's messages) and runs
     // it modally until it closes.
     void Open();
+    // Shows the list afresh after it was replaced from outside the window.
+    void Refresh() { showList(); }
 
 private:
     void wire();
@@ -31,6 +33,9 @@ private:
     void rowSelected();
     std::string dateFromFields() const;
     std::string currentYear() const;
+    void chooseAndImport();
+    void compute();
+    void showStoredLand();
 
     HolidaysEditor& window_;
     HolidayList& holidays_;

@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "base/file_error.h"
+#include "base/file_error_text.h"
+#include "base/file_io.h"
 #include "base/messages.h"
 #include "base/setting_names.h"
 #include "domain/calendar.h"
@@ -54,8 +56,8 @@ bool HolidayStore::ImportHolidayFile(HolidayList& list) {
                "Die Datei 'Feiertage.dat' befindet sich nicht im Verzeichnis '" +
                    platform_.paths.programDirectory() +
                    "'. Bitte kopieren Sie die Datei dorthin und versuchen Sie es dann erneut. "
-                   "\n\nHinweis:\nSie sollten die aktuelle Feiertagsdatei für das aktuelle Jahr "
-                   "aus dem Internet von der Quelmar Homepage herunterladen.");
+                   "\n\nHinweis:\nMit der Schaltfläche 'Feiertage berechnen' berechnet "
+                   "Ruvometer die gesetzlichen Feiertage selbst.");
         return false;
     }
     std::optional<HolidayImport> file = readFile();
@@ -64,6 +66,55 @@ bool HolidayStore::ImportHolidayFile(HolidayList& list) {
     }
     adopt(*file, list);
     return true;
+}
+
+bool HolidayStore::ImportChosenFile(const std::string& chosenPath, HolidayList& list) {
+    std::error_code sameError;
+    if (std::filesystem::equivalent(chosenPath, filePath(), sameError)) {
+        return ImportHolidayFile(list);
+    }
+    std::string bytes;
+    try {
+        const HolidayImport checked = ReadHolidayFile(chosenPath);
+        if (checked.problem != HolidayImport::Problem::None) {
+            Inform(platform_.windowSystem, HolidayFileRefusedText(chosenPath, checked),
+                   platform::MessageIcon::Warning);
+            return false;
+        }
+        bytes = ReadWholeFile(chosenPath, kMaxHolidayFileBytes);
+    } catch (const FileError& error) {
+        Inform(platform_.windowSystem, HolidayFileUnreadableText(chosenPath, error),
+               platform::MessageIcon::Warning);
+        return false;
+    }
+    try {
+        // The file it replaces is the user's too: kept when it says something else.
+        const std::optional<std::string> old = ReadFileIfPresent(filePath(), kMaxDataFileBytes);
+        if (old && *old != bytes) {
+            WriteFileAtomically(filePath() + ".alt", *old);
+        }
+        WriteFileAtomically(filePath(), bytes);
+    } catch (const FileError& error) {
+        Inform(platform_.windowSystem,
+               "Die Datei '" + chosenPath + "' konnte nicht als '" + filePath() +
+                   "' in den Datenordner kopiert werden: " + FileErrorReason(error) +
+                   ".\n\nDie Feiertage bleiben, wie sie sind.",
+               platform::MessageIcon::Warning);
+        return false;
+    }
+    return ImportHolidayFile(list);
+}
+
+std::optional<Land> HolidayStore::StoredLand() {
+    return LandFromCode(settings_.ReadIfPresent(setting::HolidayLand).value_or(""));
+}
+
+void HolidayStore::StoreLand(std::optional<Land> land) {
+    settings_.WriteSetting(setting::HolidayLand, land ? NameOf(*land).code : "");
+}
+
+void HolidayStore::ComputeHolidays(int year, HolidayList& list) {
+    list = GermanHolidays(year, StoredLand());
 }
 
 void HolidayStore::SaveHolidays(const HolidayList& list) {
@@ -118,10 +169,10 @@ void HolidayStore::LoadHolidays(HolidayList& list) {
             }
         } else {
             Inform(platform_.windowSystem,
-                   "Es sind keine Feiertage eingetragen.\n\nBitte laden Sie sich die aktuelle "
-                   "Feiertagsdatei aus dem Internet von der Quelmar Homepage herunter und "
-                   "speichern Sie sie im Programmverzeichnis von Ruvometer. Starten Sie "
-                   "Ruvometer daraufhin erneut.");
+                   "Es sind keine Feiertage eingetragen.\n\nUnter Telefon->Feiertage berechnet "
+                   "Ruvometer die gesetzlichen Feiertage mit der Schaltfläche 'Feiertage "
+                   "berechnen'. Sie können dort auch eine Feiertagsdatei mit der Schaltfläche "
+                   "'Feiertagsdatei laden' in das Programm laden.");
         }
     }
     const std::string year = CurrentYearText(platform_.clock.now());

@@ -1,5 +1,6 @@
 #include "gui/holidays_editor_view.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,11 @@ void DatePoint(QWidget* parent, int x, int y) {
     auto* point = StaticText(parent, QStringLiteral("."), QRect(x, y - 6, 10, FieldHeight + 4),
                              Qt::AlignHCenter | Qt::AlignBottom);
     point->setFont(ArialFont(20, true));
+}
+
+// A hint as rich text, so that it wraps.
+QString Hint(const char* text) {
+    return QStringLiteral("<p>%1</p>").arg(QString::fromUtf8(text).toHtmlEscaped());
 }
 
 QTreeView* HolidayList(QWidget* parent) {
@@ -77,16 +83,25 @@ HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, 
                                                    EditButtonWidth, ButtonHeight)),
                 model.changeButton);
 
-    EtchedRule(this, 8, 308, 354);
+    // The Land whose own holidays are computed, and the computation.
+    constexpr int LandY = 310;
+    StaticText(this, QStringLiteral("Land :"), QRect(8, LandY + 1, 50, FieldHeight));
+    auto* land = Place(new QComboBox(this), QRect(FieldX, LandY, 166, FieldHeight + 2));
+    bind.comboBox(land, model.landChoice);
+    land->lineEdit()->setReadOnly(true);  // a Land is picked from the list, not typed
+    auto* compute = Place(new QPushButton(this), QRect(232, LandY - 1, 130, ButtonHeight));
+    compute->setToolTip(Hint(HolidaysEditor::kComputeHint));
+    bind.button(compute, model.computeButton);
+
+    EtchedRule(this, 8, 342, 354);
 
     // The import, with its explanation as the hint, and the buttons that close the window.
-    auto* import = Place(new QPushButton(this), QRect(8, 322, 170, 32));
+    auto* import = Place(new QPushButton(this), QRect(8, 356, 170, 32));
     import->setIcon(StyleIconPicture(QStyle::SP_DialogOpenButton, 16));
-    import->setToolTip(QStringLiteral("<p>%1</p>")
-                           .arg(QString::fromUtf8(HolidaysEditor::kImportHint).toHtmlEscaped()));
+    import->setToolTip(Hint(HolidaysEditor::kImportHint));
     bind.button(import, model.importButton);
-    bind.button(Place(new QPushButton(this), QRect(206, 326, 75, ButtonHeight)), model.ok);
-    bind.button(Place(new QPushButton(this), QRect(287, 326, 75, ButtonHeight)), model.cancel);
+    bind.button(Place(new QPushButton(this), QRect(206, 360, 75, ButtonHeight)), model.ok);
+    bind.button(Place(new QPushButton(this), QRect(287, 360, 75, ButtonHeight)), model.cancel);
 }
 
 }  // namespace ruvo::gui

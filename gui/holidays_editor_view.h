@@ -1,5 +1,6 @@
 // The holidays window "Feiertage" (Form13): the list of holidays, the date and name fields, the
-// buttons to add, delete and change, the import of the holidays file, "&Ok" and "A&bbrechen".
+// buttons to add, delete and change, the Land and the computation of the holidays, the import of
+// the holidays file, "&Ok" and "A&bbrechen".
 // The program runs it modally.
 #pragma once
 
@@ -13,7 +14,7 @@ class HolidaysEditorView final : public WindowView {
 
 public:
     static constexpr int ClientWidth = 370;
-    static constexpr int ClientHeight = 366;
+    static constexpr int ClientHeight = 400;
 
     HolidaysEditorView(HolidaysEditor& model, ActionRunner run, QWidget* parent = nullptr);
 };

@@ -1,11 +1,12 @@
-// The "Warnungen" page: the unit warning with its lead, and what is shown in the title of the
-// window in front.
+// The "Warnungen" page: the unit warning with its lead, what is shown in the title of the window
+// in front, and which desktop notifications are given.
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <initializer_list>
 
 #include "gui/main_window_pages.h"
 #include "gui/widget_kit.h"
@@ -58,19 +59,27 @@ void BuildWarnungenPage(QWidget* page, MainWindow& model, Binder& binder) {
     binder.label(StaticText(panel, QString(), QRect(leadX, 8, 305 - leadX, 20)), model.leadText);
     binder.checkBox(Place(new QCheckBox(panel), QRect(10, 30, 290, 20)), model.warnBeep);
 
-    auto* slider = Place(new QSlider(Qt::Horizontal, panel), QRect(10, 72, 295, 28));
+    auto* slider = Place(new QSlider(Qt::Horizontal, panel), QRect(10, 68, 295, 28));
     slider->setRange(model.leadSlider.minimum(), model.leadSlider.maximum());
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     slider->setPageStep(1);
-    Scale(panel, slider, 56);
+    Scale(panel, slider, 52);
     binder.trackBar(slider, model.leadSlider);
 
-    EtchedRule(panel, 8, 110, 341);
-    // Charges, online time, time left: the order of the title's suffix.
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 120, 335, 20)), model.chargesInTitle);
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 142, 335, 20)), model.onlineTimeInTitle);
-    binder.checkBox(Place(new QCheckBox(panel), QRect(10, 164, 335, 20)), model.secondsLeftInTitle);
+    // Charges, online time, time left: the order of the title's suffix; then the desktop
+    // notifications.
+    const auto rows = [panel, &binder](int top, std::initializer_list<CheckBox*> boxes) {
+        int y = top;
+        for (CheckBox* box : boxes) {
+            binder.checkBox(Place(new QCheckBox(panel), QRect(10, y, 335, 19)), *box);
+            y += 19;
+        }
+    };
+    EtchedRule(panel, 8, 104, 341);
+    rows(110, {&model.chargesInTitle, &model.onlineTimeInTitle, &model.secondsLeftInTitle});
+    EtchedRule(panel, 8, 172, 341);
+    rows(177, {&model.notifyBudgetUsedUp, &model.notifyClosureDue, &model.notifyNotSaved});
 }
 
 }  // namespace ruvo::gui

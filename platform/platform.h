@@ -271,6 +271,23 @@ public:
 };
 
 // ---------------------------------------------------------------------------------------------
+// Desktop notifications
+
+// A short notice that the desktop shows for a while beside the other programs' windows.
+struct Notification {
+    std::string summary;  // one line, the heading
+    std::string body;     // a sentence or two
+};
+
+class Notifications {
+public:
+    virtual ~Notifications() = default;
+    // Hands the notice to the desktop's notification service. Where none runs it is dropped:
+    // nothing waits for it and nothing else changes.
+    virtual void notify(const Notification& notification) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
 // Clipboard
 
 class Clipboard {
@@ -324,6 +341,15 @@ public:
     virtual void errorBox(const std::string& text) = 0;
     // Runs a nested loop until the window is closed. Timers keep firing meanwhile.
     virtual void runModal(ModalWindow& window) = 0;
+    // The file chooser for a file to open, modal; timers keep firing meanwhile. It starts in
+    // `folder` (ending in a path separator) with `suggestedName` preselected and offers the
+    // files of `filter`, a description with its patterns in brackets ("Feiertagsdateien
+    // (*.dat)"), besides all files. The chosen file's full path, or nothing when the user
+    // cancelled.
+    virtual std::optional<std::string> chooseFileToOpen(const std::string& caption,
+                                                        const std::string& folder,
+                                                        const std::string& suggestedName,
+                                                        const std::string& filter) = 0;
     // Ends the event loop: the program's run is over. `exitCode` is the process's exit status.
     virtual void quit(int exitCode) = 0;
 };
@@ -345,6 +371,7 @@ struct Platform {
     Clipboard& clipboard;
     Paths& paths;
     WindowSystem& windowSystem;
+    Notifications& notifications;
 };
 
 }  // namespace ruvo::platform

@@ -19,6 +19,7 @@
 #include "features/budgets.h"
 #include "features/connection_list.h"
 #include "features/database_writer.h"
+#include "features/desktop_notices.h"
 #include "features/holiday_list_editor.h"
 #include "features/holiday_store.h"
 #include "features/live_counter.h"
@@ -130,6 +131,8 @@ private:
     void SaveTariffs();
     void LoadTariffs();
     void LoadHolidays();
+    // At the change of year: offers the new year's computed holidays in place of the old ones.
+    void OfferNewYearHolidays();
     void RecomputeConsumption();
     void PrepareCounterBudgets();
     void UpdateMonthlyMinutes();
@@ -161,6 +164,7 @@ private:
     Options options_;
     UnreadableRecords unreadableRecords_;
     Budgets budgets_;
+    DesktopNotices notices_;
     Autosave autosave_;
     DatabaseWriter databaseWriter_;
     HolidayStore holidayStore_;

@@ -1,5 +1,7 @@
 // The application's use of its data files: the database, the tariff file, the holidays and the
 // figures computed from the database.
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "base/file_error.h"
@@ -8,6 +10,7 @@
 #include "base/money.h"
 #include "domain/calendar.h"
 #include "domain/database_file.h"
+#include "domain/german_holidays.h"
 #include "program/application.h"
 
 namespace ruvo {
@@ -59,6 +62,24 @@ void Ruvometer::SaveTariffs() {
     tariffs_.providerFee = mainWindow.providerFeePerMinute.text();
     tariffs_.freeMinutes = mainWindow.freeMinutes.text();
     tariffStore_.Save(tariffs_);
+}
+
+void Ruvometer::OfferNewYearHolidays() {
+    const int year = now().year;
+    const std::optional<Land> land = holidayStore_.StoredLand();
+    const std::string which =
+        std::to_string(year) + (land ? std::string(" (") + NameOf(*land).name + ")" : "");
+    if (!AskYesNo(platform_.windowSystem,
+                  "Jahreswechsel! \n\nSollen die gesetzlichen Feiertage für " + which +
+                      " jetzt berechnet werden? Sie ersetzen die bisherigen Feiertage.\n\nSie "
+                      "können die Feiertage auch unter Telefon->Feiertage ändern oder dort mit "
+                      "der Schaltfläche 'Feiertagsdatei laden' eine Feiertagsdatei in das "
+                      "Programm laden.")) {
+        return;
+    }
+    holidayStore_.ComputeHolidays(year, holidays_);
+    holidayStore_.SaveHolidays(holidays_);
+    holidayEditor_.Refresh();
 }
 
 void Ruvometer::LoadHolidays() {

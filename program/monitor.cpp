@@ -41,11 +41,7 @@ void Ruvometer::KeepBooks() {
         // Remember first: a tick nested in the message below must not show it again.
         rememberedDatabaseName_ = name;
         if (yearChanged) {
-            Inform(platform_.windowSystem,
-                   "Jahreswechsel! \n\nSie sollten die aktuelle Feiertagsdatei für das jetzige "
-                   "Jahr aus dem Internet herunterladen und unter Telefon->Feiertage mit der "
-                   "Schaltfläche 'Feiertagsdatei laden' in das Programm laden, um die Feiertage "
-                   "zu aktualisieren!");
+            OfferNewYearHolidays();
         }
     }
     mainWindow.databaseLabel.setText(DatabasePath());

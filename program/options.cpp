@@ -71,6 +71,15 @@ void Options::wire() {
     main_.alwaysSaveOnDisconnect.onClick = [this] {
         writeFlag(setting::AlwaysSaveConnections, main_.alwaysSaveOnDisconnect);
     };
+    main_.notifyBudgetUsedUp.onClick = [this] {
+        writeFlag(setting::NotifyBudgetUsedUp, main_.notifyBudgetUsedUp);
+    };
+    main_.notifyClosureDue.onClick = [this] {
+        writeFlag(setting::NotifyClosureDue, main_.notifyClosureDue);
+    };
+    main_.notifyNotSaved.onClick = [this] {
+        writeFlag(setting::NotifyNotSaved, main_.notifyNotSaved);
+    };
     main_.leadSlider.onChange = [this] {
         main_.leadField.setText(IntToStr(main_.leadSlider.position()));
     };
@@ -122,6 +131,9 @@ void Options::ApplyStoredOptions() {
         {main_.useMonthlyBudget, setting::MonthlyBudgetInUse, ""},
         {main_.hideCounterOnDialIn, setting::HideCounterWindow, ""},
         {main_.alwaysSaveOnDisconnect, setting::AlwaysSaveConnections, ""},
+        {main_.notifyBudgetUsedUp, setting::NotifyBudgetUsedUp, ""},
+        {main_.notifyClosureDue, setting::NotifyClosureDue, ""},
+        {main_.notifyNotSaved, setting::NotifyNotSaved, ""},
     };
     for (Entry& entry : entries) {
         entry.text = readFlag(entry.name);

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
+#include "domain/german_holidays.h"
 #include "window_models/window_model.h"
 
 namespace ruvo {
@@ -35,6 +38,24 @@ public:
     Button importButton{*this, "BitBtn1", "Feiertagsdatei laden"};  // hint kImportHint
     Button ok{*this, "Button5", "&Ok"};
     Button cancel{*this, "Button1", "A&bbrechen"};
+
+    // The computed holidays: the Land whose own holidays join the nationwide ones (chosen once,
+    // stored), and the button that puts the year's holidays in the list.
+    static constexpr const char* kNationwideOnly = "nur bundesweite Feiertage";
+    static constexpr const char* kComputeHint =
+        "Berechnet die gesetzlichen Feiertage des eingestellten Jahres, die bundesweiten und die "
+        "des gewählten Landes, und ersetzt damit die Liste. Drücken Sie dann auf Ok.";
+    ComboBox landChoice{*this, "ComboBox1", LandItems(), kNationwideOnly};
+    Button computeButton{*this, "Button6", "Feiertage berechnen"};  // hint kComputeHint
+
+    // kNationwideOnly, then the names of the Länder in the order of Laender().
+    static std::vector<std::string> LandItems() {
+        std::vector<std::string> items = {kNationwideOnly};
+        for (const LandName& entry : Laender()) {
+            items.emplace_back(entry.name);
+        }
+        return items;
+    }
 };
 
 }  // namespace ruvo

@@ -32,6 +32,13 @@ public:
                                  "Bei Verbindungseinwahl das Counterfenster verbergen"};
     CheckBox alwaysSaveOnDisconnect{*this, "CheckBox11",
                                     "Bei Verbindungsabbruch Verbindung immer speichern"};
+    // Desktop notifications ("Warnungen" page), each on until the user switches it off.
+    CheckBox notifyBudgetUsedUp{*this, "MeldungBudget", "Desktop-Meldung: Budget aufgebraucht",
+                                true};
+    CheckBox notifyClosureDue{*this, "MeldungAbschluss", "Desktop-Meldung: Budgetabschluss fällig",
+                              true};
+    CheckBox notifyNotSaved{*this, "MeldungSpeichern",
+                            "Desktop-Meldung: Verbindung nicht gespeichert", true};
 
     // Hidden trigger boxes: monitoring on, a connection recognised, title decoration requests.
     CheckBox active{*this, "Active", "", true};

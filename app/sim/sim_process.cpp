@@ -79,6 +79,12 @@ public:
     }
     void errorBox(const std::string& text) override { windows().errorBox(text); }
     void runModal(platform::ModalWindow& window) override { windows().runModal(window); }
+    std::optional<std::string> chooseFileToOpen(const std::string& caption,
+                                                const std::string& folder,
+                                                const std::string& suggestedName,
+                                                const std::string& filter) override {
+        return windows().chooseFileToOpen(caption, folder, suggestedName, filter);
+    }
     void quit(int exitCode) override {
         windows().quit(exitCode);
         if (!owner_.exitCode_) {
@@ -102,10 +108,10 @@ SimProcess::SimProcess(fake::FakeMachine& machine, Hooks hooks)
       tray_(std::make_unique<ProcessTray>(machine.tray)),
       windowSystem_(std::make_unique<ProcessWindowSystem>(*this)) {
     platform::Platform& base = process_.platform();
-    platform_ = std::make_unique<platform::Platform>(
-        platform::Platform{base.clock, *timers_, base.registry, base.instanceLock,
-                           base.hostAddresses, *tray_, base.foregroundWindows, base.sound,
-                           base.printing, base.clipboard, base.paths, *windowSystem_});
+    platform_ = std::make_unique<platform::Platform>(platform::Platform{
+        base.clock, *timers_, base.registry, base.instanceLock, base.hostAddresses, *tray_,
+        base.foregroundWindows, base.sound, base.printing, base.clipboard, base.paths,
+        *windowSystem_, base.notifications});
     call([this] { program_ = std::make_unique<Ruvometer>(*platform_); });
 }
 

@@ -22,8 +22,19 @@ DesktopPlatform::DesktopPlatform(const DesktopSetup& setup)
       printing_(MakePrinting(setup.pdfOutput)),
       paths_(setup.folders.dataHome, setup.dataFolderName),
       windowSystem_(setup.applicationTitle),
-      platform_{
-          clock_, timers_,    registry_,  instanceLock_, hostAddresses_, tray_, foregroundWindows_,
-          sound_, *printing_, clipboard_, paths_,        windowSystem_} {}
+      notifications_(setup.applicationTitle),
+      platform_{clock_,
+                timers_,
+                registry_,
+                instanceLock_,
+                hostAddresses_,
+                tray_,
+                foregroundWindows_,
+                sound_,
+                *printing_,
+                clipboard_,
+                paths_,
+                windowSystem_,
+                notifications_} {}
 
 }  // namespace ruvo::desktop

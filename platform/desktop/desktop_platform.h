@@ -10,6 +10,7 @@
 #include "platform/desktop/desktop_clock.h"
 #include "platform/desktop/desktop_host_addresses.h"
 #include "platform/desktop/desktop_instance_lock.h"
+#include "platform/desktop/desktop_notifications.h"
 #include "platform/desktop/desktop_paths.h"
 #include "platform/desktop/desktop_printing.h"
 #include "platform/desktop/desktop_registry.h"
@@ -57,6 +58,7 @@ private:
     DesktopClipboard clipboard_;
     DesktopPaths paths_;
     DesktopWindowSystem windowSystem_;
+    DesktopNotifications notifications_;
     platform::Platform platform_;
 };
 

@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
@@ -100,6 +101,25 @@ void DesktopWindowSystem::quit(int exitCode) {
         // No loop runs yet: end the main loop as soon as it starts.
         QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
     }
+}
+
+std::optional<std::string> DesktopWindowSystem::chooseFileToOpen(const std::string& caption,
+                                                                 const std::string& folder,
+                                                                 const std::string& suggestedName,
+                                                                 const std::string& filter) {
+    if (quitRequested_) {
+        return std::nullopt;
+    }
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(caption),
+                       QString::fromStdString(folder));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QString::fromStdString(filter), QStringLiteral("Alle Dateien (*)")});
+    dialog.selectFile(QString::fromStdString(suggestedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 }  // namespace ruvo::desktop

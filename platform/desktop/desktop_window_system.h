@@ -2,6 +2,7 @@
 // end of the program's run.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -25,6 +26,11 @@ public:
     // Ends every running event loop, nested ones included, with `exitCode`. Asked before the
     // main loop has started, the main loop ends as soon as it starts.
     void quit(int exitCode) override;
+    // The Qt file dialog, in front of the window that is active.
+    std::optional<std::string> chooseFileToOpen(const std::string& caption,
+                                                const std::string& folder,
+                                                const std::string& suggestedName,
+                                                const std::string& filter) override;
 
     bool quitRequested() const { return quitRequested_; }
     int exitCode() const { return exitCode_; }

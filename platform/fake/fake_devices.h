@@ -309,6 +309,23 @@ private:
     int setupCount_ = 0;
 };
 
+// Records the desktop notifications; `setServiceRunning(false)` drops them as a desktop without
+// a notification service does.
+class FakeNotifications final : public platform::Notifications {
+public:
+    void notify(const platform::Notification& notification) override {
+        if (serviceRunning_) {
+            shown_.push_back(notification);
+        }
+    }
+    void setServiceRunning(bool running) { serviceRunning_ = running; }
+    const std::vector<platform::Notification>& shown() const { return shown_; }
+
+private:
+    bool serviceRunning_ = true;
+    std::vector<platform::Notification> shown_;
+};
+
 class FakeClipboard final : public platform::Clipboard {
 public:
     void setText(const std::string& text) override { text_ = text; }

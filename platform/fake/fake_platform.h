@@ -27,6 +27,7 @@ struct FakeMachine {
     FakeClipboard clipboard;
     FakePaths paths;
     FakeWindowSystem windowSystem;
+    FakeNotifications notifications;
 };
 
 // One process's view of the machine: its own instance lock, the machine's other services.
@@ -45,7 +46,8 @@ public:
                     machine.printing,
                     machine.clipboard,
                     machine.paths,
-                    machine.windowSystem} {}
+                    machine.windowSystem,
+                    machine.notifications} {}
 
     platform::Platform& platform() { return platform_; }
     // The process dies: the system releases its lock.

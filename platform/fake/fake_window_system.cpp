@@ -46,6 +46,17 @@ void FakeWindowSystem::quit(int exitCode) {
     exitCode_ = exitCode;
 }
 
+std::optional<std::string> FakeWindowSystem::chooseFileToOpen(const std::string& caption,
+                                                              const std::string& folder,
+                                                              const std::string& suggestedName,
+                                                              const std::string& /*filter*/) {
+    fileChoosers_.push_back(caption);
+    if (onFile_) {
+        return onFile_(folder, suggestedName);
+    }
+    return folder + suggestedName;
+}
+
 std::vector<std::string> FakeWindowSystem::messageTexts() const {
     std::vector<std::string> texts;
     texts.reserve(messages_.size());

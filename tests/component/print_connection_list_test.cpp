@@ -117,7 +117,8 @@ protected:
                                     printing,
                                     base.clipboard,
                                     base.paths,
-                                    base.windowSystem};
+                                    base.windowSystem,
+                                    base.notifications};
         ConnectionListWindow window;
         UnreadableRecords unreadable(machine.windowSystem);
         ConnectionList list(window, platform, unreadable,

@@ -2,6 +2,8 @@
 // storing and cancelling, run as a whole program on the fake platform.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -158,6 +160,129 @@ TEST_F(HolidaysEditorTest, MenuEntrySwitchesToTheTelefonPageFirst) {
     act([&] { app().ShowHolidaysEditor(); });
     EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
     EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Telefon));
+}
+
+TEST_F(HolidaysEditorTest, ComputesTheHolidaysOfTheYearFieldForTheLandChosenOnce) {
+    startSettled();
+    HolidaysEditor& f = app().holidaysWindow;
+    openWith([&] {
+        EXPECT_EQ(f.landChoice.text(), "nur bundesweite Feiertage");
+        f.landChoice.choose(2);  // after the nationwide entry: Baden-Württemberg, Bayern
+        EXPECT_EQ(setting("FeiertageLand"), "BY");
+        f.yearField.enter("8");
+        f.computeButton.click();
+        EXPECT_EQ(machine().windowSystem.messages().back().text,
+                  "Die gesetzlichen Feiertage des Jahres 2008 für Bayern wurden berechnet. "
+                  "Drücken Sie auf Ok, um sie zu speichern.");
+        ASSERT_EQ(shown().size(), 12U);
+        EXPECT_EQ(shown()[1], (ListControl::Row{"06.01.08", "Heilige Drei Könige"}));
+        EXPECT_EQ(shown()[7], (ListControl::Row{"22.05.08", "Fronleichnam"}));
+        f.ok.click();
+    });
+    EXPECT_EQ(stored().size(), 24U);
+    openWith([&] {
+        EXPECT_EQ(f.landChoice.text(), "Bayern");
+        f.landChoice.choose(0);
+        f.cancel.click();
+    });
+    EXPECT_EQ(setting("FeiertageLand"), "");
+}
+
+TEST_F(HolidaysEditorTest, ChosenFileIsCopiedIntoTheDataFolderBeforeItIsImported) {
+    const std::string oldFile = "24.12.99\r\nHeiliger Abend\r\n";
+    const std::string chosenFile = "07.12.99\r\nTesttag\r\n";
+    std::filesystem::create_directory(directory() + "woanders");
+    writeFile("woanders/Feiertage 1999.dat", chosenFile);
+    writeFile("woanders/leer.dat", "");
+    startSettled();
+    struct Case {
+        const char* name;
+        std::string dataFileBefore;         // "Feiertage.dat"
+        std::optional<std::string> chosen;  // nothing: the chooser is cancelled
+        std::string dataFile;               // "Feiertage.dat" afterwards
+        std::vector<ListControl::Row> shownAfter;
+        std::size_t newMessages;
+    };
+    const std::vector<Case> cases = {
+        {"cancelled", oldFile, std::nullopt, oldFile, {{"24.12.99", "Heiliger Abend"}}, 0},
+        {"a file that cannot be imported",
+         oldFile,
+         directory() + "woanders/leer.dat",
+         oldFile,
+         {{"24.12.99", "Heiliger Abend"}},
+         1},
+        {"a file elsewhere",
+         oldFile,
+         directory() + "woanders/Feiertage 1999.dat",
+         chosenFile,
+         {{"07.12.99", "Testtag"}},
+         1},
+        {"the file in the data folder",
+         chosenFile,
+         directory() + "Feiertage.dat",
+         chosenFile,
+         {{"07.12.99", "Testtag"}},
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile("Feiertage.dat", c.dataFileBefore);
+        std::string folderShown;
+        machine().windowSystem.setFileHandler(
+            [&](const std::string& folder, const std::string& name) {
+                folderShown = folder + name;
+                return c.chosen;
+            });
+        const std::size_t before = messageCount();
+        openWith([&] {
+            app().holidaysWindow.importButton.click();
+            EXPECT_EQ(shown(), c.shownAfter);
+            app().holidaysWindow.cancel.click();
+        });
+        EXPECT_EQ(folderShown, directory() + "Feiertage.dat");
+        EXPECT_EQ(messageCount(), before + c.newMessages);
+        EXPECT_EQ(file("Feiertage.dat"), c.dataFile);
+    }
+    // The file it replaced is kept.
+    EXPECT_EQ(file("Feiertage.dat.alt"), oldFile);
+    machine().windowSystem.setFileHandler(nullptr);
+}
+
+class HolidaysEditorAtNewYearTest : public HolidaysEditorTest {
+protected:
+    HolidaysEditorAtNewYearTest() : HolidaysEditorTest(At(1999, 12, 31, 23, 59, 40)) {}
+};
+
+// At the change of year the program offers the new year's holidays for the chosen Land.
+TEST_F(HolidaysEditorAtNewYearTest, NewYearOffersTheComputedHolidays) {
+    putSetting("FeiertageLand", "SN");
+    for (const bool accepted : {false, true}) {
+        SCOPED_TRACE(accepted ? "Ja" : "Nein");
+        kill();
+        machine().time.setLocal(At(1999, 12, 31, 23, 59, 40));
+        std::string question;
+        machine().windowSystem.setMessageHandler([&](const platform::MessageBox& box) {
+            if (box.text.rfind("Jahreswechsel! \n\n", 0) == 0) {
+                question = box.text;
+                EXPECT_EQ(box.buttons, platform::MessageButtons::YesNo);
+                return accepted ? platform::MessageAnswer::Yes : platform::MessageAnswer::No;
+            }
+            return platform::MessageAnswer::Ok;
+        });
+        startSettled();
+        wait(30);
+        EXPECT_EQ(question.substr(0, 70),
+                  "Jahreswechsel! \n\nSollen die gesetzlichen Feiertage für 2000 (Sachsen)");
+        const std::vector<std::string> values = stored();
+        if (accepted) {
+            ASSERT_EQ(values.size(), 22U);
+            EXPECT_EQ(values[0], "0A=01.01.00");
+            EXPECT_EQ(values[17], "8B=Buß- und Bettag");
+        } else {
+            EXPECT_EQ(values, (std::vector<std::string>{"0A=24.12.99", "0B=Heiliger Abend"}));
+        }
+        machine().windowSystem.setMessageHandler(nullptr);
+    }
 }
 
 class HolidaysEditorInNewYearTest : public HolidaysEditorTest {

@@ -64,7 +64,8 @@ protected:
                                      p.printing,
                                      p.clipboard,
                                      p.paths,
-                                     p.windowSystem};
+                                     p.windowSystem,
+                                     p.notifications};
         app_ = std::make_unique<Ruvometer>(stallable);
         return app_->start();
     }

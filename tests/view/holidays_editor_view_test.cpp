@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,7 +26,7 @@ TEST_F(HolidaysEditorViewTest, ShowsTheListAndPassesFieldsSelectionAndButtonsOn)
     model.show();
 
     EXPECT_EQ(view.windowTitle(), "Feiertage");
-    EXPECT_EQ(view.size(), QSize(370, 366));
+    EXPECT_EQ(view.size(), QSize(370, 400));
     EXPECT_EQ(view.windowModality(), Qt::ApplicationModal);
     EXPECT_FALSE(view.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(view.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -71,12 +72,22 @@ TEST_F(HolidaysEditorViewTest, ShowsTheListAndPassesFieldsSelectionAndButtonsOn)
     EXPECT_TRUE(add->isDefault());
     std::vector<std::string> clicked;
     for (Button* button : {&model.addButton, &model.deleteButton, &model.changeButton,
-                           &model.importButton, &model.ok, &model.cancel}) {
+                           &model.computeButton, &model.importButton, &model.ok, &model.cancel}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
         Find<QPushButton>(view, button->name().c_str())->click();
     }
-    EXPECT_EQ(clicked, (std::vector<std::string>{"Button2", "Button3", "Button4", "BitBtn1",
-                                                 "Button5", "Button1"}));
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Button2", "Button3", "Button4", "Button6",
+                                                 "BitBtn1", "Button5", "Button1"}));
+    EXPECT_EQ(Find<QPushButton>(view, "Button6")->text(), "Feiertage berechnen");
+
+    // The Land is picked from the list; the choice reaches the model.
+    auto* land = Find<QComboBox>(view, "ComboBox1");
+    ASSERT_EQ(land->count(), 17);
+    EXPECT_EQ(land->currentText(), "nur bundesweite Feiertage");
+    EXPECT_TRUE(land->lineEdit()->isReadOnly());
+    land->setCurrentIndex(16);
+    emit land->activated(16);
+    EXPECT_EQ(model.landChoice.text(), "Thüringen");
     auto* import = Find<QPushButton>(view, "BitBtn1");
     EXPECT_EQ(import->text(), "Feiertagsdatei laden");
     EXPECT_TRUE(import->toolTip().contains(QString::fromUtf8(HolidaysEditor::kImportHint)));
