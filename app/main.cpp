@@ -5,6 +5,7 @@
 
 #include "base/identity.h"
 #include "gui/german_qt_texts.h"
+#include "gui/program_icon.h"
 #include "gui/program_views.h"
 #include "platform/desktop/desktop_platform.h"
 #include "program/application.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(ruvo::ApplicationTitle);
     // The program lives in the tray: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every window and dialog, Qt's own included, shows the program's icon.
+    QApplication::setWindowIcon(ruvo::gui::ProgramIcon());
     // Qt's own dialogs and buttons speak German as the program's windows do; without Qt's
     // catalogue they stay English.
     const ruvo::gui::GermanQtTexts germanQt(ruvo::gui::QtTranslationsFolder());

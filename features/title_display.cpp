@@ -45,9 +45,6 @@ void TitleDisplay::ApplyTitleSuffix(const std::string& suffix, bool clearMode) {
     if (!front) {
         return;
     }
-    if (!windows_.owningProcess(*front)) {
-        return;
-    }
     const auto read = windows_.title(*front);
     if (!read) {
         return;
@@ -57,6 +54,9 @@ void TitleDisplay::ApplyTitleSuffix(const std::string& suffix, bool clearMode) {
     if (windows_.isDesktop(*front) || StartsWith(title, "Program Manager")) {
         return;
     }
+    // The program's own windows are known by their identity, or else by the program's title.
+    const bool ownWindow =
+        windows_.isProgramWindow(*front) || StartsWith(title, "Quelmar Ruvometer");
 
     // The window decorated last is recognised by what it is, then by its title. Its title is
     // kept whole, however long, so that it comes back unchanged.
@@ -64,25 +64,39 @@ void TitleDisplay::ApplyTitleSuffix(const std::string& suffix, bool clearMode) {
     const bool decoratedLast =
         sameWindow && !rememberedTitle_.empty() && StartsWith(title, rememberedTitle_);
     if (!decoratedLast) {
-        if (rememberedWindow_ != 0 && !sameWindow) {
-            const auto current = windows_.title(rememberedWindow_);
-            // Only a window that still shows our decoration is given its title back; one that
-            // has renamed itself since keeps its new name.
-            if (current && StartsWith(*current, rememberedTitle_)) {
-                windows_.setTitle(rememberedWindow_, rememberedTitle_);
-            }
+        if (!sameWindow) {
+            RestoreRemembered();
         }
-        rememberedTitle_ = title;
-        rememberedWindow_ = *front;
+        // An own window is never decorated, so there is nothing of it to remember.
+        rememberedTitle_ = ownWindow ? std::string() : title;
+        rememberedWindow_ = ownWindow ? 0 : *front;
     }
-
-    // The program's own windows are never decorated.
-    if (StartsWith(title, "Quelmar Ruvometer")) {
+    if (ownWindow) {
         return;
     }
     const std::string newTitle = clearMode ? title : rememberedTitle_ + suffix;
     if (newTitle != title) {
         windows_.setTitle(*front, newTitle);
+    }
+}
+
+void TitleDisplay::RestoreTitle() {
+    if (windows_.available()) {
+        RestoreRemembered();
+    }
+    rememberedTitle_.clear();
+    rememberedWindow_ = 0;
+}
+
+void TitleDisplay::RestoreRemembered() {
+    if (rememberedWindow_ == 0) {
+        return;
+    }
+    const auto current = windows_.title(rememberedWindow_);
+    // Only a window that still shows the decoration is given its title back; one that has
+    // renamed itself since keeps its new name.
+    if (current && *current != rememberedTitle_ && StartsWith(*current, rememberedTitle_)) {
+        windows_.setTitle(rememberedWindow_, rememberedTitle_);
     }
 }
 

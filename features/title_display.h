@@ -1,5 +1,6 @@
 // Appends the running charges, online time and seconds left to the title of the window in front,
-// and gives a window its own title back when another comes to the front.
+// gives a window its own title back when another comes to the front, and gives the window
+// decorated last its title back when the connection ends.
 #pragma once
 
 #include <cstdint>
@@ -24,10 +25,17 @@ public:
     explicit TitleDisplay(platform::ForegroundWindows& windows) : windows_(windows) {}
 
     // Decorates the window in front with the suffix. In clear mode nothing is added; the window
-    // decorated last gets its title back when another window is in front.
+    // decorated last gets its title back when another window is in front. The program's own
+    // windows and the desktop are never decorated.
     void ApplyTitleSuffix(const std::string& suffix, bool clearMode);
+    // Gives the window decorated last its own title back, whatever window is in front, and
+    // forgets it: no suffix is left behind once no tick renews it.
+    void RestoreTitle();
 
 private:
+    // Gives the remembered window its title back while it still shows the decoration.
+    void RestoreRemembered();
+
     platform::ForegroundWindows& windows_;
     std::string rememberedTitle_;
     platform::WindowId rememberedWindow_ = 0;

@@ -30,6 +30,9 @@ CounterWindowView::CounterWindowView(CounterWindow& model, ActionRunner run, QWi
     useDialogFrame();
     UseDialogFont(this);
     setClientSize(ClientWidth, ClientHeight);
+    // The counter comes up when a connection starts, while the user works in another window:
+    // that window keeps the focus, and with it the running cost in its title.
+    showWithoutActivating();
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("PageControl1"));

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "gui/drawn_picture.h"
+
 namespace ruvo::gui {
 
 namespace {
@@ -86,18 +88,22 @@ void PaintProgramPicture(QPainter& painter, int size, ProgramPicture picture) {
     painter.restore();
 }
 
-QPixmap ProgramPixmap(int size, ProgramPicture picture) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+QPixmap ProgramPixmap(int size, ProgramPicture picture, qreal ratio) {
+    QPixmap pixmap = TransparentPixmap(size, ratio);
     QPainter painter(&pixmap);
     PaintProgramPicture(painter, size, picture);
     return pixmap;
 }
 
+QPixmap ProgramPixmap(int size, ProgramPicture picture) {
+    return ProgramPixmap(size, picture, ScreenPixelRatio());
+}
+
 QIcon ProgramIcon(ProgramPicture picture) {
+    // Each size pixel for pixel: the window manager and the tray pick the size they need.
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64}) {
-        icon.addPixmap(ProgramPixmap(size, picture));
+    for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
+        icon.addPixmap(ProgramPixmap(size, picture, 1.0));
     }
     return icon;
 }

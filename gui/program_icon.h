@@ -20,8 +20,10 @@ enum class ProgramPicture {
 // Draws the picture into the square from (0, 0) to (size, size) of the painter's coordinates:
 // on a pixmap, or on a vector device for a scalable copy of the same drawing.
 void PaintProgramPicture(QPainter& painter, int size, ProgramPicture picture);
-// The picture drawn at size by size pixels.
+// The picture drawn at size by size device-independent pixels, at the screen's device pixel
+// ratio, or at the ratio given.
 QPixmap ProgramPixmap(int size, ProgramPicture picture = ProgramPicture::Program);
+QPixmap ProgramPixmap(int size, ProgramPicture picture, qreal ratio);
 // The picture at the usual icon sizes.
 QIcon ProgramIcon(ProgramPicture picture = ProgramPicture::Program);
 

@@ -34,12 +34,16 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     autostartQuestionWindow_ =
         std::make_unique<AutostartQuestionView>(app.autostartQuestionWindow, run);
     counterWindow_ = std::make_unique<CounterWindowView>(app.counterWindow, run);
-    tariffNamesWindow_ = std::make_unique<TariffNameEditorView>(app.tariffNamesWindow, run);
-    tariffTablesWindow_ = std::make_unique<TariffTablesWindowView>(app.tariffTablesWindow, run);
-    newBudgetWindow_ = std::make_unique<NewBudgetView>(app.newBudgetWindow, run);
+    // The dialogs of the main window belong to it: the window manager keeps them above it and
+    // gives them no task-bar entry of their own while it is shown. They are destroyed before it.
+    QWidget* main = mainWindow_.get();
+    tariffNamesWindow_ = std::make_unique<TariffNameEditorView>(app.tariffNamesWindow, run, main);
+    tariffTablesWindow_ =
+        std::make_unique<TariffTablesWindowView>(app.tariffTablesWindow, run, main);
+    newBudgetWindow_ = std::make_unique<NewBudgetView>(app.newBudgetWindow, run, main);
     connectionListWindow_ = std::make_unique<ConnectionListView>(app.connectionListWindow, run);
-    budgetClosureWindow_ = std::make_unique<BudgetClosureView>(app.budgetClosureWindow, run);
-    holidaysWindow_ = std::make_unique<HolidaysEditorView>(app.holidaysWindow, run);
+    budgetClosureWindow_ = std::make_unique<BudgetClosureView>(app.budgetClosureWindow, run, main);
+    holidaysWindow_ = std::make_unique<HolidaysEditorView>(app.holidaysWindow, run, main);
     recoveryWindow_ = std::make_unique<RecoveryWindowView>(app.recoveryWindow, run);
     statisticsWindow_ = std::make_unique<StatisticsWindowView>(app.statisticsWindow, run);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 
 #include <functional>
 
@@ -31,14 +32,25 @@ public:
     // The frame of a dialog: a title bar with the close box only (no minimise, no maximise).
     // Call before adding other window flags.
     void useDialogFrame();
+    // The window comes up without taking the focus from the window the user works in.
+    void showWithoutActivating();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void reject() override;  // Escape
 
 private:
+    // Puts the window, its frame included, inside the available area of its screen: centred
+    // (over its parent window, when that is shown) the first time, where it was afterwards.
+    void placeOnScreen();
+
     WindowModel& model_;
     Binder binder_;
+    bool activateWhenShown_ = true;
+    bool placed_ = false;
+    // The window manager's frame as last seen; until then a frame of the usual size.
+    QMargins frame_{4, 24, 4, 4};
 };
 
 }  // namespace ruvo::gui

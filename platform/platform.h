@@ -181,8 +181,9 @@ public:
     virtual bool available() = 0;
     // The window in front, or nothing.
     virtual std::optional<WindowId> foreground() = 0;
-    // The process that owns the window, or nothing when it cannot be told.
-    virtual std::optional<std::int64_t> owningProcess(WindowId window) = 0;
+    // True for a window of this program itself, known by its identity (whatever its title, and
+    // whether or not the window tells which process it belongs to).
+    virtual bool isProgramWindow(WindowId window) = 0;
     // True for the desktop itself (the window behind all others).
     virtual bool isDesktop(WindowId window) = 0;
     virtual std::optional<std::string> title(WindowId window) = 0;

@@ -230,6 +230,7 @@ void Ruvometer::endProgram(int exitCode) {
     timer2_->setEnabled(false);
     startupTimer_->setEnabled(false);
     counter_.Stop();
+    titleDisplay_.RestoreTitle();
     tray_.UpdateTrayIcon(TrayOperation::Delete);
     for (WindowModel* window : windows()) {
         window->hide();

@@ -106,6 +106,11 @@ void Ruvometer::ConnectionStart() {
 void Ruvometer::ConnectionEnd() {
     ConnectionOpening();
     counter_.Stop();
+    // No tick renews the suffix any more: the decorated window gets its own title back now,
+    // whichever window is in front. A split goes on counting and decorates on.
+    if (!mainWindow.splittingAtZoneChange) {
+        titleDisplay_.RestoreTitle();
+    }
     const platform::LocalDateTime t = now();
     summaryWindow.SetEnd(NowTimeTextLong(t), TodayText(t));
     summaryWindow.pending.durationSeconds = IntToStr(counter_.elapsedSeconds());

@@ -30,13 +30,24 @@ QMessageBox::Icon ToQtIcon(platform::MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The program's window the box belongs to: the modal window open, else the window in front, when
+// it is one of the program's. A box with nothing to belong to stands alone.
+QWidget* OwningWindow() {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) {
+        owner = QApplication::activeWindow();
+    }
+    return owner != nullptr && owner->isVisible() ? owner->window() : nullptr;
+}
+
 }  // namespace
 
 DesktopWindowSystem::DesktopWindowSystem(std::string errorCaption)
     : errorCaption_(std::move(errorCaption)) {}
 
 platform::MessageAnswer DesktopWindowSystem::messageBox(const platform::MessageBox& box) {
-    QMessageBox dialog;
+    // Attached to the window it belongs to: no task-bar entry of its own, kept above that window.
+    QMessageBox dialog(OwningWindow());
     // In front of the start-up window, which stays on top; the text as it is, never as markup.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.setWindowTitle(QString::fromStdString(box.caption));

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/desktop/program_windows.h"
 #include "platform/desktop/x11_error_trap.h"
 
 namespace ruvo::desktop {
@@ -19,7 +20,6 @@ namespace {
 enum AtomIndex {
     NetActiveWindow,
     NetWmName,
-    NetWmPid,
     NetWmWindowType,
     NetWmWindowTypeDesktop,
     Utf8String,
@@ -28,7 +28,7 @@ enum AtomIndex {
 };
 
 constexpr std::array<const char*, AtomCount> AtomNames = {
-    "_NET_ACTIVE_WINDOW",          "_NET_WM_NAME", "_NET_WM_PID",  "_NET_WM_WINDOW_TYPE",
+    "_NET_ACTIVE_WINDOW",          "_NET_WM_NAME", "_NET_WM_WINDOW_TYPE",
     "_NET_WM_WINDOW_TYPE_DESKTOP", "UTF8_STRING",  "COMPOUND_TEXT"};
 
 // A window property as read: its type, element size and content.
@@ -238,20 +238,8 @@ std::optional<platform::WindowId> X11ForegroundWindows::foreground() {
     return connection_->stillUp() ? result : std::nullopt;
 }
 
-std::optional<std::int64_t> X11ForegroundWindows::owningProcess(platform::WindowId window) {
-    Display* display = connection_->display();
-    if (display == nullptr || window == 0) {
-        return std::nullopt;
-    }
-    std::optional<std::int64_t> result;
-    {
-        XErrorTrap trap(display);
-        const auto pid = ReadProperty(display, window, connection_->atom(NetWmPid), XA_CARDINAL);
-        if (!trap.failed() && pid && pid->format == 32 && !pid->values.empty()) {
-            result = static_cast<std::int64_t>(static_cast<std::uint32_t>(pid->values[0]));
-        }
-    }
-    return connection_->stillUp() ? result : std::nullopt;
+bool X11ForegroundWindows::isProgramWindow(platform::WindowId window) {
+    return IsProgramWindow(window);
 }
 
 bool X11ForegroundWindows::isDesktop(platform::WindowId window) {

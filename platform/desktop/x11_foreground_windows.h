@@ -1,7 +1,8 @@
 // Windows of other programs through X11 and the EWMH properties of the window manager:
-// _NET_ACTIVE_WINDOW on the root window is the window in front, _NET_WM_PID its process,
-// _NET_WM_NAME (UTF8_STRING) or else WM_NAME its title, and a window of type
-// _NET_WM_WINDOW_TYPE_DESKTOP (or the root window itself) the desktop.
+// _NET_ACTIVE_WINDOW on the root window is the window in front, _NET_WM_NAME (UTF8_STRING) or
+// else WM_NAME its title, and a window of type _NET_WM_WINDOW_TYPE_DESKTOP (or the root window
+// itself) the desktop. The program's own windows are known by their ids, not by _NET_WM_PID,
+// which many programs (Tk, some Java toolkits, plain Xlib) never set.
 //
 // The service has its own connection to the X server, opened at the first call that needs it and
 // opened again after it is lost. Every X call runs inside an XErrorTrap, so a window that has
@@ -32,7 +33,8 @@ public:
 
     bool available() override;
     std::optional<platform::WindowId> foreground() override;
-    std::optional<std::int64_t> owningProcess(platform::WindowId window) override;
+    // One of this process's Qt windows.
+    bool isProgramWindow(platform::WindowId window) override;
     bool isDesktop(platform::WindowId window) override;
     // The title, empty for a window without one; nothing for a window that does not exist.
     std::optional<std::string> title(platform::WindowId window) override;

@@ -151,8 +151,8 @@ class FakeForegroundWindows final : public platform::ForegroundWindows {
 public:
     struct Window {
         std::string title;
-        std::int64_t process = 1000;
         bool desktop = false;
+        bool program = false;  // a window of the program under test
     };
 
     bool available() override { return available_; }
@@ -162,9 +162,9 @@ public:
         }
         return foreground_;
     }
-    std::optional<std::int64_t> owningProcess(platform::WindowId window) override {
+    bool isProgramWindow(platform::WindowId window) override {
         auto it = windows_.find(window);
-        return it == windows_.end() ? std::nullopt : std::optional(it->second.process);
+        return it != windows_.end() && it->second.program;
     }
     bool isDesktop(platform::WindowId window) override {
         auto it = windows_.find(window);
@@ -187,8 +187,14 @@ public:
     // Opens a window and brings it to the front; gives its identity.
     platform::WindowId open(const std::string& title, bool desktop = false) {
         const platform::WindowId id = nextId_++;
-        windows_[id] = Window{title, 1000 + static_cast<std::int64_t>(id), desktop};
+        windows_[id] = Window{title, desktop, false};
         foreground_ = id;
+        return id;
+    }
+    // Opens a window of the program itself, whatever its title, and brings it to the front.
+    platform::WindowId openProgramWindow(const std::string& title) {
+        const platform::WindowId id = open(title);
+        windows_[id].program = true;
         return id;
     }
     void bringToFront(platform::WindowId window) { foreground_ = window; }

@@ -5,12 +5,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QWidget>
 #include <chrono>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "features/title_display.h"
+#include "qt_wait.h"
 #include "x_session.h"
 
 // Xlib last: its macros clash with names above.
@@ -167,12 +172,12 @@ protected:
 test::XSession* ForegroundWindowsTest::session_ = nullptr;
 std::string ForegroundWindowsTest::whyNot_;
 
-TEST_F(ForegroundWindowsTest, TheWindowInFrontItsProcessAndItsTitle) {
+TEST_F(ForegroundWindowsTest, TheWindowInFrontAndItsTitle) {
     const std::string title = "Brief an Jürgen – Editor";
     OtherWindow editor(display_, {title, "Brief an J\xfcrgen - Editor", 4242, false});
     ASSERT_TRUE(windows_->available());
     ASSERT_TRUE(bringToFront(editor));
-    EXPECT_EQ(windows_->owningProcess(editor.id()), 4242);
+    EXPECT_FALSE(windows_->isProgramWindow(editor.id()));
     EXPECT_FALSE(windows_->isDesktop(editor.id()));
     EXPECT_EQ(windows_->title(editor.id()), title);
 
@@ -195,7 +200,6 @@ TEST_F(ForegroundWindowsTest, TheWindowInFrontItsProcessAndItsTitle) {
 TEST_F(ForegroundWindowsTest, AWindowWithOnlyTheOldTitle) {
     OtherWindow old(display_, {std::nullopt, "B\xfcro", std::nullopt, false});
     EXPECT_EQ(windows_->title(old.id()), "Büro");
-    EXPECT_EQ(windows_->owningProcess(old.id()), std::nullopt);
     windows_->setTitle(old.id(), "Büro - 2,00 DM");
     EXPECT_EQ(old.text(XA_WM_NAME),
               std::make_pair(std::string("B\xfcro - 2,00 DM"), std::string("STRING")));
@@ -221,12 +225,108 @@ TEST_F(ForegroundWindowsTest, AWindowThatHasGoneGivesNothing) {
     const platform::WindowId id = gone.id();
     gone.destroy();
     EXPECT_EQ(windows_->title(id), std::nullopt);
-    EXPECT_EQ(windows_->owningProcess(id), std::nullopt);
+    EXPECT_FALSE(windows_->isProgramWindow(id));
     EXPECT_FALSE(windows_->isDesktop(id));
     windows_->setTitle(id, "never shown");
     EXPECT_EQ(windows_->title(0xFFFFFF0), std::nullopt);
     OtherWindow alive(display_, {"Alive", std::nullopt, 8, false});
     EXPECT_EQ(windows_->title(alive.id()), "Alive");
+}
+
+// The title display on real windows: a window is decorated whether or not it tells its process
+// (Tk and some Java programs do not), and gets its own title back when the connection ends even
+// while it is still in front.
+TEST_F(ForegroundWindowsTest, TheDecoratedWindowGetsItsTitleBackWhateverIsInFront) {
+    const std::string suffix = " - 0,28 DM - 00:00:31 - Rest 29 Sek";
+    struct Case {
+        const char* name;
+        OtherWindow::Setup setup;
+        std::string title;
+        std::optional<std::string> renamedTo;  // by the window itself during the connection
+        std::string titleAfterwards;
+    };
+    const std::vector<Case> cases = {
+        {"with _NET_WM_PID", {"xterm", "xterm", 4242, false}, "xterm", std::nullopt, "xterm"},
+        {"without _NET_WM_PID, WM_NAME only",
+         {std::nullopt, "Tk Rechner", std::nullopt, false},
+         "Tk Rechner",
+         std::nullopt,
+         "Tk Rechner"},
+        {"without _NET_WM_PID, UTF-8 title",
+         {"Grüße – Notizen", std::nullopt, std::nullopt, false},
+         "Grüße – Notizen",
+         std::nullopt,
+         "Grüße – Notizen"},
+        {"renamed by itself meanwhile",
+         {"bash", "bash", 77, false},
+         "bash",
+         "vim brief.txt",
+         "vim brief.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OtherWindow window(display_, c.setup);
+        ASSERT_TRUE(bringToFront(window));
+        TitleDisplay display(*windows_);
+        display.ApplyTitleSuffix(suffix, false);
+        EXPECT_EQ(windows_->title(window.id()), c.title + suffix);
+        if (c.renamedTo) {
+            windows_->setTitle(window.id(), *c.renamedTo);
+        }
+        // The counter closes while the decorated window is in front: the clear run leaves it.
+        display.ApplyTitleSuffix(suffix, true);
+        display.RestoreTitle();
+        EXPECT_EQ(windows_->foreground(), window.id());
+        EXPECT_EQ(windows_->title(window.id()), c.titleAfterwards);
+        // A second end changes nothing.
+        display.RestoreTitle();
+        EXPECT_EQ(windows_->title(window.id()), c.titleAfterwards);
+    }
+}
+
+// The program's own windows are known by their ids, whatever their titles say: in front, one is
+// never decorated, and the window decorated before gets its title back.
+TEST(ForegroundWindows, TheProgramsOwnWindowsAreKnownByTheirIds) {
+    std::string whyNot;
+    if (test::TestApplication(test::NeedsX::Yes, whyNot) == nullptr) {
+        GTEST_SKIP() << "no X server with a window manager: " << whyNot;
+    }
+    const std::string displayName = test::SharedSession()->displayName();
+    X11ForegroundWindows windows(displayName);
+    Display* other = XOpenDisplay(displayName.c_str());
+    ASSERT_NE(other, nullptr);
+    {
+        OtherWindow editor(other, {std::nullopt, "Editor", std::nullopt, false});
+        QWidget own;
+        own.setWindowTitle("Ruvometer 2.3");
+        own.resize(200, 100);
+        own.show();
+        // Asks again now and then: a window just mapped may not be managed yet.
+        const auto bringToFront = [&windows](platform::WindowId id, const auto& ask) {
+            for (int i = 0; i < 10; ++i) {
+                ask();
+                if (test::ProcessEventsUntil([&] { return windows.foreground() == id; }, 500)) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const auto ownId = static_cast<platform::WindowId>(own.winId());
+        ASSERT_TRUE(bringToFront(editor.id(), [&editor] { editor.requestActivation(); }));
+        EXPECT_TRUE(windows.isProgramWindow(ownId));
+        EXPECT_FALSE(windows.isProgramWindow(editor.id()));
+        EXPECT_FALSE(windows.isProgramWindow(DefaultRootWindow(other)));
+
+        TitleDisplay display(windows);
+        display.ApplyTitleSuffix(" - 0,12 DM", false);
+        EXPECT_EQ(windows.title(editor.id()), "Editor - 0,12 DM");
+        ASSERT_TRUE(bringToFront(ownId, [&own] { own.activateWindow(); }));
+        display.ApplyTitleSuffix(" - 0,24 DM", false);
+        EXPECT_EQ(windows.title(editor.id()), "Editor");
+        EXPECT_EQ(own.windowTitle(), "Ruvometer 2.3");
+        EXPECT_EQ(windows.title(ownId), "Ruvometer 2.3");
+    }
+    XCloseDisplay(other);
 }
 
 TEST(ForegroundWindows, ADeadServerEndsNothingButTheService) {

@@ -420,6 +420,12 @@ TEST_F(ConnectionTest, TitleDecorationFollowsTheWindowInFront) {
     wait(1);
     EXPECT_EQ(windows.window(desktop)->title, "Program Manager");
     EXPECT_EQ(windows.window(browser)->title, "Browser - 0,12 DM - 00:00:02 - Rest 58 Sek");
+    // The program's own window, whatever its title, is left alone; the browser gets its own
+    // title back.
+    const auto mainWindow = windows.openProgramWindow("Ruvometer 2.3");
+    wait(1);
+    EXPECT_EQ(windows.window(mainWindow)->title, "Ruvometer 2.3");
+    EXPECT_EQ(windows.window(browser)->title, "Browser");
     // A long title comes back whole, and a window whose title only begins like the decorated
     // one is a window of its own.
     const std::string longTitle(150, 'x');
@@ -429,9 +435,9 @@ TEST_F(ConnectionTest, TitleDecorationFollowsTheWindowInFront) {
     wait(1);
     EXPECT_EQ(windows.window(longWindow)->title, longTitle);
     EXPECT_EQ(windows.window(lookalike)->title.rfind(longTitle + " (2) - ", 0), 0U);
-    // Hanging up closes the counter; the decorated window keeps its suffix until another one
-    // is in front when the title routine runs again.
+    // Hanging up gives the decorated window its own title back, although it is in front.
     hangUp();
+    EXPECT_EQ(windows.window(lookalike)->title, longTitle + " (2)");
     windows.bringToFront(editor);
     wait(5);
     connect();
@@ -722,8 +728,9 @@ TEST_F(ConnectionTest, NoSplitWhileNoZoneApplies) {
     }
 }
 
-// Closing the counter window gives the window decorated last its title back when another
-// window is in front at that moment; the window in front keeps its title as it is.
+// Closing the counter window during a connection gives the window decorated last its title back
+// when another window is in front at that moment; the window in front keeps its title as it is.
+// Hanging up gives it back whatever window is in front.
 TEST_F(ConnectionTest, CounterClosingRestoresTheTitleOfTheWindowDecoratedLast) {
     struct Case {
         const char* name;
@@ -735,6 +742,7 @@ TEST_F(ConnectionTest, CounterClosingRestoresTheTitleOfTheWindowDecoratedLast) {
         {"&Ok with the counter in front", true, false, "Editor"},
         {"hanging up with the counter in front", true, true, "Editor"},
         {"&Ok with the decorated window in front", false, false, "Editor - 0,12 DM"},
+        {"hanging up with the decorated window in front", false, true, "Editor"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

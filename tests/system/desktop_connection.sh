@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # End-to-end test of the desktop program on a real interface: Xvfb with openbox and tint2 (the
 # tray host), the program in a network namespace of its own whose veth end gets a second address
-# (TEST-NET-1, nothing is routed anywhere). A connection is noticed, counted for about 70 s and
+# (TEST-NET-1, nothing is routed anywhere). A connection is noticed, counted for about 70 s (the
+# counter window comes up without taking the focus from another program's window, which shows
+# the running charges in its title and gets its own title back at the hang-up) and
 # confirmed in the summary with Enter; a second one is cut off by kill -9 and restored at the next
 # start through the recovery dialog, answered with Enter. The database is checked after each.
 #
 #   desktop_connection.sh RUVOMETER CHECK
 #
-# Exits 77 (skipped) with the reason when root, ip, network namespaces, Xvfb, openbox, tint2 or
-# xdotool are missing. RUVO_DESKTOP_HOLD sets the first connection's length (default 70 s).
+# Exits 77 (skipped) with the reason when root, ip, network namespaces, Xvfb, openbox, tint2,
+# xdotool, xmessage or xprop are missing. RUVO_DESKTOP_HOLD sets the first connection's length (default 70 s).
 set -u
 
 program=$1
@@ -18,6 +20,9 @@ hold=${RUVO_DESKTOP_HOLD:-70}
 # shellcheck source=tests/system/desktop_session.sh
 source "$(dirname "$0")/desktop_session.sh"
 desktop_prerequisites desktop
+for tool in xmessage xprop; do
+    command -v "$tool" > /dev/null || skip "$tool is not installed"
+done
 for tool in "$program" "$check"; do
     [ -x "$tool" ] || { echo "desktop_connection: $tool is not an executable" >&2; exit 2; }
 done
@@ -42,6 +47,8 @@ check_data() {
 record_field() { sed -n "${1}p" "$work/records.list" | cut -f $(($2 + 2)); }
 
 # --- a connection, saved from its summary ------------------------------------------------------
+# The running charges go into the title of the window in front.
+sed -i 's/^GebInWindows=0/GebInWindows=1/' "$settings"
 start_program
 sleep 10
 kill -0 "$program_pid" 2> /dev/null || fail "the program ended at its start"
@@ -50,16 +57,34 @@ if [ -n "$(xdotool search --onlyvisible --name '^Quelmar Ruvometer' 2> /dev/null
     fail "a window is shown after the start-up: $(shown_windows)"
 fi
 
+# The user works in another program's window, one that does not tell its process (an Xt
+# program sets no _NET_WM_PID).
+xmessage -title Notizen "Ein Fenster eines anderen Programms" > /dev/null 2>&1 &
+session_pids+=("$!")
+notes=$(wait_for_window Notizen 10) || fail "xmessage shows no window"
+xdotool windowactivate --sync "$notes" 2> /dev/null
+if xprop -id "$notes" _NET_WM_PID | grep -q '='; then
+    echo "note: xmessage tells its process here; the window is decorated all the same"
+fi
+
 connect || fail "cannot add the second address"
 started=$SECONDS
 counter=$(wait_for_window "Quelmar Ruvometer" 15) ||
     fail "no counter window within 15 s of the second address; shown: $(shown_windows)"
 echo "counter window $counter after $((SECONDS - started)) s"
+sleep 3
+[ "$(xdotool getactivewindow 2> /dev/null)" = "$notes" ] ||
+    fail "the counter window took the focus from the window in front"
+title=$(xdotool getwindowname "$notes")
+[[ $title == "Notizen - "*" DM" ]] || fail "the window in front is titled \"$title\""
+echo "the window in front reads \"$title\""
 sleep "$hold"
 has_autosave || fail "no autosave in $settings during the connection"
 hang_up || fail "cannot take the second address away"
 summary=$(wait_for_window "Verbindungszusammenfassung" 15) ||
     fail "no summary within 15 s of the address going; shown: $(shown_windows)"
+title=$(xdotool getwindowname "$notes")
+[ "$title" = Notizen ] || fail "after hanging up the other window is titled \"$title\""
 press_return_until_gone "$summary" "Verbindungszusammenfassung" ||
     fail "Enter did not confirm the summary"
 sleep 1
