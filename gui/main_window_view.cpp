@@ -98,6 +98,8 @@ QMenuBar* MainWindowView::buildMenu() {
     item(
         datei, QStringLiteral("&Verbindungen"), [this] { CallIfSet(actions_.showConnections); },
         QKeySequence(Qt::CTRL | Qt::Key_F7));
+    item(datei, QStringLiteral("Tarif&vergleich..."),
+         [this] { CallIfSet(actions_.compareTariffs); });
     datei->addSeparator();
     item(
         datei, QStringLiteral("&Beenden"), [this] { CallIfSet(actions_.quit); },

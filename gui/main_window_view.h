@@ -20,6 +20,7 @@ struct MainWindowActions {
     std::function<void()> editHolidays;     // "Feiertage..."
     std::function<void()> quit;             // "&Beenden" of the menu
     std::function<void()> minimised;        // the title bar's minimise button
+    std::function<void()> compareTariffs;   // "Tarif&vergleich..."
 };
 
 class MainWindowView final : public WindowView {

@@ -10,6 +10,7 @@
 #include "gui/recovery_window_view.h"
 #include "gui/startup_window_view.h"
 #include "gui/summary_window_view.h"
+#include "gui/tariff_comparison_view.h"
 #include "gui/tariff_name_editor_view.h"
 #include "gui/tariff_tables_window_view.h"
 
@@ -23,6 +24,7 @@ ProgramViews::ProgramViews(Ruvometer& app) {
                                                          [&app] { app.closeRequestedBySystem(); });
     MainWindowActions actions;
     actions.showConnections = [&app] { app.userAction([&app] { app.ShowConnectionList(); }); };
+    actions.compareTariffs = [&app] { app.userAction([&app] { app.ShowTariffComparison(); }); };
     actions.editHolidays = [&app] { app.userAction([&app] { app.ShowHolidaysEditor(); }); };
     actions.quit = [&app] { app.userAction([&app] { app.QuitProgram(); }); };
     actions.minimised = [&app] { app.userAction([&app] { app.ToggleMonitoring(); }); };
@@ -38,6 +40,8 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     budgetClosureWindow_ = std::make_unique<BudgetClosureView>(app.budgetClosureWindow, run);
     holidaysWindow_ = std::make_unique<HolidaysEditorView>(app.holidaysWindow, run);
     recoveryWindow_ = std::make_unique<RecoveryWindowView>(app.recoveryWindow, run);
+    tariffComparisonWindow_ =
+        std::make_unique<TariffComparisonView>(app.tariffComparisonWindow, run);
 }
 
 ProgramViews::~ProgramViews() = default;

@@ -21,6 +21,7 @@ class TariffNameEditorView;
 class TariffTablesWindowView;
 class ConnectionListView;
 class HolidaysEditorView;
+class TariffComparisonView;
 
 class ProgramViews {
 public:
@@ -44,6 +45,7 @@ private:
     std::unique_ptr<BudgetClosureView> budgetClosureWindow_;
     std::unique_ptr<HolidaysEditorView> holidaysWindow_;
     std::unique_ptr<RecoveryWindowView> recoveryWindow_;
+    std::unique_ptr<TariffComparisonView> tariffComparisonWindow_;
 };
 
 }  // namespace ruvo::gui

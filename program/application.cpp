@@ -60,7 +60,8 @@ std::vector<WindowModel*> Ruvometer::windows() {
     return {&startupWindow,           &mainWindow,      &summaryWindow,
             &autostartQuestionWindow, &counterWindow,   &tariffNamesWindow,
             &tariffTablesWindow,      &newBudgetWindow, &connectionListWindow,
-            &budgetClosureWindow,     &holidaysWindow,  &recoveryWindow};
+            &budgetClosureWindow,     &holidaysWindow,  &recoveryWindow,
+            &tariffComparisonWindow};
 }
 
 void Ruvometer::userAction(const std::function<void()>& action) {
@@ -83,6 +84,7 @@ void Ruvometer::wire() {
     });
 
     summaryWindow.onConfirm = [this] { ConfirmSummary(); };
+    connectionListWindow.tarifvergleich.onClick = [this] { ShowTariffComparison(); };
     summaryWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             SummaryShown();

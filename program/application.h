@@ -24,6 +24,7 @@
 #include "features/live_counter.h"
 #include "features/provider_minutes.h"
 #include "features/recovery.h"
+#include "features/tariff_comparison_dialog.h"
 #include "features/tariff_editor.h"
 #include "features/tariff_store.h"
 #include "features/title_display.h"
@@ -42,6 +43,7 @@
 #include "window_models/recovery_window.h"
 #include "window_models/startup_window.h"
 #include "window_models/summary_window.h"
+#include "window_models/tariff_comparison_window.h"
 #include "window_models/tariff_name_editor.h"
 #include "window_models/tariff_tables_view.h"
 
@@ -79,6 +81,7 @@ public:
     BudgetClosureWindow budgetClosureWindow;
     HolidaysEditor holidaysWindow;
     RecoveryWindow recoveryWindow;
+    TariffComparisonWindow tariffComparisonWindow;
     std::vector<WindowModel*> windows();
 
     // Actions of the main window, also reachable from its menu.
@@ -90,6 +93,8 @@ public:
     void ShowConnectionList();
     // "Feiertage...": the "Telefon" page, then the holidays window, modal.
     void ShowHolidaysEditor();
+    // "&Tarifvergleich...": the comparison with another tariff file (not modal).
+    void ShowTariffComparison();
 
 private:
     void wire();
@@ -180,6 +185,8 @@ private:
                                      holidayStore_, platform_};
     ConnectionList connectionList_{connectionListWindow, platform_, unreadableRecords_,
                                    [this] { return DatabasePath(); }};
+    TariffComparisonDialog tariffComparison_{tariffComparisonWindow, platform_, holidays_,
+                                             [this] { return DatabasePath(); }};
 };
 
 }  // namespace ruvo

@@ -8,6 +8,10 @@ void Ruvometer::ShowConnectionList() {
     connectionListWindow.activate();
 }
 
+void Ruvometer::ShowTariffComparison() {
+    tariffComparison_.Show();
+}
+
 void Ruvometer::ShowHolidaysEditor() {
     mainWindow.selectPage(MainPage::Telefon);
     holidayEditor_.Open();

@@ -51,16 +51,18 @@ protected:
     int actionsRun = 0;
     int connectionsShown = 0;
     int holidaysEdited = 0;
+    int tariffsCompared = 0;
     int quits = 0;
     int minimised = 0;
     std::vector<std::pair<MainPage, MainPage>> pageChanges;
-    MainWindowView view{model,
-                        [this](const std::function<void()>& action) {
-                            ++actionsRun;
-                            action();
-                        },
-                        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; },
-                         [this] { ++quits; }, [this] { ++minimised; }}};
+    MainWindowView view{
+        model,
+        [this](const std::function<void()>& action) {
+            ++actionsRun;
+            action();
+        },
+        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; }, [this] { ++quits; },
+         [this] { ++minimised; }, [this] { ++tariffsCompared; }}};
 };
 
 TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
@@ -160,7 +162,8 @@ TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
         menus << menu->text() + ": " + items.join(", ");
     }
     EXPECT_EQ(menus, QStringList({
-                         "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, -, &Beenden",
+                         "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, "
+                         "Tarif&vergleich..., -, &Beenden",
                          "&Extra: &Buget festlegen, W&arnungen, Feiertage..., -, &Optionen",
                          "&?: Info",
                      }));
@@ -216,9 +219,11 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
 
     menuItem("&Verbindungen")->trigger();
     menuItem("Feiertage...")->trigger();
+    menuItem("Tarif&vergleich...")->trigger();
     menuItem("&Beenden")->trigger();
     EXPECT_EQ(connectionsShown, 1);
     EXPECT_EQ(holidaysEdited, 1);
+    EXPECT_EQ(tariffsCompared, 1);
     EXPECT_EQ(quits, 1);
 }
 
