@@ -134,9 +134,8 @@ TEST_F(RerateYearTest, TheRecordsOfAYearComeBackUnderTheirOwnTariffFile) {
     EXPECT_GT(withFee, 20U);
     EXPECT_LT(withFee, parts - 20);
     EXPECT_GT(onHolidays, 0U);
-    std::cout << connections << " connections, " << parts << " records, " << split
-              << " split, " << withFee << " with a provider fee, " << onHolidays
-              << " at the holiday price\n";
+    std::cout << connections << " connections, " << parts << " records, " << split << " split, "
+              << withFee << " with a provider fee, " << onHolidays << " at the holiday price\n";
 }
 
 }  // namespace
