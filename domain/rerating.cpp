@@ -11,6 +11,9 @@ namespace ruvo {
 namespace {
 
 constexpr int kSecondsPerDay = 24 * 60 * 60;
+// Longer than any connection the counter counted: a record beyond it was edited by hand, and
+// counting it second by second would take minutes.
+constexpr std::int64_t kLongestConnection = std::int64_t{31} * kSecondsPerDay;
 
 std::optional<int> TwoDigits(const std::string& text, std::size_t at) {
     const char a = text[at];
@@ -240,7 +243,20 @@ std::vector<ConnectionRecord> Rerater::Rate(const std::vector<ConnectionRecord>&
 RatedRecords Rerater::RateAll(const std::vector<ConnectionRecord>& records) {
     RatedRecords result;
     std::vector<ConnectionRecord> parts;
+    const auto skip = [&](const ConnectionRecord& record) {
+        // Its seconds still count for the month, as the program counts them.
+        if (const auto seconds = Duration(record); seconds && record.startDate.size() >= 8) {
+            monthSeconds_[MonthKey(record.startDate)] += *seconds;
+        }
+        result.skipped.push_back(record);
+    };
     const auto flush = [&] {
+        if (TotalSeconds(parts) > kLongestConnection) {
+            for (const ConnectionRecord& part : parts) {
+                skip(part);
+            }
+            parts.clear();
+        }
         if (!parts.empty()) {
             std::vector<ConnectionRecord> rerated = Rate(parts);
             result.connections.push_back(RatedConnection{std::move(parts), std::move(rerated)});
@@ -250,11 +266,7 @@ RatedRecords Rerater::RateAll(const std::vector<ConnectionRecord>& records) {
     for (const ConnectionRecord& record : records) {
         if (!Readable(record)) {
             flush();
-            // Its seconds still count for the month, as the program counts them.
-            if (const auto seconds = Duration(record); seconds && record.startDate.size() >= 8) {
-                monthSeconds_[MonthKey(record.startDate)] += *seconds;
-            }
-            result.skipped.push_back(record);
+            skip(record);
             continue;
         }
         if (!parts.empty() && !Continues(parts.back(), record)) {

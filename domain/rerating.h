@@ -36,7 +36,8 @@ struct RatedConnection {
 
 struct RatedRecords {
     std::vector<RatedConnection> connections;  // in the order of the records
-    // Records whose duration, start date or start time cannot be read: left out.
+    // Records whose duration, start date or start time cannot be read, and the parts of a
+    // connection longer than 31 days: left out.
     std::vector<ConnectionRecord> skipped;
 };
 

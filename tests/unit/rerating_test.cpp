@@ -124,10 +124,12 @@ TEST(RerateTest, UnreadableRecordsAreLeftOutAndEndAConnection) {
         Rec({"A", "60", "1", "10", "0", "10", "10:02:00", "7.12.99", "10:03:00", "07.12.99"}),
         Rec({"A", "60", "1", "10", "0", "10", "25:00:00", "07.12.99", "10:03:00", "07.12.99"}),
         Rec({"A", "-1", "1", "10", "0", "10", "10:02:00", "07.12.99", "10:03:00", "07.12.99"}),
+        // A month and a day: no connection the counter counted.
+        Rec({"A", "2764800", "1", "10", "0", "10", "10:04:00", "07.12.99", "10:04:00", "08.01.00"}),
     };
     const RatedRecords rated = rerater.RateAll(records);
     EXPECT_EQ(rated.connections.size(), 1U);
-    EXPECT_EQ(rated.skipped.size(), 4U);
+    EXPECT_EQ(rated.skipped.size(), 5U);
     EXPECT_EQ(TotalPfennig(rated.connections[0].rerated), 20);
 }
 
