@@ -84,7 +84,7 @@ private:
     void finish(Segment& segment, const Moment& end, std::vector<ConnectionRecord>& out);
     static void show(Segment& segment, bool feeApplies);
 
-    const HolidayList& holidays_;
+    HolidayList holidays_;  // a copy: a list handed over as a temporary must not dangle
     bool holidaysOn_ = true;
     int firstYear_ = 1900;
     std::vector<Zone> zones_;                     // zone index × 3 + day class
