@@ -32,6 +32,7 @@
 #include "gui/main_window_view.h"
 #include "gui/startup_window_view.h"
 #include "gui/statistics_window_view.h"
+#include "gui/tariff_comparison_view.h"
 #include "gui/tariff_name_editor_view.h"
 #include "gui/tariff_tables_window_view.h"
 #include "platform/fake/fake_platform.h"
@@ -40,6 +41,7 @@
 #include "window_models/main_window.h"
 #include "window_models/startup_window.h"
 #include "window_models/statistics_window.h"
+#include "window_models/tariff_comparison_window.h"
 #include "window_models/tariff_name_editor.h"
 #include "window_models/tariff_tables_view.h"
 
@@ -275,6 +277,28 @@ QPixmap StatisticsWindow() {
                                 [] { return std::optional<std::int32_t>(15000); });
     ruvo::gui::StatisticsWindowView view(model, RunDirectly);
     statistics.Activate();
+// The comparison as it stands after "&Vergleichen": a month's connections, cost and what they
+// would have cost under another provider's tariff file.
+QPixmap TariffComparison() {
+    ruvo::TariffComparisonWindow model;
+    model.tariffFile.setText("/home/anna/Downloads/Tarif-Sparfon.dat");
+    model.periodBox.setText("Aktueller Monat");
+    model.table.setRows({
+        {"01.12.99", "08:12:05", "00:19:03", "Vormittag", "1,55 DM", "Tag", "1,32 DM", "- 0,23 DM"},
+        {"02.12.99", "19:40:30", "01:22:01", "Freizeit", "6,50 DM", "Abend, Nacht", "4,10 DM",
+         "- 2,40 DM"},
+        {"03.12.99", "13:05:12", "00:04:22", "Nachmittag", "0,44 DM", "Tag", "0,48 DM",
+         "+ 0,04 DM"},
+        {"05.12.99", "22:15:40", "01:43:00", "Mondschein", "8,27 DM", "Nacht", "5,16 DM",
+         "- 3,11 DM"},
+        {"06.12.99", "10:30:02", "00:22:00", "Vormittag", "2,18 DM", "Tag", "1,76 DM", "- 0,42 DM"},
+        {"07.12.99", "14:02:44", "00:47:13", "Nachmittag", "4,32 DM", "Tag", "3,84 DM",
+         "- 0,48 DM"},
+    });
+    model.summary.setText(
+        "6 Verbindungen, 04:37:39: bisher 23,26 DM, mit der anderen Tarifdatei 16,66 DM, "
+        "Differenz - 6,60 DM");
+    ruvo::gui::TariffComparisonView view(model, RunDirectly);
     return Grab(view);
 }
 
@@ -357,6 +381,7 @@ int main(int argc, char** argv) {
         {"form10", [] { return ConnectionList(); }},
         {"form13", [] { return HolidaysEditor(); }},
         {"form15", [] { return StatisticsWindow(); }},
+        {"tarifvergleich", [] { return TariffComparison(); }},
         {"drucker-einrichten", [] { return PrinterSetupDialog(); }},
         {"tray-menue", [] { return TrayMenu(); }},
     };

@@ -13,6 +13,7 @@
 #include "base/money.h"
 #include "domain/calendar.h"
 #include "domain/database_file.h"
+#include "features/csv_export.h"
 #include "features/print_list.h"
 
 namespace ruvo {
@@ -31,6 +32,7 @@ ConnectionList::ConnectionList(ConnectionListWindow& window, platform::Platform&
     window_.kopieren.onClick = [this] { Copy(); };
     window_.druckerEinrichten.onClick = [this] { platform_.printing.printerSetup(); };
     window_.allesAuswaehlen.onClick = [this] { SelectAll(); };
+    window_.exportieren.onClick = [this] { Export(); };
 }
 
 void ConnectionList::Activate() {
@@ -146,6 +148,29 @@ void ConnectionList::Copy() {
 
 void ConnectionList::SelectAll() {
     window_.connectionTable.selectAll();
+    focusTable();
+}
+
+void ConnectionList::Export() {
+    if (!window_.onChooseExportFile) {
+        return;
+    }
+    std::vector<ConnectionRow> rows;
+    const std::size_t count = std::min(window_.connectionTable.rows().size(), shownRaw_.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (window_.connectionTable.selected(i)) {
+            rows.push_back(shownRaw_[i]);
+        }
+    }
+    if (rows.empty()) {
+        rows = shownRaw_;
+    }
+    const platform::LocalDateTime today = platform_.clock.now();
+    const std::string bytes = ConnectionsCsv(rows, today.year / 100 * 100);
+    const auto path = window_.onChooseExportFile(ExportFileName(window_.periodBox.text(), today));
+    if (path) {
+        ExportToFile(*path, bytes, platform_.windowSystem);
+    }
     focusTable();
 }
 

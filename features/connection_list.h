@@ -46,6 +46,9 @@ public:
     // Puts the selected rows on the clipboard.
     void Copy();
     void SelectAll();
+    // Writes the selected rows, or every shown row when none is selected, to a CSV file the
+    // user chooses.
+    void Export();
 
     const std::vector<ConnectionRow>& yearRows() const { return year_; }
     const std::vector<ConnectionRow>& shownRows() const { return shownRaw_; }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -169,6 +170,17 @@ ConnectionListView::ConnectionListView(ConnectionListWindow& model, ActionRunner
     connect(layoutRest_, &QTimer::timeout, this, [this] { tellLayout(); });
 
     list_.onFocusTable = [this] { table_->currentWidget()->setFocus(); };
+    // The program asks before it replaces a file, in its own words.
+    list_.onChooseExportFile = [this](const std::string& offered) -> std::optional<std::string> {
+        const QString chosen = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Verbindungen exportieren"), Q(offered),
+            QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*)"), nullptr,
+            QFileDialog::DontConfirmOverwrite);
+        if (chosen.isEmpty()) {
+            return std::nullopt;
+        }
+        return chosen.toStdString();
+    };
     model.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             shownByProgram_ = true;
@@ -182,6 +194,7 @@ ConnectionListView::ConnectionListView(ConnectionListWindow& model, ActionRunner
 
 ConnectionListView::~ConnectionListView() {
     list_.onFocusTable = nullptr;
+    list_.onChooseExportFile = nullptr;
 }
 
 void ConnectionListView::applyLayout() {
@@ -238,6 +251,10 @@ QMenuBar* ConnectionListView::buildMenu() {
     QMenu* datei = menuBar->addMenu(QStringLiteral("&Datei"));
     item(datei, QStringLiteral("&Drucken"), list_.drucken, {QKeySequence(Qt::CTRL | Qt::Key_P)});
     item(datei, Q(list_.druckerEinrichten.caption()), list_.druckerEinrichten);
+    datei->addSeparator();
+    item(datei, Q(list_.exportieren.caption()), list_.exportieren,
+         QKeySequence(Qt::CTRL | Qt::Key_E));
+    item(datei, Q(list_.tarifvergleich.caption()), list_.tarifvergleich);
     datei->addSeparator();
     item(datei, Q(list_.schliessen.caption()), list_.schliessen,
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_W)});

@@ -99,6 +99,8 @@ QMenuBar* MainWindowView::buildMenu() {
          {QKeySequence(Qt::CTRL | Qt::Key_F7)});
     item(datei, QStringLiteral("&Statistik..."), [this] { CallIfSet(actions_.showStatistics); },
          {QKeySequence(Qt::CTRL | Qt::Key_F8)});
+    item(datei, QStringLiteral("Tarif&vergleich..."),
+         [this] { CallIfSet(actions_.compareTariffs); });
     datei->addSeparator();
     item(datei, QStringLiteral("&Beenden"), [this] { CallIfSet(actions_.quit); },
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});

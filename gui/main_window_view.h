@@ -22,6 +22,7 @@ struct MainWindowActions {
     std::function<void()> minimised;        // the title bar's minimise button
     std::function<void()> showStatistics;   // "&Statistik..."
     std::function<void()> showShortHelp;    // "&Kurzhilfe" (F1)
+    std::function<void()> compareTariffs;   // "Tarif&vergleich..."
 };
 
 class MainWindowView final : public WindowView {

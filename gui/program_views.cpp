@@ -11,6 +11,7 @@
 #include "gui/startup_window_view.h"
 #include "gui/statistics_window_view.h"
 #include "gui/summary_window_view.h"
+#include "gui/tariff_comparison_view.h"
 #include "gui/tariff_name_editor_view.h"
 #include "gui/tariff_tables_window_view.h"
 
@@ -25,6 +26,7 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     MainWindowActions actions;
     actions.showConnections = [&app] { app.userAction([&app] { app.ShowConnectionList(); }); };
     actions.showStatistics = [&app] { app.userAction([&app] { app.ShowStatistics(); }); };
+    actions.compareTariffs = [&app] { app.userAction([&app] { app.ShowTariffComparison(); }); };
     actions.editHolidays = [&app] { app.userAction([&app] { app.ShowHolidaysEditor(); }); };
     actions.quit = [&app] { app.userAction([&app] { app.QuitProgram(); }); };
     actions.showShortHelp = [&app] { app.userAction([&app] { app.ShowShortHelp(); }); };
@@ -46,6 +48,8 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     holidaysWindow_ = std::make_unique<HolidaysEditorView>(app.holidaysWindow, run, main);
     recoveryWindow_ = std::make_unique<RecoveryWindowView>(app.recoveryWindow, run);
     statisticsWindow_ = std::make_unique<StatisticsWindowView>(app.statisticsWindow, run);
+    tariffComparisonWindow_ =
+        std::make_unique<TariffComparisonView>(app.tariffComparisonWindow, run);
 }
 
 ProgramViews::~ProgramViews() = default;

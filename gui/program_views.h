@@ -22,6 +22,7 @@ class TariffNameEditorView;
 class TariffTablesWindowView;
 class ConnectionListView;
 class HolidaysEditorView;
+class TariffComparisonView;
 
 class ProgramViews {
 public:
@@ -46,6 +47,7 @@ private:
     std::unique_ptr<HolidaysEditorView> holidaysWindow_;
     std::unique_ptr<RecoveryWindowView> recoveryWindow_;
     std::unique_ptr<StatisticsWindowView> statisticsWindow_;
+    std::unique_ptr<TariffComparisonView> tariffComparisonWindow_;
 };
 
 }  // namespace ruvo::gui

@@ -66,7 +66,7 @@ std::vector<WindowModel*> Ruvometer::windows() {
             &autostartQuestionWindow, &counterWindow,   &tariffNamesWindow,
             &tariffTablesWindow,      &newBudgetWindow, &connectionListWindow,
             &budgetClosureWindow,     &holidaysWindow,  &recoveryWindow,
-            &statisticsWindow};
+            &statisticsWindow,        &tariffComparisonWindow};
 }
 
 void Ruvometer::userAction(const std::function<void()>& action) {
@@ -89,6 +89,7 @@ void Ruvometer::wire() {
     });
 
     summaryWindow.onConfirm = [this] { ConfirmSummary(); };
+    connectionListWindow.tarifvergleich.onClick = [this] { ShowTariffComparison(); };
     summaryWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             SummaryShown();

@@ -26,6 +26,7 @@
 #include "features/provider_minutes.h"
 #include "features/recovery.h"
 #include "features/statistics.h"
+#include "features/tariff_comparison_dialog.h"
 #include "features/tariff_editor.h"
 #include "features/tariff_store.h"
 #include "features/title_display.h"
@@ -45,6 +46,7 @@
 #include "window_models/startup_window.h"
 #include "window_models/statistics_window.h"
 #include "window_models/summary_window.h"
+#include "window_models/tariff_comparison_window.h"
 #include "window_models/tariff_name_editor.h"
 #include "window_models/tariff_tables_view.h"
 
@@ -83,6 +85,7 @@ public:
     HolidaysEditor holidaysWindow;
     RecoveryWindow recoveryWindow;
     StatisticsWindow statisticsWindow;
+    TariffComparisonWindow tariffComparisonWindow;
     std::vector<WindowModel*> windows();
 
     // Actions of the main window, also reachable from its menu.
@@ -98,6 +101,8 @@ public:
     void ShowStatistics();
     // "&Kurzhilfe" (F1): the short help of the current page in a message box.
     void ShowShortHelp();
+    // "&Tarifvergleich...": the comparison with another tariff file (not modal).
+    void ShowTariffComparison();
 
 private:
     void wire();
@@ -197,6 +202,8 @@ private:
                                    [this] { return DatabasePath(); }};
     Statistics statistics_{statisticsWindow, platform_, unreadableRecords_,
                            [this] { return budgets_.MonthlyBudgetInUse(); }};
+    TariffComparisonDialog tariffComparison_{tariffComparisonWindow, platform_, holidays_,
+                                             [this] { return DatabasePath(); }};
 };
 
 }  // namespace ruvo

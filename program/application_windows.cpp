@@ -1,5 +1,5 @@
-// The main window's menu entries that open the connection list, the statistics, the holidays
-// window and the short help.
+// The main window's menu entries that open the connection list, the statistics, the tariff
+// comparison, the holidays window and the short help.
 #include "base/messages.h"
 #include "program/application.h"
 
@@ -13,6 +13,10 @@ void Ruvometer::ShowConnectionList() {
 void Ruvometer::ShowStatistics() {
     statisticsWindow.show();
     statisticsWindow.activate();
+}
+
+void Ruvometer::ShowTariffComparison() {
+    tariffComparison_.Show();
 }
 
 void Ruvometer::ShowHolidaysEditor() {

@@ -61,6 +61,10 @@ public:
     Button druckerEinrichten{*this, "Drucker Einrichten", "Drucker &Einrichten..."};
     Button schliessen{*this, "Schließen", "&Schließen"};
     Button allesAuswaehlen{*this, "Alles auswählen", "Alles auswä&hlen"};
+    // "&Datei" "&Exportieren..." (Ctrl+E): the shown rows, or the selected ones, as a CSV file;
+    // "&Tarifvergleich...": the comparison window.
+    Button exportieren{*this, "Exportieren", "&Exportieren..."};
+    Button tarifvergleich{*this, "Tarifvergleich", "&Tarifvergleich..."};
 
     ListStyle style() const { return style_; }
     void setStyle(ListStyle style);
@@ -91,6 +95,9 @@ public:
     std::function<void()> onActivate;
     // Set by the view: gives the table the keyboard focus.
     std::function<void()> onFocusTable;
+    // Set by the view: asks for the file to export to, offering the name; nothing when the user
+    // cancels.
+    std::function<std::optional<std::string>(const std::string& offeredName)> onChooseExportFile;
 
     static std::vector<std::string> PeriodItems();
     static std::vector<std::string> Columns();

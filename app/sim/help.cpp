@@ -14,6 +14,7 @@ namespace ruvo::sim {
 namespace {
 
 constexpr const char* kUsage = R"(Usage: ruvometer-sim DIR SCRIPT
+       ruvometer-sim --tarifvergleich DIR TARIFDATEI VON BIS
        ruvometer-sim --help
 
 Runs the Ruvometer program in virtual time on a simulated machine, driven by SCRIPT (a file, or
@@ -23,6 +24,13 @@ DIR is the program's data directory: Tarif.dat, Feiertage.dat and the database f
 and the program file is DIR/ruvometer. The simulated registry is the file DIR/registry.reg in
 REGEDIT4 text form (UTF-8); it is read when the run begins and rewritten after every change. A
 file that is not a registry in that form is refused and left as it is.
+
+--tarifvergleich re-rates the connections recorded in DIR's database files that start between
+the days VON and BIS (TT.MM.JJJJ) under the tariff file TARIFDATEI, as the program's counter
+would have counted them, with the holidays of DIR/Feiertage.dat. It prints one line per
+connection (date, start, duration, tariffs, cost, tariffs and cost under TARIFDATEI, difference;
+separated by tabs) and a line with the totals. Exit status 0, 1 when a file cannot be read, 2
+when the arguments are wrong.
 
 Script: one command per line; blank lines and lines beginning with # are skipped; leading blanks
 are allowed. TEXT and VALUE run to the end of the line as written.

@@ -1,18 +1,25 @@
 // ruvometer-sim DIR SCRIPT: the whole program in virtual time, driven by a script.
+// ruvometer-sim --tarifvergleich DIR TARIFDATEI VON BIS: the recorded connections re-rated.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "app/sim/help.h"
 #include "app/sim/sim_errors.h"
 #include "app/sim/simulator.h"
+#include "app/sim/tariff_comparison_command.h"
 
 int main(int argc, char** argv) {
     using namespace ruvo::sim;
     if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
         WriteHelp(std::cout);
         return 0;
+    }
+    if (argc >= 2 && std::string(argv[1]) == "--tarifvergleich") {
+        return RunTariffComparison(std::vector<std::string>(argv + 2, argv + argc), std::cout,
+                                   std::cerr);
     }
     if (argc != 3) {
         std::cerr << "usage: ruvometer-sim DIR SCRIPT  (ruvometer-sim --help tells more)\n";

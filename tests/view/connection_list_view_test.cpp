@@ -136,8 +136,8 @@ TEST_F(ConnectionListViewTest, ShowsTheRowsTheirSelectionAndTheTotals) {
 TEST_F(ConnectionListViewTest, ToolbarAndMenusReachTheModel) {
     model.show();
     std::vector<std::string> clicked;
-    for (Button* button :
-         {&model.drucken, &model.kopieren, &model.druckerEinrichten, &model.allesAuswaehlen}) {
+    for (Button* button : {&model.drucken, &model.kopieren, &model.druckerEinrichten,
+                           &model.allesAuswaehlen, &model.exportieren, &model.tarifvergleich}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
     }
     for (const char* name : {"Drucken", "Kopieren"}) {
@@ -155,24 +155,26 @@ TEST_F(ConnectionListViewTest, ToolbarAndMenusReachTheModel) {
         }
         menus << menu->text() + ": " + items.join(", ");
     }
-    EXPECT_EQ(menus, QStringList({"&Datei: &Drucken, Drucker &Einrichten..., -, &Schließen",
+    EXPECT_EQ(menus, QStringList({"&Datei: &Drucken, Drucker &Einrichten..., -, &Exportieren..., "
+                                  "&Tarifvergleich..., -, &Schließen",
                                   "&Bearbeiten: &Kopieren, Alles auswä&hlen"}));
     // The specified keys first, the ones Linux programs use beside them.
     const std::pair<QString, QList<QKeySequence>> shortcuts[] = {
         {"&Drucken", {QKeySequence("Ctrl+P")}},
         {"&Schließen", {QKeySequence("Ctrl+X"), QKeySequence("Ctrl+W")}},
+        {"&Exportieren...", {QKeySequence("Ctrl+E")}},
         {"&Kopieren", {QKeySequence("Ctrl+C")}},
         {"Alles auswä&hlen", {QKeySequence("Ctrl+A")}}};
     for (const auto& [text, keys] : shortcuts) {
         EXPECT_EQ(menuItem(text)->shortcuts(), keys) << text.toStdString();
     }
-    for (const QString text :
-         {"&Drucken", "Drucker &Einrichten...", "&Kopieren", "Alles auswä&hlen"}) {
+    for (const QString text : {"&Drucken", "Drucker &Einrichten...", "&Exportieren...",
+                               "&Tarifvergleich...", "&Kopieren", "Alles auswä&hlen"}) {
         menuItem(text)->trigger();
     }
-    EXPECT_EQ(clicked,
-              (std::vector<std::string>{"Drucken", "Kopieren", "Drucken", "Drucker Einrichten",
-                                        "Kopieren", "Alles auswählen"}));
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Drucken", "Kopieren", "Drucken",
+                                                 "Drucker Einrichten", "Exportieren",
+                                                 "Tarifvergleich", "Kopieren", "Alles auswählen"}));
     // The menu keys win over the period box's own: the field does not claim them.
     QLineEdit* periodText = Find<QComboBox>(*view, "ComboBox1")->lineEdit();
     for (const auto& [key, claimed] :

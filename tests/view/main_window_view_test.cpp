@@ -51,6 +51,7 @@ protected:
     int actionsRun = 0;
     int connectionsShown = 0;
     int holidaysEdited = 0;
+    int tariffsCompared = 0;
     int quits = 0;
     int minimised = 0;
     int statisticsShown = 0;
@@ -63,7 +64,8 @@ protected:
                         },
                         {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; },
                          [this] { ++quits; }, [this] { ++minimised; },
-                         [this] { ++statisticsShown; }, [this] { ++helpShown; }}};
+                         [this] { ++statisticsShown; }, [this] { ++helpShown; },
+                         [this] { ++tariffsCompared; }}};
 };
 
 TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
@@ -164,8 +166,8 @@ TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
     }
     EXPECT_EQ(menus,
               QStringList({
-                  "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, &Statistik..., -, "
-                  "&Beenden",
+                  "&Datei: &Telefontarife, &Providertrarife, -, &Verbindungen, &Statistik..., "
+                  "Tarif&vergleich..., -, &Beenden",
                   "&Extra: &Buget festlegen, W&arnungen, Feiertage..., -, &Optionen",
                   "&?: Info, &Kurzhilfe",
               }));
@@ -233,11 +235,13 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     menuItem("&Verbindungen")->trigger();
     menuItem("&Statistik...")->trigger();
     menuItem("Feiertage...")->trigger();
+    menuItem("Tarif&vergleich...")->trigger();
     menuItem("&Beenden")->trigger();
     menuItem("&Kurzhilfe")->trigger();
     EXPECT_EQ(connectionsShown, 1);
     EXPECT_EQ(statisticsShown, 1);
     EXPECT_EQ(holidaysEdited, 1);
+    EXPECT_EQ(tariffsCompared, 1);
     EXPECT_EQ(quits, 1);
     EXPECT_EQ(helpShown, 1);
 }
