@@ -41,8 +41,11 @@ std::string ConnectionText(const ConnectionRecord& record) {
 }  // namespace
 
 DatabaseWriter::DatabaseWriter(SettingsStore& settings, platform::WindowSystem& windows,
-                               std::function<std::string()> databasePath)
-    : settings_(settings), windows_(windows), databasePath_(std::move(databasePath)) {}
+                               HeldDatabases& databases, std::function<std::string()> databasePath)
+    : settings_(settings),
+      windows_(windows),
+      databases_(databases),
+      databasePath_(std::move(databasePath)) {}
 
 bool DatabaseWriter::Save(const ConnectionRecord& record) {
     WriteKept();
@@ -122,7 +125,7 @@ bool DatabaseWriter::AlreadyStored(const ConnectionRecord& record) {
 
 void DatabaseWriter::Append(const ConnectionRecord& record) {
     const std::string path = databasePath_();
-    const AppendOutcome outcome = AppendRecord(path, record);
+    const AppendOutcome outcome = databases_.Append(path, record);
     if (!outcome.movedCutRecordTo.empty()) {
         Inform(windows_,
                "Die Datenbank '" + path +

@@ -14,6 +14,7 @@
 
 #include "base/settings_store.h"
 #include "domain/connection_record.h"
+#include "domain/held_databases.h"
 #include "platform/platform.h"
 
 namespace ruvo {
@@ -21,7 +22,7 @@ namespace ruvo {
 class DatabaseWriter {
 public:
     DatabaseWriter(SettingsStore& settings, platform::WindowSystem& windows,
-                   std::function<std::string()> databasePath);
+                   HeldDatabases& databases, std::function<std::string()> databasePath);
 
     // Appends the record to this year's database, after the records kept from earlier
     // failures. A record that cannot be written is kept and the user told why; false then.
@@ -48,6 +49,7 @@ private:
 
     SettingsStore& settings_;
     platform::WindowSystem& windows_;
+    HeldDatabases& databases_;
     std::function<std::string()> databasePath_;
     bool mayHaveKept_ = true;  // until the settings were looked at once
     std::string keptReason_;   // why the kept records could not be written at the last try
