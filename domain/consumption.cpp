@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "base/file_error.h"
 #include "base/money.h"
@@ -91,21 +92,22 @@ std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
     std::optional<BudgetPeriod> inPeriod;
     for (const std::string& path : PeriodDatabaseFiles(period, referenceDate, directory, now)) {
         try {
-            sum += databases.FigureOf(path, key, [&](const HeldDatabases::Records& records) {
+            sum += databases.FigureOf(path, key, [&](std::string_view bytes) {
                 if (!inPeriod) {
                     inPeriod.emplace(period, referenceDate, now);
                 }
                 std::int64_t fileSum = 0;
-                for (const ConnectionRecord& record : records) {
+                ScanDatabase(bytes, [&](const ConnectionRecord& record) {
                     if (!inPeriod->contains(record.startDate)) {
-                        continue;
+                        return true;
                     }
                     if (const std::optional<std::int32_t> total = ToInteger(record.totalCharge)) {
                         fileSum += *total;
                     } else if (unreadable != nullptr) {
                         unreadable->Note(path, record, record.totalCharge);
                     }
-                }
+                    return true;
+                });
                 return fileSum;
             });
         } catch (const FileError&) {

@@ -6,30 +6,6 @@
 #include "base/file_error.h"
 
 namespace ruvo {
-namespace {
-
-HeldDatabases::Records ReadRecords(const std::string& path) {
-    HeldDatabases::Records records;
-    ReadDatabaseFile(path, [&](const ConnectionRecord& record) {
-        records.push_back(record);
-        return true;
-    });
-    return records;
-}
-
-// The record as a reader reads it back from the file: empty fields hold their defaults.
-std::optional<ConnectionRecord> AsStored(const ConnectionRecord& record) {
-    std::optional<ConnectionRecord> stored;
-    std::string bytes(kDatabaseHeader);
-    bytes.append(SerializeRecord(record));
-    ScanDatabase(bytes, [&](const ConnectionRecord& read) {
-        stored = read;
-        return false;
-    });
-    return stored;
-}
-
-}  // namespace
 
 HeldDatabases::Held& HeldDatabases::Current(const std::string& path) {
     const std::optional<FileStamp> stamp = StampOf(path);
@@ -47,12 +23,14 @@ HeldDatabases::Held& HeldDatabases::Current(const std::string& path) {
     }
     // The stamp is taken before the bytes are read: a change in between makes the next look
     // read again.
-    fresh.records = ReadRecords(path);
+    if (FileExists(path)) {
+        fresh.bytes = ReadWholeFile(path);
+    }
     return files_.insert_or_assign(path, std::move(fresh)).first->second;
 }
 
-const HeldDatabases::Records& HeldDatabases::Read(const std::string& path) {
-    return Current(path).records;
+const std::string& HeldDatabases::Read(const std::string& path) {
+    return Current(path).bytes;
 }
 
 std::int64_t HeldDatabases::FigureOf(const std::string& path, const std::string& key,
@@ -62,7 +40,7 @@ std::int64_t HeldDatabases::FigureOf(const std::string& path, const std::string&
     if (found != held.figures.end()) {
         return found->second;
     }
-    const std::int64_t value = compute(held.records);
+    const std::int64_t value = compute(held.bytes);
     held.figures.emplace(key, value);
     return value;
 }
@@ -82,14 +60,21 @@ AppendOutcome HeldDatabases::Append(const std::string& path, const ConnectionRec
         files_.erase(path);
         throw;
     }
-    const std::optional<FileStamp> after = StampOf(path);
-    const std::optional<ConnectionRecord> stored = AsStored(record);
-    if (!wasHeld || !after || !stored || !outcome.movedCutRecordTo.empty()) {
-        files_.erase(path);
+    if (!wasHeld) {
         return outcome;
     }
-    Held& held = files_.at(path);
-    held.records.push_back(*stored);
+    // The file held these bytes when the record was added: it was planned on them as on the
+    // held ones.
+    Held& held = found->second;
+    const AppendPlan plan = PlanAppend(held.bytes);
+    std::string bytes = held.bytes.substr(0, plan.keep);
+    bytes.append(AppendedBytes(plan, record));
+    const std::optional<FileStamp> after = StampOf(path);
+    if (!after || after->size != static_cast<std::int64_t>(bytes.size())) {
+        files_.erase(found);
+        return outcome;
+    }
+    held.bytes = std::move(bytes);
     held.figures.clear();
     // The program's own write: what the file holds is known, whatever the file system's tick.
     held.stamp = *after;

@@ -1,5 +1,7 @@
 #include "features/provider_minutes.h"
 
+#include <string_view>
+
 #include "base/file_error.h"
 #include "base/money.h"
 #include "base/saturate.h"
@@ -14,24 +16,23 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
                                 UnreadableRecords* unreadable) {
     const std::string key = "Online " + today + (unreadable != nullptr ? " noted" : "");
     try {
-        return SaturateToInt32(
-            databases.FigureOf(databasePath, key, [&](const HeldDatabases::Records& records) {
-                std::int64_t sum = 0;
-                for (const ConnectionRecord& record : records) {
-                    const std::string& date = record.startDate;
-                    if (date.size() < 8 || today.size() < 8 ||
-                        date.compare(6, 2, today, 6, 2) != 0 ||
-                        date.compare(3, 2, today, 3, 2) != 0) {
-                        continue;
-                    }
-                    if (const auto seconds = ToInteger(record.durationSeconds)) {
-                        sum += *seconds;
-                    } else if (unreadable != nullptr) {
-                        unreadable->Note(databasePath, record, record.durationSeconds);
-                    }
+        return SaturateToInt32(databases.FigureOf(databasePath, key, [&](std::string_view bytes) {
+            std::int64_t sum = 0;
+            ScanDatabase(bytes, [&](const ConnectionRecord& record) {
+                const std::string& date = record.startDate;
+                if (date.size() < 8 || today.size() < 8 || date.compare(6, 2, today, 6, 2) != 0 ||
+                    date.compare(3, 2, today, 3, 2) != 0) {
+                    return true;
                 }
-                return sum;
-            }));
+                if (const auto seconds = ToInteger(record.durationSeconds)) {
+                    sum += *seconds;
+                } else if (unreadable != nullptr) {
+                    unreadable->Note(databasePath, record, record.durationSeconds);
+                }
+                return true;
+            });
+            return sum;
+        }));
     } catch (const FileError&) {
         sound.beep(platform::Beep::Default);
         return 0;
