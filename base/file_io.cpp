@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -175,6 +177,29 @@ bool WriteAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+    const auto ns = [](const struct timespec& time) {
+        return static_cast<std::int64_t>(time.tv_sec) * kNsPerSecond + time.tv_nsec;
+    };
+    FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::int64_t>(info.st_size);
+    stamp.modifiedNs = ns(info.st_mtim);
+    stamp.changedNs = ns(info.st_ctim);
+    struct timespec now {};
+    if (::clock_gettime(CLOCK_REALTIME, &now) == 0) {
+        const std::int64_t latest = std::max(stamp.modifiedNs, stamp.changedNs);
+        stamp.settled = ns(now) - latest >= kFileTimeSettleNs;
+    }
+    return stamp;
 }
 
 bool FileExists(const std::string& path) {

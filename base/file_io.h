@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,34 @@ namespace ruvo {
 
 // Data files are a few megabytes at most; anything beyond this is not one of them.
 inline constexpr std::size_t kMaxDataFileBytes = std::size_t{64} * 1024 * 1024;
+
+// What tells one state of a file from another without reading it: the file (device and inode),
+// its size and its modification and status-change times, in nanoseconds. Any write, truncation,
+// replacement or change of permissions gives other values, except that a file system stamps
+// times in ticks of a few milliseconds: a file changed again within the tick of its last change
+// may keep all of them. `settled` says that both times lay further back than such a tick when
+// the stamp was taken, so that any later change is certain to show.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+    bool settled = false;
+
+    // The same file in the same state (`settled` aside).
+    bool sameState(const FileStamp& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modifiedNs == other.modifiedNs && changedNs == other.changedNs;
+    }
+};
+
+// How far back a file's times must lie for its stamp to be settled.
+inline constexpr std::int64_t kFileTimeSettleNs = 100'000'000;
+
+// The stamp of what the path names now; nothing when there is nothing (or it cannot be looked
+// at).
+std::optional<FileStamp> StampOf(const std::string& path);
 
 // Whether the path names a file that can be opened for reading (a folder is no file).
 bool FileExists(const std::string& path);

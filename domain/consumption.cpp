@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "base/file_error.h"
 #include "base/money.h"
@@ -81,21 +82,33 @@ bool BudgetPeriod::contains(const std::string& startDate) const {
 
 std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
                          const std::string& directory, const platform::LocalDateTime& now,
-                         platform::Sound& sound, UnreadableRecords* unreadable) {
+                         HeldDatabases& databases, platform::Sound& sound,
+                         UnreadableRecords* unreadable) {
     std::int64_t sum = 0;
-    const BudgetPeriod inPeriod(period, referenceDate, now);
+    const int year = YearOfDate(referenceDate, now);
+    const std::string key = std::string(period == BudgetKind::Weekly ? "Woche " : "Monat ") +
+                            referenceDate + " " + std::to_string(year) +
+                            (unreadable != nullptr ? " noted" : "");
+    std::optional<BudgetPeriod> inPeriod;
     for (const std::string& path : PeriodDatabaseFiles(period, referenceDate, directory, now)) {
         try {
-            ReadDatabaseFile(path, [&](const ConnectionRecord& record) {
-                if (!inPeriod.contains(record.startDate)) {
+            sum += databases.FigureOf(path, key, [&](std::string_view bytes) {
+                if (!inPeriod) {
+                    inPeriod.emplace(period, referenceDate, now);
+                }
+                std::int64_t fileSum = 0;
+                ScanDatabase(bytes, [&](const ConnectionRecord& record) {
+                    if (!inPeriod->contains(record.startDate)) {
+                        return true;
+                    }
+                    if (const std::optional<std::int32_t> total = ToInteger(record.totalCharge)) {
+                        fileSum += *total;
+                    } else if (unreadable != nullptr) {
+                        unreadable->Note(path, record, record.totalCharge);
+                    }
                     return true;
-                }
-                if (const std::optional<std::int32_t> total = ToInteger(record.totalCharge)) {
-                    sum += *total;
-                } else if (unreadable != nullptr) {
-                    unreadable->Note(path, record, record.totalCharge);
-                }
-                return true;
+                });
+                return fileSum;
             });
         } catch (const FileError&) {
             sound.beep(platform::Beep::Default);

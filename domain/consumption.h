@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "domain/budget_kind.h"
+#include "domain/held_databases.h"
 #include "domain/unreadable_records.h"
 #include "platform/platform.h"
 
@@ -48,12 +49,14 @@ private:
     std::optional<std::string> year_;
 };
 
-// The sum in Pfennig of the total charges of the period's connections. A missing file holds
-// none. A file that cannot be read gives the default beep and a sum of 0. A record whose total
-// is not a whole number is skipped and noted in `unreadable` (when given); the others count. A
-// sum beyond the 32-bit range stops at its end.
+// The sum in Pfennig of the total charges of the period's connections, from the files as
+// `databases` holds them (read afresh when they changed). A missing file holds none. A file that
+// cannot be read gives the default beep and a sum of 0. A record whose total is not a whole
+// number is skipped and noted in `unreadable` (when given); the others count. A sum beyond the
+// 32-bit range stops at its end.
 std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
                          const std::string& directory, const platform::LocalDateTime& now,
-                         platform::Sound& sound, UnreadableRecords* unreadable = nullptr);
+                         HeldDatabases& databases, platform::Sound& sound,
+                         UnreadableRecords* unreadable = nullptr);
 
 }  // namespace ruvo

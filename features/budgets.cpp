@@ -38,9 +38,10 @@ void ShowLeft(TextField& left, std::int32_t amount, std::int32_t spent) {
 
 Budgets::Budgets(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow,
                  CounterWindow& counter, BudgetClosureWindow& closure, NewBudgetWindow& newBudget,
-                 UnreadableRecords& unreadable)
+                 HeldDatabases& databases, UnreadableRecords& unreadable)
     : settings_(settings),
       platform_(platform),
+      databases_(databases),
       main_(mainWindow),
       counter_(counter),
       closure_(closure),
@@ -112,7 +113,7 @@ void Budgets::newBudgetOk() {
 
 std::int32_t Budgets::ConsumptionSum(BudgetKind period, const std::string& referenceDate) {
     return SumSpending(period, referenceDate, platform_.paths.programDirectory(),
-                       platform_.clock.now(), platform_.sound, &unreadable_);
+                       platform_.clock.now(), databases_, platform_.sound, &unreadable_);
 }
 
 void Budgets::RecomputeConsumption() {

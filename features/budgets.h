@@ -13,6 +13,7 @@
 
 #include "base/settings_store.h"
 #include "domain/budget_kind.h"
+#include "domain/held_databases.h"
 #include "domain/unreadable_records.h"
 #include "features/desktop_notices.h"
 #include "platform/platform.h"
@@ -29,7 +30,7 @@ public:
     // Records the sums skip are noted in `unreadable` and told after each recomputation.
     Budgets(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow,
             CounterWindow& counter, BudgetClosureWindow& closure, NewBudgetWindow& newBudget,
-            UnreadableRecords& unreadable);
+            HeldDatabases& databases, UnreadableRecords& unreadable);
     Budgets(const Budgets&) = delete;
     Budgets& operator=(const Budgets&) = delete;
 
@@ -85,6 +86,7 @@ private:
 
     SettingsStore& settings_;
     platform::Platform& platform_;
+    HeldDatabases& databases_;
     MainWindow& main_;
     CounterWindow& counter_;
     BudgetClosureWindow& closure_;

@@ -41,10 +41,12 @@ std::string ConnectionText(const ConnectionRecord& record) {
 }  // namespace
 
 DatabaseWriter::DatabaseWriter(SettingsStore& settings, platform::WindowSystem& windows,
-                               DesktopNotices& notices, std::function<std::string()> databasePath)
+                               DesktopNotices& notices, HeldDatabases& databases,
+                               std::function<std::string()> databasePath)
     : settings_(settings),
       windows_(windows),
       notices_(notices),
+      databases_(databases),
       databasePath_(std::move(databasePath)) {}
 
 bool DatabaseWriter::Save(const ConnectionRecord& record) {
@@ -125,7 +127,7 @@ bool DatabaseWriter::AlreadyStored(const ConnectionRecord& record) {
 
 void DatabaseWriter::Append(const ConnectionRecord& record) {
     const std::string path = databasePath_();
-    const AppendOutcome outcome = AppendRecord(path, record);
+    const AppendOutcome outcome = databases_.Append(path, record);
     if (!outcome.movedCutRecordTo.empty()) {
         Inform(windows_,
                "Die Datenbank '" + path +

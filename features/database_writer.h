@@ -14,6 +14,7 @@
 
 #include "base/settings_store.h"
 #include "domain/connection_record.h"
+#include "domain/held_databases.h"
 #include "features/desktop_notices.h"
 #include "platform/platform.h"
 
@@ -22,7 +23,8 @@ namespace ruvo {
 class DatabaseWriter {
 public:
     DatabaseWriter(SettingsStore& settings, platform::WindowSystem& windows,
-                   DesktopNotices& notices, std::function<std::string()> databasePath);
+                   DesktopNotices& notices, HeldDatabases& databases,
+                   std::function<std::string()> databasePath);
 
     // Appends the record to this year's database, after the records kept from earlier
     // failures. A record that cannot be written is kept and the user told why; false then.
@@ -50,6 +52,7 @@ private:
     SettingsStore& settings_;
     platform::WindowSystem& windows_;
     DesktopNotices& notices_;
+    HeldDatabases& databases_;
     std::function<std::string()> databasePath_;
     bool mayHaveKept_ = true;  // until the settings were looked at once
     std::string keptReason_;   // why the kept records could not be written at the last try

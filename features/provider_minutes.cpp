@@ -1,5 +1,7 @@
 #include "features/provider_minutes.h"
 
+#include <string_view>
+
 #include "base/file_error.h"
 #include "base/money.h"
 #include "base/saturate.h"
@@ -10,25 +12,31 @@
 namespace ruvo {
 
 std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::string& today,
-                                platform::Sound& sound, UnreadableRecords* unreadable) {
-    std::int64_t sum = 0;
+                                HeldDatabases& databases, platform::Sound& sound,
+                                UnreadableRecords* unreadable) {
+    const std::string key = "Online " + today + (unreadable != nullptr ? " noted" : "");
     try {
-        ReadDatabaseFile(databasePath, [&](const ConnectionRecord& record) {
-            const std::string& date = record.startDate;
-            if (date.size() >= 8 && today.size() >= 8 && date.compare(6, 2, today, 6, 2) == 0 &&
-                date.compare(3, 2, today, 3, 2) == 0) {
+        return SaturateToInt32(databases.FigureOf(databasePath, key, [&](std::string_view bytes) {
+            std::int64_t sum = 0;
+            ScanDatabase(bytes, [&](const ConnectionRecord& record) {
+                const std::string& date = record.startDate;
+                if (date.size() < 8 || today.size() < 8 || date.compare(6, 2, today, 6, 2) != 0 ||
+                    date.compare(3, 2, today, 3, 2) != 0) {
+                    return true;
+                }
                 if (const auto seconds = ToInteger(record.durationSeconds)) {
                     sum += *seconds;
                 } else if (unreadable != nullptr) {
                     unreadable->Note(databasePath, record, record.durationSeconds);
                 }
-            }
-            return true;
-        });
+                return true;
+            });
+            return sum;
+        }));
     } catch (const FileError&) {
         sound.beep(platform::Beep::Default);
+        return 0;
     }
-    return SaturateToInt32(sum);
 }
 
 void ProviderMinutes::MonthRollover() {
@@ -42,7 +50,7 @@ void ProviderMinutes::MonthRollover() {
 void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
     MonthRollover();
     const std::int32_t seconds = MonthOnlineSeconds(databasePath, TodayText(platform_.clock.now()),
-                                                    platform_.sound, &unreadable_);
+                                                    databases_, platform_.sound, &unreadable_);
     unreadable_.TellNew();
     settings_.WriteSetting(setting::MonthOnlineMinutes, IntToStr(seconds / 60));
     const auto used = ToInteger(settings_.ReadSetting(setting::MonthOnlineMinutes));

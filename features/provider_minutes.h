@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/settings_store.h"
+#include "domain/held_databases.h"
 #include "domain/unreadable_records.h"
 #include "platform/platform.h"
 #include "window_models/main_window.h"
@@ -13,17 +14,22 @@
 namespace ruvo {
 
 // The connected seconds of the records in the database file whose start date lies in the month
-// and year of `today`. A missing file gives 0; an unreadable file gives the default beep and the
-// sum reached so far. A record whose duration is not a number is skipped and noted in
-// `unreadable` (when given); the others count.
+// and year of `today`, from the file as `databases` holds it. A missing file gives 0; an
+// unreadable file gives the default beep and 0. A record whose duration is not a number is skipped
+// and noted in `unreadable` (when given); the others count.
 std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::string& today,
-                                platform::Sound& sound, UnreadableRecords* unreadable = nullptr);
+                                HeldDatabases& databases, platform::Sound& sound,
+                                UnreadableRecords* unreadable = nullptr);
 
 class ProviderMinutes {
 public:
     ProviderMinutes(SettingsStore& settings, platform::Platform& platform, MainWindow& mainWindow,
-                    UnreadableRecords& unreadable)
-        : settings_(settings), platform_(platform), main_(mainWindow), unreadable_(unreadable) {}
+                    HeldDatabases& databases, UnreadableRecords& unreadable)
+        : settings_(settings),
+          platform_(platform),
+          main_(mainWindow),
+          databases_(databases),
+          unreadable_(unreadable) {}
 
     // A new month starts the count of online minutes at 0.
     void MonthRollover();
@@ -37,6 +43,7 @@ private:
     SettingsStore& settings_;
     platform::Platform& platform_;
     MainWindow& main_;
+    HeldDatabases& databases_;
     UnreadableRecords& unreadable_;
 };
 

@@ -12,6 +12,7 @@
 #include "base/guarded_timers.h"
 #include "base/held_messages.h"
 #include "base/settings_store.h"
+#include "domain/held_databases.h"
 #include "domain/holiday_list.h"
 #include "domain/tariff_tables.h"
 #include "domain/unreadable_records.h"
@@ -168,6 +169,7 @@ private:
     OnlineDetection onlineDetection_;
     Options options_;
     UnreadableRecords unreadableRecords_;
+    HeldDatabases databases_;  // the database files as last read
     Budgets budgets_;
     DesktopNotices notices_;
     Autosave autosave_;

@@ -62,7 +62,7 @@ void Ruvometer::OnlineClicked() {
 
 void Ruvometer::ConnectionOpening() {
     counterWindow.monthSeconds.setText(IntToStr(MonthOnlineSeconds(
-        DatabasePath(), TodayText(now()), platform_.sound, &unreadableRecords_)));
+        DatabasePath(), TodayText(now()), databases_, platform_.sound, &unreadableRecords_)));
     unreadableRecords_.TellNew();
     providerMinutes_.MonthRollover();
     tray_.Renew();

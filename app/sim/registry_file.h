@@ -1,6 +1,6 @@
 // The simulated registry kept in DIR/registry.reg (REGEDIT4 text, UTF-8): read when the run begins
-// and rewritten after every change, so that the file holds what a real registry would hold at any
-// moment, also after the program was killed.
+// and rewritten by the simulator after each script line that changed it, and when the program is
+// killed, so that the file holds what a real registry would hold between the script's lines.
 #pragma once
 
 #include <string>

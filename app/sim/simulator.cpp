@@ -38,7 +38,8 @@ Simulator::Simulator(std::string directory, std::istream& script, std::ostream& 
       transcript_(transcript, machine_.time),
       registryFile_(directory_ + "registry.reg") {
     registryFile_.load(machine_.registry);
-    machine_.registry.setChangeHandler([this] { registryFile_.save(machine_.registry); });
+    // A line that changes ten values writes the file once, before the next line is read.
+    machine_.registry.setChangeHandler([this] { registryChanged_ = true; });
 
     auto& windows = machine_.windowSystem;
     windows.setMessageHandler([this](const platform::MessageBox& box) { return messageBox(box); });
@@ -58,6 +59,24 @@ Simulator::Simulator(std::string directory, std::istream& script, std::ostream& 
 Simulator::~Simulator() {
     destroyAll();
     machine_.registry.setChangeHandler(nullptr);
+    // What the instances changed up to a failed line, and as they ended, is in the file.
+    try {
+        saveRegistry();
+    } catch (const MachineFailure&) {
+        // The run ends with a failure already.
+    }
+}
+
+std::optional<Command> Simulator::nextLine() {
+    saveRegistry();
+    return script_.next();
+}
+
+void Simulator::saveRegistry() {
+    if (registryChanged_) {
+        registryFile_.save(machine_.registry);
+        registryChanged_ = false;
+    }
 }
 
 void Simulator::run() {
@@ -65,7 +84,7 @@ void Simulator::run() {
         try {
             finishCarriedWait(nullptr);
             flushTray();
-            const std::optional<Command> command = script_.next();
+            const std::optional<Command> command = nextLine();
             if (!command) {
                 break;
             }
@@ -302,6 +321,7 @@ void Simulator::kill() {
         killFromInside();
     }
     destroyAll();
+    saveRegistry();
 }
 
 void Simulator::killFromInside() {
@@ -360,7 +380,7 @@ Command Simulator::awaitAnswer() {
     while (true) {
         finishCarriedWait(nullptr);
         flushTray();
-        std::optional<Command> command = script_.next();
+        std::optional<Command> command = nextLine();
         if (!command) {
             killFromInside();
         }
@@ -380,7 +400,7 @@ void Simulator::runModal(platform::ModalWindow& window) {
             break;
         }
         flushTray();
-        std::optional<Command> command = script_.next();
+        std::optional<Command> command = nextLine();
         if (!command) {
             killFromInside();
         }

@@ -44,6 +44,10 @@ private:
     // What ends a wait early: the modal window of the loop that waits was closed meanwhile.
     using Closed = std::function<bool()>;
 
+    // The next script line, after the registry file was brought up to date: whenever a line is
+    // read, the file holds what the registry holds.
+    std::optional<Command> nextLine();
+    void saveRegistry();
     void execute(const Command& command, const Closed& closed);
     void finishCarriedWait(const Closed& closed);
     void wait(std::int64_t ms, const Closed& closed);
@@ -75,6 +79,7 @@ private:
     ScriptReader script_;
     Transcript transcript_;
     RegistryFile registryFile_;
+    bool registryChanged_ = false;  // since the file was last written
 
     std::vector<std::unique_ptr<SimProcess>> processes_;  // oldest first
     std::deque<Command> keptAnswers_;

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <istream>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/sim/help.h"
@@ -259,6 +263,79 @@ TEST_F(SimRunTest, RegistryFileFormsItReads) {
         if (!text.empty()) {
             EXPECT_TRUE(Contains(outcome.registry, "\"C\"=hex:\n\"D\"=hex:\n")) << outcome.registry;
         }
+    }
+}
+
+// Hands the script over one line at a time and says, before each, which line is asked for.
+class LineByLine : public std::streambuf {
+public:
+    LineByLine(std::vector<std::string> lines, std::function<void(std::size_t)> asked)
+        : lines_(std::move(lines)), asked_(std::move(asked)) {}
+
+protected:
+    int_type underflow() override {
+        if (next_ == lines_.size()) {
+            return traits_type::eof();
+        }
+        asked_(next_);
+        line_ = lines_[next_++] + "\n";
+        setg(line_.data(), line_.data(), line_.data() + line_.size());
+        return traits_type::to_int_type(line_[0]);
+    }
+
+private:
+    std::vector<std::string> lines_;
+    std::function<void(std::size_t)> asked_;
+    std::string line_;
+    std::size_t next_ = 0;
+};
+
+// The registry file is written once a line is carried out, not at every change of a value: when
+// the next line is read, the file holds what a run of the lines before it alone leaves.
+TEST(SimRegistryFile, HoldsWhatTheLinesBeforeLeftWhenALineIsRead) {
+    const std::vector<std::string> lines = {"clock 2000-05-02 20:00:00",
+                                            "start",
+                                            "wait 5",
+                                            "tray",
+                                            "set Form1.TrackBar1 7",
+                                            "addresses 2",
+                                            "wait 125",
+                                            "addresses 1",
+                                            "wait 5",
+                                            "kill",
+                                            "start",
+                                            "wait 5"};
+    const auto seed = [](const TempFolder& folder) {
+        WriteBytes(folder.file("registry.reg"), kSettled);
+        WriteBytes(folder.file("Tarif.dat"), kTariffFile);
+    };
+    TempFolder whole;
+    seed(whole);
+    std::vector<std::string> whenAsked;
+    LineByLine buffer(
+        lines, [&](std::size_t) { whenAsked.push_back(ReadBytes(whole.file("registry.reg"))); });
+    std::istream script(&buffer);
+    std::ostringstream transcript;
+    {
+        Simulator simulator(whole.path(), script, transcript);
+        simulator.run();
+    }
+    ASSERT_EQ(whenAsked.size(), lines.size());
+    for (std::size_t count = 1; count < lines.size(); ++count) {
+        SCOPED_TRACE(lines[count - 1]);
+        TempFolder part;
+        seed(part);
+        std::string firstLines;
+        for (std::size_t i = 0; i < count; ++i) {
+            firstLines += lines[i] + "\n";
+        }
+        std::istringstream partScript(firstLines);
+        std::ostringstream partTranscript;
+        {
+            Simulator simulator(part.path(), partScript, partTranscript);
+            simulator.run();
+        }
+        EXPECT_EQ(whenAsked[count], ReadBytes(part.file("registry.reg")));
     }
 }
 

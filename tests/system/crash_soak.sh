@@ -33,7 +33,7 @@ max_kill_ms=${RUVO_SOAK_MAX_KILL_MS:-3000}
 days_per_run=${RUVO_SOAK_DAYS:-14}
 
 # A folder in memory when there is one: the simulator rewrites its registry file after every
-# change, and a rename on a disk file system waits for the data. A killed process leaves the
+# script line that changed it, and a rename on a disk file system waits for the data. A killed process leaves the
 # same files either way.
 base=${TMPDIR:-/tmp}
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then

@@ -27,8 +27,9 @@ protected:
     BudgetClosureWindow closure;
     NewBudgetWindow newBudget;
     UnreadableRecords unreadable{process.platform().windowSystem};
+    HeldDatabases databases;
     Budgets budgets{settings, process.platform(), mainWindow, counter,
-                    closure,  newBudget,          unreadable};
+                    closure,  newBudget,          databases,  unreadable};
 };
 
 TEST_F(BudgetStatusTest, RunningTotalCountsIntoWhatWasSpent) {

@@ -190,7 +190,10 @@ TEST_F(ConsumptionTest, SumsThePeriodFromTheFilesItReachesInto) {
         fake::FakeSound sound;
         fake::FakeWindowSystem windows;
         UnreadableRecords unreadable(windows);
-        EXPECT_EQ(SumSpending(c.period, c.reference, directory_, c.now, sound, &unreadable), c.sum);
+        HeldDatabases databases;
+        EXPECT_EQ(
+            SumSpending(c.period, c.reference, directory_, c.now, databases, sound, &unreadable),
+            c.sum);
         EXPECT_EQ(sound.count(platform::Beep::Default), c.beeps);
         unreadable.TellNew();
         EXPECT_EQ(windows.messages().size(), static_cast<std::size_t>(c.told));

@@ -1,0 +1,54 @@
+// The database files as they were last read, kept so that a file is read again only when it is
+// no longer the one that was read.
+//
+// Each look at a file compares its stamp (file, size, times; base/file_io.h) with the one taken
+// when it was read: a file edited, replaced, truncated or deleted behind the program's back is
+// read afresh, one that is unchanged costs one `stat`. A record the program appends itself
+// through Append is added to the bytes held, as it was added to the file, instead. Figures the
+// readers work out from the records (a sum per period) are kept with the bytes and go whenever
+// these change, so that asking the same question of an unchanged file costs no walk over its
+// records.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "base/file_io.h"
+#include "domain/database_file.h"
+
+namespace ruvo {
+
+class HeldDatabases {
+public:
+    // Works a figure out from a database file's bytes (ScanDatabase walks its records).
+    using Figure = std::function<std::int64_t(std::string_view bytes)>;
+
+    // The bytes of the file as it is now; none for a missing file or one that cannot be opened
+    // (as ReadDatabaseFile takes them). Throws FileError when the file exists but cannot be read
+    // (nothing of it is held then).
+    const std::string& Read(const std::string& path);
+
+    // A figure of the file: `compute` runs when the file was read afresh or changed since the
+    // figure with this key was last worked out, else the kept value is given. Throws FileError
+    // as Read.
+    std::int64_t FigureOf(const std::string& path, const std::string& key, const Figure& compute);
+
+    // Appends the record to the file (AppendRecord) and, when the file was the one held until
+    // then, adds to the bytes held what was added to the file. Throws FileError.
+    AppendOutcome Append(const std::string& path, const ConnectionRecord& record);
+
+private:
+    struct Held {
+        FileStamp stamp;  // unsettled for a file that was missing: looked at again each time
+        std::string bytes;
+        std::map<std::string, std::int64_t> figures;
+    };
+    Held& Current(const std::string& path);
+
+    std::map<std::string, Held> files_;
+};
+
+}  // namespace ruvo
