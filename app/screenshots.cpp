@@ -277,6 +277,9 @@ QPixmap StatisticsWindow() {
                                 [] { return std::optional<std::int32_t>(15000); });
     ruvo::gui::StatisticsWindowView view(model, RunDirectly);
     statistics.Activate();
+    return Grab(view);
+}
+
 // The comparison as it stands after "&Vergleichen": a month's connections, cost and what they
 // would have cost under another provider's tariff file.
 QPixmap TariffComparison() {

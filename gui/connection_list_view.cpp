@@ -184,7 +184,6 @@ ConnectionListView::ConnectionListView(ConnectionListWindow& model, ActionRunner
     model.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             shownByProgram_ = true;
-            applyLayout();
         } else if (event == WindowEvent::Hidden) {
             shownByProgram_ = false;
         }
@@ -253,7 +252,7 @@ QMenuBar* ConnectionListView::buildMenu() {
     item(datei, Q(list_.druckerEinrichten.caption()), list_.druckerEinrichten);
     datei->addSeparator();
     item(datei, Q(list_.exportieren.caption()), list_.exportieren,
-         QKeySequence(Qt::CTRL | Qt::Key_E));
+         {QKeySequence(Qt::CTRL | Qt::Key_E)});
     item(datei, Q(list_.tarifvergleich.caption()), list_.tarifvergleich);
     datei->addSeparator();
     item(datei, Q(list_.schliessen.caption()), list_.schliessen,

@@ -30,6 +30,7 @@ protected:
     bool event(QEvent* event) override;
     void reject() override;  // Escape: the window has no cancel button
     void resizeEvent(QResizeEvent* event) override;
+    void prepareToShow() override { applyLayout(); }
 
 private:
     QMenuBar* buildMenu();

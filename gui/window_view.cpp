@@ -16,6 +16,7 @@ WindowView::WindowView(WindowModel& model, ActionRunner run, QWidget* parent)
     model_.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             if (!isVisible()) {
+                prepareToShow();
                 placeOnScreen();
             }
             show();

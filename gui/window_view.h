@@ -40,6 +40,10 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void reject() override;  // Escape
 
+    // Called when the model shows the window, before it is placed on the screen and shown: a
+    // view that sizes itself for each showing does it here, so that the placement sees the size.
+    virtual void prepareToShow() {}
+
 private:
     // Puts the window, its frame included, inside the available area of its screen: centred
     // (over its parent window, when that is shown) the first time, where it was afterwards.
