@@ -63,6 +63,18 @@ std::vector<WindowModel*> Ruvometer::windows() {
             &budgetClosureWindow,     &holidaysWindow,  &recoveryWindow};
 }
 
+// Ticking the box runs the title routine once with the suffix of the last tick; the box unticks
+// itself first, so that it is ready for the next request even when the routine fails.
+void Ruvometer::wireTitleTrigger(CheckBox& trigger, bool clearMode) {
+    trigger.onClick = [this, &trigger, clearMode] {
+        if (!trigger.checked()) {
+            return;
+        }
+        trigger.setCheckedQuietly(false);
+        titleDisplay_.ApplyTitleSuffix(titleSuffix_, clearMode);
+    };
+}
+
 void Ruvometer::userAction(const std::function<void()>& action) {
     guard_.run(action);
 }
@@ -91,9 +103,11 @@ void Ruvometer::wire() {
     // Closing the counter gives the window decorated last its title back.
     counterWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Hidden) {
-            titleDisplay_.ApplyTitleSuffix(titleSuffix_, true);
+            mainWindow.clearWindowsTrigger.setChecked(true);
         }
     });
+    wireTitleTrigger(mainWindow.windowsTrigger, false);
+    wireTitleTrigger(mainWindow.clearWindowsTrigger, true);
     WireCounterOptionMirrors(counterWindow, mainWindow);
 
     mainWindow.providerFeePerMinute.onExit = [this] {

@@ -93,6 +93,7 @@ public:
 
 private:
     void wire();
+    void wireTitleTrigger(CheckBox& trigger, bool clearMode);
     std::unique_ptr<platform::Timer> guardedTimer(int intervalMs, void (Ruvometer::*handler)());
 
     // Start-up stages.

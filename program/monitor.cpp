@@ -182,7 +182,7 @@ void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSecon
                                mainWindow.onlineTimeInTitle.checked(),
                                mainWindow.secondsLeftInTitle.checked()};
     titleSuffix_ = TitleSuffix(options, totalPfennig, elapsedSeconds, secondsLeft);
-    titleDisplay_.ApplyTitleSuffix(titleSuffix_, false);
+    mainWindow.windowsTrigger.setChecked(true);
 }
 
 std::int32_t Ruvometer::WarningLeadSeconds() {

@@ -33,7 +33,9 @@ public:
     CheckBox alwaysSaveOnDisconnect{*this, "CheckBox11",
                                     "Bei Verbindungsabbruch Verbindung immer speichern"};
 
-    // Hidden trigger boxes: monitoring on, a connection recognised, title decoration requests.
+    // Hidden trigger boxes: monitoring on, a connection recognised, and the title routine: ticking
+    // `Windows` decorates the window in front with the running figures, ticking `ClearWindows`
+    // gives the window decorated last its title back; each unticks itself after the run.
     CheckBox active{*this, "Active", "", true};
     CheckBox online{*this, "Online", ""};
     CheckBox windowsTrigger{*this, "Windows", ""};

@@ -37,7 +37,6 @@ public:
     std::vector<std::string> messageTexts() const;
     bool quitRequested() const { return quitRequested_; }
     int exitCode() const { return exitCode_; }
-    int openModalDepth() const { return modalDepth_; }
 
 private:
     MessageHandler onMessage_;
@@ -47,7 +46,6 @@ private:
     std::vector<std::string> errors_;
     bool quitRequested_ = false;
     int exitCode_ = 0;
-    int modalDepth_ = 0;
 };
 
 }  // namespace ruvo::fake
