@@ -64,8 +64,7 @@ void LiveCounter::Tick() {
     // 1. Elapsed time follows the monotonic clock, so a late or lost tick is caught up; it
     // still moves on by at least one second per tick.
     const std::int64_t sinceStart = (clock_.monotonicMs() - startMs_) / 1000;
-    elapsed_ = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(std::max<std::int64_t>(elapsed_ + 1LL, sinceStart), 0, INT32_MAX));
+    elapsed_ = SaturateToInt32(std::max<std::int64_t>(elapsed_ + 1LL, sinceStart));
 
     // 2. Provider fee.
     const bool feeApplies = host_.FreeMinutesUsedUp(elapsed_);

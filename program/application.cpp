@@ -82,7 +82,7 @@ void Ruvometer::userAction(const std::function<void()>& action) {
 void Ruvometer::wire() {
     mainWindow.monitoringButton.onClick = [this] { ToggleMonitoring(); };
     mainWindow.quitButton.onClick = [this] { QuitProgram(); };
-    mainWindow.minimizeButton.onClick = [this] { Minimise(); };
+    mainWindow.minimizeButton.onClick = [this] { hideToTray(); };
     mainWindow.reparieren.onClick = [this] { onlineDetection_.Recalibrate(); };
     mainWindow.tarifSuche.onClick = [this] { ShowCurrentTariff(); };
     mainWindow.active.onClick = [this] { ActiveClicked(); };
@@ -157,7 +157,7 @@ void Ruvometer::PageChanged(MainPage from, MainPage to) {
     mainWindow.shortHelp.setText(MainWindow::HelpText(to));
 }
 
-void Ruvometer::Minimise() {
+void Ruvometer::hideToTray() {
     SaveTariffs();
     mainWindow.setPageQuietly(MainPage::Allgemein);
     mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
@@ -180,10 +180,7 @@ void Ruvometer::ActiveClicked() {
          "Hiermit deaktivieren Sie den Ruvometer. Er wird jetzt keine Verbindungen mehr "
          "aufzeichnen bis Sie ihn wieder aktivieren.",
          platform::MessageIcon::Question, platform::MessageButtons::Ok});
-    SaveTariffs();
-    mainWindow.setPageQuietly(MainPage::Allgemein);
-    mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
-    mainWindow.hide();
+    hideToTray();
 }
 
 void Ruvometer::QuitProgram() {

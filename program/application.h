@@ -84,7 +84,8 @@ public:
     // Actions of the main window, also reachable from its menu.
     void QuitProgram();
     void ToggleMonitoring();
-    void Minimise();
+    // Saves the tariffs, turns back to the first page and hides the main window to the tray.
+    void hideToTray();
     std::string StatusLine() const;
     // "&Verbindungen": shows the connection list (not modal) and reads it afresh.
     void ShowConnectionList();

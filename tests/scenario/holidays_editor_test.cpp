@@ -118,7 +118,7 @@ TEST_F(HolidaysEditorTest, CancelStoresNothingButTheListInMemoryKeepsTheChanges)
     });
     EXPECT_EQ(stored(), (std::vector<std::string>{"0A=24.12.99", "0B=Heiliger Abend"}));
 
-    act([&] { app().Minimise(); });
+    act([&] { app().hideToTray(); });
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Feiertag");
     hangUp();

@@ -318,7 +318,7 @@ TEST_F(TariffEditorTest, HolidaySwitch) {
     EXPECT_TRUE(saved().feiertageOn);
 
     // With the main window hidden the switch changes without the message.
-    act([&] { app().Minimise(); });
+    act([&] { app().hideToTray(); });
     act([&] { app().mainWindow.feiertageOn.click(); });
     EXPECT_EQ(machine().windowSystem.messages().size(), messagesAtStart + 1);
     EXPECT_FALSE(saved().feiertageOn);
@@ -329,7 +329,7 @@ TEST_F(TariffEditorTest, HolidaySwitchTakesEffectAtOnce) {
     useTariffs(Tariffs({{"Tag", "0000", "2400", "12", "60"}}));
     openTelefonPage();
     act([&] { app().mainWindow.feiertageOn.click(); });
-    act([&] { app().Minimise(); });
+    act([&] { app().hideToTray(); });
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Werktag");
     hangUp();

@@ -98,7 +98,7 @@ protected:
     // "&Minimieren": one of the moments the tariffs are saved.
     void minimise() {
         machine().tray.click();
-        app().userAction([&] { app().Minimise(); });
+        app().userAction([&] { app().hideToTray(); });
     }
 
     // A file with one zone that applies all day and a second zone cut after its first value.
