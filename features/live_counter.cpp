@@ -61,21 +61,31 @@ std::int32_t LiveCounter::tariffValue(const TextField& field, bool negativeAllow
 }
 
 void LiveCounter::Tick() {
-    // 1. Elapsed time follows the monotonic clock, so a late or lost tick is caught up; it
-    // still moves on by at least one second per tick.
-    const std::int64_t sinceStart = (clock_.monotonicMs() - startMs_) / 1000;
-    elapsed_ = SaturateToInt32(std::max<std::int64_t>(elapsed_ + 1LL, sinceStart));
-
-    // 2. Provider fee.
+    advanceElapsed();
     const bool feeApplies = host_.FreeMinutesUsedUp(elapsed_);
     if (feeApplies) {
         ++providerSeconds_;
     }
-
-    // 3. Duration.
     window_.durationText.setText(DurationText(elapsed_));
+    countUnits(unitLengthAfterZoneCheck());
+    countTelephoneCharge();
+    const std::int32_t secondsLeft = showSecondsLeft();
+    countProviderChargeAndTotal(feeApplies);
+    autosaveWhenTotalChanged();
+    host_.ShowInTitle(total_, elapsed_, secondsLeft);
+    warnBeforeNextUnit(secondsLeft);
+    host_.ShowBudgetStatus(total_);
+}
 
-    // 4-5. A new unit, or a new day since the tariff lookup: look at the tariff again.
+void LiveCounter::advanceElapsed() {
+    // The monotonic clock decides, so a late or lost tick is caught up; the time still moves on
+    // by at least one second per tick.
+    const std::int64_t sinceStart = (clock_.monotonicMs() - startMs_) / 1000;
+    elapsed_ = SaturateToInt32(std::max<std::int64_t>(elapsed_ + 1LL, sinceStart));
+}
+
+std::int32_t LiveCounter::unitLengthAfterZoneCheck() {
+    // A new unit, or a new day since the tariff lookup: the zone in force may have changed.
     std::int32_t secPerUnit = tariffValue(window_.secPerUnit);
     const std::string unitText = secPerUnit > 0 ? IntToStr(elapsed_ / secPerUnit + 1LL) : "0";
     if (unitText != rememberedUnitText_ || window_.datum.text() != TodayWithWeekday(clock_.now())) {
@@ -87,55 +97,58 @@ void LiveCounter::Tick() {
             secPerUnit = tariffValue(window_.secPerUnit);
         }
     }
+    return secPerUnit;
+}
 
-    // 6-7. Progress in the unit, and units begun.
+void LiveCounter::countUnits(std::int32_t secPerUnit) {
     window_.progressMaximum = secPerUnit;
     window_.progressPosition = Remainder(elapsed_, secPerUnit);
     units_ = UnitsForSeconds(elapsed_, secPerUnit);
     window_.unitText.setText(IntToStr(units_));
+}
 
-    // 8. Telephone charge.
-    const std::int64_t telephone =
-        static_cast<std::int64_t>(units_) * tariffValue(window_.pfPerUnit);
-    telephone_ = SaturateToInt32(telephone);
+void LiveCounter::countTelephoneCharge() {
+    telephone_ =
+        SaturateToInt32(static_cast<std::int64_t>(units_) * tariffValue(window_.pfPerUnit));
     window_.telephoneText.setText(MoneyText(telephone_));
+}
 
-    // 9. Seconds left in the unit.
+std::int32_t LiveCounter::showSecondsLeft() {
     const std::int32_t secondsLeft = window_.progressMaximum - window_.progressPosition;
     window_.restText.setText("Rest von " + window_.secPerUnit.text() +
                              " Sekunden : " + IntToStr(secondsLeft) + "  ");
+    return secondsLeft;
+}
 
-    // 10-11. Provider charge and total.
+void LiveCounter::countProviderChargeAndTotal(bool feeApplies) {
     if (feeApplies) {
         provider_ = ProviderCharge(tariffValue(window_.providerFee, true), providerSeconds_);
         window_.providerText.setText(MoneyText(provider_));
     }
     // The provider minutes charged so far stay in the total even when the fee stops applying
     // during the connection (a new month, more free minutes entered): they were incurred.
-    const std::int64_t total = static_cast<std::int64_t>(telephone_) + provider_;
-    total_ = SaturateToInt32(total);
+    total_ = SaturateToInt32(static_cast<std::int64_t>(telephone_) + provider_);
     summary_.SetCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
     window_.totalText.setText(MoneyText(total_));
+}
 
-    // 12. Autosave, only when the total changed.
-    if (total_ != lastAutosavedTotal_) {
-        lastAutosavedTotal_ = total_;
-        const platform::LocalDateTime now = clock_.now();
-        ConnectionRecord running = summary_.pending;
-        running.tariffName = window_.zoneName.text();
-        running.durationSeconds = IntToStr(elapsed_);
-        running.units = IntToStr(units_);
-        running.endTime = NowTimeTextLong(now);
-        running.endDate = TodayText(now);
-        host_.WriteAutosave(running);
+void LiveCounter::autosaveWhenTotalChanged() {
+    if (total_ == lastAutosavedTotal_) {
+        return;
     }
+    lastAutosavedTotal_ = total_;
+    const platform::LocalDateTime now = clock_.now();
+    ConnectionRecord running = summary_.pending;
+    running.tariffName = window_.zoneName.text();
+    running.durationSeconds = IntToStr(elapsed_);
+    running.units = IntToStr(units_);
+    running.endTime = NowTimeTextLong(now);
+    running.endDate = TodayText(now);
+    host_.WriteAutosave(running);
+}
 
-    // 13. Title of the window in front.
-    host_.ShowInTitle(total_, elapsed_, secondsLeft);
-
-    // 14. Unit warning.
-    const std::int32_t lead = host_.WarningLeadSeconds();
-    if (secondsLeft - lead >= 0) {
+void LiveCounter::warnBeforeNextUnit(std::int32_t secondsLeft) {
+    if (secondsLeft - host_.WarningLeadSeconds() >= 0) {
         window_.warnBox.setChecked(false);
         host_.RefreshTrayPicture();
     } else if (window_.warnInTray.checked()) {
@@ -145,9 +158,6 @@ void LiveCounter::Tick() {
         window_.warnBox.setChecked(true);
         host_.RefreshTrayPicture();
     }
-
-    // 15. Budget status.
-    host_.ShowBudgetStatus(total_);
 }
 
 }  // namespace ruvo

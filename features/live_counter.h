@@ -61,6 +61,20 @@ public:
     std::int32_t totalCharge() const { return total_; }
 
 private:
+    // The steps of a tick, in order.
+    void advanceElapsed();
+    // The unit length of the tariff in force; at a new unit or a new day it checks the zone
+    // first and splits the connection when another zone applies now.
+    std::int32_t unitLengthAfterZoneCheck();
+    // Units begun and the progress in the unit.
+    void countUnits(std::int32_t secPerUnit);
+    void countTelephoneCharge();
+    // Shows and gives the seconds left in the unit.
+    std::int32_t showSecondsLeft();
+    void countProviderChargeAndTotal(bool feeApplies);
+    void autosaveWhenTotalChanged();
+    void warnBeforeNextUnit(std::int32_t secondsLeft);
+
     // The field's number; 0, told once per connection, for a text that is not a whole number
     // or, unless `negativeAllowed`, a number below 0.
     std::int32_t tariffValue(const TextField& field, bool negativeAllowed = false);
