@@ -1,5 +1,6 @@
 #include "program/options.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -82,29 +83,29 @@ void Options::wire() {
     };
 }
 
-void Options::ApplyStoredOptions() {
+std::string Options::storedFlag(const char* name) {
     // Flags whose stored text is normalised through a number ("01" becomes "1").
-    const std::vector<const char*> numericFlags = {
+    static constexpr std::array<const char*, 4> numericFlags = {
         setting::SecondsLeftInTitle, setting::OnlineTimeInTitle, setting::ChargesInTitle,
         setting::UnitWarningBeep};
-    auto readFlag = [&](const char* name) -> std::string {
-        std::string text = settings_.ReadIfPresent(name).value_or("");
-        if (!settings_.Exists(name)) {
-            return text;
-        }
-        for (const char* numeric : numericFlags) {
-            if (std::string(numeric) == name) {
-                try {
-                    return IntToStr(StrToInt(text));
-                } catch (const ConversionError& error) {
-                    guard_.report(error);
-                    return DefaultOf(name);
-                }
+    std::string text = settings_.ReadIfPresent(name).value_or("");
+    if (!settings_.Exists(name)) {
+        return text;
+    }
+    for (const char* numeric : numericFlags) {
+        if (std::string(numeric) == name) {
+            try {
+                return IntToStr(StrToInt(text));
+            } catch (const ConversionError& error) {
+                guard_.report(error);
+                return DefaultOf(name);
             }
         }
-        return text;
-    };
+    }
+    return text;
+}
 
+void Options::ApplyStoredOptions() {
     struct Entry {
         CheckBox& box;
         const char* name;
@@ -124,7 +125,7 @@ void Options::ApplyStoredOptions() {
         {main_.alwaysSaveOnDisconnect, setting::AlwaysSaveConnections, ""},
     };
     for (Entry& entry : entries) {
-        entry.text = readFlag(entry.name);
+        entry.text = storedFlag(entry.name);
     }
 
     if (settings_.Exists(setting::UnitWarningLead)) {

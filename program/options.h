@@ -20,6 +20,8 @@ public:
     void ApplyStoredOptions();
 
 private:
+    // The stored text of a flag; a flag stored as a number is normalised ("01" becomes "1").
+    std::string storedFlag(const char* name);
     void wire();
     void writeFlag(const char* name, const CheckBox& box);
 
