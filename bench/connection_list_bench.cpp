@@ -68,7 +68,7 @@ BENCHMARK_CAPTURE(ConnectionListFilter, Yesterday, "Gestern")
 void ConnectionListTotalsOfAllRows(benchmark::State& state) {
     ListOnMachine machine(Records(state));
     machine.window().activate();
-    machine.window().allesAuswaehlen.click();
+    machine.window().selectAllItem.click();
     if (machine.window().connectionTable.selectedCount() != machine.list().yearRows().size()) {
         state.SkipWithError("not every row is selected");
     }

@@ -63,7 +63,7 @@ void Budgets::wire() {
     main_.changeWeeklyBudget.onClick = [this] { openNewBudget(BudgetKind::Weekly); };
     main_.changeMonthlyBudget.onClick = [this] { openNewBudget(BudgetKind::Monthly); };
     newBudget_.ok.onClick = [this] { newBudgetOk(); };
-    newBudget_.abbrechen.onClick = [this] { newBudget_.hide(); };
+    newBudget_.cancel.onClick = [this] { newBudget_.hide(); };
     closure_.ok.onClick = [this] { closureOk(); };
 }
 

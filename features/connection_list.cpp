@@ -24,10 +24,10 @@ ConnectionList::ConnectionList(ConnectionListWindow& window, platform::Platform&
     window_.onActivate = [this] { Activate(); };
     window_.periodBox.onChange = [this] { Filter(); };
     window_.connectionTable.onSelectionChange = [this] { Totals(); };
-    window_.drucken.onClick = [this] { Print(); };
-    window_.kopieren.onClick = [this] { Copy(); };
-    window_.druckerEinrichten.onClick = [this] { platform_.printing.printerSetup(); };
-    window_.allesAuswaehlen.onClick = [this] { SelectAll(); };
+    window_.printItem.onClick = [this] { Print(); };
+    window_.copyItem.onClick = [this] { Copy(); };
+    window_.printerSetupItem.onClick = [this] { platform_.printing.printerSetup(); };
+    window_.selectAllItem.onClick = [this] { SelectAll(); };
 }
 
 void ConnectionList::Activate() {
@@ -72,9 +72,9 @@ void ConnectionList::Totals() {
         }
     }
     const std::array<std::string, 6> texts = StatusPanelTexts(totals);
-    const std::array<TextField*, 6> panels = {&window_.anzahl,  &window_.zeit,
-                                              &window_.telefon, &window_.provider,
-                                              &window_.gesamt,  &window_.einheiten};
+    const std::array<TextField*, 6> panels = {&window_.countPanel,     &window_.durationPanel,
+                                              &window_.telephonePanel, &window_.providerPanel,
+                                              &window_.totalPanel,     &window_.unitsPanel};
     for (std::size_t i = 0; i < panels.size(); ++i) {
         panels[i]->setText(texts[i]);
     }

@@ -88,7 +88,8 @@ std::int32_t LiveCounter::unitLengthAfterZoneCheck() {
     // A new unit, or a new day since the tariff lookup: the zone in force may have changed.
     std::int32_t secPerUnit = tariffValue(window_.secPerUnit);
     const std::string unitText = secPerUnit > 0 ? IntToStr(elapsed_ / secPerUnit + 1LL) : "0";
-    if (unitText != rememberedUnitText_ || window_.datum.text() != TodayWithWeekday(clock_.now())) {
+    if (unitText != rememberedUnitText_ ||
+        window_.lookupDate.text() != TodayWithWeekday(clock_.now())) {
         rememberedUnitText_ = unitText;
         const std::string zoneNow = host_.CurrentZoneIndex();
         // No zone covering this moment is no reason to split: the tariff in force stays.

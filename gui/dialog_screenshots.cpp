@@ -66,9 +66,9 @@ bool RenderCounter(const QDir& folder) {
     counter.show();
     bool written = true;
     const std::pair<CounterPage, const char*> pages[] = {
-        {CounterPage::Verbindung, "form6-verbindung.png"},
-        {CounterPage::Budgetstatus, "form6-budgetstatus.png"},
-        {CounterPage::Warnungen, "form6-warnungen.png"},
+        {CounterPage::Connection, "form6-verbindung.png"},
+        {CounterPage::BudgetStatus, "form6-budgetstatus.png"},
+        {CounterPage::Warnings, "form6-warnungen.png"},
     };
     for (const auto& [page, file] : pages) {
         counter.selectPage(page);

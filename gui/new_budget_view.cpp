@@ -50,7 +50,7 @@ NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* 
     ok->setDefault(true);
     binder().button(ok, model.ok);
     auto* cancel = new QPushButton(this);
-    binder().button(cancel, model.abbrechen);
+    binder().button(cancel, model.cancel);
     // The amount must reach the model before "&Ok" acts, also when the button is pressed by
     // its shortcut while the field still has the focus.
     connect(ok, &QPushButton::pressed, this, [this] {
@@ -82,7 +82,7 @@ NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* 
 }
 
 void NewBudgetView::reject() {
-    binder().run()([this] { budget_.abbrechen.click(); });
+    binder().run()([this] { budget_.cancel.click(); });
 }
 
 }  // namespace ruvo::gui

@@ -83,8 +83,8 @@ void Ruvometer::wire() {
     mainWindow.monitoringButton.onClick = [this] { ToggleMonitoring(); };
     mainWindow.quitButton.onClick = [this] { QuitProgram(); };
     mainWindow.minimizeButton.onClick = [this] { hideToTray(); };
-    mainWindow.reparieren.onClick = [this] { onlineDetection_.Recalibrate(); };
-    mainWindow.tarifSuche.onClick = [this] { ShowCurrentTariff(); };
+    mainWindow.repairButton.onClick = [this] { onlineDetection_.Recalibrate(); };
+    mainWindow.tariffLookupButton.onClick = [this] { ShowCurrentTariff(); };
     mainWindow.active.onClick = [this] { ActiveClicked(); };
     mainWindow.online.onClick = [this] { OnlineClicked(); };
     mainWindow.onPageChange = [this](MainPage from, MainPage to) { PageChanged(from, to); };
@@ -151,7 +151,7 @@ void Ruvometer::TrayClicked() {
 }
 
 void Ruvometer::PageChanged(MainPage from, MainPage to) {
-    if (from == MainPage::Telefon) {
+    if (from == MainPage::Telephone) {
         SaveTariffs();
     }
     mainWindow.shortHelp.setText(MainWindow::HelpText(to));
@@ -159,8 +159,8 @@ void Ruvometer::PageChanged(MainPage from, MainPage to) {
 
 void Ruvometer::hideToTray() {
     SaveTariffs();
-    mainWindow.setPageQuietly(MainPage::Allgemein);
-    mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
+    mainWindow.setPageQuietly(MainPage::General);
+    mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::General));
     mainWindow.hide();
 }
 

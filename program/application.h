@@ -178,7 +178,7 @@ private:
     // The editors of the tariffs and holidays and the connection list, wired to their windows.
     TariffEditor tariffEditor_{mainWindow, tariffNamesWindow,      tariffTablesWindow,
                                tariffs_,   platform_.windowSystem, [this] { SaveTariffs(); }};
-    HolidayListEditor holidayEditor_{holidaysWindow, mainWindow.telefonFeiertage, holidays_,
+    HolidayListEditor holidayEditor_{holidaysWindow, mainWindow.holidaysButton, holidays_,
                                      holidayStore_, platform_};
     ConnectionList connectionList_{connectionListWindow, platform_, unreadableRecords_,
                                    [this] { return DatabasePath(); }};

@@ -9,7 +9,7 @@ void Ruvometer::ShowConnectionList() {
 }
 
 void Ruvometer::ShowHolidaysEditor() {
-    mainWindow.selectPage(MainPage::Telefon);
+    mainWindow.selectPage(MainPage::Telephone);
     holidayEditor_.Open();
 }
 

@@ -9,7 +9,7 @@ ConnectionListWindow::ConnectionListWindow()
     report.onClick = [this] { setStyle(ListStyle::Report); };
     list.onClick = [this] { setStyle(ListStyle::List); };
     icon.onClick = [this] { setStyle(ListStyle::Icon); };
-    schliessen.onClick = [this] { hide(); };
+    closeItem.onClick = [this] { hide(); };
 }
 
 void ConnectionListWindow::setStyle(ListStyle style) {

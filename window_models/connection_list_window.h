@@ -26,8 +26,8 @@ public:
 
     // Toolbar buttons, shown as icons; each one's hint is its name. The menu entries "&Drucken"
     // (Ctrl+P) and "&Kopieren" (Ctrl+C) are these buttons too.
-    Button drucken{*this, "Drucken", ""};
-    Button kopieren{*this, "Kopieren", ""};
+    Button printItem{*this, "Drucken", ""};
+    Button copyItem{*this, "Kopieren", ""};
     Button report{*this, "Report", ""};
     Button list{*this, "List", ""};
     Button icon{*this, "Icon", ""};
@@ -37,18 +37,18 @@ public:
     ListControl connectionTable{*this, "ListView1", Columns()};
 
     // The status bar's six panels.
-    TextField anzahl{*this, "StatusBar1.Panel0", "Anzahl:"};
-    TextField zeit{*this, "StatusBar1.Panel1", "Zeit:"};
-    TextField telefon{*this, "StatusBar1.Panel2", "Telefongebüren:"};
-    TextField provider{*this, "StatusBar1.Panel3", "Providergebüren:"};
-    TextField gesamt{*this, "StatusBar1.Panel4", "Gesamtgebüren"};
-    TextField einheiten{*this, "StatusBar1.Panel5", "Einheiten:"};
+    TextField countPanel{*this, "StatusBar1.Panel0", "Anzahl:"};
+    TextField durationPanel{*this, "StatusBar1.Panel1", "Zeit:"};
+    TextField telephonePanel{*this, "StatusBar1.Panel2", "Telefongebüren:"};
+    TextField providerPanel{*this, "StatusBar1.Panel3", "Providergebüren:"};
+    TextField totalPanel{*this, "StatusBar1.Panel4", "Gesamtgebüren"};
+    TextField unitsPanel{*this, "StatusBar1.Panel5", "Einheiten:"};
 
     // Menu entries of their own: "&Datei" "Drucker &Einrichten...", "&Schließen" (Ctrl+X);
     // "&Bearbeiten" "Alles auswä&hlen" (Ctrl+A).
-    Button druckerEinrichten{*this, "Drucker Einrichten", "Drucker &Einrichten..."};
-    Button schliessen{*this, "Schließen", "&Schließen"};
-    Button allesAuswaehlen{*this, "Alles auswählen", "Alles auswä&hlen"};
+    Button printerSetupItem{*this, "Drucker Einrichten", "Drucker &Einrichten..."};
+    Button closeItem{*this, "Schließen", "&Schließen"};
+    Button selectAllItem{*this, "Alles auswählen", "Alles auswä&hlen"};
 
     ListStyle style() const { return style_; }
     void setStyle(ListStyle style);

@@ -114,7 +114,7 @@ protected:
         window.show();
         window.activate();
         window.periodBox.setText(period);
-        window.drucken.click();
+        window.printItem.click();
         return Pages(Output("pdftotext -layout '" + pdf + "' -"));
     }
 

@@ -180,7 +180,7 @@ TEST_F(BudgetsTest, NewBudgetDialogStoresMarksAndPfennig) {
                 dialog.ok.click();
                 EXPECT_TRUE(dialog.visible());
             }
-            (c.cancel ? dialog.abbrechen : dialog.ok).click();
+            (c.cancel ? dialog.cancel : dialog.ok).click();
         });
         MainWindow& main = app().mainWindow;
         app().userAction(

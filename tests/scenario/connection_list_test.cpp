@@ -52,8 +52,8 @@ protected:
 
     std::vector<std::string> panels() {
         const ConnectionListWindow& w = app().connectionListWindow;
-        return {w.anzahl.text(),   w.zeit.text(),   w.telefon.text(),
-                w.provider.text(), w.gesamt.text(), w.einheiten.text()};
+        return {w.countPanel.text(),    w.durationPanel.text(), w.telephonePanel.text(),
+                w.providerPanel.text(), w.totalPanel.text(),    w.unitsPanel.text()};
     }
 };
 
@@ -119,7 +119,7 @@ TEST_F(ConnectionListTest, StatusBarTotalsTheSelectedRows) {
 
     int focused = 0;
     w.onFocusTable = [&] { ++focused; };
-    act([&] { w.allesAuswaehlen.click(); });
+    act([&] { w.selectAllItem.click(); });
     EXPECT_EQ(w.connectionTable.selectedCount(), 3U);
     EXPECT_EQ(panels()[0], "Anzahl: 3");
     EXPECT_EQ(panels()[4], "Gesamtgebüren: 0,72 DM");
@@ -136,7 +136,7 @@ TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
     ConnectionListWindow& w = app().connectionListWindow;
     act([&] { w.periodBox.setText("Aktueller Monat"); });
     act([&] { w.connectionTable.setSelected(0, true); });  // the selection plays no part
-    act([&] { w.drucken.click(); });
+    act([&] { w.printItem.click(); });
     ASSERT_EQ(machine().printing.jobs().size(), 1U);
     const platform::PrintJob& job = machine().printing.jobs()[0];
     ASSERT_EQ(job.pages.size(), 1U);
@@ -151,20 +151,20 @@ TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
     EXPECT_EQ(page[8].text,
               "         2 Verbindungen:   00:02:00     0,60 DM     0,00 DM     0,60 DM       5");
 
-    act([&] { w.druckerEinrichten.click(); });
+    act([&] { w.printerSetupItem.click(); });
     EXPECT_EQ(machine().printing.setupCount(), 1);
 }
 
 TEST_F(ConnectionListTest, CopiesTheSelectedRows) {
     openList();
     ConnectionListWindow& w = app().connectionListWindow;
-    act([&] { w.kopieren.click(); });
+    act([&] { w.copyItem.click(); });
     EXPECT_EQ(machine().clipboard.text(), "");
     act([&] {
         w.connectionTable.setSelected(2, true);
         w.connectionTable.setSelected(0, true);
     });
-    act([&] { w.kopieren.click(); });
+    act([&] { w.copyItem.click(); });
     EXPECT_EQ(machine().clipboard.text(),
               "30.11.99   10:00   10:01   00:01:00     0,12 DM     0,00 DM     0,12 DM       1   "
               "Ganztag \r\n"

@@ -178,7 +178,7 @@ TEST_F(HolidayStoreTest, FilesThatCannotBeImportedAreRefusedWithTheirReason) {
                               (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
                     app().holidaysWindow.cancel.click();
                 });
-                app().userAction([&] { app().mainWindow.telefonFeiertage.click(); });
+                app().userAction([&] { app().mainWindow.holidaysButton.click(); });
             }
             const auto refusals = messagesContaining("'" + path + "'", from);
             ASSERT_EQ(refusals.size(), 1U);

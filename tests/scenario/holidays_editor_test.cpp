@@ -25,7 +25,7 @@ protected:
     // Opens the window from the "Telefon" page; `inWindow` acts in it and closes it.
     void openWith(std::function<void()> inWindow) {
         onModal("Form13", std::move(inWindow));
-        act([&] { app().mainWindow.telefonFeiertage.click(); });
+        act([&] { app().mainWindow.holidaysButton.click(); });
         EXPECT_FALSE(app().holidaysWindow.visible());
     }
 
@@ -148,16 +148,16 @@ TEST_F(HolidaysEditorTest, DeletingTheLastLineEmptiesTheStoreAndTheNextOpeningSa
               "Es sind keine Feiertage eingetragen.");
 }
 
-TEST_F(HolidaysEditorTest, MenuEntrySwitchesToTheTelefonPageFirst) {
+TEST_F(HolidaysEditorTest, MenuEntrySwitchesToTheTelephonePageFirst) {
     startSettled();
     machine().tray.click();
     onModal("Form13", [&] {
-        EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
+        EXPECT_EQ(app().mainWindow.page(), MainPage::Telephone);
         app().holidaysWindow.cancel.click();
     });
     act([&] { app().ShowHolidaysEditor(); });
-    EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
-    EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Telefon));
+    EXPECT_EQ(app().mainWindow.page(), MainPage::Telephone);
+    EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Telephone));
 }
 
 class HolidaysEditorInNewYearTest : public HolidaysEditorTest {

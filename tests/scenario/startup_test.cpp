@@ -29,7 +29,7 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
     });
     onModal("Form5", [&] {
         events.push_back("question " + std::to_string(machine().time.monotonicMs()));
-        app().autostartQuestionWindow.nein.click();
+        app().autostartQuestionWindow.no.click();
     });
     machine().hostAddresses.set(2);
 
@@ -237,7 +237,7 @@ TEST_F(StartupTest, RecalibrateWhileOnlineEndsTheConnectionAtTheNextPoll) {
     machine().hostAddresses.set(2);
     wait(4);
     ASSERT_TRUE(app().mainWindow.online.checked());
-    app().userAction([&] { app().mainWindow.reparieren.click(); });
+    app().userAction([&] { app().mainWindow.repairButton.click(); });
     EXPECT_EQ(setting("Offline IPs"), "2");
     EXPECT_EQ(machine().windowSystem.messages().back().text,
               "Die Konfiguration wurde aktualisiert.");
@@ -272,7 +272,7 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
             ++asked;
             EXPECT_TRUE(app().autostartQuestionWindow.askAtEveryStart.checked());
             app().autostartQuestionWindow.askAtEveryStart.setChecked(c.askAgain);
-            (c.pressYes ? app().autostartQuestionWindow.ja : app().autostartQuestionWindow.nein)
+            (c.pressYes ? app().autostartQuestionWindow.yes : app().autostartQuestionWindow.no)
                 .click();
         });
         ASSERT_TRUE(startProgram());
@@ -420,13 +420,13 @@ TEST_F(StartupTest, BadOfflineReferenceIsReportedOnce) {
     wait(60);
     EXPECT_EQ(machine().windowSystem.errors().size(), 1U);
     // Repaired by the user: polling works again.
-    app().userAction([&] { app().mainWindow.reparieren.click(); });
+    app().userAction([&] { app().mainWindow.repairButton.click(); });
     machine().hostAddresses.set(2);
     wait(4);
     EXPECT_TRUE(app().mainWindow.online.checked());
 }
 
-TEST_F(StartupTest, QuitAsksFirstAndEndsOnJa) {
+TEST_F(StartupTest, QuitAsksFirstAndEndsOnYes) {
     prepareSettledSettings();
     ASSERT_TRUE(startProgram());
     wait(4.001);

@@ -94,8 +94,8 @@ TEST_F(ConnectionListViewTest, ShowsTheRowsTheirSelectionAndTheTotals) {
     model.connectionTable.selectAll();
     EXPECT_TRUE(table->selectionModel()->isRowSelected(2, {}));
 
-    model.anzahl.setText("Anzahl: 3");
-    model.gesamt.setText("Gesamtgebüren: 8,49 DM");
+    model.countPanel.setText("Anzahl: 3");
+    model.totalPanel.setText("Gesamtgebüren: 8,49 DM");
     auto* statusBar = Find<QWidget>(*view, "StatusBar1");
     const QList<QLabel*> panels = statusBar->findChildren<QLabel*>();
     ASSERT_EQ(panels.size(), 6);
@@ -121,7 +121,7 @@ TEST_F(ConnectionListViewTest, ToolbarAndMenusReachTheModel) {
     model.show();
     std::vector<std::string> clicked;
     for (Button* button :
-         {&model.drucken, &model.kopieren, &model.druckerEinrichten, &model.allesAuswaehlen}) {
+         {&model.printItem, &model.copyItem, &model.printerSetupItem, &model.selectAllItem}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
     }
     for (const char* name : {"Drucken", "Kopieren"}) {

@@ -149,7 +149,7 @@ TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
     for (int i = 0; i < pages->count(); ++i) {
         EXPECT_EQ(pages->tabText(i), captions[i]);
     }
-    EXPECT_EQ(pages->widget(1), view.telefonPage());
+    EXPECT_EQ(pages->widget(1), view.telephonePage());
 
     QStringList menus;
     for (QAction* menu : view.findChild<QMenuBar*>("MainMenu1")->actions()) {
@@ -174,8 +174,8 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
 
     std::vector<std::string> clicked;
     for (Button* button :
-         {&model.monitoringButton, &model.minimizeButton, &model.quitButton, &model.reparieren,
-          &model.changeMonthlyBudget, &model.changeWeeklyBudget, &model.tarifSuche}) {
+         {&model.monitoringButton, &model.minimizeButton, &model.quitButton, &model.repairButton,
+          &model.changeMonthlyBudget, &model.changeWeeklyBudget, &model.tariffLookupButton}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
         find<QPushButton>(button->name())->click();
     }
@@ -193,7 +193,7 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     EXPECT_EQ(model.leadSlider.position(), 9);
 
     find<QTabWidget>("PageControl1")->setCurrentIndex(4);
-    EXPECT_EQ(model.page(), MainPage::Warnungen);
+    EXPECT_EQ(model.page(), MainPage::Warnings);
     EXPECT_EQ(actionsRun, 11);
 
     struct PageItem {
@@ -201,18 +201,18 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
         MainPage page;
     };
     for (const PageItem& item :
-         {PageItem{"&Telefontarife", MainPage::Telefon},
+         {PageItem{"&Telefontarife", MainPage::Telephone},
           PageItem{"&Providertrarife", MainPage::Provider},
           PageItem{"&Buget festlegen", MainPage::Budgets},
-          PageItem{"W&arnungen", MainPage::Warnungen}, PageItem{"Info", MainPage::Info},
-          PageItem{"&Optionen", MainPage::Allgemein}}) {
+          PageItem{"W&arnungen", MainPage::Warnings}, PageItem{"Info", MainPage::Info},
+          PageItem{"&Optionen", MainPage::General}}) {
         menuItem(item.text)->trigger();
         EXPECT_EQ(model.page(), item.page) << item.text.toStdString();
         EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), static_cast<int>(item.page));
     }
     ASSERT_EQ(pageChanges.size(), 7u);
-    EXPECT_EQ(pageChanges.front(), std::make_pair(MainPage::Allgemein, MainPage::Warnungen));
-    EXPECT_EQ(pageChanges.back(), std::make_pair(MainPage::Info, MainPage::Allgemein));
+    EXPECT_EQ(pageChanges.front(), std::make_pair(MainPage::General, MainPage::Warnings));
+    EXPECT_EQ(pageChanges.back(), std::make_pair(MainPage::Info, MainPage::General));
 
     menuItem("&Verbindungen")->trigger();
     menuItem("Feiertage...")->trigger();
@@ -222,13 +222,13 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     EXPECT_EQ(quits, 1);
 }
 
-TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {
-    model.telefonZone.setItems({"Tag", "Nacht", "Nacht"});
-    model.telefonDayClass.choose(1);
-    model.telefonPfPerUnit.setText("12");
-    model.telefonBeginHour.setText("08");
-    model.telefonSecPerUnit.setEnabled(false);
-    model.feiertageOn.setCheckedQuietly(false);
+TEST_F(MainWindowViewTest, TelephonePageShowsTheRowAndPassesTheUsersChoicesOn) {
+    model.telephoneZone.setItems({"Tag", "Nacht", "Nacht"});
+    model.telephoneDayClass.choose(1);
+    model.telephonePfPerUnit.setText("12");
+    model.telephoneBeginHour.setText("08");
+    model.telephoneSecPerUnit.setEnabled(false);
+    model.holidayTariffsOn.setCheckedQuietly(false);
 
     auto* dayClass = find<QComboBox>("ComboBox1");
     auto* zone = find<QComboBox>("ComboBox2");
@@ -254,9 +254,11 @@ TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {
 
     // Picking from the list chooses the item (equal names are told apart); typing sets the text.
     std::vector<std::string> events;
-    model.telefonZone.onChange = [&] { events.push_back("change " + model.telefonZone.text()); };
-    model.telefonZone.onClick = [&] {
-        events.push_back("click " + std::to_string(model.telefonZone.selectedIndex()));
+    model.telephoneZone.onChange = [&] {
+        events.push_back("change " + model.telephoneZone.text());
+    };
+    model.telephoneZone.onClick = [&] {
+        events.push_back("click " + std::to_string(model.telephoneZone.selectedIndex()));
     };
     emit zone->activated(2);
     EXPECT_EQ(events, (std::vector<std::string>{"change Nacht", "click 2"}));
@@ -266,27 +268,27 @@ TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {
     test::TypeText(zone->lineEdit(), "Ta");
     EXPECT_EQ(events, (std::vector<std::string>{"change T", "change Ta"}));
     EXPECT_EQ(zone->currentText(), "Ta");
-    model.telefonDayClass.setText("Werktag");
+    model.telephoneDayClass.setText("Werktag");
     EXPECT_EQ(dayClass->currentText(), "Werktag");
 
     // The unit length is typed in upper case and reaches the row when the field is left.
-    model.telefonSecPerUnit.setEnabled(true);
+    model.telephoneSecPerUnit.setEnabled(true);
     auto* secPerUnit = find<QLineEdit>("Edit4");
     secPerUnit->selectAll();
     test::TypeText(secPerUnit, "12a");
     EXPECT_EQ(secPerUnit->text(), "12A");
-    EXPECT_EQ(model.telefonSecPerUnit.text(), "0");
+    EXPECT_EQ(model.telephoneSecPerUnit.text(), "0");
     emit secPerUnit->editingFinished();
-    EXPECT_EQ(model.telefonSecPerUnit.text(), "12A");
+    EXPECT_EQ(model.telephoneSecPerUnit.text(), "12A");
 
     std::vector<std::string> clicked;
-    for (Button* button : {&model.telefonListeAendern, &model.telefonFeiertage}) {
+    for (Button* button : {&model.changeZoneListButton, &model.holidaysButton}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
         find<QPushButton>(button->name())->click();
     }
     EXPECT_EQ(clicked, (std::vector<std::string>{"Button6", "Button3"}));
     find<QCheckBox>("FeiertageON")->click();
-    EXPECT_TRUE(model.feiertageOn.checked());
+    EXPECT_TRUE(model.holidayTariffsOn.checked());
 }
 
 TEST_F(MainWindowViewTest, MinimisingTellsTheProgramAndKeepsTheWindow) {
