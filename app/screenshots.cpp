@@ -82,7 +82,7 @@ QPixmap MainWindowPage(MainPage page) {
     ruvo::MainWindow model;
     FillMainWindow(model);
     model.setPageQuietly(page);
-    model.shortHelp.setText(ruvo::MainWindow::HelpText(page));
+    model.shortHelp.setText(ruvo::MainWindow::helpText(page));
     ruvo::gui::MainWindowView view(model, RunDirectly, {});
     return Grab(view);
 }
@@ -113,7 +113,7 @@ QPixmap TelephonePage() {
     ruvo::MainWindow model;
     FillMainWindow(model);
     model.setPageQuietly(MainPage::Telephone);
-    model.shortHelp.setText(ruvo::MainWindow::HelpText(MainPage::Telephone));
+    model.shortHelp.setText(ruvo::MainWindow::helpText(MainPage::Telephone));
     model.telephoneZone.setItems(SampleTariffs().zoneList);
     model.telephoneDayClass.choose(0);
     model.telephoneZone.choose(1);

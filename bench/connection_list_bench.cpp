@@ -37,7 +37,7 @@ void ConnectionListFilter(benchmark::State& state, const char* periodName) {
     machine.window().activate();
     machine.window().periodBox.setText(periodName);
     for (auto _ : state) {
-        machine.list().Filter();
+        machine.list().filter();
     }
     state.counters["shown"] = static_cast<double>(machine.list().shownRows().size());
     state.SetComplexityN(state.range(0));
@@ -73,7 +73,7 @@ void ConnectionListTotalsOfAllRows(benchmark::State& state) {
         state.SkipWithError("not every row is selected");
     }
     for (auto _ : state) {
-        machine.list().Totals();
+        machine.list().totals();
     }
     state.SetComplexityN(state.range(0));
 }

@@ -60,7 +60,7 @@ private:
 void ConsumptionSum(benchmark::State& state, BudgetKind period) {
     BudgetsOnMachine machine(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(machine.budgets().ConsumptionSum(period, kBenchToday));
+        benchmark::DoNotOptimize(machine.budgets().consumptionSum(period, kBenchToday));
     }
     if (machine.beeped()) {
         state.SkipWithError("the sum beeped: the database was not read to its end");

@@ -93,7 +93,7 @@ std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
                 if (const std::optional<std::int32_t> total = ToInteger(record.totalCharge)) {
                     sum += *total;
                 } else if (unreadable != nullptr) {
-                    unreadable->Note(path, record, record.totalCharge);
+                    unreadable->note(path, record, record.totalCharge);
                 }
                 return true;
             });

@@ -21,16 +21,16 @@ ConnectionList::ConnectionList(ConnectionListWindow& window, platform::Platform&
       platform_(platform),
       unreadable_(unreadable),
       databasePath_(std::move(databasePath)) {
-    window_.onActivate = [this] { Activate(); };
-    window_.periodBox.onChange = [this] { Filter(); };
-    window_.connectionTable.onSelectionChange = [this] { Totals(); };
-    window_.printItem.onClick = [this] { Print(); };
-    window_.copyItem.onClick = [this] { Copy(); };
+    window_.onActivate = [this] { activate(); };
+    window_.periodBox.onChange = [this] { filter(); };
+    window_.connectionTable.onSelectionChange = [this] { totals(); };
+    window_.printItem.onClick = [this] { print(); };
+    window_.copyItem.onClick = [this] { copy(); };
     window_.printerSetupItem.onClick = [this] { platform_.printing.printerSetup(); };
-    window_.selectAllItem.onClick = [this] { SelectAll(); };
+    window_.selectAllItem.onClick = [this] { selectAll(); };
 }
 
-void ConnectionList::Activate() {
+void ConnectionList::activate() {
     window_.periodBox.setText("Gesamtes Jahr");
     const std::string path = databasePath_();
     if (!FileExists(path)) {
@@ -45,14 +45,14 @@ void ConnectionList::Activate() {
     }
     ConnectionRows loaded = ReadConnectionRows(bytes);
     year_ = std::move(loaded.rows);
-    Filter();
+    filter();
     for (const auto& [record, value] : loaded.unreadable) {
-        unreadable_.Note(path, record, value);
+        unreadable_.note(path, record, value);
     }
-    unreadable_.TellNew();
+    unreadable_.tellNew();
 }
 
-void ConnectionList::Filter() {
+void ConnectionList::filter() {
     shownRaw_ = FilterRows(year_, window_.periodBox.text(), platform_.clock.now());
     std::vector<ListControl::Row> shown;
     shown.reserve(shownRaw_.size());
@@ -63,7 +63,7 @@ void ConnectionList::Filter() {
     window_.connectionTable.setRows(std::move(shown));
 }
 
-void ConnectionList::Totals() {
+void ConnectionList::totals() {
     RowTotals totals;
     const std::size_t count = std::min(window_.connectionTable.rows().size(), shownRaw_.size());
     for (std::size_t i = 0; i < count; ++i) {
@@ -80,7 +80,7 @@ void ConnectionList::Totals() {
     }
 }
 
-void ConnectionList::Print() {
+void ConnectionList::print() {
     RowTotals totals;
     for (const ConnectionRow& row : shownRaw_) {
         AddToTotals(totals, row);
@@ -89,7 +89,7 @@ void ConnectionList::Print() {
     platform_.printing.print(BuildPrintJob(window_.connectionTable.rows(), totals, period));
 }
 
-void ConnectionList::Copy() {
+void ConnectionList::copy() {
     std::vector<ListControl::Row> selected;
     const auto& rows = window_.connectionTable.rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -101,7 +101,7 @@ void ConnectionList::Copy() {
     focusTable();
 }
 
-void ConnectionList::SelectAll() {
+void ConnectionList::selectAll() {
     window_.connectionTable.selectAll();
     focusTable();
 }

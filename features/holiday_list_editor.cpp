@@ -30,7 +30,7 @@ bool HasNonBlank(const std::string& text) {
 HolidayListEditor::HolidayListEditor(HolidaysEditor& window, Button& opener, HolidayList& holidays,
                                      HolidayStore& store, platform::Platform& platform)
     : window_(window), holidays_(holidays), store_(store), platform_(platform) {
-    opener.onClick = [this] { Open(); };
+    opener.onClick = [this] { open(); };
     wire();
     updateButtons();
 }
@@ -74,20 +74,20 @@ void HolidayListEditor::wire() {
         showList();
     };
     w.importButton.onClick = [this] {
-        store_.ImportHolidayFile(holidays_);
+        store_.importHolidayFile(holidays_);
         showList();
     };
     w.ok.onClick = [this] {
-        store_.SaveHolidays(holidays_);
+        store_.saveHolidays(holidays_);
         window_.hide();
     };
     w.cancel.onClick = [this] { window_.hide(); };
 }
 
-void HolidayListEditor::Open() {
+void HolidayListEditor::open() {
     window_.yearField.setText(currentYear());
     window_.show();
-    store_.LoadHolidays(holidays_);
+    store_.loadHolidays(holidays_);
     showList();
     platform_.windowSystem.runModal(window_);
 }

@@ -22,7 +22,7 @@ public:
 
     // Shows the window with the stored list (loaded afresh, with the store's messages) and runs
     // it modally until it closes.
-    void Open();
+    void open();
 
 private:
     void wire();

@@ -48,7 +48,7 @@ void HolidayStore::adopt(HolidayImport& file, HolidayList& list) {
     }
 }
 
-bool HolidayStore::ImportHolidayFile(HolidayList& list) {
+bool HolidayStore::importHolidayFile(HolidayList& list) {
     if (!filePresent()) {
         Inform(platform_.windowSystem,
                "Die Datei 'Feiertage.dat' befindet sich nicht im Verzeichnis '" +
@@ -66,7 +66,7 @@ bool HolidayStore::ImportHolidayFile(HolidayList& list) {
     return true;
 }
 
-void HolidayStore::SaveHolidays(const HolidayList& list) {
+void HolidayStore::saveHolidays(const HolidayList& list) {
     // One write of the whole list: each value written on its own rewrites the whole settings
     // file, which made a long list take minutes, and a crash half-way left half a list.
     platform::Registry::NamedValues values;
@@ -75,12 +75,12 @@ void HolidayStore::SaveHolidays(const HolidayList& list) {
         values.emplace_back(std::to_string(i) + "A", list[i].date);
         values.emplace_back(std::to_string(i) + "B", list[i].name);
     }
-    platform_.registry.replaceKey(Hive::CurrentUser, settings_.SubkeyPath(setting::HolidaySubkey),
+    platform_.registry.replaceKey(Hive::CurrentUser, settings_.subkeyPath(setting::HolidaySubkey),
                                   values);
 }
 
 void HolidayStore::readRegistry(HolidayList& list) {
-    const std::string key = settings_.SubkeyPath(setting::HolidaySubkey);
+    const std::string key = settings_.subkeyPath(setting::HolidaySubkey);
     auto& registry = platform_.registry;
     registry.createKey(Hive::CurrentUser, key);
     list.clear();
@@ -101,7 +101,7 @@ void HolidayStore::readRegistry(HolidayList& list) {
     }
 }
 
-void HolidayStore::LoadHolidays(HolidayList& list) {
+void HolidayStore::loadHolidays(HolidayList& list) {
     readRegistry(list);
     if (list.empty()) {
         if (filePresent()) {
@@ -113,7 +113,7 @@ void HolidayStore::LoadHolidays(HolidayList& list) {
                        "Feiertagsdatei im Programmverzeichnis von Ruvometer.\n\nDiese wird "
                        "jetzt importiert.");
                 adopt(*file, list);
-                SaveHolidays(list);
+                saveHolidays(list);
                 readRegistry(list);
             }
         } else {

@@ -11,14 +11,14 @@ namespace ruvo {
 LiveCounter::LiveCounter(CounterWindow& window, SummaryWindow& summary, platform::Clock& clock,
                          platform::Timers& timers, platform::Sound& sound, CounterHost& host)
     : window_(window), summary_(summary), clock_(clock), sound_(sound), host_(host) {
-    timer_ = timers.createTimer(1000, [this] { Tick(); });
+    timer_ = timers.createTimer(1000, [this] { tick(); });
 }
 
 bool LiveCounter::running() const {
     return timer_->enabled();
 }
 
-void LiveCounter::Start() {
+void LiveCounter::start() {
     window_.progressPosition = 0;
     window_.progressMaximum = 0;
     window_.durationText.setText("00:00:00");
@@ -42,7 +42,7 @@ void LiveCounter::Start() {
     timer_->setEnabled(true);
 }
 
-void LiveCounter::Stop() {
+void LiveCounter::stop() {
     timer_->setEnabled(false);
 }
 
@@ -53,16 +53,16 @@ std::int32_t LiveCounter::tariffValue(const TextField& field, bool negativeAllow
     }
     if (!badTariffReported_) {
         badTariffReported_ = true;
-        host_.ReportBadTariffValue(
+        host_.reportBadTariffValue(
             window_.zoneName.text(), field.text(),
             value ? TariffValueFault::Negative : TariffValueFault::NotWholeNumber);
     }
     return 0;
 }
 
-void LiveCounter::Tick() {
+void LiveCounter::tick() {
     advanceElapsed();
-    const bool feeApplies = host_.FreeMinutesUsedUp(elapsed_);
+    const bool feeApplies = host_.freeMinutesUsedUp(elapsed_);
     if (feeApplies) {
         ++providerSeconds_;
     }
@@ -72,9 +72,9 @@ void LiveCounter::Tick() {
     const std::int32_t secondsLeft = showSecondsLeft();
     countProviderChargeAndTotal(feeApplies);
     autosaveWhenTotalChanged();
-    host_.ShowInTitle(total_, elapsed_, secondsLeft);
+    host_.showInTitle(total_, elapsed_, secondsLeft);
     warnBeforeNextUnit(secondsLeft);
-    host_.ShowBudgetStatus(total_);
+    host_.showBudgetStatus(total_);
 }
 
 void LiveCounter::advanceElapsed() {
@@ -91,10 +91,10 @@ std::int32_t LiveCounter::unitLengthAfterZoneCheck() {
     if (unitText != rememberedUnitText_ ||
         window_.lookupDate.text() != TodayWithWeekday(clock_.now())) {
         rememberedUnitText_ = unitText;
-        const std::string zoneNow = host_.CurrentZoneIndex();
+        const std::string zoneNow = host_.currentZoneIndex();
         // No zone covering this moment is no reason to split: the tariff in force stays.
         if (!zoneNow.empty() && zoneNow != window_.zoneIndex.text()) {
-            host_.SegmentSplit();
+            host_.segmentSplit();
             secPerUnit = tariffValue(window_.secPerUnit);
         }
     }
@@ -129,7 +129,7 @@ void LiveCounter::countProviderChargeAndTotal(bool feeApplies) {
     // The provider minutes charged so far stay in the total even when the fee stops applying
     // during the connection (a new month, more free minutes entered): they were incurred.
     total_ = SaturateToInt32(static_cast<std::int64_t>(telephone_) + provider_);
-    summary_.SetCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
+    summary_.setCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
     window_.totalText.setText(MoneyText(total_));
 }
 
@@ -145,19 +145,19 @@ void LiveCounter::autosaveWhenTotalChanged() {
     running.units = IntToStr(units_);
     running.endTime = NowTimeTextLong(now);
     running.endDate = TodayText(now);
-    host_.WriteAutosave(running);
+    host_.writeAutosave(running);
 }
 
 void LiveCounter::warnBeforeNextUnit(std::int32_t secondsLeft) {
-    if (secondsLeft - host_.WarningLeadSeconds() >= 0) {
+    if (secondsLeft - host_.warningLeadSeconds() >= 0) {
         window_.warnBox.setChecked(false);
-        host_.RefreshTrayPicture();
+        host_.refreshTrayPicture();
     } else if (window_.warnInTray.checked()) {
         if (window_.warnBeep.checked()) {
             sound_.beep(platform::Beep::Standard);
         }
         window_.warnBox.setChecked(true);
-        host_.RefreshTrayPicture();
+        host_.refreshTrayPicture();
     }
 }
 

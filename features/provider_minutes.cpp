@@ -20,7 +20,7 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
                 if (const auto seconds = ToInteger(record.durationSeconds)) {
                     sum += *seconds;
                 } else if (unreadable != nullptr) {
-                    unreadable->Note(databasePath, record, record.durationSeconds);
+                    unreadable->note(databasePath, record, record.durationSeconds);
                 }
             }
             return true;
@@ -31,23 +31,23 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
     return SaturateToInt32(sum);
 }
 
-void ProviderMinutes::MonthRollover() {
+void ProviderMinutes::monthRollover() {
     const std::string key = MonthKey(TodayText(platform_.clock.now()));
-    if (settings_.ReadIfPresent(setting::OnlineMinutesMonth) != key) {
-        settings_.WriteSetting(setting::OnlineMinutesMonth, key);
-        settings_.WriteSetting(setting::MonthOnlineMinutes, "0");
+    if (settings_.readIfPresent(setting::OnlineMinutesMonth) != key) {
+        settings_.writeSetting(setting::OnlineMinutesMonth, key);
+        settings_.writeSetting(setting::MonthOnlineMinutes, "0");
     }
 }
 
-void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
-    MonthRollover();
+void ProviderMinutes::updateMonthlyMinutes(const std::string& databasePath) {
+    monthRollover();
     const std::int32_t seconds = MonthOnlineSeconds(databasePath, TodayText(platform_.clock.now()),
                                                     platform_.sound, &unreadable_);
-    unreadable_.TellNew();
-    settings_.WriteSetting(setting::MonthOnlineMinutes, IntToStr(seconds / 60));
-    const auto used = ToInteger(settings_.ReadSetting(setting::MonthOnlineMinutes));
+    unreadable_.tellNew();
+    settings_.writeSetting(setting::MonthOnlineMinutes, IntToStr(seconds / 60));
+    const auto used = ToInteger(settings_.readSetting(setting::MonthOnlineMinutes));
     if (!used) {
-        settings_.WriteSetting(setting::MonthOnlineMinutes, "0");
+        settings_.writeSetting(setting::MonthOnlineMinutes, "0");
         main_.freeMinutesLeft.setText("0");
         return;
     }
@@ -55,9 +55,9 @@ void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
     main_.freeMinutesLeft.setText(left < 1 ? "0" : IntToStr(left));
 }
 
-bool ProviderMinutes::FreeMinutesUsedUp(std::int32_t monthSecondsAtStart,
+bool ProviderMinutes::freeMinutesUsedUp(std::int32_t monthSecondsAtStart,
                                         std::int32_t runningSeconds) {
-    MonthRollover();
+    monthRollover();
     const std::int64_t used =
         (static_cast<std::int64_t>(monthSecondsAtStart) + runningSeconds) / 60;
     return StrToInt(main_.freeMinutes.text()) < used;

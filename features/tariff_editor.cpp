@@ -34,15 +34,15 @@ TariffEditor::TariffEditor(MainWindow& mainWindow, TariffNameEditor& nameEditor,
       windows_(windows),
       saveTariffs_(std::move(saveTariffs)) {
     wire();
-    WatchSelection();
+    watchSelection();
 }
 
 void TariffEditor::wire() {
     MainWindow& w = mainWindow_;
-    w.telephoneDayClass.onChange = [this] { ShowSelectedRow(); };
-    w.telephoneDayClass.onClick = [this] { ShowSelectedRow(); };
-    w.telephoneZone.onChange = [this] { WatchSelection(); };
-    w.telephoneZone.onClick = [this] { ShowSelectedRow(); };
+    w.telephoneDayClass.onChange = [this] { showSelectedRow(); };
+    w.telephoneDayClass.onClick = [this] { showSelectedRow(); };
+    w.telephoneZone.onChange = [this] { watchSelection(); };
+    w.telephoneZone.onClick = [this] { showSelectedRow(); };
 
     for (const UnitField& unit : unitFields()) {
         unit.field->onChange = [this, unit] {
@@ -76,9 +76,9 @@ void TariffEditor::wire() {
     }
 
     w.holidayTariffsOn.onClick = [this] { holidaySwitchClicked(); };
-    w.changeZoneListButton.onClick = [this] { ChangeZoneList(); };
+    w.changeZoneListButton.onClick = [this] { changeZoneList(); };
     w.saveTariffsButton.onClick = [this] { saveTariffs_(); };
-    w.tablesViewButton.onClick = [this] { ShowTablesView(); };
+    w.tablesViewButton.onClick = [this] { showTablesView(); };
     tariffNamesWindow_.onOk = [this](const std::vector<std::string>& names) {
         replaceZones(names);
     };
@@ -128,13 +128,13 @@ TariffRow* TariffEditor::selectedRow() const {
     return &table[static_cast<std::size_t>(zone)];
 }
 
-bool TariffEditor::SelectionValid() const {
+bool TariffEditor::selectionValid() const {
     return selectedRow() != nullptr;
 }
 
-void TariffEditor::WatchSelection() {
+void TariffEditor::watchSelection() {
     MainWindow& w = mainWindow_;
-    const bool valid = SelectionValid();
+    const bool valid = selectionValid();
     const std::array<std::pair<TextField*, const char*>, 6> fields = {{
         {&w.telephonePfPerUnit, "0"},
         {&w.telephoneSecPerUnit, "0"},
@@ -151,8 +151,8 @@ void TariffEditor::WatchSelection() {
     }
 }
 
-void TariffEditor::ShowSelectedRow() {
-    WatchSelection();
+void TariffEditor::showSelectedRow() {
+    watchSelection();
     const TariffRow* row = selectedRow();
     if (row == nullptr) {
         return;
@@ -185,7 +185,7 @@ void TariffEditor::holidaySwitchClicked() {
     }
 }
 
-void TariffEditor::ChangeZoneList() {
+void TariffEditor::changeZoneList() {
     const platform::MessageAnswer answer = windows_.messageBox(
         {ApplicationTitle,
          "Durch Änderung dieser Liste werden alle Tarifdaten gelöscht und Sie müssen alle Daten "
@@ -210,7 +210,7 @@ void TariffEditor::replaceZones(const std::vector<std::string>& names) {
     zonesChanged();
 }
 
-void TariffEditor::TablesLoaded() {
+void TariffEditor::tablesLoaded() {
     mainWindow_.holidayTariffsOn.setCheckedQuietly(tables_.holidayTariffsOn);
     zonesChanged();
 }
@@ -219,10 +219,10 @@ void TariffEditor::zonesChanged() {
     // As with a list box whose items are replaced, no zone is selected afterwards.
     mainWindow_.telephoneZone.setItems(tables_.zoneList);
     mainWindow_.telephoneZone.setText("");
-    WatchSelection();
+    watchSelection();
 }
 
-void TariffEditor::ShowTablesView() {
+void TariffEditor::showTablesView() {
     tariffTablesWindow_.showTables(tables_);
     tariffTablesWindow_.show();
 }

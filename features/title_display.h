@@ -25,7 +25,7 @@ public:
 
     // Decorates the window in front with the suffix. In clear mode nothing is added; the window
     // decorated last gets its title back when another window is in front.
-    void ApplyTitleSuffix(const std::string& suffix, bool clearMode);
+    void applyTitleSuffix(const std::string& suffix, bool clearMode);
 
 private:
     platform::ForegroundWindows& windows_;

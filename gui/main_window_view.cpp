@@ -126,7 +126,7 @@ QTabWidget* MainWindowView::buildPages(QWidget* body) {
     for (const MainPage page : AllPages) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(number++));
-        pages->addTab(sheet, Q(MainWindow::PageCaption(page)));
+        pages->addTab(sheet, Q(MainWindow::pageCaption(page)));
     }
     Binder& bind = binder();
     BuildGeneralPage(pages->widget(0), model_, bind);

@@ -22,10 +22,10 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     startupWindow_ = std::make_unique<StartupWindowView>(app.startupWindow, run,
                                                          [&app] { app.closeRequestedBySystem(); });
     MainWindowActions actions;
-    actions.showConnections = [&app] { app.userAction([&app] { app.ShowConnectionList(); }); };
-    actions.editHolidays = [&app] { app.userAction([&app] { app.ShowHolidaysEditor(); }); };
-    actions.quit = [&app] { app.userAction([&app] { app.QuitProgram(); }); };
-    actions.minimised = [&app] { app.userAction([&app] { app.ToggleMonitoring(); }); };
+    actions.showConnections = [&app] { app.userAction([&app] { app.showConnectionList(); }); };
+    actions.editHolidays = [&app] { app.userAction([&app] { app.showHolidaysEditor(); }); };
+    actions.quit = [&app] { app.userAction([&app] { app.quitProgram(); }); };
+    actions.minimised = [&app] { app.userAction([&app] { app.toggleMonitoring(); }); };
     mainWindow_ = std::make_unique<MainWindowView>(app.mainWindow, run, std::move(actions));
     summaryWindow_ = std::make_unique<SummaryWindowView>(app.summaryWindow, run);
     autostartQuestionWindow_ =

@@ -34,16 +34,16 @@ Ruvometer::Ruvometer(platform::Platform& platform)
       budgets_(settings_, platform_, mainWindow, counterWindow, budgetClosureWindow,
                newBudgetWindow, unreadableRecords_),
       autosave_(settings_),
-      databaseWriter_(settings_, platform_.windowSystem, [this] { return DatabasePath(); }),
+      databaseWriter_(settings_, platform_.windowSystem, [this] { return databasePath(); }),
       holidayStore_(settings_, platform_),
       providerMinutes_(settings_, platform_, mainWindow, unreadableRecords_),
       titleDisplay_(platform_.foregroundWindows),
       counter_(counterWindow, summaryWindow, platform_.clock, timers_, platform_.sound, *this),
       recovery_(recoveryWindow, autosave_, databaseWriter_, timers_, platform_.sound,
                 [this] { startupTimer_->setEnabled(true); }) {
-    startupTimer_ = guardedTimer(4000, &Ruvometer::StartupTimerFired);
-    timer1_ = guardedTimer(1, &Ruvometer::FirstTick);
-    timer2_ = guardedTimer(4000, &Ruvometer::HousekeepingTick);
+    startupTimer_ = guardedTimer(4000, &Ruvometer::startupTimerFired);
+    timer1_ = guardedTimer(1, &Ruvometer::firstTick);
+    timer2_ = guardedTimer(4000, &Ruvometer::housekeepingTick);
     wire();
 }
 
@@ -71,7 +71,7 @@ void Ruvometer::wireTitleTrigger(CheckBox& trigger, bool clearMode) {
             return;
         }
         trigger.setCheckedQuietly(false);
-        titleDisplay_.ApplyTitleSuffix(titleSuffix_, clearMode);
+        titleDisplay_.applyTitleSuffix(titleSuffix_, clearMode);
     };
 }
 
@@ -80,24 +80,24 @@ void Ruvometer::userAction(const std::function<void()>& action) {
 }
 
 void Ruvometer::wire() {
-    mainWindow.monitoringButton.onClick = [this] { ToggleMonitoring(); };
-    mainWindow.quitButton.onClick = [this] { QuitProgram(); };
+    mainWindow.monitoringButton.onClick = [this] { toggleMonitoring(); };
+    mainWindow.quitButton.onClick = [this] { quitProgram(); };
     mainWindow.minimizeButton.onClick = [this] { hideToTray(); };
-    mainWindow.repairButton.onClick = [this] { onlineDetection_.Recalibrate(); };
-    mainWindow.tariffLookupButton.onClick = [this] { ShowCurrentTariff(); };
-    mainWindow.active.onClick = [this] { ActiveClicked(); };
-    mainWindow.online.onClick = [this] { OnlineClicked(); };
-    mainWindow.onPageChange = [this](MainPage from, MainPage to) { PageChanged(from, to); };
+    mainWindow.repairButton.onClick = [this] { onlineDetection_.recalibrate(); };
+    mainWindow.tariffLookupButton.onClick = [this] { showCurrentTariff(); };
+    mainWindow.active.onClick = [this] { activeClicked(); };
+    mainWindow.online.onClick = [this] { onlineClicked(); };
+    mainWindow.onPageChange = [this](MainPage from, MainPage to) { pageChanged(from, to); };
     mainWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             mainWindow.setCaption(VersionName);
         }
     });
 
-    summaryWindow.onConfirm = [this] { ConfirmSummary(); };
+    summaryWindow.onConfirm = [this] { confirmSummary(); };
     summaryWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
-            SummaryShown();
+            summaryShown();
         }
     });
     // Closing the counter gives the window decorated last its title back.
@@ -113,23 +113,23 @@ void Ruvometer::wire() {
     mainWindow.providerFeePerMinute.onExit = [this] {
         mainWindow.providerFeePerMinute.setText(
             NumberFieldText(mainWindow.providerFeePerMinute.text(), "0", false));
-        SaveTariffs();
+        saveTariffs();
     };
     mainWindow.freeMinutes.onExit = [this] {
         mainWindow.freeMinutes.setText(NumberFieldText(mainWindow.freeMinutes.text(), "0", false));
-        SaveTariffs();
-        UpdateMonthlyMinutes();
+        saveTariffs();
+        updateMonthlyMinutes();
     };
 
-    autostartQuestionWindow.onYes = [this] { autostart_.Write(); };
+    autostartQuestionWindow.onYes = [this] { autostart_.write(); };
     autostartQuestionWindow.onClose = [this](bool askAgain) {
-        settings_.WriteSetting(setting::AskAutostartQuestion, askAgain ? "1" : "0");
+        settings_.writeSetting(setting::AskAutostartQuestion, askAgain ? "1" : "0");
     };
 
-    platform_.tray.setLeftClickHandler([this] { guard_.run([this] { TrayClicked(); }); });
+    platform_.tray.setLeftClickHandler([this] { guard_.run([this] { trayClicked(); }); });
 }
 
-std::string Ruvometer::StatusLine() const {
+std::string Ruvometer::statusLine() const {
     const platform::LocalDateTime t = now();
     std::string line = " ";
     line += WeekdayName(WeekdayNumber(TodayText(t), t.year));
@@ -138,7 +138,7 @@ std::string Ruvometer::StatusLine() const {
     return line;
 }
 
-void Ruvometer::TrayClicked() {
+void Ruvometer::trayClicked() {
     if (mainWindow.online.checked()) {
         if (!counterWindow.visible()) {
             counterWindow.show();
@@ -150,26 +150,26 @@ void Ruvometer::TrayClicked() {
     }
 }
 
-void Ruvometer::PageChanged(MainPage from, MainPage to) {
+void Ruvometer::pageChanged(MainPage from, MainPage to) {
     if (from == MainPage::Telephone) {
-        SaveTariffs();
+        saveTariffs();
     }
-    mainWindow.shortHelp.setText(MainWindow::HelpText(to));
+    mainWindow.shortHelp.setText(MainWindow::helpText(to));
 }
 
 void Ruvometer::hideToTray() {
-    SaveTariffs();
+    saveTariffs();
     mainWindow.setPageQuietly(MainPage::General);
-    mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::General));
+    mainWindow.shortHelp.setText(MainWindow::helpText(MainPage::General));
     mainWindow.hide();
 }
 
-void Ruvometer::ToggleMonitoring() {
+void Ruvometer::toggleMonitoring() {
     mainWindow.active.setChecked(!mainWindow.active.checked());
 }
 
-void Ruvometer::ActiveClicked() {
-    tray_.UpdateTrayIcon(TrayOperation::Modify);
+void Ruvometer::activeClicked() {
+    tray_.updateTrayIcon(TrayOperation::Modify);
     if (mainWindow.active.checked()) {
         mainWindow.monitoringButton.setCaption("&Deaktivieren");
         return;
@@ -183,13 +183,13 @@ void Ruvometer::ActiveClicked() {
     hideToTray();
 }
 
-void Ruvometer::QuitProgram() {
+void Ruvometer::quitProgram() {
     if (!AskYesNo(platform_.windowSystem,
                   "Wenn Sie Ruvometer jetzt beenden, werden Ihre Internetverbindungen nicht "
                   "mehr überwacht.\n\nWollen Sie Quelmar Ruvometer wirklich beenden?")) {
         return;
     }
-    SaveTariffs();
+    saveTariffs();
     mainWindow.setPageQuietly(MainPage::Info);
     endProgram(0);
 }
@@ -206,8 +206,8 @@ void Ruvometer::endProgram(int exitCode) {
     timer1_->setEnabled(false);
     timer2_->setEnabled(false);
     startupTimer_->setEnabled(false);
-    counter_.Stop();
-    tray_.UpdateTrayIcon(TrayOperation::Delete);
+    counter_.stop();
+    tray_.updateTrayIcon(TrayOperation::Delete);
     for (WindowModel* window : windows()) {
         window->hide();
     }

@@ -3,14 +3,14 @@
 
 namespace ruvo {
 
-void Ruvometer::ShowConnectionList() {
+void Ruvometer::showConnectionList() {
     connectionListWindow.show();
     connectionListWindow.activate();
 }
 
-void Ruvometer::ShowHolidaysEditor() {
+void Ruvometer::showHolidaysEditor() {
     mainWindow.selectPage(MainPage::Telephone);
-    holidayEditor_.Open();
+    holidayEditor_.open();
 }
 
 }  // namespace ruvo

@@ -11,11 +11,11 @@
 
 namespace ruvo {
 
-void Ruvometer::HousekeepingTick() {
-    mainWindow.statusLine.setText(StatusLine());
-    budgets_.MonthlyClosureCheck();
-    budgets_.WeeklyClosureCheck();
-    budgets_.RecomputeConsumption();
+void Ruvometer::housekeepingTick() {
+    mainWindow.statusLine.setText(statusLine());
+    budgets_.monthlyClosureCheck();
+    budgets_.weeklyClosureCheck();
+    budgets_.recomputeConsumption();
 
     const std::string name = DatabaseFileName(CurrentYearText(now()));
     if (name != rememberedDatabaseName_) {
@@ -30,43 +30,43 @@ void Ruvometer::HousekeepingTick() {
                    "zu aktualisieren!");
         }
     }
-    mainWindow.databaseLabel.setText(DatabasePath());
-    EnsureDatabaseFile();
-    if (databaseWriter_.WriteKept()) {
-        RecomputeConsumption();
-        UpdateMonthlyMinutes();
+    mainWindow.databaseLabel.setText(databasePath());
+    ensureDatabaseFile();
+    if (databaseWriter_.writeKept()) {
+        recomputeConsumption();
+        updateMonthlyMinutes();
     }
 
     if (mainWindow.active.checked()) {
-        onlineDetection_.PollOnlineState();
+        onlineDetection_.pollOnlineState();
     }
 }
 
-void Ruvometer::OnlineClicked() {
+void Ruvometer::onlineClicked() {
     if (mainWindow.online.checked()) {
-        ConnectionStart();
+        connectionStart();
     } else {
-        ConnectionEnd();
+        connectionEnd();
     }
 }
 
-void Ruvometer::ConnectionOpening() {
+void Ruvometer::connectionOpening() {
     counterWindow.monthSeconds.setText(IntToStr(MonthOnlineSeconds(
-        DatabasePath(), TodayText(now()), platform_.sound, &unreadableRecords_)));
-    unreadableRecords_.TellNew();
-    providerMinutes_.MonthRollover();
-    tray_.Renew();
+        databasePath(), TodayText(now()), platform_.sound, &unreadableRecords_)));
+    unreadableRecords_.tellNew();
+    providerMinutes_.monthRollover();
+    tray_.renew();
 }
 
-void Ruvometer::ConnectionStart() {
-    ConnectionOpening();
-    mainWindow.databaseLabel.setText(DatabasePath());
+void Ruvometer::connectionStart() {
+    connectionOpening();
+    mainWindow.databaseLabel.setText(databasePath());
     CopyWarningOptions(mainWindow, counterWindow);
 
     // A summary still open settles the previous connection with its own figures first.
     if (summaryWindow.visible()) {
         try {
-            ConfirmSummary();
+            confirmSummary();
         } catch (const std::runtime_error&) {
         }
     }
@@ -76,25 +76,25 @@ void Ruvometer::ConnectionStart() {
         window->hide();
     }
 
-    counter_.Start();
-    PrepareCounterBudgets();
+    counter_.start();
+    prepareCounterBudgets();
     const platform::LocalDateTime t = now();
-    summaryWindow.SetStart(NowTimeTextLong(t), TodayText(t));
+    summaryWindow.setStart(NowTimeTextLong(t), TodayText(t));
     if (mainWindow.visible()) {
         mainWindow.hide();
     }
-    ShowCurrentTariff();
+    showCurrentTariff();
     counterWindow.show();
     if (mainWindow.hideCounterOnDialIn.checked()) {
         counterWindow.hide();
     }
 }
 
-void Ruvometer::ConnectionEnd() {
-    ConnectionOpening();
-    counter_.Stop();
+void Ruvometer::connectionEnd() {
+    connectionOpening();
+    counter_.stop();
     const platform::LocalDateTime t = now();
-    summaryWindow.SetEnd(NowTimeTextLong(t), TodayText(t));
+    summaryWindow.setEnd(NowTimeTextLong(t), TodayText(t));
     summaryWindow.pending.durationSeconds = IntToStr(counter_.elapsedSeconds());
     summaryWindow.pending.units = counterWindow.unitText.text();
     summaryWindow.pending.tariffName = counterWindow.zoneName.text();
@@ -106,29 +106,29 @@ void Ruvometer::ConnectionEnd() {
     summaryWindow.hide();
 
     if (mainWindow.splittingAtZoneChange) {
-        ConfirmSummary(true);
-        ShowCurrentTariff();
+        confirmSummary(true);
+        showCurrentTariff();
         return;
     }
     summaryWindow.show();
     if (mainWindow.alwaysSaveOnDisconnect.checked()) {
-        ConfirmSummary();
+        confirmSummary();
     }
 }
 
-void Ruvometer::SegmentSplit() {
+void Ruvometer::segmentSplit() {
     mainWindow.splittingAtZoneChange = true;
     mainWindow.online.setChecked(false);
     mainWindow.splittingAtZoneChange = false;
     mainWindow.online.setChecked(true);
 }
 
-void Ruvometer::SummaryShown() {
+void Ruvometer::summaryShown() {
     counterWindow.hide();
     summaryWindow.saveConnection.setChecked(true);
 }
 
-void Ruvometer::ConfirmSummary(bool split) {
+void Ruvometer::confirmSummary(bool split) {
     const bool save = split || summaryWindow.saveConnection.checked();
     // The summary closes first: should anything below fail, the same connection is never
     // offered for saving a second time (the next connection's start settles an open summary).
@@ -136,32 +136,32 @@ void Ruvometer::ConfirmSummary(bool split) {
     // A record that cannot be written is kept until it can; only one that could be neither
     // written nor kept (the error ends this handler) leaves its autosave for the next start.
     if (save) {
-        databaseWriter_.Save(summaryWindow.pending);
+        databaseWriter_.save(summaryWindow.pending);
     }
-    autosave_.Remove();
-    RecomputeConsumption();
-    UpdateMonthlyMinutes();
+    autosave_.remove();
+    recomputeConsumption();
+    updateMonthlyMinutes();
 }
 
-void Ruvometer::ShowCurrentTariff() {
+void Ruvometer::showCurrentTariff() {
     ruvo::ShowCurrentTariff(tariffs_, holidays_, now(), mainWindow.providerFeePerMinute.text(),
                             counterWindow);
 }
 
-bool Ruvometer::FreeMinutesUsedUp(std::int32_t runningSeconds) {
-    return providerMinutes_.FreeMinutesUsedUp(
+bool Ruvometer::freeMinutesUsedUp(std::int32_t runningSeconds) {
+    return providerMinutes_.freeMinutesUsedUp(
         ToInteger(counterWindow.monthSeconds.text()).value_or(0), runningSeconds);
 }
 
-std::string Ruvometer::CurrentZoneIndex() {
+std::string Ruvometer::currentZoneIndex() {
     return ruvo::CurrentZoneIndex(tariffs_, holidays_, now(), counterWindow);
 }
 
-void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
+void Ruvometer::writeAutosave(const ConnectionRecord& running) {
     // Counting goes on without the autosave; the record is still saved at the summary. The user
     // is told once, not at every new unit, and again only after an autosave worked meanwhile.
     try {
-        autosave_.Write(running);
+        autosave_.write(running);
         autosaveFailureTold_ = false;
     } catch (const platform::RegistryError& error) {
         if (!autosaveFailureTold_) {
@@ -176,7 +176,7 @@ void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
     }
 }
 
-void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
+void Ruvometer::showInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
                             std::int32_t secondsLeft) {
     const TitleOptions options{mainWindow.chargesInTitle.checked(),
                                mainWindow.onlineTimeInTitle.checked(),
@@ -185,15 +185,15 @@ void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSecon
     mainWindow.windowsTrigger.setChecked(true);
 }
 
-std::int32_t Ruvometer::WarningLeadSeconds() {
+std::int32_t Ruvometer::warningLeadSeconds() {
     return 2 * ToInteger(mainWindow.leadField.text()).value_or(0);
 }
 
-void Ruvometer::RefreshTrayPicture() {
-    tray_.UpdateTrayIcon(TrayOperation::Modify);
+void Ruvometer::refreshTrayPicture() {
+    tray_.updateTrayIcon(TrayOperation::Modify);
 }
 
-void Ruvometer::ReportBadTariffValue(const std::string& zone, const std::string& value,
+void Ruvometer::reportBadTariffValue(const std::string& zone, const std::string& value,
                                      TariffValueFault fault) {
     Inform(platform_.windowSystem,
            "Der Tarif '" + zone + "' enthält den Wert '" + value + "', " +
@@ -202,7 +202,7 @@ void Ruvometer::ReportBadTariffValue(const std::string& zone, const std::string&
            platform::MessageIcon::Warning);
 }
 
-std::string Ruvometer::DatabasePath() const {
+std::string Ruvometer::databasePath() const {
     return platform_.paths.programDirectory() + DatabaseFileName(CurrentYearText(now()));
 }
 

@@ -4,7 +4,7 @@
 
 namespace ruvo {
 
-platform::TrayPicture TrayIcon::CurrentPicture() const {
+platform::TrayPicture TrayIcon::currentPicture() const {
     if (!main_.active.checked()) {
         return platform::TrayPicture::Inactive;
     }
@@ -17,22 +17,22 @@ platform::TrayPicture TrayIcon::CurrentPicture() const {
     return platform::TrayPicture::Online;
 }
 
-bool TrayIcon::UpdateTrayIcon(TrayOperation operation) {
+bool TrayIcon::updateTrayIcon(TrayOperation operation) {
     switch (operation) {
         case TrayOperation::Add:
             return tray_.add();
         case TrayOperation::Modify:
-            return tray_.modify(CurrentPicture(), ApplicationTitle);
+            return tray_.modify(currentPicture(), ApplicationTitle);
         case TrayOperation::Delete:
             return tray_.remove();
     }
     return false;
 }
 
-void TrayIcon::Renew() {
-    UpdateTrayIcon(TrayOperation::Delete);
-    UpdateTrayIcon(TrayOperation::Add);
-    UpdateTrayIcon(TrayOperation::Modify);
+void TrayIcon::renew() {
+    updateTrayIcon(TrayOperation::Delete);
+    updateTrayIcon(TrayOperation::Add);
+    updateTrayIcon(TrayOperation::Modify);
 }
 
 }  // namespace ruvo

@@ -16,10 +16,10 @@ public:
 
     // Gives whether the notification area accepted it. Callers may ignore a refusal: the next
     // renewal adds the icon again.
-    bool UpdateTrayIcon(TrayOperation operation);
+    bool updateTrayIcon(TrayOperation operation);
     // Deletes, adds and modifies the icon, so that it is there again if it was lost.
-    void Renew();
-    platform::TrayPicture CurrentPicture() const;
+    void renew();
+    platform::TrayPicture currentPicture() const;
 
 private:
     platform::Tray& tray_;

@@ -22,7 +22,7 @@ public:
     static constexpr std::array<int, 6> kPanelWidths = {100, 100, 168, 168, 150, 200};
 
     // The period; editable, every change of its text filters the table.
-    ComboBox periodBox{*this, "ComboBox1", PeriodItems(), "Gesamtes Jahr"};
+    ComboBox periodBox{*this, "ComboBox1", periodItems(), "Gesamtes Jahr"};
 
     // Toolbar buttons, shown as icons; each one's hint is its name. The menu entries "&Drucken"
     // (Ctrl+P) and "&Kopieren" (Ctrl+C) are these buttons too.
@@ -34,7 +34,7 @@ public:
 
     // The shown list: read-only, several rows selectable, whole rows, selection visible
     // without the focus. The date is the row's caption, the other columns its sub-items.
-    ListControl connectionTable{*this, "ListView1", Columns()};
+    ListControl connectionTable{*this, "ListView1", columns()};
 
     // The status bar's six panels.
     TextField countPanel{*this, "StatusBar1.Panel0", "Anzahl:"};
@@ -64,8 +64,8 @@ public:
     // Set by the view: gives the table the keyboard focus.
     std::function<void()> onFocusTable;
 
-    static std::vector<std::string> PeriodItems();
-    static std::vector<std::string> Columns();
+    static std::vector<std::string> periodItems();
+    static std::vector<std::string> columns();
 
 private:
     ListStyle style_ = ListStyle::Report;

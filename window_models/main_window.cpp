@@ -12,7 +12,7 @@ MainWindow::MainWindow() : WindowModel("Form1", VersionName) {
     saveTariffsButton.setVisible(false);
     tablesViewButton.setVisible(false);
     tariffLookupButton.setVisible(false);
-    shortHelp.setText(HelpText(MainPage::General));
+    shortHelp.setText(helpText(MainPage::General));
 }
 
 void MainWindow::selectPage(MainPage page) {
@@ -34,7 +34,7 @@ void MainWindow::setPageQuietly(MainPage page) {
     }
 }
 
-std::string MainWindow::HelpText(MainPage page) {
+std::string MainWindow::helpText(MainPage page) {
     switch (page) {
         case MainPage::General:
             return "Hier können Sie allgemeine Programmein- stellungen machen und Ihren Ruvometer, "
@@ -60,7 +60,7 @@ std::string MainWindow::HelpText(MainPage page) {
     return "";
 }
 
-std::string MainWindow::PageCaption(MainPage page) {
+std::string MainWindow::pageCaption(MainPage page) {
     switch (page) {
         case MainPage::General:
             return "Allgemein";

@@ -110,8 +110,8 @@ public:
     bool splittingAtZoneChange = false;
 
     // The short-help text of each page.
-    static std::string HelpText(MainPage page);
-    static std::string PageCaption(MainPage page);
+    static std::string helpText(MainPage page);
+    static std::string pageCaption(MainPage page);
 
 private:
     MainPage page_ = MainPage::General;

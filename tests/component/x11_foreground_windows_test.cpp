@@ -256,9 +256,9 @@ TEST(ForegroundWindows, UnavailableWithoutAnXDisplay) {
     const char* display = std::getenv("DISPLAY");
     const std::string saved = display == nullptr ? "" : display;
     unsetenv("DISPLAY");
-    EXPECT_EQ(X11ForegroundWindows::DisplayNameFromEnvironment(), "");
+    EXPECT_EQ(X11ForegroundWindows::displayNameFromEnvironment(), "");
     setenv("DISPLAY", ":5", 1);
-    EXPECT_EQ(X11ForegroundWindows::DisplayNameFromEnvironment(), ":5");
+    EXPECT_EQ(X11ForegroundWindows::displayNameFromEnvironment(), ":5");
     if (display == nullptr) {
         unsetenv("DISPLAY");
     } else {

@@ -339,7 +339,7 @@ TEST_F(BudgetsTest, UntickedClosureAsksForANewBudget) {
         EXPECT_FALSE(app().budgetClosureWindow.visible());
         EXPECT_TRUE(app().mainWindow.visible());
         EXPECT_EQ(app().mainWindow.page(), MainPage::Budgets);
-        EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Budgets));
+        EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::helpText(MainPage::Budgets));
         ASSERT_TRUE(app().newBudgetWindow.visible());
         EXPECT_EQ(app().newBudgetWindow.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
         EXPECT_EQ(app().newBudgetWindow.amountField.text(), "0");

@@ -38,7 +38,7 @@ protected:
 
     void openList() {
         startSettled();
-        act([&] { app().ShowConnectionList(); });
+        act([&] { app().showConnectionList(); });
         ASSERT_TRUE(app().connectionListWindow.visible());
     }
 
@@ -177,7 +177,7 @@ TEST_F(ConnectionListTest, BadRecordIsLeftOutAndToldOnce) {
               Database({Record("30.11.99", "60", "12"), Record("06.12.99", "30", "2,40"),
                         Record("07.12.99", "90", "36")}));
     startSettled();
-    act([&] { app().ShowConnectionList(); });
+    act([&] { app().showConnectionList(); });
     EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99", "07.12.99"}));
     act([&] { app().connectionListWindow.activate(); });
     EXPECT_EQ(messagesContaining("'2,40'"), 1U);

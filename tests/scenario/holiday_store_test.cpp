@@ -35,7 +35,7 @@ protected:
     HolidayStoreTest() {
         machine().registry.deleteKeyTree(platform::Hive::CurrentUser, holidayKey());
     }
-    static std::string holidayKey() { return SettingsStore::SettingsKey() + "\\Feiertage"; }
+    static std::string holidayKey() { return SettingsStore::settingsKey() + "\\Feiertage"; }
     void putHoliday(const std::string& name, const std::string& value) {
         machine().registry.writeString(platform::Hive::CurrentUser, holidayKey(), name, value);
     }

@@ -32,7 +32,7 @@ protected:
     std::vector<ListControl::Row> shown() { return app().holidaysWindow.holidayList.rows(); }
 
     std::vector<std::string> stored() {
-        const std::string key = SettingsStore::SettingsKey() + "\\Feiertage";
+        const std::string key = SettingsStore::settingsKey() + "\\Feiertage";
         std::vector<std::string> values;
         for (const auto& name : machine().registry.valueNames(platform::Hive::CurrentUser, key)) {
             values.push_back(
@@ -155,9 +155,9 @@ TEST_F(HolidaysEditorTest, MenuEntrySwitchesToTheTelephonePageFirst) {
         EXPECT_EQ(app().mainWindow.page(), MainPage::Telephone);
         app().holidaysWindow.cancel.click();
     });
-    act([&] { app().ShowHolidaysEditor(); });
+    act([&] { app().showHolidaysEditor(); });
     EXPECT_EQ(app().mainWindow.page(), MainPage::Telephone);
-    EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Telephone));
+    EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::helpText(MainPage::Telephone));
 }
 
 class HolidaysEditorInNewYearTest : public HolidaysEditorTest {

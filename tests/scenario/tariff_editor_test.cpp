@@ -396,7 +396,7 @@ TEST_F(TariffEditorTest, ConnectionStartClosesAnOpenEditorAndTheMainWindow) {
         openTelephonePage();
         const TariffTables tablesBefore = saved();
         const std::vector<std::string> holidaysBefore = machine().registry.valueNames(
-            platform::Hive::CurrentUser, SettingsStore::SettingsKey() + "\\Feiertage");
+            platform::Hive::CurrentUser, SettingsStore::settingsKey() + "\\Feiertage");
         bool closedByTheConnection = false;
         onModal(c.window, [&] {
             if (c.window == std::string("Form7")) {
@@ -417,7 +417,7 @@ TEST_F(TariffEditorTest, ConnectionStartClosesAnOpenEditorAndTheMainWindow) {
         EXPECT_TRUE(app().mainWindow.online.checked());
         EXPECT_EQ(saved(), tablesBefore);
         EXPECT_EQ(machine().registry.valueNames(platform::Hive::CurrentUser,
-                                                SettingsStore::SettingsKey() + "\\Feiertage"),
+                                                SettingsStore::settingsKey() + "\\Feiertage"),
                   holidaysBefore);
     }
 }

@@ -129,11 +129,11 @@ TEST_F(MainWindowViewTest, ShowsWhatTheModelHolds) {
     model.versionLabel.setText("Ruvometer 2.3");
     model.databaseLabel.setText("/daten/RVDaten99.db");
     model.statusLine.setText(" Dienstag    14:35");
-    model.shortHelp.setText(MainWindow::HelpText(MainPage::Info));
+    model.shortHelp.setText(MainWindow::helpText(MainPage::Info));
     EXPECT_EQ(find<QLabel>("Label14")->text(), "Ruvometer 2.3");
     EXPECT_EQ(find<QLabel>("Label4")->text(), "/daten/RVDaten99.db");
     EXPECT_EQ(find<QLabel>("StatusBar1")->text(), " Dienstag    14:35");
-    EXPECT_EQ(find<QLabel>("Label49")->text(), Q(MainWindow::HelpText(MainPage::Info)));
+    EXPECT_EQ(find<QLabel>("Label49")->text(), Q(MainWindow::helpText(MainPage::Info)));
 
     model.setPageQuietly(MainPage::Budgets);
     EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 3);
