@@ -16,6 +16,20 @@ namespace {
 constexpr int ClientWidth = 293;
 constexpr int ClientHeight = 205;
 
+// The coin and what the amount is for.
+QHBoxLayout* ExplanationRow(QWidget* parent) {
+    auto* explanation =
+        new QLabel(QStringLiteral("Geben Sie einen Betrag in DM an, den Sie nicht überschreiten "
+                                  "wollen und legen Sie damit das Wochen/Monats-Budget fest."),
+                   parent);
+    explanation->setWordWrap(true);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addWidget(Picture(CoinPicture(32), parent), 0, Qt::AlignTop);
+    top->addWidget(explanation, 1);
+    return top;
+}
+
 }  // namespace
 
 NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* parent)
@@ -25,15 +39,7 @@ NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* 
     setWindowModality(Qt::ApplicationModal);
     setClientSize(ClientWidth, ClientHeight);
 
-    auto* explanation =
-        new QLabel(QStringLiteral("Geben Sie einen Betrag in DM an, den Sie nicht überschreiten "
-                                  "wollen und legen Sie damit das Wochen/Monats-Budget fest."),
-                   this);
-    explanation->setWordWrap(true);
-    auto* top = new QHBoxLayout;
-    top->setSpacing(12);
-    top->addWidget(Picture(CoinPicture(32), this), 0, Qt::AlignTop);
-    top->addWidget(explanation, 1);
+    auto* top = ExplanationRow(this);
 
     amount_ = new QLineEdit(this);
     amount_->setFixedWidth(60);
