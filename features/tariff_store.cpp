@@ -148,7 +148,7 @@ void TariffStore::save(const TariffTables& tables) {
 std::string TariffStore::keepOriginal() const {
     const std::string first = path() + ".defekt";
     for (int n = 1; n <= kMaxCopies; ++n) {
-        const std::string copy = n == 1 ? first : first + "-" + std::to_string(n);
+        std::string copy = n == 1 ? first : first + "-" + std::to_string(n);
         if (CreateNewFile(copy, originalBytes_)) {
             return copy;
         }

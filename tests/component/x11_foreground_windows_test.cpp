@@ -117,7 +117,7 @@ private:
 class ForegroundWindowsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        session_ = test::XSession::Start(whyNot_).release();
+        session_ = test::XSession::start(whyNot_).release();
         if (session_ != nullptr && !session_->startWindowManager(whyNot_)) {
             delete session_;
             session_ = nullptr;
@@ -231,7 +231,7 @@ TEST_F(ForegroundWindowsTest, AWindowThatHasGoneGivesNothing) {
 
 TEST(ForegroundWindows, ADeadServerEndsNothingButTheService) {
     std::string whyNot;
-    auto session = test::XSession::Start(whyNot);
+    auto session = test::XSession::start(whyNot);
     if (session == nullptr) {
         GTEST_SKIP() << whyNot;
     }
