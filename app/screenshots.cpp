@@ -99,7 +99,7 @@ QPixmap MainWindowPage(MainPage page) {
     ruvo::MainWindow model;
     FillMainWindow(model);
     model.setPageQuietly(page);
-    model.shortHelp.setText(ruvo::MainWindow::HelpText(page));
+    model.shortHelp.setText(ruvo::MainWindow::helpText(page));
     ruvo::gui::MainWindowView view(model, RunDirectly, {});
     return Grab(view);
 }
@@ -126,20 +126,20 @@ ruvo::TariffTables SampleTariffs() {
     return tables;
 }
 
-QPixmap TelefonPage() {
+QPixmap TelephonePage() {
     ruvo::MainWindow model;
     FillMainWindow(model);
-    model.setPageQuietly(MainPage::Telefon);
-    model.shortHelp.setText(ruvo::MainWindow::HelpText(MainPage::Telefon));
-    model.telefonZone.setItems(SampleTariffs().zoneList);
-    model.telefonDayClass.choose(0);
-    model.telefonZone.choose(1);
-    model.telefonPfPerUnit.setText("12");
-    model.telefonSecPerUnit.setText("180");
-    model.telefonBeginHour.setText("12");
-    model.telefonBeginMinute.setText("00");
-    model.telefonEndHour.setText("18");
-    model.telefonEndMinute.setText("00");
+    model.setPageQuietly(MainPage::Telephone);
+    model.shortHelp.setText(ruvo::MainWindow::helpText(MainPage::Telephone));
+    model.telephoneZone.setItems(SampleTariffs().zoneList);
+    model.telephoneDayClass.choose(0);
+    model.telephoneZone.choose(1);
+    model.telephonePfPerUnit.setText("12");
+    model.telephoneSecPerUnit.setText("180");
+    model.telephoneBeginHour.setText("12");
+    model.telephoneBeginMinute.setText("00");
+    model.telephoneEndHour.setText("18");
+    model.telephoneEndMinute.setText("00");
     ruvo::gui::MainWindowView view(model, RunDirectly, {});
     return Grab(view);
 }
@@ -216,8 +216,8 @@ QPixmap ConnectionList() {
         ruvo::AddToTotals(totals, rows[selected]);
     }
     const std::array<std::string, 6> texts = ruvo::StatusPanelTexts(totals);
-    ruvo::TextField* panels[] = {&model.anzahl,   &model.zeit,   &model.telefon,
-                                 &model.provider, &model.gesamt, &model.einheiten};
+    ruvo::TextField* panels[] = {&model.countPanel,    &model.durationPanel, &model.telephonePanel,
+                                 &model.providerPanel, &model.totalPanel,    &model.unitsPanel};
     for (std::size_t i = 0; i < texts.size(); ++i) {
         panels[i]->setText(texts[i]);
     }
@@ -276,7 +276,7 @@ QPixmap StatisticsWindow() {
     ruvo::Statistics statistics(model, process.platform(), unreadable,
                                 [] { return std::optional<std::int32_t>(15000); });
     ruvo::gui::StatisticsWindowView view(model, RunDirectly);
-    statistics.Activate();
+    statistics.activate();
     return Grab(view);
 }
 
@@ -372,11 +372,11 @@ int main(int argc, char** argv) {
     }
 
     const std::vector<Screenshot> screenshots = {
-        {"form1-allgemein", [] { return MainWindowPage(MainPage::Allgemein); }},
-        {"form1-telefon", [] { return TelefonPage(); }},
+        {"form1-allgemein", [] { return MainWindowPage(MainPage::General); }},
+        {"form1-telefon", [] { return TelephonePage(); }},
         {"form1-provider", [] { return MainWindowPage(MainPage::Provider); }},
         {"form1-budgets", [] { return MainWindowPage(MainPage::Budgets); }},
-        {"form1-warnungen", [] { return MainWindowPage(MainPage::Warnungen); }},
+        {"form1-warnungen", [] { return MainWindowPage(MainPage::Warnings); }},
         {"form1-info", [] { return MainWindowPage(MainPage::Info); }},
         {"form2", [] { return StartupWindow(); }},
         {"form7", [] { return TariffNameEditor(); }},

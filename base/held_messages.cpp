@@ -4,7 +4,7 @@
 
 namespace ruvo {
 
-void HeldMessages::Release() {
+void HeldMessages::release() {
     holding_ = false;
     // A notice shown here runs a nested loop that may hold and release again: take the list.
     auto held = std::exchange(held_, {});

@@ -17,10 +17,10 @@ class HeldMessages final : public platform::WindowSystem {
 public:
     explicit HeldMessages(platform::WindowSystem& windows) : windows_(windows) {}
 
-    // From now on notices (boxes with only OK, and error boxes) wait for Release().
-    void Hold() { holding_ = true; }
+    // From now on notices (boxes with only OK, and error boxes) wait for release().
+    void hold() { holding_ = true; }
     // Shows the notices held back, in the order they came, and lets later ones through.
-    void Release();
+    void release();
 
     // A question needs its answer at once and goes through even while holding.
     platform::MessageAnswer messageBox(const platform::MessageBox& box) override;

@@ -6,38 +6,38 @@ namespace ruvo {
 
 using platform::Hive;
 
-std::string SettingsStore::SettingsKey() {
+std::string SettingsStore::settingsKey() {
     return std::string(MakerKey) + VersionName;
 }
 
-std::string SettingsStore::ReadSetting(const std::string& name) {
-    registry_.createKey(Hive::CurrentUser, SettingsKey());
-    return registry_.readString(Hive::CurrentUser, SettingsKey(), name).value_or("0");
+std::string SettingsStore::readSetting(const std::string& name) {
+    registry_.createKey(Hive::CurrentUser, settingsKey());
+    return registry_.readString(Hive::CurrentUser, settingsKey(), name).value_or("0");
 }
 
-std::optional<std::string> SettingsStore::ReadIfPresent(const std::string& name) {
-    registry_.createKey(Hive::CurrentUser, SettingsKey());
-    return registry_.readString(Hive::CurrentUser, SettingsKey(), name);
+std::optional<std::string> SettingsStore::readIfPresent(const std::string& name) {
+    registry_.createKey(Hive::CurrentUser, settingsKey());
+    return registry_.readString(Hive::CurrentUser, settingsKey(), name);
 }
 
-std::string SettingsStore::ReadOrEmpty(const std::string& name) {
-    return ReadIfPresent(name).value_or("");
+std::string SettingsStore::readOrEmpty(const std::string& name) {
+    return readIfPresent(name).value_or("");
 }
 
-void SettingsStore::WriteSetting(const std::string& name, const std::string& text) {
-    registry_.writeString(Hive::CurrentUser, SettingsKey(), name, text);
+void SettingsStore::writeSetting(const std::string& name, const std::string& text) {
+    registry_.writeString(Hive::CurrentUser, settingsKey(), name, text);
 }
 
-bool SettingsStore::Exists(const std::string& name) {
-    return registry_.valueExists(Hive::CurrentUser, SettingsKey(), name);
+bool SettingsStore::exists(const std::string& name) {
+    return registry_.valueExists(Hive::CurrentUser, settingsKey(), name);
 }
 
-bool SettingsStore::SubkeyExists(const std::string& subkey) {
-    return registry_.keyExists(Hive::CurrentUser, SubkeyPath(subkey));
+bool SettingsStore::subkeyExists(const std::string& subkey) {
+    return registry_.keyExists(Hive::CurrentUser, subkeyPath(subkey));
 }
 
-std::string SettingsStore::SubkeyPath(const std::string& subkey) const {
-    return SettingsKey() + "\\" + subkey;
+std::string SettingsStore::subkeyPath(const std::string& subkey) const {
+    return settingsKey() + "\\" + subkey;
 }
 
 }  // namespace ruvo

@@ -14,20 +14,20 @@ public:
     explicit SettingsStore(platform::Registry& registry) : registry_(registry) {}
 
     // "Software\Quelmar\Ruvometer 2.3".
-    static std::string SettingsKey();
+    static std::string settingsKey();
 
     // The value's text; "0" when the value does not exist. Creates the key when missing.
-    std::string ReadSetting(const std::string& name);
+    std::string readSetting(const std::string& name);
     // The value's text, or nothing when it does not exist.
-    std::optional<std::string> ReadIfPresent(const std::string& name);
+    std::optional<std::string> readIfPresent(const std::string& name);
     // The value's text, or the empty text when it does not exist.
-    std::string ReadOrEmpty(const std::string& name);
-    void WriteSetting(const std::string& name, const std::string& text);
-    bool Exists(const std::string& name);
+    std::string readOrEmpty(const std::string& name);
+    void writeSetting(const std::string& name, const std::string& text);
+    bool exists(const std::string& name);
 
     // Subkeys of the settings key ("Temp", "Feiertage").
-    bool SubkeyExists(const std::string& subkey);
-    std::string SubkeyPath(const std::string& subkey) const;
+    bool subkeyExists(const std::string& subkey);
+    std::string subkeyPath(const std::string& subkey) const;
 
     platform::Registry& registry() { return registry_; }
 

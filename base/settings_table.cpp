@@ -58,7 +58,7 @@ const std::vector<SettingDefault>& SettingsTable() {
 
 void ResetAllSettings(SettingsStore& settings, const ResetMoment& moment) {
     for (const SettingDefault& entry : SettingsTable()) {
-        settings.WriteSetting(entry.name, entry.value(moment));
+        settings.writeSetting(entry.name, entry.value(moment));
     }
 }
 

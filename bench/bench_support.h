@@ -130,7 +130,7 @@ public:
 
     std::string autosaveValue(const std::string& name) {
         return machine_.registry
-            .readString(platform::Hive::CurrentUser, SettingsStore::SettingsKey() + "\\Temp", name)
+            .readString(platform::Hive::CurrentUser, SettingsStore::settingsKey() + "\\Temp", name)
             .value_or("");
     }
 
@@ -147,7 +147,7 @@ private:
                              const std::string& text) {
             machine_.registry.writeString(platform::Hive::CurrentUser, key, name, text);
         };
-        const std::string key = SettingsStore::SettingsKey();
+        const std::string key = SettingsStore::settingsKey();
         put(key, "RESETALLSETTINGS", "1");
         put(key, "EMailQuestion", "asked");
         put(key, "AskAutostartQuestion", "0");

@@ -37,7 +37,7 @@ void ConnectionListFilter(benchmark::State& state, const char* periodName) {
     machine.window().activate();
     machine.window().periodBox.setText(periodName);
     for (auto _ : state) {
-        machine.list().Filter();
+        machine.list().filter();
     }
     state.counters["shown"] = static_cast<double>(machine.list().shownRows().size());
     state.SetComplexityN(state.range(0));
@@ -68,12 +68,12 @@ BENCHMARK_CAPTURE(ConnectionListFilter, Yesterday, "Gestern")
 void ConnectionListTotalsOfAllRows(benchmark::State& state) {
     ListOnMachine machine(Records(state));
     machine.window().activate();
-    machine.window().allesAuswaehlen.click();
+    machine.window().selectAllItem.click();
     if (machine.window().connectionTable.selectedCount() != machine.list().yearRows().size()) {
         state.SkipWithError("not every row is selected");
     }
     for (auto _ : state) {
-        machine.list().Totals();
+        machine.list().totals();
     }
     state.SetComplexityN(state.range(0));
 }

@@ -92,7 +92,7 @@ std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
     std::optional<BudgetPeriod> inPeriod;
     for (const std::string& path : PeriodDatabaseFiles(period, referenceDate, directory, now)) {
         try {
-            sum += databases.FigureOf(path, key, [&](std::string_view bytes) {
+            sum += databases.figureOf(path, key, [&](std::string_view bytes) {
                 if (!inPeriod) {
                     inPeriod.emplace(period, referenceDate, now);
                 }
@@ -104,7 +104,7 @@ std::int32_t SumSpending(BudgetKind period, const std::string& referenceDate,
                     if (const std::optional<std::int32_t> total = ToInteger(record.totalCharge)) {
                         fileSum += *total;
                     } else if (unreadable != nullptr) {
-                        unreadable->Note(path, record, record.totalCharge);
+                        unreadable->note(path, record, record.totalCharge);
                     }
                     return true;
                 });

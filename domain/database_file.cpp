@@ -88,7 +88,7 @@ DatabaseWalk WalkDatabase(std::string_view bytes, const RecordVisitor* visit) {
 // holds exactly these bytes already (an earlier attempt that did not get further) is used again.
 std::string KeepInSideFile(const std::string& databasePath, std::string_view bytes) {
     for (std::size_t n = 1; n <= kMaxSideFiles; ++n) {
-        const std::string side = databasePath + ".Rest-" + std::to_string(n);
+        std::string side = databasePath + ".Rest-" + std::to_string(n);
         if (FileExists(side)) {
             if (ReadWholeFile(side) == bytes) {
                 return side;

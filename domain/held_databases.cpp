@@ -7,7 +7,7 @@
 
 namespace ruvo {
 
-HeldDatabases::Held& HeldDatabases::Current(const std::string& path) {
+HeldDatabases::Held& HeldDatabases::current(const std::string& path) {
     const std::optional<FileStamp> stamp = StampOf(path);
     const auto found = files_.find(path);
     if (found != files_.end() && stamp && found->second.stamp.settled &&
@@ -29,13 +29,13 @@ HeldDatabases::Held& HeldDatabases::Current(const std::string& path) {
     return files_.insert_or_assign(path, std::move(fresh)).first->second;
 }
 
-const std::string& HeldDatabases::Read(const std::string& path) {
-    return Current(path).bytes;
+const std::string& HeldDatabases::read(const std::string& path) {
+    return current(path).bytes;
 }
 
-std::int64_t HeldDatabases::FigureOf(const std::string& path, const std::string& key,
+std::int64_t HeldDatabases::figureOf(const std::string& path, const std::string& key,
                                      const Figure& compute) {
-    Held& held = Current(path);
+    Held& held = current(path);
     const auto found = held.figures.find(key);
     if (found != held.figures.end()) {
         return found->second;
@@ -45,7 +45,7 @@ std::int64_t HeldDatabases::FigureOf(const std::string& path, const std::string&
     return value;
 }
 
-AppendOutcome HeldDatabases::Append(const std::string& path, const ConnectionRecord& record) {
+AppendOutcome HeldDatabases::append(const std::string& path, const ConnectionRecord& record) {
     const std::optional<FileStamp> before = StampOf(path);
     const auto found = files_.find(path);
     const bool wasHeld = found != files_.end() && before && found->second.stamp.settled &&

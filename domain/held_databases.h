@@ -29,16 +29,16 @@ public:
     // The bytes of the file as it is now; none for a missing file or one that cannot be opened
     // (as ReadDatabaseFile takes them). Throws FileError when the file exists but cannot be read
     // (nothing of it is held then).
-    const std::string& Read(const std::string& path);
+    const std::string& read(const std::string& path);
 
     // A figure of the file: `compute` runs when the file was read afresh or changed since the
     // figure with this key was last worked out, else the kept value is given. Throws FileError
     // as Read.
-    std::int64_t FigureOf(const std::string& path, const std::string& key, const Figure& compute);
+    std::int64_t figureOf(const std::string& path, const std::string& key, const Figure& compute);
 
     // Appends the record to the file (AppendRecord) and, when the file was the one held until
     // then, adds to the bytes held what was added to the file. Throws FileError.
-    AppendOutcome Append(const std::string& path, const ConnectionRecord& record);
+    AppendOutcome append(const std::string& path, const ConnectionRecord& record);
 
 private:
     struct Held {
@@ -46,7 +46,7 @@ private:
         std::string bytes;
         std::map<std::string, std::int64_t> figures;
     };
-    Held& Current(const std::string& path);
+    Held& current(const std::string& path);
 
     std::map<std::string, Held> files_;
 };

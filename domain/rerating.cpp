@@ -102,7 +102,7 @@ struct Rerater::Segment {
 };
 
 Rerater::Rerater(const TariffTables& tables, const HolidayList& holidays, int firstYear)
-    : holidays_(holidays), holidaysOn_(tables.feiertageOn), firstYear_(firstYear) {
+    : holidays_(holidays), holidaysOn_(tables.holidayTariffsOn), firstYear_(firstYear) {
     const std::size_t zoneCount = tables.zoneList.size();
     zones_.resize(zoneCount * 3);
     for (std::size_t c = 0; c < 3; ++c) {

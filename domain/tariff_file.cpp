@@ -31,7 +31,7 @@ void ParseHeader(std::string_view line, TariffTables& tables) {
     }
     tables.providerFee = Cp1252ToUtf8(fields[0]);
     tables.freeMinutes = Cp1252ToUtf8(fields[1]);
-    tables.feiertageOn = fields[2] != "0";
+    tables.holidayTariffsOn = fields[2] != "0";
 }
 
 // The file's lines, counted, with the first problem found in them kept.
@@ -156,7 +156,7 @@ std::string SerializeTariffs(const TariffTables& tables) {
     AppendLineText(out, tables.providerFee);
     out.push_back(',');
     AppendLineText(out, tables.freeMinutes);
-    out.append(tables.feiertageOn ? ",1," : ",0,");
+    out.append(tables.holidayTariffsOn ? ",1," : ",0,");
     out.append(kFileLineEnd);
 
     const TariffRow neverApplies{"", "0000", "0000", "0", "0"};

@@ -32,7 +32,7 @@ struct TariffTables {
     std::array<TariffTable, 3> tables;  // Werktag, Wochenende, Feiertag
     std::string providerFee = "0";      // Pfennig per begun minute
     std::string freeMinutes = "0";      // free minutes per month
-    bool feiertageOn = true;            // holidays have a tariff of their own
+    bool holidayTariffsOn = true;       // holidays have a tariff of their own
 
     TariffTable& table(DayClass dayClass);
     const TariffTable& table(DayClass dayClass) const;

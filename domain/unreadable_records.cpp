@@ -6,7 +6,7 @@
 
 namespace ruvo {
 
-void UnreadableRecords::Note(const std::string& path, const ConnectionRecord& record,
+void UnreadableRecords::note(const std::string& path, const ConnectionRecord& record,
                              const std::string& value) {
     std::string text = "Die Datenbank '" + path + "' enthält bei der Verbindung vom " +
                        record.startDate + " um " + record.startTime + " den Wert '" + value +
@@ -17,7 +17,7 @@ void UnreadableRecords::Note(const std::string& path, const ConnectionRecord& re
     }
 }
 
-void UnreadableRecords::TellNew() {
+void UnreadableRecords::tellNew() {
     // A box runs a nested loop in which readers may note more: take the list first.
     const auto texts = std::exchange(toTell_, {});
     for (const std::string& text : texts) {

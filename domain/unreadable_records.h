@@ -17,9 +17,9 @@ public:
     explicit UnreadableRecords(platform::WindowSystem& windows) : windows_(windows) {}
 
     // A record of the database at `path` whose field holding `value` is not a number.
-    void Note(const std::string& path, const ConnectionRecord& record, const std::string& value);
+    void note(const std::string& path, const ConnectionRecord& record, const std::string& value);
     // Tells the user about the records noted since the last call that were not told before.
-    void TellNew();
+    void tellNew();
 
 private:
     platform::WindowSystem& windows_;

@@ -4,11 +4,11 @@
 
 namespace ruvo {
 
-bool Autosave::Exists() {
-    return settings_.SubkeyExists(setting::AutosaveSubkey);
+bool Autosave::exists() {
+    return settings_.subkeyExists(setting::AutosaveSubkey);
 }
 
-void Autosave::Write(const ConnectionRecord& record) {
+void Autosave::write(const ConnectionRecord& record) {
     // One replacement, not a deletion and ten writes: a crash in between would leave an autosave
     // without the connection's charges and start, and the recovery would store that.
     platform::Registry::NamedValues values;
@@ -16,11 +16,11 @@ void Autosave::Write(const ConnectionRecord& record) {
         values.emplace_back(kAutosaveValueNames[i], record.*kRecordFields[i]);
     }
     settings_.registry().replaceKey(platform::Hive::CurrentUser,
-                                    settings_.SubkeyPath(setting::AutosaveSubkey), values);
+                                    settings_.subkeyPath(setting::AutosaveSubkey), values);
 }
 
-ConnectionRecord Autosave::Read() {
-    const std::string key = settings_.SubkeyPath(setting::AutosaveSubkey);
+ConnectionRecord Autosave::read() {
+    const std::string key = settings_.subkeyPath(setting::AutosaveSubkey);
     auto& registry = settings_.registry();
     registry.createKey(platform::Hive::CurrentUser, key);
     ConnectionRecord record;
@@ -32,9 +32,9 @@ ConnectionRecord Autosave::Read() {
     return record;
 }
 
-void Autosave::Remove() {
+void Autosave::remove() {
     settings_.registry().deleteKeyTree(platform::Hive::CurrentUser,
-                                       settings_.SubkeyPath(setting::AutosaveSubkey));
+                                       settings_.subkeyPath(setting::AutosaveSubkey));
 }
 
 }  // namespace ruvo

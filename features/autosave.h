@@ -20,14 +20,14 @@ class Autosave {
 public:
     explicit Autosave(SettingsStore& settings) : settings_(settings) {}
 
-    bool Exists();
+    bool exists();
     // Replaces the key by one with the record's ten values, in one step: a crash leaves the
     // previous autosave or this one, whole.
-    void Write(const ConnectionRecord& record);
+    void write(const ConnectionRecord& record);
     // The stored values; a missing value (or key) gives an empty field. Creates the key when it
     // vanished meanwhile.
-    ConnectionRecord Read();
-    void Remove();
+    ConnectionRecord read();
+    void remove();
 
 private:
     SettingsStore& settings_;

@@ -7,39 +7,39 @@
 
 namespace ruvo {
 
-void Budgets::MonthlyClosureCheck() {
+void Budgets::monthlyClosureCheck() {
     if (!main_.useMonthlyBudget.checked()) {
         return;
     }
     const std::string todayText = today();
     // Only the month number counts: a closure of the same month of an earlier year is recent.
-    if (SameMonth(todayText, settings_.ReadSetting(setting::MonthClosureDate))) {
+    if (SameMonth(todayText, settings_.readSetting(setting::MonthClosureDate))) {
         return;
     }
     // Written before the dialog opens, so that a tick while it is open finds nothing due.
-    settings_.WriteSetting(setting::MonthClosureDate, todayText);
+    settings_.writeSetting(setting::MonthClosureDate, todayText);
     const std::string last = PreviousDay("01." + MonthKey(todayText));
     const std::string first = "01." + MonthKey(last);
-    RecomputeConsumption(first);
+    recomputeConsumption(first);
     fillClosure(BudgetKind::Monthly, first, last);
     notices_.ClosureDue(BudgetKind::Monthly, closure_.periodLine.text(), closure_.amount.text(),
                         closure_.used.text());
     showClosure();
 }
 
-void Budgets::WeeklyClosureCheck() {
+void Budgets::weeklyClosureCheck() {
     if (!main_.useWeeklyBudget.checked()) {
         return;
     }
     const platform::LocalDateTime now = platform_.clock.now();
     const std::string todayText = TodayText(now);
     // A stored text that is no date lies in no week: the closure is due.
-    if (SameWeek(todayText, settings_.ReadSetting(setting::WeekClosureDate), now.year)) {
+    if (SameWeek(todayText, settings_.readSetting(setting::WeekClosureDate), now.year)) {
         return;
     }
-    settings_.WriteSetting(setting::WeekClosureDate, todayText);
+    settings_.writeSetting(setting::WeekClosureDate, todayText);
     const std::string last = PreviousDay(WeekStart(todayText, now.year));  // Saturday
-    RecomputeConsumption(last);
+    recomputeConsumption(last);
     fillClosure(BudgetKind::Weekly, PeriodStart(BudgetKind::Weekly, last, now), last);
     notices_.ClosureDue(BudgetKind::Weekly, closure_.periodLine.text(), closure_.amount.text(),
                         closure_.used.text());

@@ -65,7 +65,7 @@ void Budgets::wire() {
     main_.changeWeeklyBudget.onClick = [this] { openNewBudget(BudgetKind::Weekly); };
     main_.changeMonthlyBudget.onClick = [this] { openNewBudget(BudgetKind::Monthly); };
     newBudget_.ok.onClick = [this] { newBudgetOk(); };
-    newBudget_.abbrechen.onClick = [this] { newBudget_.hide(); };
+    newBudget_.cancel.onClick = [this] { newBudget_.hide(); };
     closure_.ok.onClick = [this] { closureOk(); };
 }
 
@@ -75,11 +75,11 @@ std::string Budgets::today() const {
 
 void Budgets::inUseClicked(BudgetKind kind) {
     const MainFigures shown = figures(kind);
-    settings_.WriteSetting(SettingsOf(kind).inUse, shown.inUse.checked() ? "1" : "0");
+    settings_.writeSetting(SettingsOf(kind).inUse, shown.inUse.checked() ? "1" : "0");
     shown.cover.setVisible(!shown.inUse.checked());
     // The forecast says what becomes of the monthly budget only while it is in use.
     if (kind == BudgetKind::Monthly) {
-        if (const auto spent = ToInteger(settings_.ReadOrEmpty(setting::MonthlyBudgetSpent))) {
+        if (const auto spent = ToInteger(settings_.readOrEmpty(setting::MonthlyBudgetSpent))) {
             showForecast(today(), *spent);
         }
     }
@@ -104,28 +104,28 @@ void Budgets::newBudgetOk() {
     }
     const std::int32_t pfennig = *amount;
     const MainFigures shown = figures(newBudget_.kind);
-    settings_.WriteSetting(SettingsOf(newBudget_.kind).amount, IntToStr(pfennig));
+    settings_.writeSetting(SettingsOf(newBudget_.kind).amount, IntToStr(pfennig));
     shown.amount.setText(MoneyText(pfennig));
     shown.inUse.setChecked(true);
-    RecomputeConsumption();
+    recomputeConsumption();
     newBudget_.hide();
 }
 
-std::int32_t Budgets::ConsumptionSum(BudgetKind period, const std::string& referenceDate) {
+std::int32_t Budgets::consumptionSum(BudgetKind period, const std::string& referenceDate) {
     return SumSpending(period, referenceDate, platform_.paths.programDirectory(),
                        platform_.clock.now(), databases_, platform_.sound, &unreadable_);
 }
 
-void Budgets::RecomputeConsumption() {
-    RecomputeConsumption(today());
+void Budgets::recomputeConsumption() {
+    recomputeConsumption(today());
 }
 
-void Budgets::RecomputeConsumption(const std::string& referenceDate) {
-    const std::int32_t month = ConsumptionSum(BudgetKind::Monthly, referenceDate);
-    const std::int32_t week = ConsumptionSum(BudgetKind::Weekly, referenceDate);
-    unreadable_.TellNew();
-    settings_.WriteSetting(setting::MonthlyBudgetSpent, IntToStr(month));
-    settings_.WriteSetting(setting::WeeklyBudgetSpent, IntToStr(week));
+void Budgets::recomputeConsumption(const std::string& referenceDate) {
+    const std::int32_t month = consumptionSum(BudgetKind::Monthly, referenceDate);
+    const std::int32_t week = consumptionSum(BudgetKind::Weekly, referenceDate);
+    unreadable_.tellNew();
+    settings_.writeSetting(setting::MonthlyBudgetSpent, IntToStr(month));
+    settings_.writeSetting(setting::WeeklyBudgetSpent, IntToStr(week));
     main_.weekUsed.setText(MoneyText(week));
     main_.monthUsed.setText(MoneyText(month));
     showAmount(BudgetKind::Weekly, week);
@@ -137,7 +137,7 @@ std::optional<std::int32_t> Budgets::MonthlyBudgetInUse() {
     if (!main_.useMonthlyBudget.checked()) {
         return std::nullopt;
     }
-    return ToInteger(settings_.ReadOrEmpty(setting::MonthlyBudget));
+    return ToInteger(settings_.readOrEmpty(setting::MonthlyBudget));
 }
 
 void Budgets::showForecast(const std::string& referenceDate, std::int32_t spent) {
@@ -158,7 +158,7 @@ void Budgets::showForecast(const std::string& referenceDate, std::int32_t spent)
 void Budgets::showAmount(BudgetKind kind, std::int32_t spent) {
     // An amount that is not a whole number leaves the figures as they are.
     const std::optional<std::int32_t> amount =
-        ToInteger(settings_.ReadOrEmpty(SettingsOf(kind).amount));
+        ToInteger(settings_.readOrEmpty(SettingsOf(kind).amount));
     if (!amount) {
         return;
     }
@@ -167,14 +167,14 @@ void Budgets::showAmount(BudgetKind kind, std::int32_t spent) {
     ShowLeft(shown.left, *amount, spent);
 }
 
-void Budgets::PrepareCounter() {
-    counterWeekAmount_ = settings_.ReadSetting(setting::WeeklyBudget);
-    counterMonthAmount_ = settings_.ReadSetting(setting::MonthlyBudget);
-    counterWeekSpent_ = settings_.ReadSetting(setting::WeeklyBudgetSpent);
-    counterMonthSpent_ = settings_.ReadSetting(setting::MonthlyBudgetSpent);
+void Budgets::prepareCounter() {
+    counterWeekAmount_ = settings_.readSetting(setting::WeeklyBudget);
+    counterMonthAmount_ = settings_.readSetting(setting::MonthlyBudget);
+    counterWeekSpent_ = settings_.readSetting(setting::WeeklyBudgetSpent);
+    counterMonthSpent_ = settings_.readSetting(setting::MonthlyBudgetSpent);
     // "1" uncovers the figures, "0" covers them; any other text leaves the cover as it is.
     const auto cover = [this](Panel& panel, const char* inUse) {
-        const std::string flag = settings_.ReadSetting(inUse);
+        const std::string flag = settings_.readSetting(inUse);
         if (flag == "1" || flag == "0") {
             panel.setVisible(flag == "0");
         }
@@ -185,7 +185,7 @@ void Budgets::PrepareCounter() {
     monthUsedUpTold_ = false;
 }
 
-void Budgets::ShowBudgetStatus(std::int32_t runningTotal) {
+void Budgets::showBudgetStatus(std::int32_t runningTotal) {
     const auto show = [this, runningTotal](BudgetKind kind, bool& told, const Panel& cover,
                                            const std::string& amountText,
                                            const std::string& spentText, TextField& amountField,

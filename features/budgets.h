@@ -35,19 +35,19 @@ public:
     Budgets& operator=(const Budgets&) = delete;
 
     // The spending in Pfennig of the week or the month that `referenceDate` lies in.
-    std::int32_t ConsumptionSum(BudgetKind period, const std::string& referenceDate);
+    std::int32_t consumptionSum(BudgetKind period, const std::string& referenceDate);
 
     // Sums the month and the week of the reference date (today when none is given), stores them
     // in the settings and shows them with the amounts and what is left on the "Budgets" page.
-    void RecomputeConsumption();
-    void RecomputeConsumption(const std::string& referenceDate);
+    void recomputeConsumption();
+    void recomputeConsumption(const std::string& referenceDate);
 
     // Run by every housekeeping tick, in this order, before the consumption is recomputed: a
     // budget in use whose period has passed since its last closure gets its closure for the
     // period just before the current one. The closure dialog is shown modally; a closure that
     // falls due while it is open fills the open dialog.
-    void MonthlyClosureCheck();
-    void WeeklyClosureCheck();
+    void monthlyClosureCheck();
+    void weeklyClosureCheck();
 
     // The monthly budget in Pfennig while it is in use; nothing otherwise, or when its amount
     // is not a whole number.
@@ -55,11 +55,11 @@ public:
 
     // At the start of a connection: takes the amounts and the spending from the settings for
     // the counter, and covers the counter's figures of each budget not in use.
-    void PrepareCounter();
+    void prepareCounter();
     // Shows each uncovered budget of the counter with the running total counted in. A budget
     // used up (something spent, and at least the amount) is told by a desktop notification
     // once a connection, at the first tick that finds it so.
-    void ShowBudgetStatus(std::int32_t runningTotal);
+    void showBudgetStatus(std::int32_t runningTotal);
 
 private:
     // The main window's figures of one budget.

@@ -25,17 +25,17 @@ ConnectionList::ConnectionList(ConnectionListWindow& window, platform::Platform&
       platform_(platform),
       unreadable_(unreadable),
       databasePath_(std::move(databasePath)) {
-    window_.onActivate = [this] { Activate(); };
-    window_.periodBox.onChange = [this] { Filter(); };
-    window_.connectionTable.onSelectionChange = [this] { Totals(); };
-    window_.drucken.onClick = [this] { Print(); };
-    window_.kopieren.onClick = [this] { Copy(); };
-    window_.druckerEinrichten.onClick = [this] { platform_.printing.printerSetup(); };
-    window_.allesAuswaehlen.onClick = [this] { SelectAll(); };
+    window_.onActivate = [this] { activate(); };
+    window_.periodBox.onChange = [this] { filter(); };
+    window_.connectionTable.onSelectionChange = [this] { totals(); };
+    window_.printItem.onClick = [this] { print(); };
+    window_.copyItem.onClick = [this] { copy(); };
+    window_.printerSetupItem.onClick = [this] { platform_.printing.printerSetup(); };
+    window_.selectAllItem.onClick = [this] { selectAll(); };
     window_.exportieren.onClick = [this] { Export(); };
 }
 
-void ConnectionList::Activate() {
+void ConnectionList::activate() {
     window_.periodBox.setText("Gesamtes Jahr");
     const std::string path = databasePath_();
     if (!FileExists(path)) {
@@ -50,14 +50,14 @@ void ConnectionList::Activate() {
     }
     ConnectionRows loaded = ReadConnectionRows(bytes);
     year_ = std::move(loaded.rows);
-    Filter();
+    filter();
     for (const auto& [record, value] : loaded.unreadable) {
-        unreadable_.Note(path, record, value);
+        unreadable_.note(path, record, value);
     }
-    unreadable_.TellNew();
+    unreadable_.tellNew();
 }
 
-void ConnectionList::Filter() {
+void ConnectionList::filter() {
     shownRaw_ = FilterRows(year_, window_.periodBox.text(), platform_.clock.now());
     std::vector<ListControl::Row> shown;
     shown.reserve(shownRaw_.size());
@@ -68,7 +68,7 @@ void ConnectionList::Filter() {
     window_.connectionTable.setRows(std::move(shown));
 }
 
-void ConnectionList::Totals() {
+void ConnectionList::totals() {
     RowTotals totals;
     const std::size_t count = std::min(window_.connectionTable.rows().size(), shownRaw_.size());
     for (std::size_t i = 0; i < count; ++i) {
@@ -77,15 +77,15 @@ void ConnectionList::Totals() {
         }
     }
     const std::array<std::string, 6> texts = StatusPanelTexts(totals);
-    const std::array<TextField*, 6> panels = {&window_.anzahl,  &window_.zeit,
-                                              &window_.telefon, &window_.provider,
-                                              &window_.gesamt,  &window_.einheiten};
+    const std::array<TextField*, 6> panels = {&window_.countPanel,     &window_.durationPanel,
+                                              &window_.telephonePanel, &window_.providerPanel,
+                                              &window_.totalPanel,     &window_.unitsPanel};
     for (std::size_t i = 0; i < panels.size(); ++i) {
         panels[i]->setText(texts[i]);
     }
 }
 
-void ConnectionList::Print() {
+void ConnectionList::print() {
     RowTotals totals;
     for (const ConnectionRow& row : shownRaw_) {
         AddToTotals(totals, row);
@@ -134,7 +134,7 @@ void ConnectionList::TellPrintOutcome(const platform::PrintOutcome& outcome) {
     Inform(platform_.windowSystem, text, platform::MessageIcon::Warning);
 }
 
-void ConnectionList::Copy() {
+void ConnectionList::copy() {
     std::vector<ListControl::Row> selected;
     const auto& rows = window_.connectionTable.rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -146,7 +146,7 @@ void ConnectionList::Copy() {
     focusTable();
 }
 
-void ConnectionList::SelectAll() {
+void ConnectionList::selectAll() {
     window_.connectionTable.selectAll();
     focusTable();
 }

@@ -34,18 +34,18 @@ public:
     // On every activation: the period goes back to "Gesamtes Jahr" and the year list is read
     // from the file again. A missing file leaves the lists as they are; a file that cannot be
     // read gives the default beep; a record with a bad number is left out and told once.
-    void Activate();
+    void activate();
     // Shows the rows of the period in the period box.
-    void Filter();
+    void filter();
     // Sets the status bar to the totals of the selected rows.
-    void Totals();
+    void totals();
     // Prints every shown row with the totals of all of them. With no printer set up the user is
     // offered to print into a PDF file, chosen in a file dialog. A job that went into a PDF file
     // is told with the file's path, and every job that could not be printed with the reason.
-    void Print();
+    void print();
     // Puts the selected rows on the clipboard.
-    void Copy();
-    void SelectAll();
+    void copy();
+    void selectAll();
     // Writes the selected rows, or every shown row when none is selected, to a CSV file the
     // user chooses.
     void Export();

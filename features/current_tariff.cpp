@@ -14,7 +14,7 @@ constexpr const char* kNoChargeLine = "\nKeine Telefongebühren.";
 
 DayClass ClassOf(const TariffTables& tables, const HolidayList& holidays,
                  const platform::LocalDateTime& now) {
-    return ClassifyDay(TodayText(now), holidays, tables.feiertageOn, now.year);
+    return ClassifyDay(TodayText(now), holidays, tables.holidayTariffsOn, now.year);
 }
 
 // The number the counter takes for a price or unit length: 0 for one it cannot count with.
@@ -56,7 +56,7 @@ void ShowCurrentTariff(const TariffTables& tables, const HolidayList& holidays,
                        const platform::LocalDateTime& now, const std::string& providerFee,
                        CounterWindow& counter) {
     counter.dayLine.setText(DayLine(tables, holidays, now));
-    counter.datum.setText(TodayWithWeekday(now));
+    counter.lookupDate.setText(TodayWithWeekday(now));
     const DayClass dayClass = ClassOf(tables, holidays, now);
     const auto zone = FindCurrentZone(tables, dayClass, NowTimeText(now));
     if (!zone) {

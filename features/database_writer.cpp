@@ -49,43 +49,43 @@ DatabaseWriter::DatabaseWriter(SettingsStore& settings, platform::WindowSystem& 
       databases_(databases),
       databasePath_(std::move(databasePath)) {}
 
-bool DatabaseWriter::Save(const ConnectionRecord& record) {
-    WriteKept();
+bool DatabaseWriter::save(const ConnectionRecord& record) {
+    writeKept();
     if (!mayHaveKept_) {
         try {
-            Append(record);
+            append(record);
             return true;
         } catch (const FileError& error) {
-            Keep(record, ReasonText(error));
+            keep(record, ReasonText(error));
             return false;
         }
     }
     // Earlier records could not be written either: this one goes after them.
-    Keep(record, keptReason_);
+    keep(record, keptReason_);
     return false;
 }
 
-bool DatabaseWriter::SaveUnlessStored(const ConnectionRecord& record) {
+bool DatabaseWriter::saveUnlessStored(const ConnectionRecord& record) {
     try {
-        if (AlreadyStored(record)) {
+        if (alreadyStored(record)) {
             return true;
         }
     } catch (const FileError&) {
         // The save below meets the same file and says what is wrong with it.
     }
-    return Save(record);
+    return save(record);
 }
 
-bool DatabaseWriter::WriteKept() {
+bool DatabaseWriter::writeKept() {
     if (!mayHaveKept_) {
         return false;
     }
-    std::vector<ConnectionRecord> kept = LoadKept();
+    std::vector<ConnectionRecord> kept = loadKept();
     std::size_t written = 0;
     try {
         for (const ConnectionRecord& record : kept) {
-            if (!AlreadyStored(record)) {
-                Append(record);
+            if (!alreadyStored(record)) {
+                append(record);
             }
             ++written;
         }
@@ -95,13 +95,13 @@ bool DatabaseWriter::WriteKept() {
     }
     if (written > 0) {
         kept.erase(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(written));
-        StoreKept(kept);
+        storeKept(kept);
     }
     mayHaveKept_ = !kept.empty();
     return written > 0;
 }
 
-bool DatabaseWriter::AlreadyStored(const ConnectionRecord& record) {
+bool DatabaseWriter::alreadyStored(const ConnectionRecord& record) {
     if (record.startTime.empty() || record.startDate.empty()) {
         return false;
     }
@@ -125,9 +125,9 @@ bool DatabaseWriter::AlreadyStored(const ConnectionRecord& record) {
     return false;
 }
 
-void DatabaseWriter::Append(const ConnectionRecord& record) {
+void DatabaseWriter::append(const ConnectionRecord& record) {
     const std::string path = databasePath_();
-    const AppendOutcome outcome = databases_.Append(path, record);
+    const AppendOutcome outcome = databases_.append(path, record);
     if (!outcome.movedCutRecordTo.empty()) {
         Inform(windows_,
                "Die Datenbank '" + path +
@@ -140,10 +140,10 @@ void DatabaseWriter::Append(const ConnectionRecord& record) {
     }
 }
 
-void DatabaseWriter::Keep(const ConnectionRecord& record, const std::string& reason) {
-    std::vector<ConnectionRecord> kept = LoadKept();
+void DatabaseWriter::keep(const ConnectionRecord& record, const std::string& reason) {
+    std::vector<ConnectionRecord> kept = loadKept();
     kept.push_back(record);
-    StoreKept(kept);
+    storeKept(kept);
     mayHaveKept_ = true;
     notices_.ConnectionNotSaved(ConnectionText(record));
     Inform(windows_,
@@ -154,8 +154,8 @@ void DatabaseWriter::Keep(const ConnectionRecord& record, const std::string& rea
            platform::MessageIcon::Warning);
 }
 
-std::vector<ConnectionRecord> DatabaseWriter::LoadKept() {
-    const std::string key = settings_.SubkeyPath(setting::UnsavedSubkey);
+std::vector<ConnectionRecord> DatabaseWriter::loadKept() {
+    const std::string key = settings_.subkeyPath(setting::UnsavedSubkey);
     auto& registry = settings_.registry();
     std::vector<ConnectionRecord> kept;
     if (!registry.keyExists(platform::Hive::CurrentUser, key)) {
@@ -178,8 +178,8 @@ std::vector<ConnectionRecord> DatabaseWriter::LoadKept() {
     }
 }
 
-void DatabaseWriter::StoreKept(const std::vector<ConnectionRecord>& kept) {
-    const std::string key = settings_.SubkeyPath(setting::UnsavedSubkey);
+void DatabaseWriter::storeKept(const std::vector<ConnectionRecord>& kept) {
+    const std::string key = settings_.subkeyPath(setting::UnsavedSubkey);
     if (kept.empty()) {
         settings_.registry().deleteKeyTree(platform::Hive::CurrentUser, key);
         return;

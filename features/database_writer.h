@@ -30,24 +30,24 @@ public:
     // failures. A record that cannot be written is kept and the user told why; false then.
     // Throws platform::RegistryError when it could neither be written nor kept: the caller
     // then keeps what it has (the autosave).
-    bool Save(const ConnectionRecord& record);
+    bool save(const ConnectionRecord& record);
     // The same for a connection that may be in the database already: one that the program
     // stored before it died, without getting to delete its autosave. Such a record has the same
     // start; it is looked for in this year's file and, across New Year, in the file of the
     // year it ended.
-    bool SaveUnlessStored(const ConnectionRecord& record);
+    bool saveUnlessStored(const ConnectionRecord& record);
 
     // Writes the kept records when the database can be written again. True when any was
     // written (the figures computed from the database are then out of date).
-    bool WriteKept();
+    bool writeKept();
 
 private:
-    bool AlreadyStored(const ConnectionRecord& record);
+    bool alreadyStored(const ConnectionRecord& record);
     // Appends one record; tells the user about a cut record moved aside. Throws FileError.
-    void Append(const ConnectionRecord& record);
-    void Keep(const ConnectionRecord& record, const std::string& reason);
-    std::vector<ConnectionRecord> LoadKept();
-    void StoreKept(const std::vector<ConnectionRecord>& kept);
+    void append(const ConnectionRecord& record);
+    void keep(const ConnectionRecord& record, const std::string& reason);
+    std::vector<ConnectionRecord> loadKept();
+    void storeKept(const std::vector<ConnectionRecord>& kept);
 
     SettingsStore& settings_;
     platform::WindowSystem& windows_;

@@ -34,7 +34,7 @@ bool HasNonBlank(const std::string& text) {
 HolidayListEditor::HolidayListEditor(HolidaysEditor& window, Button& opener, HolidayList& holidays,
                                      HolidayStore& store, platform::Platform& platform)
     : window_(window), holidays_(holidays), store_(store), platform_(platform) {
-    opener.onClick = [this] { Open(); };
+    opener.onClick = [this] { open(); };
     wire();
     updateButtons();
 }
@@ -87,7 +87,7 @@ void HolidayListEditor::wire() {
                              : std::nullopt);
     };
     w.ok.onClick = [this] {
-        store_.SaveHolidays(holidays_);
+        store_.saveHolidays(holidays_);
         window_.hide();
     };
     w.cancel.onClick = [this] { window_.hide(); };
@@ -128,11 +128,11 @@ void HolidayListEditor::showStoredLand() {
     window_.landChoice.setText(land ? NameOf(*land).name : HolidaysEditor::kNationwideOnly);
 }
 
-void HolidayListEditor::Open() {
+void HolidayListEditor::open() {
     window_.yearField.setText(currentYear());
     showStoredLand();
     window_.show();
-    store_.LoadHolidays(holidays_);
+    store_.loadHolidays(holidays_);
     showList();
     platform_.windowSystem.runModal(window_);
 }

@@ -22,7 +22,7 @@ public:
 
     // Shows the window with the stored list (loaded afresh, with the store's messages) and runs
     // it modally until it closes.
-    void Open();
+    void open();
     // Shows the list afresh after it was replaced from outside the window.
     void Refresh() { showList(); }
 

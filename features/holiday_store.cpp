@@ -50,7 +50,7 @@ void HolidayStore::adopt(HolidayImport& file, HolidayList& list) {
     }
 }
 
-bool HolidayStore::ImportHolidayFile(HolidayList& list) {
+bool HolidayStore::importHolidayFile(HolidayList& list) {
     if (!filePresent()) {
         Inform(platform_.windowSystem,
                "Die Datei 'Feiertage.dat' befindet sich nicht im Verzeichnis '" +
@@ -71,7 +71,7 @@ bool HolidayStore::ImportHolidayFile(HolidayList& list) {
 bool HolidayStore::ImportChosenFile(const std::string& chosenPath, HolidayList& list) {
     std::error_code sameError;
     if (std::filesystem::equivalent(chosenPath, filePath(), sameError)) {
-        return ImportHolidayFile(list);
+        return importHolidayFile(list);
     }
     std::string bytes;
     try {
@@ -102,22 +102,22 @@ bool HolidayStore::ImportChosenFile(const std::string& chosenPath, HolidayList& 
                platform::MessageIcon::Warning);
         return false;
     }
-    return ImportHolidayFile(list);
+    return importHolidayFile(list);
 }
 
 std::optional<Land> HolidayStore::StoredLand() {
-    return LandFromCode(settings_.ReadIfPresent(setting::HolidayLand).value_or(""));
+    return LandFromCode(settings_.readIfPresent(setting::HolidayLand).value_or(""));
 }
 
 void HolidayStore::StoreLand(std::optional<Land> land) {
-    settings_.WriteSetting(setting::HolidayLand, land ? NameOf(*land).code : "");
+    settings_.writeSetting(setting::HolidayLand, land ? NameOf(*land).code : "");
 }
 
 void HolidayStore::ComputeHolidays(int year, HolidayList& list) {
     list = GermanHolidays(year, StoredLand());
 }
 
-void HolidayStore::SaveHolidays(const HolidayList& list) {
+void HolidayStore::saveHolidays(const HolidayList& list) {
     // One write of the whole list: each value written on its own rewrites the whole settings
     // file, which made a long list take minutes, and a crash half-way left half a list.
     platform::Registry::NamedValues values;
@@ -126,12 +126,12 @@ void HolidayStore::SaveHolidays(const HolidayList& list) {
         values.emplace_back(std::to_string(i) + "A", list[i].date);
         values.emplace_back(std::to_string(i) + "B", list[i].name);
     }
-    platform_.registry.replaceKey(Hive::CurrentUser, settings_.SubkeyPath(setting::HolidaySubkey),
+    platform_.registry.replaceKey(Hive::CurrentUser, settings_.subkeyPath(setting::HolidaySubkey),
                                   values);
 }
 
 void HolidayStore::readRegistry(HolidayList& list) {
-    const std::string key = settings_.SubkeyPath(setting::HolidaySubkey);
+    const std::string key = settings_.subkeyPath(setting::HolidaySubkey);
     auto& registry = platform_.registry;
     registry.createKey(Hive::CurrentUser, key);
     list.clear();
@@ -152,7 +152,7 @@ void HolidayStore::readRegistry(HolidayList& list) {
     }
 }
 
-void HolidayStore::LoadHolidays(HolidayList& list) {
+void HolidayStore::loadHolidays(HolidayList& list) {
     readRegistry(list);
     if (list.empty()) {
         if (filePresent()) {
@@ -164,7 +164,7 @@ void HolidayStore::LoadHolidays(HolidayList& list) {
                        "Feiertagsdatei im Programmverzeichnis von Ruvometer.\n\nDiese wird "
                        "jetzt importiert.");
                 adopt(*file, list);
-                SaveHolidays(list);
+                saveHolidays(list);
                 readRegistry(list);
             }
         } else {

@@ -21,7 +21,7 @@ public:
     // Replaces the list with the file's usable entries and says so, and names the entries it
     // left out. A missing file, one that cannot be read, one over the limits and one without a
     // usable entry are reported and leave the list as it is. False when nothing was imported.
-    bool ImportHolidayFile(HolidayList& list);
+    bool importHolidayFile(HolidayList& list);
     // The file the user chose elsewhere: checked, copied into the data folder as
     // "Feiertage.dat" and imported from there as above. A file that cannot be imported is
     // refused before anything is copied; a "Feiertage.dat" with other content that is replaced
@@ -36,10 +36,10 @@ public:
     // nothing is stored yet.
     void ComputeHolidays(int year, HolidayList& list);
     // Writes the whole list to the registry in one change, replacing what was there.
-    void SaveHolidays(const HolidayList& list);
+    void saveHolidays(const HolidayList& list);
     // Replaces the list with the registry's entries; when there are none, imports the file once
     // if there is one; then warns once about entries of another year.
-    void LoadHolidays(HolidayList& list);
+    void loadHolidays(HolidayList& list);
 
 private:
     void readRegistry(HolidayList& list);

@@ -54,8 +54,8 @@ std::optional<ListLayout> ReadListLayout(SettingsStore& settings) {
     std::optional<std::string> size;
     std::optional<std::string> columns;
     try {
-        size = settings.ReadIfPresent(setting::ConnectionListSize);
-        columns = settings.ReadIfPresent(setting::ConnectionListColumns);
+        size = settings.readIfPresent(setting::ConnectionListSize);
+        columns = settings.readIfPresent(setting::ConnectionListColumns);
     } catch (const platform::RegistryError&) {
         return std::nullopt;
     }
@@ -81,11 +81,11 @@ std::optional<ListLayout> ReadListLayout(SettingsStore& settings) {
 void WriteListLayout(SettingsStore& settings, const ListLayout& layout) {
     try {
         if (layout.width > 0 && layout.height > 0) {
-            settings.WriteSetting(setting::ConnectionListSize,
+            settings.writeSetting(setting::ConnectionListSize,
                                   Joined({layout.width, layout.height}));
         }
         if (!layout.columnWidths.empty()) {
-            settings.WriteSetting(setting::ConnectionListColumns, Joined(layout.columnWidths));
+            settings.writeSetting(setting::ConnectionListColumns, Joined(layout.columnWidths));
         }
     } catch (const platform::RegistryError&) {
         // Kept as it was; the next change of the layout tries again.

@@ -11,14 +11,14 @@ namespace ruvo {
 LiveCounter::LiveCounter(CounterWindow& window, SummaryWindow& summary, platform::Clock& clock,
                          platform::Timers& timers, platform::Sound& sound, CounterHost& host)
     : window_(window), summary_(summary), clock_(clock), sound_(sound), host_(host) {
-    timer_ = timers.createTimer(1000, [this] { Tick(); });
+    timer_ = timers.createTimer(1000, [this] { tick(); });
 }
 
 bool LiveCounter::running() const {
     return timer_->enabled();
 }
 
-void LiveCounter::Start() {
+void LiveCounter::start() {
     window_.progressPosition = 0;
     window_.progressMaximum = 0;
     window_.durationText.setText("00:00:00");
@@ -42,7 +42,7 @@ void LiveCounter::Start() {
     timer_->setEnabled(true);
 }
 
-void LiveCounter::Stop() {
+void LiveCounter::stop() {
     timer_->setEnabled(false);
 }
 
@@ -53,102 +53,112 @@ std::int32_t LiveCounter::tariffValue(const TextField& field, bool negativeAllow
     }
     if (!badTariffReported_) {
         badTariffReported_ = true;
-        host_.ReportBadTariffValue(
+        host_.reportBadTariffValue(
             window_.zoneName.text(), field.text(),
             value ? TariffValueFault::Negative : TariffValueFault::NotWholeNumber);
     }
     return 0;
 }
 
-void LiveCounter::Tick() {
-    // 1. Elapsed time follows the monotonic clock, so a late or lost tick is caught up; it
-    // still moves on by at least one second per tick.
-    const std::int64_t sinceStart = (clock_.monotonicMs() - startMs_) / 1000;
-    elapsed_ = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(std::max<std::int64_t>(elapsed_ + 1LL, sinceStart), 0, INT32_MAX));
-
-    // 2. Provider fee.
-    const bool feeApplies = host_.FreeMinutesUsedUp(elapsed_);
+void LiveCounter::tick() {
+    advanceElapsed();
+    const bool feeApplies = host_.freeMinutesUsedUp(elapsed_);
     if (feeApplies) {
         ++providerSeconds_;
     }
-
-    // 3. Duration.
     window_.durationText.setText(DurationText(elapsed_));
+    countUnits(unitLengthAfterZoneCheck());
+    countTelephoneCharge();
+    const std::int32_t secondsLeft = showSecondsLeft();
+    countProviderChargeAndTotal(feeApplies);
+    autosaveWhenTotalChanged();
+    host_.showInTitle(total_, elapsed_, secondsLeft);
+    warnBeforeNextUnit(secondsLeft);
+    host_.showBudgetStatus(total_);
+}
 
-    // 4-5. A new unit, or a new day since the tariff lookup: look at the tariff again.
+void LiveCounter::advanceElapsed() {
+    // The monotonic clock decides, so a late or lost tick is caught up; the time still moves on
+    // by at least one second per tick.
+    const std::int64_t sinceStart = (clock_.monotonicMs() - startMs_) / 1000;
+    elapsed_ = SaturateToInt32(std::max<std::int64_t>(elapsed_ + 1LL, sinceStart));
+}
+
+std::int32_t LiveCounter::unitLengthAfterZoneCheck() {
+    // A new unit, or a new day since the tariff lookup: the zone in force may have changed.
     std::int32_t secPerUnit = tariffValue(window_.secPerUnit);
     const std::string unitText = secPerUnit > 0 ? IntToStr(elapsed_ / secPerUnit + 1LL) : "0";
-    if (unitText != rememberedUnitText_ || window_.datum.text() != TodayWithWeekday(clock_.now())) {
+    if (unitText != rememberedUnitText_ ||
+        window_.lookupDate.text() != TodayWithWeekday(clock_.now())) {
         rememberedUnitText_ = unitText;
-        const std::string zoneNow = host_.CurrentZoneIndex();
+        const std::string zoneNow = host_.currentZoneIndex();
         // No zone covering this moment is no reason to split: the tariff in force stays.
         if (!zoneNow.empty() && zoneNow != window_.zoneIndex.text()) {
-            host_.SegmentSplit();
+            host_.segmentSplit();
             secPerUnit = tariffValue(window_.secPerUnit);
         }
     }
+    return secPerUnit;
+}
 
-    // 6-7. Progress in the unit, and units begun.
+void LiveCounter::countUnits(std::int32_t secPerUnit) {
     window_.progressMaximum = secPerUnit;
     window_.progressPosition = Remainder(elapsed_, secPerUnit);
     units_ = UnitsForSeconds(elapsed_, secPerUnit);
     window_.unitText.setText(IntToStr(units_));
+}
 
-    // 8. Telephone charge.
-    const std::int64_t telephone =
-        static_cast<std::int64_t>(units_) * tariffValue(window_.pfPerUnit);
-    telephone_ = SaturateToInt32(telephone);
+void LiveCounter::countTelephoneCharge() {
+    telephone_ =
+        SaturateToInt32(static_cast<std::int64_t>(units_) * tariffValue(window_.pfPerUnit));
     window_.telephoneText.setText(MoneyText(telephone_));
+}
 
-    // 9. Seconds left in the unit.
+std::int32_t LiveCounter::showSecondsLeft() {
     const std::int32_t secondsLeft = window_.progressMaximum - window_.progressPosition;
     window_.restText.setText("Rest von " + window_.secPerUnit.text() +
                              " Sekunden : " + IntToStr(secondsLeft) + "  ");
+    return secondsLeft;
+}
 
-    // 10-11. Provider charge and total.
+void LiveCounter::countProviderChargeAndTotal(bool feeApplies) {
     if (feeApplies) {
         provider_ = ProviderCharge(tariffValue(window_.providerFee, true), providerSeconds_);
         window_.providerText.setText(MoneyText(provider_));
     }
     // The provider minutes charged so far stay in the total even when the fee stops applying
     // during the connection (a new month, more free minutes entered): they were incurred.
-    const std::int64_t total = static_cast<std::int64_t>(telephone_) + provider_;
-    total_ = SaturateToInt32(total);
-    summary_.SetCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
+    total_ = SaturateToInt32(static_cast<std::int64_t>(telephone_) + provider_);
+    summary_.setCharges(IntToStr(telephone_), IntToStr(provider_), IntToStr(total_));
     window_.totalText.setText(MoneyText(total_));
+}
 
-    // 12. Autosave, only when the total changed.
-    if (total_ != lastAutosavedTotal_) {
-        lastAutosavedTotal_ = total_;
-        const platform::LocalDateTime now = clock_.now();
-        ConnectionRecord running = summary_.pending;
-        running.tariffName = window_.zoneName.text();
-        running.durationSeconds = IntToStr(elapsed_);
-        running.units = IntToStr(units_);
-        running.endTime = NowTimeTextLong(now);
-        running.endDate = TodayText(now);
-        host_.WriteAutosave(running);
+void LiveCounter::autosaveWhenTotalChanged() {
+    if (total_ == lastAutosavedTotal_) {
+        return;
     }
+    lastAutosavedTotal_ = total_;
+    const platform::LocalDateTime now = clock_.now();
+    ConnectionRecord running = summary_.pending;
+    running.tariffName = window_.zoneName.text();
+    running.durationSeconds = IntToStr(elapsed_);
+    running.units = IntToStr(units_);
+    running.endTime = NowTimeTextLong(now);
+    running.endDate = TodayText(now);
+    host_.writeAutosave(running);
+}
 
-    // 13. Title of the window in front.
-    host_.ShowInTitle(total_, elapsed_, secondsLeft);
-
-    // 14. Unit warning.
-    const std::int32_t lead = host_.WarningLeadSeconds();
-    if (secondsLeft - lead >= 0) {
+void LiveCounter::warnBeforeNextUnit(std::int32_t secondsLeft) {
+    if (secondsLeft - host_.warningLeadSeconds() >= 0) {
         window_.warnBox.setChecked(false);
-        host_.RefreshTrayPicture();
+        host_.refreshTrayPicture();
     } else if (window_.warnInTray.checked()) {
         if (window_.warnBeep.checked()) {
             sound_.beep(platform::Beep::Standard);
         }
         window_.warnBox.setChecked(true);
-        host_.RefreshTrayPicture();
+        host_.refreshTrayPicture();
     }
-
-    // 15. Budget status.
-    host_.ShowBudgetStatus(total_);
 }
 
 }  // namespace ruvo

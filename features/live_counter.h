@@ -20,24 +20,24 @@ class CounterHost {
 public:
     virtual ~CounterHost() = default;
     // Whether the month's free minutes are used up, counting `runningSeconds` of this connection.
-    virtual bool FreeMinutesUsedUp(std::int32_t runningSeconds) = 0;
+    virtual bool freeMinutesUsedUp(std::int32_t runningSeconds) = 0;
     // The zone index that applies now, or the empty text; refreshes the counter's day line.
-    virtual std::string CurrentZoneIndex() = 0;
+    virtual std::string currentZoneIndex() = 0;
     // Ends the connection here (saved without a summary) and starts the next one at once.
-    virtual void SegmentSplit() = 0;
+    virtual void segmentSplit() = 0;
     // Replaces the autosave with the running connection's figures.
-    virtual void WriteAutosave(const ConnectionRecord& running) = 0;
+    virtual void writeAutosave(const ConnectionRecord& running) = 0;
     // Builds the title suffix from the running figures and applies it to the window in front.
-    virtual void ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
+    virtual void showInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
                              std::int32_t secondsLeft) = 0;
     // The warning lead in seconds, from the main window's setting.
-    virtual std::int32_t WarningLeadSeconds() = 0;
-    virtual void RefreshTrayPicture() = 0;
+    virtual std::int32_t warningLeadSeconds() = 0;
+    virtual void refreshTrayPicture() = 0;
     // Shows the counter's budget figures for the running total.
-    virtual void ShowBudgetStatus(std::int32_t totalPfennig) = 0;
+    virtual void showBudgetStatus(std::int32_t totalPfennig) = 0;
     // Tells the user that a value of the tariff in force is not a number, or that its price or
     // unit length is negative.
-    virtual void ReportBadTariffValue(const std::string& zone, const std::string& value,
+    virtual void reportBadTariffValue(const std::string& zone, const std::string& value,
                                       TariffValueFault fault) = 0;
 };
 
@@ -47,12 +47,12 @@ public:
                 platform::Timers& timers, platform::Sound& sound, CounterHost& host);
 
     // Resets the figures and starts the tick; the tariff is looked up by the caller.
-    void Start();
-    void Stop();
+    void start();
+    void stop();
     bool running() const;
 
     // One tick; public so that a test can run one without a timer.
-    void Tick();
+    void tick();
 
     std::int32_t elapsedSeconds() const { return elapsed_; }
     std::int32_t units() const { return units_; }
@@ -61,6 +61,20 @@ public:
     std::int32_t totalCharge() const { return total_; }
 
 private:
+    // The steps of a tick, in order.
+    void advanceElapsed();
+    // The unit length of the tariff in force; at a new unit or a new day it checks the zone
+    // first and splits the connection when another zone applies now.
+    std::int32_t unitLengthAfterZoneCheck();
+    // Units begun and the progress in the unit.
+    void countUnits(std::int32_t secPerUnit);
+    void countTelephoneCharge();
+    // Shows and gives the seconds left in the unit.
+    std::int32_t showSecondsLeft();
+    void countProviderChargeAndTotal(bool feeApplies);
+    void autosaveWhenTotalChanged();
+    void warnBeforeNextUnit(std::int32_t secondsLeft);
+
     // The field's number; 0, told once per connection, for a text that is not a whole number
     // or, unless `negativeAllowed`, a number below 0.
     std::int32_t tariffValue(const TextField& field, bool negativeAllowed = false);

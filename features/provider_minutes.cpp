@@ -16,7 +16,7 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
                                 UnreadableRecords* unreadable) {
     const std::string key = "Online " + today + (unreadable != nullptr ? " noted" : "");
     try {
-        return SaturateToInt32(databases.FigureOf(databasePath, key, [&](std::string_view bytes) {
+        return SaturateToInt32(databases.figureOf(databasePath, key, [&](std::string_view bytes) {
             std::int64_t sum = 0;
             ScanDatabase(bytes, [&](const ConnectionRecord& record) {
                 const std::string& date = record.startDate;
@@ -27,7 +27,7 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
                 if (const auto seconds = ToInteger(record.durationSeconds)) {
                     sum += *seconds;
                 } else if (unreadable != nullptr) {
-                    unreadable->Note(databasePath, record, record.durationSeconds);
+                    unreadable->note(databasePath, record, record.durationSeconds);
                 }
                 return true;
             });
@@ -39,23 +39,23 @@ std::int32_t MonthOnlineSeconds(const std::string& databasePath, const std::stri
     }
 }
 
-void ProviderMinutes::MonthRollover() {
+void ProviderMinutes::monthRollover() {
     const std::string key = MonthKey(TodayText(platform_.clock.now()));
-    if (settings_.ReadIfPresent(setting::OnlineMinutesMonth) != key) {
-        settings_.WriteSetting(setting::OnlineMinutesMonth, key);
-        settings_.WriteSetting(setting::MonthOnlineMinutes, "0");
+    if (settings_.readIfPresent(setting::OnlineMinutesMonth) != key) {
+        settings_.writeSetting(setting::OnlineMinutesMonth, key);
+        settings_.writeSetting(setting::MonthOnlineMinutes, "0");
     }
 }
 
-void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
-    MonthRollover();
+void ProviderMinutes::updateMonthlyMinutes(const std::string& databasePath) {
+    monthRollover();
     const std::int32_t seconds = MonthOnlineSeconds(databasePath, TodayText(platform_.clock.now()),
                                                     databases_, platform_.sound, &unreadable_);
-    unreadable_.TellNew();
-    settings_.WriteSetting(setting::MonthOnlineMinutes, IntToStr(seconds / 60));
-    const auto used = ToInteger(settings_.ReadSetting(setting::MonthOnlineMinutes));
+    unreadable_.tellNew();
+    settings_.writeSetting(setting::MonthOnlineMinutes, IntToStr(seconds / 60));
+    const auto used = ToInteger(settings_.readSetting(setting::MonthOnlineMinutes));
     if (!used) {
-        settings_.WriteSetting(setting::MonthOnlineMinutes, "0");
+        settings_.writeSetting(setting::MonthOnlineMinutes, "0");
         main_.freeMinutesLeft.setText("0");
         return;
     }
@@ -63,9 +63,9 @@ void ProviderMinutes::UpdateMonthlyMinutes(const std::string& databasePath) {
     main_.freeMinutesLeft.setText(left < 1 ? "0" : IntToStr(left));
 }
 
-bool ProviderMinutes::FreeMinutesUsedUp(std::int32_t monthSecondsAtStart,
+bool ProviderMinutes::freeMinutesUsedUp(std::int32_t monthSecondsAtStart,
                                         std::int32_t runningSeconds) {
-    MonthRollover();
+    monthRollover();
     const std::int64_t used =
         (static_cast<std::int64_t>(monthSecondsAtStart) + runningSeconds) / 60;
     return StrToInt(main_.freeMinutes.text()) < used;

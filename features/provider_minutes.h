@@ -32,12 +32,12 @@ public:
           unreadable_(unreadable) {}
 
     // A new month starts the count of online minutes at 0.
-    void MonthRollover();
+    void monthRollover();
     // Recomputes the month's online minutes from the database and shows the free minutes left.
-    void UpdateMonthlyMinutes(const std::string& databasePath);
+    void updateMonthlyMinutes(const std::string& databasePath);
     // Whether the free minutes are used up, counting the month's recorded seconds at the start
     // of the connection and the running connection's seconds. Strict: equal is not used up.
-    bool FreeMinutesUsedUp(std::int32_t monthSecondsAtStart, std::int32_t runningSeconds);
+    bool freeMinutesUsedUp(std::int32_t monthSecondsAtStart, std::int32_t runningSeconds);
 
 private:
     SettingsStore& settings_;

@@ -9,36 +9,36 @@ Recovery::Recovery(RecoveryWindow& window, Autosave& autosave, DatabaseWriter& d
       sound_(sound),
       database_(database),
       resume_(std::move(resume)) {
-    timer_ = timers.createTimer(1000, [this] { CountdownStep(); });
-    window_.onSave = [this] { Save(); };
-    window_.onDiscard = [this] { Discard(); };
+    timer_ = timers.createTimer(1000, [this] { countdownStep(); });
+    window_.onSave = [this] { save(); };
+    window_.onDiscard = [this] { discard(); };
     // Closing by the title bar loses nothing: the autosave stays for the next start.
-    window_.onCloseBox = [this] { Discard(); };
+    window_.onCloseBox = [this] { discard(); };
 }
 
-void Recovery::Show() {
+void Recovery::show() {
     window_.show();
     timer_->setEnabled(true);
 }
 
-void Recovery::CountdownStep() {
+void Recovery::countdownStep() {
     ++counter_;
     const int left = 45 - counter_;
     window_.saveButton.setCaption("Speichern in " + std::to_string(left) + " Sek");
     if (left <= 0) {
-        Save();
+        save();
     }
 }
 
-void Recovery::Save() {
+void Recovery::save() {
     // A record that could not be written is kept by the database writer. An autosave that
     // cannot be read is of no use and goes; one whose record could be neither written nor kept
     // stays for the next start.
     bool keepAutosave = false;
     try {
-        const ConnectionRecord autosaved = autosave_.Read();
+        const ConnectionRecord autosaved = autosave_.read();
         try {
-            database_.SaveUnlessStored(autosaved);
+            database_.saveUnlessStored(autosaved);
         } catch (const platform::RegistryError&) {
             keepAutosave = true;
             throw;
@@ -47,12 +47,12 @@ void Recovery::Save() {
         sound_.beep(platform::Beep::Default);
     }
     if (!keepAutosave) {
-        autosave_.Remove();
+        autosave_.remove();
     }
     close();
 }
 
-void Recovery::Discard() {
+void Recovery::discard() {
     close();
 }
 

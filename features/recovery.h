@@ -19,16 +19,16 @@ public:
              platform::Timers& timers, platform::Sound& sound, std::function<void()> resume);
 
     // Shows the dialog and starts the countdown; the caller runs it modally.
-    void Show();
+    void show();
     // One step of the countdown.
-    void CountdownStep();
+    void countdownStep();
     // Appends the autosaved connection to the database and deletes the autosave. A record that
     // cannot be written is kept by the database writer until it can. A connection the database
     // holds already (same start date and time: the program died between storing it and deleting
     // its autosave) is not stored a second time.
-    void Save();
+    void save();
     // Leaves the autosave as it is.
-    void Discard();
+    void discard();
 
 private:
     void close();

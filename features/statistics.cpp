@@ -71,14 +71,14 @@ Statistics::Statistics(StatisticsWindow& window, platform::Platform& platform,
       platform_(platform),
       unreadable_(unreadable),
       monthlyBudget_(std::move(monthlyBudget)) {
-    window_.onActivate = [this] { Activate(); };
-    window_.monthChart.onChoose = [this] { ChooseMonth(window_.monthChart.chosen()); };
-    window_.monthBox.onClick = [this] { ChooseMonth(window_.monthBox.selectedIndex()); };
+    window_.onActivate = [this] { activate(); };
+    window_.monthChart.onChoose = [this] { chooseMonth(window_.monthChart.chosen()); };
+    window_.monthBox.onClick = [this] { chooseMonth(window_.monthBox.selectedIndex()); };
     window_.dayChart.onChoose = [this] { showDay(); };
     window_.hourChart.onChoose = [this] { showHour(); };
 }
 
-void Statistics::Activate() {
+void Statistics::activate() {
     read();
     showMonths();
     int chosen = static_cast<int>(months_.size()) - 1;
@@ -88,8 +88,8 @@ void Statistics::Activate() {
         }
     }
     chosen_ = -1;
-    ChooseMonth(chosen);
-    unreadable_.TellNew();
+    chooseMonth(chosen);
+    unreadable_.tellNew();
 }
 
 void Statistics::read() {
@@ -114,7 +114,7 @@ void Statistics::read() {
             CountRow(months_, row);
         }
         for (const auto& [record, value] : loaded.unreadable) {
-            unreadable_.Note(path, record, value);
+            unreadable_.note(path, record, value);
         }
     }
     window_.notice.setText(notice);
@@ -138,7 +138,7 @@ void Statistics::showMonths() {
     window_.monthChart.setBars(std::move(bars));
 }
 
-void Statistics::ChooseMonth(int index) {
+void Statistics::chooseMonth(int index) {
     if (index < 0 || index >= static_cast<int>(months_.size()) || index == chosen_) {
         return;
     }

@@ -30,9 +30,9 @@ public:
     // it is among them, otherwise the current month is. A missing file holds no connections; a
     // file that cannot be read is named in the window with the reason, and the other is shown;
     // a record with a bad number is left out and told once, as in the connection list.
-    void Activate();
+    void activate();
     // Shows the days and hours of the month of that number (0 the oldest, 12 the current one).
-    void ChooseMonth(int index);
+    void chooseMonth(int index);
 
     const std::vector<MonthStatistics>& months() const { return months_; }
 

@@ -35,25 +35,25 @@ TariffComparisonDialog::TariffComparisonDialog(TariffComparisonWindow& window,
       platform_(platform),
       holidays_(holidays),
       databasePath_(std::move(databasePath)) {
-    window_.durchsuchen.onClick = [this] { Choose(); };
-    window_.vergleichen.onClick = [this] { Compare(); };
-    window_.tariffFile.onExit = [this] { Compare(); };
-    window_.periodBox.onChange = [this] { Compare(); };
-    window_.schliessen.onClick = [this] { window_.hide(); };
+    window_.durchsuchen.onClick = [this] { choose(); };
+    window_.vergleichen.onClick = [this] { compare(); };
+    window_.tariffFile.onExit = [this] { compare(); };
+    window_.periodBox.onChange = [this] { compare(); };
+    window_.closeItem.onClick = [this] { window_.hide(); };
 }
 
-void TariffComparisonDialog::Show() {
+void TariffComparisonDialog::show() {
     window_.show();
-    Compare();
+    compare();
 }
 
-void TariffComparisonDialog::Choose() {
+void TariffComparisonDialog::choose() {
     if (!window_.onChooseTariffFile) {
         return;
     }
     if (const auto path = window_.onChooseTariffFile()) {
         window_.tariffFile.setText(*path);
-        Compare();
+        compare();
     }
 }
 
@@ -62,7 +62,7 @@ void TariffComparisonDialog::clear(const std::string& summary) {
     window_.summary.setText(summary);
 }
 
-void TariffComparisonDialog::Compare() {
+void TariffComparisonDialog::compare() {
     const std::string path = window_.tariffFile.text();
     if (path.empty()) {
         clear("Bitte wählen Sie die Tarifdatei, mit der verglichen werden soll.");

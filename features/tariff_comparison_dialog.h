@@ -26,12 +26,12 @@ public:
     TariffComparisonDialog& operator=(const TariffComparisonDialog&) = delete;
 
     // Shows the window (not modal), compared afresh when a file is chosen.
-    void Show();
+    void show();
     // Asks for the file, then compares.
-    void Choose();
+    void choose();
     // Reads the file and the database and fills the table and the totals; a file that cannot be
     // read is told with its reason.
-    void Compare();
+    void compare();
 
 private:
     void clear(const std::string& summary);

@@ -34,15 +34,15 @@ TariffEditor::TariffEditor(MainWindow& mainWindow, TariffNameEditor& nameEditor,
       windows_(windows),
       saveTariffs_(std::move(saveTariffs)) {
     wire();
-    WatchSelection();
+    watchSelection();
 }
 
 void TariffEditor::wire() {
     MainWindow& w = mainWindow_;
-    w.telefonDayClass.onChange = [this] { ShowSelectedRow(); };
-    w.telefonDayClass.onClick = [this] { ShowSelectedRow(); };
-    w.telefonZone.onChange = [this] { WatchSelection(); };
-    w.telefonZone.onClick = [this] { ShowSelectedRow(); };
+    w.telephoneDayClass.onChange = [this] { showSelectedRow(); };
+    w.telephoneDayClass.onClick = [this] { showSelectedRow(); };
+    w.telephoneZone.onChange = [this] { watchSelection(); };
+    w.telephoneZone.onClick = [this] { showSelectedRow(); };
 
     for (const UnitField& unit : unitFields()) {
         unit.field->onChange = [this, unit] {
@@ -57,28 +57,28 @@ void TariffEditor::wire() {
     const auto writeBegin = [this] {
         if (TariffRow* row = rowToWrite()) {
             row->begin =
-                mainWindow_.telefonBeginHour.text() + mainWindow_.telefonBeginMinute.text();
+                mainWindow_.telephoneBeginHour.text() + mainWindow_.telephoneBeginMinute.text();
         }
     };
     const auto writeEnd = [this] {
         if (TariffRow* row = rowToWrite()) {
-            row->end = mainWindow_.telefonEndHour.text() + mainWindow_.telefonEndMinute.text();
+            row->end = mainWindow_.telephoneEndHour.text() + mainWindow_.telephoneEndMinute.text();
         }
     };
-    w.telefonBeginHour.onChange = writeBegin;
-    w.telefonBeginMinute.onChange = writeBegin;
-    w.telefonEndHour.onChange = writeEnd;
-    w.telefonEndMinute.onChange = writeEnd;
+    w.telephoneBeginHour.onChange = writeBegin;
+    w.telephoneBeginMinute.onChange = writeBegin;
+    w.telephoneEndHour.onChange = writeEnd;
+    w.telephoneEndMinute.onChange = writeEnd;
 
-    for (TextField* field :
-         {&w.telefonBeginHour, &w.telefonBeginMinute, &w.telefonEndHour, &w.telefonEndMinute}) {
+    for (TextField* field : {&w.telephoneBeginHour, &w.telephoneBeginMinute, &w.telephoneEndHour,
+                             &w.telephoneEndMinute}) {
         field->onExit = [field] { field->setText(NumberFieldText(field->text(), "00", true)); };
     }
 
-    w.feiertageOn.onClick = [this] { holidaySwitchClicked(); };
-    w.telefonListeAendern.onClick = [this] { ChangeZoneList(); };
-    w.tarifeSpeichern.onClick = [this] { saveTariffs_(); };
-    w.tablesViewButton.onClick = [this] { ShowTablesView(); };
+    w.holidayTariffsOn.onClick = [this] { holidaySwitchClicked(); };
+    w.changeZoneListButton.onClick = [this] { changeZoneList(); };
+    w.saveTariffsButton.onClick = [this] { saveTariffs_(); };
+    w.tablesViewButton.onClick = [this] { showTablesView(); };
     tariffNamesWindow_.onOk = [this](const std::vector<std::string>& names) {
         replaceZones(names);
     };
@@ -86,9 +86,9 @@ void TariffEditor::wire() {
 
 std::array<TariffEditor::UnitField, 2> TariffEditor::unitFields() {
     return {{
-        {&mainWindow_.telefonPfPerUnit, &TariffRow::pfPerUnit, &keptPrice_,
+        {&mainWindow_.telephonePfPerUnit, &TariffRow::pfPerUnit, &keptPrice_,
          "Der Preis einer Einheit kann nicht negativ sein", "Pfennig"},
-        {&mainWindow_.telefonSecPerUnit, &TariffRow::secPerUnit, &keptLength_,
+        {&mainWindow_.telephoneSecPerUnit, &TariffRow::secPerUnit, &keptLength_,
          "Die Länge einer Einheit kann nicht negativ sein", "Sekunden"},
     }};
 }
@@ -116,8 +116,8 @@ void TariffEditor::leaveUnitField(const UnitField& unit) {
 }
 
 TariffRow* TariffEditor::selectedRow() const {
-    const int dayClass = mainWindow_.telefonDayClass.itemIndex();
-    const int zone = mainWindow_.telefonZone.selectedIndex();
+    const int dayClass = mainWindow_.telephoneDayClass.itemIndex();
+    const int zone = mainWindow_.telephoneZone.selectedIndex();
     if (dayClass < 0 || dayClass >= static_cast<int>(tables_.tables.size()) || zone < 0) {
         return nullptr;
     }
@@ -128,20 +128,20 @@ TariffRow* TariffEditor::selectedRow() const {
     return &table[static_cast<std::size_t>(zone)];
 }
 
-bool TariffEditor::SelectionValid() const {
+bool TariffEditor::selectionValid() const {
     return selectedRow() != nullptr;
 }
 
-void TariffEditor::WatchSelection() {
+void TariffEditor::watchSelection() {
     MainWindow& w = mainWindow_;
-    const bool valid = SelectionValid();
+    const bool valid = selectionValid();
     const std::array<std::pair<TextField*, const char*>, 6> fields = {{
-        {&w.telefonPfPerUnit, "0"},
-        {&w.telefonSecPerUnit, "0"},
-        {&w.telefonBeginHour, "00"},
-        {&w.telefonBeginMinute, "00"},
-        {&w.telefonEndHour, "00"},
-        {&w.telefonEndMinute, "00"},
+        {&w.telephonePfPerUnit, "0"},
+        {&w.telephoneSecPerUnit, "0"},
+        {&w.telephoneBeginHour, "00"},
+        {&w.telephoneBeginMinute, "00"},
+        {&w.telephoneEndHour, "00"},
+        {&w.telephoneEndMinute, "00"},
     }};
     for (const auto& [field, reset] : fields) {
         field->setEnabled(valid);
@@ -151,8 +151,8 @@ void TariffEditor::WatchSelection() {
     }
 }
 
-void TariffEditor::ShowSelectedRow() {
-    WatchSelection();
+void TariffEditor::showSelectedRow() {
+    watchSelection();
     const TariffRow* row = selectedRow();
     if (row == nullptr) {
         return;
@@ -162,19 +162,19 @@ void TariffEditor::ShowSelectedRow() {
     const TariffRow shown = *row;
     filling_ = true;
     MainWindow& w = mainWindow_;
-    w.telefonPfPerUnit.setText(shown.pfPerUnit);
-    w.telefonSecPerUnit.setText(shown.secPerUnit);
-    w.telefonBeginHour.setText(Piece(shown.begin, 0, 2));
-    w.telefonBeginMinute.setText(Piece(shown.begin, 2, 2));
-    w.telefonEndHour.setText(Piece(shown.end, 0, 2));
-    w.telefonEndMinute.setText(Piece(shown.end, 2, 2));
+    w.telephonePfPerUnit.setText(shown.pfPerUnit);
+    w.telephoneSecPerUnit.setText(shown.secPerUnit);
+    w.telephoneBeginHour.setText(Piece(shown.begin, 0, 2));
+    w.telephoneBeginMinute.setText(Piece(shown.begin, 2, 2));
+    w.telephoneEndHour.setText(Piece(shown.end, 0, 2));
+    w.telephoneEndMinute.setText(Piece(shown.end, 2, 2));
     filling_ = false;
     keptPrice_ = shown.pfPerUnit;
     keptLength_ = shown.secPerUnit;
 }
 
 void TariffEditor::holidaySwitchClicked() {
-    tables_.feiertageOn = mainWindow_.feiertageOn.checked();
+    tables_.holidayTariffsOn = mainWindow_.holidayTariffsOn.checked();
     if (mainWindow_.visible()) {
         windows_.messageBox(
             {ApplicationTitle,
@@ -185,7 +185,7 @@ void TariffEditor::holidaySwitchClicked() {
     }
 }
 
-void TariffEditor::ChangeZoneList() {
+void TariffEditor::changeZoneList() {
     const platform::MessageAnswer answer = windows_.messageBox(
         {ApplicationTitle,
          "Durch Änderung dieser Liste werden alle Tarifdaten gelöscht und Sie müssen alle Daten "
@@ -210,19 +210,19 @@ void TariffEditor::replaceZones(const std::vector<std::string>& names) {
     zonesChanged();
 }
 
-void TariffEditor::TablesLoaded() {
-    mainWindow_.feiertageOn.setCheckedQuietly(tables_.feiertageOn);
+void TariffEditor::tablesLoaded() {
+    mainWindow_.holidayTariffsOn.setCheckedQuietly(tables_.holidayTariffsOn);
     zonesChanged();
 }
 
 void TariffEditor::zonesChanged() {
     // As with a list box whose items are replaced, no zone is selected afterwards.
-    mainWindow_.telefonZone.setItems(tables_.zoneList);
-    mainWindow_.telefonZone.setText("");
-    WatchSelection();
+    mainWindow_.telephoneZone.setItems(tables_.zoneList);
+    mainWindow_.telephoneZone.setText("");
+    watchSelection();
 }
 
-void TariffEditor::ShowTablesView() {
+void TariffEditor::showTablesView() {
     tariffTablesWindow_.showTables(tables_);
     tariffTablesWindow_.show();
 }

@@ -33,19 +33,19 @@ public:
 
     // The tables were read from the file: the zone selector offers their zones with none
     // selected, and the holiday switch shows the file's flag.
-    void TablesLoaded();
+    void tablesLoaded();
 
     // Both selectors name one of their items, and so a row of the tables.
-    bool SelectionValid() const;
+    bool selectionValid() const;
     // Enables the six fields for a valid selection; otherwise disables them and resets them to
     // "0", "0", "00", "00", "00", "00" without touching any row.
-    void WatchSelection();
+    void watchSelection();
     // Runs the watch and, for a valid selection, fills the six fields from the selected row.
-    void ShowSelectedRow();
+    void showSelectedRow();
     // "Liste ändern...": asks, and on Ja runs the zone-name editor.
-    void ChangeZoneList();
+    void changeZoneList();
     // The hidden "Form8" button: the tables view with the tables as they are now.
-    void ShowTablesView();
+    void showTablesView();
 
 private:
     // The price or the unit length: the field, the row's value it edits, and what is said when

@@ -42,7 +42,7 @@ std::string TariffStore::path() const {
     return platform_.paths.programDirectory() + "Tarif.dat";
 }
 
-std::optional<TariffTables> TariffStore::Load() {
+std::optional<TariffTables> TariffStore::load() {
     std::optional<std::string> bytes;
     try {
         bytes = ReadFileIfPresent(path());
@@ -93,7 +93,7 @@ std::optional<TariffTables> TariffStore::Load() {
     return std::move(content.tables);
 }
 
-void TariffStore::Save(const TariffTables& tables) {
+void TariffStore::save(const TariffTables& tables) {
     std::string kept;  // the copy of a file read in part, made just now
     switch (state_) {
         case State::NotLoaded:
@@ -148,7 +148,7 @@ void TariffStore::Save(const TariffTables& tables) {
 std::string TariffStore::keepOriginal() const {
     const std::string first = path() + ".defekt";
     for (int n = 1; n <= kMaxCopies; ++n) {
-        const std::string copy = n == 1 ? first : first + "-" + std::to_string(n);
+        std::string copy = n == 1 ? first : first + "-" + std::to_string(n);
         if (CreateNewFile(copy, originalBytes_)) {
             return copy;
         }

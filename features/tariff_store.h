@@ -23,11 +23,11 @@ public:
 
     // The tables of the file; the default tables when there is none (written to a new file when
     // it can be made); nothing when the file cannot be read.
-    std::optional<TariffTables> Load();
+    std::optional<TariffTables> load();
     // Replaces the file with the tables, unless no file was loaded: after a failed load the save
     // is skipped, and the user is told so once. The first save over a file read only in part
     // keeps its original bytes first, and is skipped while that copy cannot be made.
-    void Save(const TariffTables& tables);
+    void save(const TariffTables& tables);
 
 private:
     enum class State {

@@ -37,7 +37,7 @@ std::string TitleSuffix(const TitleOptions& options, std::int32_t totalPfennig,
     return suffix;
 }
 
-void TitleDisplay::ApplyTitleSuffix(const std::string& suffix, bool clearMode) {
+void TitleDisplay::applyTitleSuffix(const std::string& suffix, bool clearMode) {
     if (!windows_.available()) {
         return;
     }

@@ -27,7 +27,7 @@ public:
     // Decorates the window in front with the suffix. In clear mode nothing is added; the window
     // decorated last gets its title back when another window is in front. The program's own
     // windows and the desktop are never decorated.
-    void ApplyTitleSuffix(const std::string& suffix, bool clearMode);
+    void applyTitleSuffix(const std::string& suffix, bool clearMode);
     // Gives the window decorated last its own title back, whatever window is in front, and
     // forgets it: no suffix is left behind once no tick renews it.
     void RestoreTitle();

@@ -11,7 +11,7 @@
 
 namespace ruvo::gui {
 
-void BuildAllgemeinPage(QWidget* page, MainWindow& model, Binder& binder) {
+void BuildGeneralPage(QWidget* page, MainWindow& model, Binder& binder) {
     QFrame* panel = BevelPanel(page, QRect(4, 4, 357, 239));
 
     binder.checkBox(Place(new QCheckBox(panel), QRect(10, 8, 335, 20)),
@@ -27,7 +27,7 @@ void BuildAllgemeinPage(QWidget* page, MainWindow& model, Binder& binder) {
                                "Auswahl erkennt, dann gehen Sie OFFLINE(!!!)  und klicken auf "
                                "diese Schaltfläche. Jetzt sollte das Problem behoben sein."),
                 QRect(52, 64, 293, 58));
-    binder.button(Place(new QPushButton(panel), QRect(250, 124, 95, 25)), model.reparieren);
+    binder.button(Place(new QPushButton(panel), QRect(250, 124, 95, 25)), model.repairButton);
 
     EtchedRule(panel, 8, 160, 341);
     binder.checkBox(Place(new QCheckBox(panel), QRect(10, 170, 335, 20)),

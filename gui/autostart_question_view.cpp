@@ -54,9 +54,9 @@ AutostartQuestionView::AutostartQuestionView(AutostartQuestion& model, ActionRun
 
     auto* yes = new QPushButton(this);
     yes->setDefault(true);
-    binder().button(yes, model.ja);
+    binder().button(yes, model.yes);
     auto* no = new QPushButton(this);
-    binder().button(no, model.nein);
+    binder().button(no, model.no);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(yes);

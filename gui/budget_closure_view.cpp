@@ -18,6 +18,57 @@ constexpr int ClientWidth = 354;
 constexpr int ClientHeight = 253;
 constexpr int PictureSize = 48;
 
+QHBoxLayout* HeadingRow(QWidget* parent) {
+    auto* heading = new QLabel(QStringLiteral("Budgetabschluss :"), parent);
+    QFont headingFont;
+    headingFont.setPointSize(14);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addWidget(Picture(CoinPicture(32), parent));
+    top->addWidget(heading, 1);
+    return top;
+}
+
+// The figures at the left, the picture of the outcome beside them.
+QHBoxLayout* FiguresAndOutcome(BudgetClosureWindow& model, Binder& binder, QWidget* parent) {
+    auto* figures = new QGridLayout;
+    figures->setVerticalSpacing(2);
+    figures->setHorizontalSpacing(10);
+    const auto addRow = [figures, &binder, parent](int row, const QString& caption,
+                                                   TextField& field) {
+        auto* value = ValueText(parent);
+        // A style sheet (the red mark) drops the inherited font; this one is the label's own.
+        value->setFont(DialogFont());
+        binder.label(value, field);
+        figures->addWidget(Caption(caption, parent), row, 0);
+        figures->addWidget(value, row, 1);
+    };
+    addRow(0, QStringLiteral("Budgethöhe :"), model.amount);
+    addRow(1, QStringLiteral("Verbraucht :"), model.used);
+    figures->addWidget(BlueRule(parent), 2, 0, 1, 2);
+    addRow(3, QStringLiteral("Übrig :"), model.left);
+    figures->setColumnMinimumWidth(1, 90);
+
+    auto* outcome = new QGridLayout;
+    for (auto [picture, pixmap] : {std::pair{&model.overdrawn, BudgetOverdrawnPicture(PictureSize)},
+                                   std::pair{&model.kept, BudgetKeptPicture(PictureSize)}}) {
+        auto* label = Picture(pixmap, parent);
+        label->setObjectName(Q(picture->name()));
+        // Both pictures share one place; the model shows one of them.
+        outcome->addWidget(label, 0, 0, Qt::AlignCenter);
+        binder.onRender([label, shown = picture] { label->setVisible(shown->visible()); });
+    }
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(16, 0, 0, 0);
+    middle->addLayout(figures);
+    middle->addSpacing(24);
+    middle->addLayout(outcome);
+    middle->addStretch();
+    return middle;
+}
+
 }  // namespace
 
 BudgetClosureView::BudgetClosureView(BudgetClosureWindow& model, ActionRunner run, QWidget* parent)
@@ -28,15 +79,7 @@ BudgetClosureView::BudgetClosureView(BudgetClosureWindow& model, ActionRunner ru
     setWindowModality(Qt::ApplicationModal);
     setClientSize(ClientWidth, ClientHeight);
 
-    auto* heading = new QLabel(QStringLiteral("Budgetabschluss :"), this);
-    QFont headingFont;
-    headingFont.setPointSize(14);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-    auto* top = new QHBoxLayout;
-    top->setSpacing(12);
-    top->addWidget(Picture(CoinPicture(32), this));
-    top->addWidget(heading, 1);
+    auto* top = HeadingRow(this);
 
     auto* kindLine = new QLabel(this);
     MakeBold(kindLine);
@@ -44,39 +87,7 @@ BudgetClosureView::BudgetClosureView(BudgetClosureWindow& model, ActionRunner ru
     auto* periodLine = new QLabel(this);
     binder().label(periodLine, model.periodLine);
 
-    // The figures at the left, the picture of the outcome beside them.
-    auto* figures = new QGridLayout;
-    figures->setVerticalSpacing(2);
-    figures->setHorizontalSpacing(10);
-    const auto addRow = [&](int row, const QString& caption, TextField& field) {
-        auto* value = ValueText(this);
-        // A style sheet (the red mark) drops the inherited font; this one is the label's own.
-        value->setFont(DialogFont());
-        binder().label(value, field);
-        figures->addWidget(Caption(caption, this), row, 0);
-        figures->addWidget(value, row, 1);
-    };
-    addRow(0, QStringLiteral("Budgethöhe :"), model.amount);
-    addRow(1, QStringLiteral("Verbraucht :"), model.used);
-    figures->addWidget(BlueRule(this), 2, 0, 1, 2);
-    addRow(3, QStringLiteral("Übrig :"), model.left);
-    figures->setColumnMinimumWidth(1, 90);
-
-    auto* outcome = new QGridLayout;
-    for (auto [picture, pixmap] : {std::pair{&model.overdrawn, BudgetOverdrawnPicture(PictureSize)},
-                                   std::pair{&model.kept, BudgetKeptPicture(PictureSize)}}) {
-        auto* label = Picture(pixmap, this);
-        label->setObjectName(Q(picture->name()));
-        // Both pictures share one place; the model shows one of them.
-        outcome->addWidget(label, 0, 0, Qt::AlignCenter);
-        binder().onRender([label, shown = picture] { label->setVisible(shown->visible()); });
-    }
-    auto* middle = new QHBoxLayout;
-    middle->setContentsMargins(16, 0, 0, 0);
-    middle->addLayout(figures);
-    middle->addSpacing(24);
-    middle->addLayout(outcome);
-    middle->addStretch();
+    auto* middle = FiguresAndOutcome(model, binder(), this);
 
     auto* keep = new QCheckBox(this);
     binder().checkBox(keep, model.keepAmount);

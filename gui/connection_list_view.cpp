@@ -248,19 +248,19 @@ QMenuBar* ConnectionListView::buildMenu() {
         addAction(added);
     };
     QMenu* datei = menuBar->addMenu(QStringLiteral("&Datei"));
-    item(datei, QStringLiteral("&Drucken"), list_.drucken, {QKeySequence(Qt::CTRL | Qt::Key_P)});
-    item(datei, Q(list_.druckerEinrichten.caption()), list_.druckerEinrichten);
+    item(datei, QStringLiteral("&Drucken"), list_.printItem, {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    item(datei, Q(list_.printerSetupItem.caption()), list_.printerSetupItem);
     datei->addSeparator();
     item(datei, Q(list_.exportieren.caption()), list_.exportieren,
          {QKeySequence(Qt::CTRL | Qt::Key_E)});
     item(datei, Q(list_.tarifvergleich.caption()), list_.tarifvergleich);
     datei->addSeparator();
-    item(datei, Q(list_.schliessen.caption()), list_.schliessen,
+    item(datei, Q(list_.closeItem.caption()), list_.closeItem,
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_W)});
     QMenu* bearbeiten = menuBar->addMenu(QStringLiteral("&Bearbeiten"));
-    item(bearbeiten, QStringLiteral("&Kopieren"), list_.kopieren,
+    item(bearbeiten, QStringLiteral("&Kopieren"), list_.copyItem,
          {QKeySequence(Qt::CTRL | Qt::Key_C)});
-    item(bearbeiten, Q(list_.allesAuswaehlen.caption()), list_.allesAuswaehlen,
+    item(bearbeiten, Q(list_.selectAllItem.caption()), list_.selectAllItem,
          {QKeySequence(Qt::CTRL | Qt::Key_A)});
     return menuBar;
 }
@@ -287,7 +287,7 @@ QWidget* ConnectionListView::buildToolbar() {
         QPixmap picture;
         bool groupEnds;
     } buttons[] = {
-        {list_.drucken, PrinterPicture(16), false},   {list_.kopieren, CopyPicture(16), true},
+        {list_.printItem, PrinterPicture(16), false}, {list_.copyItem, CopyPicture(16), true},
         {list_.report, ReportViewPicture(16), false}, {list_.list, ListViewPicture(16), false},
         {list_.icon, IconViewPicture(16), true},
     };
@@ -360,8 +360,8 @@ void ConnectionListView::showStyle() {
 QWidget* ConnectionListView::buildStatusBar() {
     auto* strip = new PanelStrip(this);
     strip->setObjectName(QStringLiteral("StatusBar1"));
-    TextField* panels[] = {&list_.anzahl,   &list_.zeit,   &list_.telefon,
-                           &list_.provider, &list_.gesamt, &list_.einheiten};
+    TextField* panels[] = {&list_.countPanel,    &list_.durationPanel, &list_.telephonePanel,
+                           &list_.providerPanel, &list_.totalPanel,    &list_.unitsPanel};
     const std::array<std::string, 6> widest = WidestPanelTexts();
     for (std::size_t i = 0; i < std::size(panels); ++i) {
         binder().label(strip->addPanel(Q(widest[i])), *panels[i]);

@@ -68,8 +68,15 @@ QWidget* CounterWindowView::buildConnectionPage() {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(8);
+    layout->addWidget(buildTariffPanel(page));
+    layout->addWidget(buildFiguresPanel(page));
+    layout->addWidget(buildUnitPanel(page));
+    layout->addStretch();
+    return page;
+}
 
-    // Tariff in force: zone name and price on one line, the day below.
+// The tariff in force: zone name and price on one line, the day below.
+QWidget* CounterWindowView::buildTariffPanel(QWidget* page) {
     auto* tariff = RaisedPanel(page);
     auto* tariffGrid = new QGridLayout(tariff);
     tariffGrid->setContentsMargins(6, 3, 6, 3);
@@ -86,9 +93,11 @@ QWidget* CounterWindowView::buildConnectionPage() {
     tariffGrid->addWidget(price, 0, 2);
     tariffGrid->addWidget(day, 1, 0, 1, 3);
     tariffGrid->setColumnStretch(1, 1);
-    layout->addWidget(tariff);
+    return tariff;
+}
 
-    // Time and charges.
+// The connected time and the charges.
+QWidget* CounterWindowView::buildFiguresPanel(QWidget* page) {
     auto* figures = RaisedPanel(page);
     auto* figuresGrid = new QGridLayout(figures);
     figuresGrid->setContentsMargins(6, 4, 6, 4);
@@ -112,9 +121,11 @@ QWidget* CounterWindowView::buildConnectionPage() {
     figuresGrid->addWidget(BlueRule(figures), 3, 1, 1, 2);
     addRow(4, QStringLiteral("gesamte Gebüren :"), counter_.totalText, true);
     figuresGrid->setColumnStretch(2, 1);
-    layout->addWidget(figures);
+    return figures;
+}
 
-    // The unit: its number, the time left in it and how far it has run.
+// The unit: its number, the time left in it and how far it has run.
+QWidget* CounterWindowView::buildUnitPanel(QWidget* page) {
     auto* unit = RaisedPanel(page);
     auto* unitGrid = new QGridLayout(unit);
     unitGrid->setContentsMargins(6, 4, 6, 5);
@@ -133,8 +144,6 @@ QWidget* CounterWindowView::buildConnectionPage() {
     unitGrid->addWidget(rest, 0, 2);
     unitGrid->addWidget(unitProgress_, 1, 0, 1, 3);
     unitGrid->setColumnStretch(2, 1);
-    layout->addWidget(unit);
-    layout->addStretch();
 
     binder().onRender([this] {
         // A unit of no length has no progress; a range of 0 to 0 would show a busy bar.
@@ -142,7 +151,7 @@ QWidget* CounterWindowView::buildConnectionPage() {
         unitProgress_->setRange(0, maximum > 0 ? maximum : 1);
         unitProgress_->setValue(maximum > 0 ? counter_.progressPosition : 0);
     });
-    return page;
+    return unit;
 }
 
 QWidget* CounterWindowView::buildBudgetBox(const QString& title, TextField& amount, TextField& used,

@@ -21,6 +21,9 @@ public:
 
 private:
     QWidget* buildConnectionPage();
+    QWidget* buildTariffPanel(QWidget* page);
+    QWidget* buildFiguresPanel(QWidget* page);
+    QWidget* buildUnitPanel(QWidget* page);
     QWidget* buildBudgetPage();
     QWidget* buildWarningPage();
     QWidget* buildBudgetBox(const QString& title, TextField& amount, TextField& used,

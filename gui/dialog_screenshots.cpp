@@ -66,9 +66,9 @@ bool RenderCounter(const QDir& folder) {
     counter.show();
     bool written = true;
     const std::pair<CounterPage, const char*> pages[] = {
-        {CounterPage::Verbindung, "form6-verbindung.png"},
-        {CounterPage::Budgetstatus, "form6-budgetstatus.png"},
-        {CounterPage::Warnungen, "form6-warnungen.png"},
+        {CounterPage::Connection, "form6-verbindung.png"},
+        {CounterPage::BudgetStatus, "form6-budgetstatus.png"},
+        {CounterPage::Warnings, "form6-warnungen.png"},
     };
     for (const auto& [page, file] : pages) {
         counter.selectPage(page);
@@ -76,7 +76,7 @@ bool RenderCounter(const QDir& folder) {
         written = view.grab().save(folder.filePath(QString::fromUtf8(file)), "PNG") && written;
     }
     // A connection at a time no tariff covers (the default tariff file).
-    counter.selectPage(CounterPage::Verbindung);
+    counter.selectPage(CounterPage::Connection);
     counter.zoneName.setText("");
     counter.priceLine.setText(
         "Zu dieser Zeit gilt kein Tarif.\nKeine Telefongebühren.\nTarifzeiten auf der Seite "

@@ -8,11 +8,11 @@ class QWidget;
 
 namespace ruvo::gui {
 
-void BuildAllgemeinPage(QWidget* page, MainWindow& model, Binder& binder);
-void BuildTelefonPage(QWidget* page, MainWindow& model, Binder& binder);
+void BuildGeneralPage(QWidget* page, MainWindow& model, Binder& binder);
+void BuildTelephonePage(QWidget* page, MainWindow& model, Binder& binder);
 void BuildProviderPage(QWidget* page, MainWindow& model, Binder& binder);
 void BuildBudgetsPage(QWidget* page, MainWindow& model, Binder& binder);
-void BuildWarnungenPage(QWidget* page, MainWindow& model, Binder& binder);
+void BuildWarningsPage(QWidget* page, MainWindow& model, Binder& binder);
 void BuildInfoPage(QWidget* page, MainWindow& model, Binder& binder);
 
 }  // namespace ruvo::gui

@@ -21,8 +21,8 @@ namespace ruvo::gui {
 
 namespace {
 
-constexpr MainPage AllPages[] = {MainPage::Allgemein, MainPage::Telefon,   MainPage::Provider,
-                                 MainPage::Budgets,   MainPage::Warnungen, MainPage::Info};
+constexpr MainPage AllPages[] = {MainPage::General, MainPage::Telephone, MainPage::Provider,
+                                 MainPage::Budgets, MainPage::Warnings,  MainPage::Info};
 
 const QColor ShortHelpYellow(244, 248, 173);
 
@@ -92,7 +92,7 @@ QMenuBar* MainWindowView::buildMenu() {
     };
 
     QMenu* datei = menuBar->addMenu(QStringLiteral("&Datei"));
-    item(datei, QStringLiteral("&Telefontarife"), selects(MainPage::Telefon));
+    item(datei, QStringLiteral("&Telefontarife"), selects(MainPage::Telephone));
     item(datei, QStringLiteral("&Providertrarife"), selects(MainPage::Provider));
     datei->addSeparator();
     item(datei, QStringLiteral("&Verbindungen"), [this] { CallIfSet(actions_.showConnections); },
@@ -107,10 +107,10 @@ QMenuBar* MainWindowView::buildMenu() {
 
     QMenu* extra = menuBar->addMenu(QStringLiteral("&Extra"));
     item(extra, QStringLiteral("&Buget festlegen"), selects(MainPage::Budgets));
-    item(extra, QStringLiteral("W&arnungen"), selects(MainPage::Warnungen));
+    item(extra, QStringLiteral("W&arnungen"), selects(MainPage::Warnings));
     item(extra, QStringLiteral("Feiertage..."), [this] { CallIfSet(actions_.editHolidays); });
     extra->addSeparator();
-    item(extra, QStringLiteral("&Optionen"), selects(MainPage::Allgemein));
+    item(extra, QStringLiteral("&Optionen"), selects(MainPage::General));
 
     QMenu* help = menuBar->addMenu(QStringLiteral("&?"));
     item(help, QStringLiteral("Info"), selects(MainPage::Info));
@@ -130,15 +130,15 @@ QTabWidget* MainWindowView::buildPages(QWidget* body) {
     for (const MainPage page : AllPages) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(number++));
-        pages->addTab(sheet, Q(MainWindow::PageCaption(page)));
+        pages->addTab(sheet, Q(MainWindow::pageCaption(page)));
     }
     Binder& bind = binder();
-    BuildAllgemeinPage(pages->widget(0), model_, bind);
-    telefonPage_ = pages->widget(1);
-    BuildTelefonPage(telefonPage_, model_, bind);
+    BuildGeneralPage(pages->widget(0), model_, bind);
+    telephonePage_ = pages->widget(1);
+    BuildTelephonePage(telephonePage_, model_, bind);
     BuildProviderPage(pages->widget(2), model_, bind);
     BuildBudgetsPage(pages->widget(3), model_, bind);
-    BuildWarnungenPage(pages->widget(4), model_, bind);
+    BuildWarningsPage(pages->widget(4), model_, bind);
     BuildInfoPage(pages->widget(5), model_, bind);
 
     connect(pages, &QTabWidget::currentChanged, this, [this, pages](int index) {

@@ -36,7 +36,7 @@ public:
                    QWidget* parent = nullptr);
 
     // The "Telefon" page with the tariff editor's controls.
-    QWidget* telefonPage() { return telefonPage_; }
+    QWidget* telephonePage() { return telephonePage_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -51,7 +51,7 @@ private:
 
     MainWindow& model_;
     MainWindowActions actions_;
-    QWidget* telefonPage_ = nullptr;
+    QWidget* telephonePage_ = nullptr;
 };
 
 }  // namespace ruvo::gui

@@ -16,6 +16,20 @@ namespace {
 constexpr int ClientWidth = 293;
 constexpr int ClientHeight = 205;
 
+// The coin and what the amount is for.
+QHBoxLayout* ExplanationRow(QWidget* parent) {
+    auto* explanation =
+        new QLabel(QStringLiteral("Geben Sie einen Betrag in DM an, den Sie nicht überschreiten "
+                                  "wollen und legen Sie damit das Wochen/Monats-Budget fest."),
+                   parent);
+    explanation->setWordWrap(true);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addWidget(Picture(CoinPicture(32), parent), 0, Qt::AlignTop);
+    top->addWidget(explanation, 1);
+    return top;
+}
+
 }  // namespace
 
 NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* parent)
@@ -25,15 +39,7 @@ NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* 
     setWindowModality(Qt::ApplicationModal);
     setClientSize(ClientWidth, ClientHeight);
 
-    auto* explanation =
-        new QLabel(QStringLiteral("Geben Sie einen Betrag in DM an, den Sie nicht überschreiten "
-                                  "wollen und legen Sie damit das Wochen/Monats-Budget fest."),
-                   this);
-    explanation->setWordWrap(true);
-    auto* top = new QHBoxLayout;
-    top->setSpacing(12);
-    top->addWidget(Picture(CoinPicture(32), this), 0, Qt::AlignTop);
-    top->addWidget(explanation, 1);
+    auto* top = ExplanationRow(this);
 
     amount_ = new QLineEdit(this);
     amount_->setFixedWidth(60);
@@ -50,7 +56,7 @@ NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* 
     ok->setDefault(true);
     binder().button(ok, model.ok);
     auto* cancel = new QPushButton(this);
-    binder().button(cancel, model.abbrechen);
+    binder().button(cancel, model.cancel);
     // The amount must reach the model before "&Ok" acts, also when the button is pressed by
     // its shortcut while the field still has the focus.
     connect(ok, &QPushButton::pressed, this, [this] {
@@ -82,7 +88,7 @@ NewBudgetView::NewBudgetView(NewBudgetWindow& model, ActionRunner run, QWidget* 
 }
 
 void NewBudgetView::reject() {
-    binder().run()([this] { budget_.abbrechen.click(); });
+    binder().run()([this] { budget_.cancel.click(); });
 }
 
 }  // namespace ruvo::gui

@@ -24,13 +24,13 @@ ProgramViews::ProgramViews(Ruvometer& app) {
     startupWindow_ = std::make_unique<StartupWindowView>(app.startupWindow, run,
                                                          [&app] { app.closeRequestedBySystem(); });
     MainWindowActions actions;
-    actions.showConnections = [&app] { app.userAction([&app] { app.ShowConnectionList(); }); };
+    actions.showConnections = [&app] { app.userAction([&app] { app.showConnectionList(); }); };
     actions.showStatistics = [&app] { app.userAction([&app] { app.ShowStatistics(); }); };
     actions.compareTariffs = [&app] { app.userAction([&app] { app.ShowTariffComparison(); }); };
-    actions.editHolidays = [&app] { app.userAction([&app] { app.ShowHolidaysEditor(); }); };
-    actions.quit = [&app] { app.userAction([&app] { app.QuitProgram(); }); };
+    actions.editHolidays = [&app] { app.userAction([&app] { app.showHolidaysEditor(); }); };
+    actions.quit = [&app] { app.userAction([&app] { app.quitProgram(); }); };
     actions.showShortHelp = [&app] { app.userAction([&app] { app.ShowShortHelp(); }); };
-    actions.minimised = [&app] { app.userAction([&app] { app.ToggleMonitoring(); }); };
+    actions.minimised = [&app] { app.userAction([&app] { app.toggleMonitoring(); }); };
     mainWindow_ = std::make_unique<MainWindowView>(app.mainWindow, run, std::move(actions));
     summaryWindow_ = std::make_unique<SummaryWindowView>(app.summaryWindow, run);
     autostartQuestionWindow_ =

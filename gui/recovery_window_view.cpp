@@ -22,18 +22,8 @@ QLabel* Paragraph(const QString& text, QWidget* parent) {
     return label;
 }
 
-}  // namespace
-
-RecoveryWindowView::RecoveryWindowView(RecoveryWindow& model, ActionRunner run, QWidget* parent)
-    : WindowView(model, std::move(run), parent), recovery_(model) {
-    useDialogFrame();
-    UseDialogFont(this);
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    setWindowModality(Qt::ApplicationModal);
-    setClientSize(ClientWidth, ClientHeight);
-    onCloseBox = [this] { recovery_.closeBox(); };
-
-    auto* heading = new QLabel(QStringLiteral("Sicherung Wiederherstellen"), this);
+QHBoxLayout* HeadingRow(QWidget* parent) {
+    auto* heading = new QLabel(QStringLiteral("Sicherung Wiederherstellen"), parent);
     QFont headingFont(QStringLiteral("Arial"));
     headingFont.setPointSize(13);
     headingFont.setBold(true);
@@ -43,9 +33,13 @@ RecoveryWindowView::RecoveryWindowView(RecoveryWindow& model, ActionRunner run, 
     heading->setPalette(headingColour);
     auto* top = new QHBoxLayout;
     top->setSpacing(12);
-    top->addWidget(Picture(StyleIconPicture(QStyle::SP_MessageBoxWarning, 32), this));
+    top->addWidget(Picture(StyleIconPicture(QStyle::SP_MessageBoxWarning, 32), parent));
     top->addWidget(heading, 1);
+    return top;
+}
 
+// What may have broken off the connection, in small print.
+QVBoxLayout* CausesList(QWidget* parent) {
     auto* causes = new QVBoxLayout;
     causes->setContentsMargins(12, 0, 0, 0);
     causes->setSpacing(0);
@@ -58,10 +52,26 @@ RecoveryWindowView::RecoveryWindowView(RecoveryWindow& model, ActionRunner run, 
              "- Ruvometer wurde durch ein anderes Programm beendet",
              "- Ein anderer hier nicht aufgeführter Fehler trat auf",
          }) {
-        auto* line = new QLabel(QString::fromUtf8(cause), this);
+        auto* line = new QLabel(QString::fromUtf8(cause), parent);
         line->setFont(small);
         causes->addWidget(line);
     }
+    return causes;
+}
+
+}  // namespace
+
+RecoveryWindowView::RecoveryWindowView(RecoveryWindow& model, ActionRunner run, QWidget* parent)
+    : WindowView(model, std::move(run), parent), recovery_(model) {
+    useDialogFrame();
+    UseDialogFont(this);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setWindowModality(Qt::ApplicationModal);
+    setClientSize(ClientWidth, ClientHeight);
+    onCloseBox = [this] { recovery_.closeBox(); };
+
+    auto* top = HeadingRow(this);
+    auto* causes = CausesList(this);
 
     auto* question = Paragraph(QStringLiteral("Möchten Sie, daß Ruvometer diese abgebrochene "
                                               "Verbindung jetzt wiederherstellt und speichert?"),

@@ -131,7 +131,7 @@ QWidget* StatisticsWindowView::buildFoot() {
     row->addWidget(FiguresLine(foot, binder(), statistics_.notice), 1);
     auto* close = new QPushButton(foot);
     close->setAutoDefault(false);
-    binder().button(close, statistics_.schliessen);
+    binder().button(close, statistics_.closeItem);
     row->addWidget(close, 0, Qt::AlignRight | Qt::AlignBottom);
     return foot;
 }

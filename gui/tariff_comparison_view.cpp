@@ -74,7 +74,7 @@ TariffComparisonView::TariffComparisonView(TariffComparisonWindow& model, Action
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     bind.label(summary, model.summary);
     auto* close = new QPushButton(this);
-    bind.button(close, model.schliessen);
+    bind.button(close, model.closeItem);
     bottom->addWidget(summary, 1);
     bottom->addWidget(close, 0, Qt::AlignBottom);
     layout->addLayout(bottom);

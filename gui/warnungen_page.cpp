@@ -46,7 +46,7 @@ void Scale(QFrame* panel, const QSlider* slider, int y) {
 
 }  // namespace
 
-void BuildWarnungenPage(QWidget* page, MainWindow& model, Binder& binder) {
+void BuildWarningsPage(QWidget* page, MainWindow& model, Binder& binder) {
     QFrame* panel = BevelPanel(page, QRect(4, 4, 357, 239));
 
     // The lead text stands right beside the tray option; the icon keeps to the right edge.

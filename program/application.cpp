@@ -38,16 +38,16 @@ Ruvometer::Ruvometer(platform::Platform& platform)
       notices_(platform_.notifications, mainWindow),
       autosave_(settings_),
       databaseWriter_(settings_, platform_.windowSystem, notices_, databases_,
-                      [this] { return DatabasePath(); }),
+                      [this] { return databasePath(); }),
       holidayStore_(settings_, platform_),
       providerMinutes_(settings_, platform_, mainWindow, databases_, unreadableRecords_),
       titleDisplay_(platform_.foregroundWindows),
       counter_(counterWindow, summaryWindow, platform_.clock, timers_, platform_.sound, *this),
       recovery_(recoveryWindow, autosave_, databaseWriter_, timers_, platform_.sound,
                 [this] { startupTimer_->setEnabled(true); }) {
-    startupTimer_ = guardedTimer(4000, &Ruvometer::StartupTimerFired);
-    timer1_ = guardedTimer(1, &Ruvometer::FirstTick);
-    timer2_ = guardedTimer(4000, &Ruvometer::HousekeepingTick);
+    startupTimer_ = guardedTimer(4000, &Ruvometer::startupTimerFired);
+    timer1_ = guardedTimer(1, &Ruvometer::firstTick);
+    timer2_ = guardedTimer(4000, &Ruvometer::housekeepingTick);
     wire();
 }
 
@@ -62,11 +62,25 @@ std::unique_ptr<platform::Timer> Ruvometer::guardedTimer(int intervalMs,
 }
 
 std::vector<WindowModel*> Ruvometer::windows() {
-    return {&startupWindow,           &mainWindow,      &summaryWindow,
-            &autostartQuestionWindow, &counterWindow,   &tariffNamesWindow,
-            &tariffTablesWindow,      &newBudgetWindow, &connectionListWindow,
-            &budgetClosureWindow,     &holidaysWindow,  &recoveryWindow,
-            &statisticsWindow,        &tariffComparisonWindow};
+    return {&startupWindow,        &mainWindow,
+            &summaryWindow,        &autostartQuestionWindow,
+            &counterWindow,        &tariffNamesWindow,
+            &tariffTablesWindow,   &newBudgetWindow,
+            &connectionListWindow, &budgetClosureWindow,
+            &holidaysWindow,       &recoveryWindow,
+            &statisticsWindow,     &tariffComparisonWindow};
+}
+
+// Ticking the box runs the title routine once with the suffix of the last tick; the box unticks
+// itself first, so that it is ready for the next request even when the routine fails.
+void Ruvometer::wireTitleTrigger(CheckBox& trigger, bool clearMode) {
+    trigger.onClick = [this, &trigger, clearMode] {
+        if (!trigger.checked()) {
+            return;
+        }
+        trigger.setCheckedQuietly(false);
+        titleDisplay_.applyTitleSuffix(titleSuffix_, clearMode);
+    };
 }
 
 void Ruvometer::userAction(const std::function<void()>& action) {
@@ -74,49 +88,51 @@ void Ruvometer::userAction(const std::function<void()>& action) {
 }
 
 void Ruvometer::wire() {
-    mainWindow.monitoringButton.onClick = [this] { ToggleMonitoring(); };
-    mainWindow.quitButton.onClick = [this] { QuitProgram(); };
-    mainWindow.minimizeButton.onClick = [this] { Minimise(); };
-    mainWindow.reparieren.onClick = [this] { onlineDetection_.Recalibrate(); };
-    mainWindow.tarifSuche.onClick = [this] { ShowCurrentTariff(); };
-    mainWindow.active.onClick = [this] { ActiveClicked(); };
-    mainWindow.online.onClick = [this] { OnlineClicked(); };
-    mainWindow.onPageChange = [this](MainPage from, MainPage to) { PageChanged(from, to); };
+    mainWindow.monitoringButton.onClick = [this] { toggleMonitoring(); };
+    mainWindow.quitButton.onClick = [this] { quitProgram(); };
+    mainWindow.minimizeButton.onClick = [this] { hideToTray(); };
+    mainWindow.repairButton.onClick = [this] { onlineDetection_.recalibrate(); };
+    mainWindow.tariffLookupButton.onClick = [this] { showCurrentTariff(); };
+    mainWindow.active.onClick = [this] { activeClicked(); };
+    mainWindow.online.onClick = [this] { onlineClicked(); };
+    mainWindow.onPageChange = [this](MainPage from, MainPage to) { pageChanged(from, to); };
     mainWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
             mainWindow.setCaption(VersionName);
         }
     });
 
-    summaryWindow.onConfirm = [this] { ConfirmSummary(); };
+    summaryWindow.onConfirm = [this] { confirmSummary(); };
     connectionListWindow.tarifvergleich.onClick = [this] { ShowTariffComparison(); };
     summaryWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
-            SummaryShown();
+            summaryShown();
         }
     });
     // Closing the counter gives the window decorated last its title back.
     counterWindow.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Hidden) {
-            titleDisplay_.ApplyTitleSuffix(titleSuffix_, true);
+            mainWindow.clearWindowsTrigger.setChecked(true);
         }
     });
+    wireTitleTrigger(mainWindow.windowsTrigger, false);
+    wireTitleTrigger(mainWindow.clearWindowsTrigger, true);
     WireCounterOptionMirrors(counterWindow, mainWindow);
 
     mainWindow.providerFeePerMinute.onExit = [this] {
         mainWindow.providerFeePerMinute.setText(
             NumberFieldText(mainWindow.providerFeePerMinute.text(), "0", false));
-        SaveTariffs();
+        saveTariffs();
     };
     mainWindow.freeMinutes.onExit = [this] {
         mainWindow.freeMinutes.setText(NumberFieldText(mainWindow.freeMinutes.text(), "0", false));
-        SaveTariffs();
-        UpdateMonthlyMinutes();
+        saveTariffs();
+        updateMonthlyMinutes();
     };
 
-    autostartQuestionWindow.onYes = [this] { autostart_.Write(); };
+    autostartQuestionWindow.onYes = [this] { autostart_.write(); };
     autostartQuestionWindow.onClose = [this](bool askAgain) {
-        settings_.WriteSetting(setting::AskAutostartQuestion, askAgain ? "1" : "0");
+        settings_.writeSetting(setting::AskAutostartQuestion, askAgain ? "1" : "0");
     };
 
     connectionListWindow.setLayout(ReadListLayout(settings_));
@@ -126,13 +142,13 @@ void Ruvometer::wire() {
         }
     };
 
-    platform_.tray.setLeftClickHandler([this] { guard_.run([this] { TrayClicked(); }); });
+    platform_.tray.setLeftClickHandler([this] { guard_.run([this] { trayClicked(); }); });
     platform_.tray.setMenuHandler([this](std::size_t item) {
         guard_.run([this, item] { TrayMenuChosen(static_cast<TrayMenuItem>(item)); });
     });
 }
 
-std::string Ruvometer::StatusLine() const {
+std::string Ruvometer::statusLine() const {
     const platform::LocalDateTime t = now();
     std::string line = " ";
     line += WeekdayName(WeekdayNumber(TodayText(t), t.year));
@@ -141,7 +157,7 @@ std::string Ruvometer::StatusLine() const {
     return line;
 }
 
-void Ruvometer::TrayClicked() {
+void Ruvometer::trayClicked() {
     if (mainWindow.online.checked()) {
         if (!counterWindow.visible()) {
             counterWindow.show();
@@ -160,37 +176,37 @@ void Ruvometer::TrayMenuChosen(TrayMenuItem item) {
             mainWindow.show();
             break;
         case TrayMenuItem::Connections:
-            ShowConnectionList();
+            showConnectionList();
             break;
         case TrayMenuItem::Monitoring:
-            ToggleMonitoring();
+            toggleMonitoring();
             break;
         case TrayMenuItem::Quit:
-            QuitProgram();
+            quitProgram();
             break;
     }
 }
 
-void Ruvometer::PageChanged(MainPage from, MainPage to) {
-    if (from == MainPage::Telefon) {
-        SaveTariffs();
+void Ruvometer::pageChanged(MainPage from, MainPage to) {
+    if (from == MainPage::Telephone) {
+        saveTariffs();
     }
-    mainWindow.shortHelp.setText(MainWindow::HelpText(to));
+    mainWindow.shortHelp.setText(MainWindow::helpText(to));
 }
 
-void Ruvometer::Minimise() {
-    SaveTariffs();
-    mainWindow.setPageQuietly(MainPage::Allgemein);
-    mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
+void Ruvometer::hideToTray() {
+    saveTariffs();
+    mainWindow.setPageQuietly(MainPage::General);
+    mainWindow.shortHelp.setText(MainWindow::helpText(MainPage::General));
     mainWindow.hide();
 }
 
-void Ruvometer::ToggleMonitoring() {
+void Ruvometer::toggleMonitoring() {
     mainWindow.active.setChecked(!mainWindow.active.checked());
 }
 
-void Ruvometer::ActiveClicked() {
-    tray_.UpdateTrayIcon(TrayOperation::Modify);
+void Ruvometer::activeClicked() {
+    tray_.updateTrayIcon(TrayOperation::Modify);
     if (mainWindow.active.checked()) {
         mainWindow.monitoringButton.setCaption("&Deaktivieren");
         return;
@@ -201,19 +217,16 @@ void Ruvometer::ActiveClicked() {
          "Hiermit deaktivieren Sie den Ruvometer. Er wird jetzt keine Verbindungen mehr "
          "aufzeichnen bis Sie ihn wieder aktivieren.",
          platform::MessageIcon::Question, platform::MessageButtons::Ok});
-    SaveTariffs();
-    mainWindow.setPageQuietly(MainPage::Allgemein);
-    mainWindow.shortHelp.setText(MainWindow::HelpText(MainPage::Allgemein));
-    mainWindow.hide();
+    hideToTray();
 }
 
-void Ruvometer::QuitProgram() {
+void Ruvometer::quitProgram() {
     if (!AskYesNo(platform_.windowSystem,
                   "Wenn Sie Ruvometer jetzt beenden, werden Ihre Internetverbindungen nicht "
                   "mehr überwacht.\n\nWollen Sie Quelmar Ruvometer wirklich beenden?")) {
         return;
     }
-    SaveTariffs();
+    saveTariffs();
     mainWindow.setPageQuietly(MainPage::Info);
     endProgram(0);
 }
@@ -230,9 +243,9 @@ void Ruvometer::endProgram(int exitCode) {
     timer1_->setEnabled(false);
     timer2_->setEnabled(false);
     startupTimer_->setEnabled(false);
-    counter_.Stop();
+    counter_.stop();
     titleDisplay_.RestoreTitle();
-    tray_.UpdateTrayIcon(TrayOperation::Delete);
+    tray_.updateTrayIcon(TrayOperation::Delete);
     for (WindowModel* window : windows()) {
         window->hide();
     }

@@ -90,14 +90,15 @@ public:
     std::vector<WindowModel*> windows();
 
     // Actions of the main window, also reachable from its menu.
-    void QuitProgram();
-    void ToggleMonitoring();
-    void Minimise();
-    std::string StatusLine() const;
+    void quitProgram();
+    void toggleMonitoring();
+    // Saves the tariffs, turns back to the first page and hides the main window to the tray.
+    void hideToTray();
+    std::string statusLine() const;
     // "&Verbindungen": shows the connection list (not modal) and reads it afresh.
-    void ShowConnectionList();
+    void showConnectionList();
     // "Feiertage...": the "Telefon" page, then the holidays window, modal.
-    void ShowHolidaysEditor();
+    void showHolidaysEditor();
     // "&Statistik...": shows the statistics (not modal) and reads them afresh.
     void ShowStatistics();
     // "&Kurzhilfe" (F1): the short help of the current page in a message box.
@@ -107,56 +108,57 @@ public:
 
 private:
     void wire();
+    void wireTitleTrigger(CheckBox& trigger, bool clearMode);
     std::unique_ptr<platform::Timer> guardedTimer(int intervalMs, void (Ruvometer::*handler)());
 
     // Start-up stages.
-    void StartupWindowShown();
-    void StartupTimerFired();
-    void StartupQuestions();
-    void FirstTick();
-    void HousekeepingTick();
-    void KeepBooks();  // the date-dependent state, budgets, database file and kept records
-    void ActiveClicked();
-    void OnlineClicked();
-    void ConnectionStart();
-    void ConnectionEnd();
-    void ConnectionOpening();
-    void SegmentSplit() override;
+    void startupWindowShown();
+    void startupTimerFired();
+    void startupQuestions();
+    void firstTick();
+    void housekeepingTick();
+    void keepBooks();  // the date-dependent state, budgets, database file and kept records
+    void activeClicked();
+    void onlineClicked();
+    void connectionStart();
+    void connectionEnd();
+    void connectionOpening();
+    void segmentSplit() override;
     // The save of the summary's record; at a split it is always written, whatever the summary's
     // "Verbindung speichern" was left at.
-    void ConfirmSummary(bool split = false);
-    void SummaryShown();
-    void TrayClicked();
+    void confirmSummary(bool split = false);
+    void summaryShown();
+    void trayClicked();
     void TrayMenuChosen(TrayMenuItem item);
-    void PageChanged(MainPage from, MainPage to);
+    void pageChanged(MainPage from, MainPage to);
     void endProgram(int exitCode);
 
     // Data files, tariffs, holidays, budgets and monthly minutes.
-    std::string DatabasePath() const;
-    void EnsureDatabaseFile();
-    void SaveTariffs();
-    void LoadTariffs();
-    void LoadHolidays();
+    std::string databasePath() const;
+    void ensureDatabaseFile();
+    void saveTariffs();
+    void loadTariffs();
+    void loadHolidays();
     // At the change of year: offers the new year's computed holidays in place of the old ones.
     void OfferNewYearHolidays();
-    void RecomputeConsumption();
-    void PrepareCounterBudgets();
-    void UpdateMonthlyMinutes();
+    void recomputeConsumption();
+    void prepareCounterBudgets();
+    void updateMonthlyMinutes();
 
     platform::LocalDateTime now() const { return platform_.clock.now(); }
 
     // What the live counter asks of the program during its tick.
-    bool FreeMinutesUsedUp(std::int32_t runningSeconds) override;
-    std::string CurrentZoneIndex() override;
-    void WriteAutosave(const ConnectionRecord& running) override;
-    void ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
+    bool freeMinutesUsedUp(std::int32_t runningSeconds) override;
+    std::string currentZoneIndex() override;
+    void writeAutosave(const ConnectionRecord& running) override;
+    void showInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
                      std::int32_t secondsLeft) override;
-    std::int32_t WarningLeadSeconds() override;
-    void RefreshTrayPicture() override;
-    void ShowBudgetStatus(std::int32_t totalPfennig) override;
-    void ReportBadTariffValue(const std::string& zone, const std::string& value,
+    std::int32_t warningLeadSeconds() override;
+    void refreshTrayPicture() override;
+    void showBudgetStatus(std::int32_t totalPfennig) override;
+    void reportBadTariffValue(const std::string& zone, const std::string& value,
                               TariffValueFault fault) override;
-    void ShowCurrentTariff();
+    void showCurrentTariff();
 
     // The machine's services, with the notices going through heldMessages_.
     HeldMessages heldMessages_;
@@ -188,8 +190,8 @@ private:
     bool autosaveFailureTold_ = false;  // until an autosave succeeds or a connection starts
 
     std::unique_ptr<platform::Timer> startupTimer_;  // the start-up window's 4-second timer
-    std::unique_ptr<platform::Timer> timer1_;        // FirstTick, once
-    std::unique_ptr<platform::Timer> timer2_;        // HousekeepingTick, every 4 seconds
+    std::unique_ptr<platform::Timer> timer1_;        // firstTick, once
+    std::unique_ptr<platform::Timer> timer2_;        // housekeepingTick, every 4 seconds
 
     std::string rememberedDatabaseName_;
     bool ended_ = false;
@@ -197,15 +199,15 @@ private:
     // The editors of the tariffs and holidays, the connection list and the statistics, wired to
     // their windows.
     TariffEditor tariffEditor_{mainWindow, tariffNamesWindow,      tariffTablesWindow,
-                               tariffs_,   platform_.windowSystem, [this] { SaveTariffs(); }};
-    HolidayListEditor holidayEditor_{holidaysWindow, mainWindow.telefonFeiertage, holidays_,
+                               tariffs_,   platform_.windowSystem, [this] { saveTariffs(); }};
+    HolidayListEditor holidayEditor_{holidaysWindow, mainWindow.holidaysButton, holidays_,
                                      holidayStore_, platform_};
     ConnectionList connectionList_{connectionListWindow, platform_, unreadableRecords_,
-                                   [this] { return DatabasePath(); }};
+                                   [this] { return databasePath(); }};
     Statistics statistics_{statisticsWindow, platform_, unreadableRecords_,
                            [this] { return budgets_.MonthlyBudgetInUse(); }};
     TariffComparisonDialog tariffComparison_{tariffComparisonWindow, platform_, holidays_,
-                                             [this] { return DatabasePath(); }};
+                                             [this] { return databasePath(); }};
 };
 
 }  // namespace ruvo

@@ -15,8 +15,8 @@
 
 namespace ruvo {
 
-void Ruvometer::EnsureDatabaseFile() {
-    const std::string path = DatabasePath();
+void Ruvometer::ensureDatabaseFile() {
+    const std::string path = databasePath();
     if (FileExists(path)) {
         return;
     }
@@ -27,13 +27,13 @@ void Ruvometer::EnsureDatabaseFile() {
     }
 }
 
-void Ruvometer::LoadTariffs() {
-    auto loaded = tariffStore_.Load();
+void Ruvometer::loadTariffs() {
+    auto loaded = tariffStore_.load();
     if (!loaded) {
         return;
     }
     tariffs_ = std::move(*loaded);
-    tariffEditor_.TablesLoaded();
+    tariffEditor_.tablesLoaded();
 
     // Numbers that are not numbers, or negative prices and unit lengths, would be wrong at every
     // second of a connection: say once which value is wrong; the counter takes it as 0.
@@ -58,10 +58,10 @@ void Ruvometer::LoadTariffs() {
     mainWindow.freeMinutes.setText(tariffs_.freeMinutes);
 }
 
-void Ruvometer::SaveTariffs() {
+void Ruvometer::saveTariffs() {
     tariffs_.providerFee = mainWindow.providerFeePerMinute.text();
     tariffs_.freeMinutes = mainWindow.freeMinutes.text();
-    tariffStore_.Save(tariffs_);
+    tariffStore_.save(tariffs_);
 }
 
 void Ruvometer::OfferNewYearHolidays() {
@@ -78,28 +78,28 @@ void Ruvometer::OfferNewYearHolidays() {
         return;
     }
     holidayStore_.ComputeHolidays(year, holidays_);
-    holidayStore_.SaveHolidays(holidays_);
+    holidayStore_.saveHolidays(holidays_);
     holidayEditor_.Refresh();
 }
 
-void Ruvometer::LoadHolidays() {
-    holidayStore_.LoadHolidays(holidays_);
+void Ruvometer::loadHolidays() {
+    holidayStore_.loadHolidays(holidays_);
 }
 
-void Ruvometer::RecomputeConsumption() {
-    budgets_.RecomputeConsumption();
+void Ruvometer::recomputeConsumption() {
+    budgets_.recomputeConsumption();
 }
 
-void Ruvometer::PrepareCounterBudgets() {
-    budgets_.PrepareCounter();
+void Ruvometer::prepareCounterBudgets() {
+    budgets_.prepareCounter();
 }
 
-void Ruvometer::ShowBudgetStatus(std::int32_t totalPfennig) {
-    budgets_.ShowBudgetStatus(totalPfennig);
+void Ruvometer::showBudgetStatus(std::int32_t totalPfennig) {
+    budgets_.showBudgetStatus(totalPfennig);
 }
 
-void Ruvometer::UpdateMonthlyMinutes() {
-    providerMinutes_.UpdateMonthlyMinutes(DatabasePath());
+void Ruvometer::updateMonthlyMinutes() {
+    providerMinutes_.updateMonthlyMinutes(databasePath());
 }
 
 }  // namespace ruvo

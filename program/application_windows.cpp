@@ -5,7 +5,7 @@
 
 namespace ruvo {
 
-void Ruvometer::ShowConnectionList() {
+void Ruvometer::showConnectionList() {
     connectionListWindow.show();
     connectionListWindow.activate();
 }
@@ -16,12 +16,12 @@ void Ruvometer::ShowStatistics() {
 }
 
 void Ruvometer::ShowTariffComparison() {
-    tariffComparison_.Show();
+    tariffComparison_.show();
 }
 
-void Ruvometer::ShowHolidaysEditor() {
-    mainWindow.selectPage(MainPage::Telefon);
-    holidayEditor_.Open();
+void Ruvometer::showHolidaysEditor() {
+    mainWindow.selectPage(MainPage::Telephone);
+    holidayEditor_.open();
 }
 
 void Ruvometer::ShowShortHelp() {

@@ -6,24 +6,24 @@ namespace ruvo {
 
 using platform::Hive;
 
-bool AutostartEntry::Exists() {
-    return ExistsFor(VersionName);
+bool AutostartEntry::exists() {
+    return existsFor(VersionName);
 }
 
-void AutostartEntry::Write() {
+void AutostartEntry::write() {
     registry_.createKey(Hive::LocalMachine, RunKey);
     registry_.writeString(Hive::LocalMachine, RunKey, VersionName, paths_.programFilePath());
 }
 
-void AutostartEntry::Remove() {
-    RemoveFor(VersionName);
+void AutostartEntry::remove() {
+    removeFor(VersionName);
 }
 
-bool AutostartEntry::ExistsFor(const std::string& versionName) {
+bool AutostartEntry::existsFor(const std::string& versionName) {
     return registry_.valueExists(Hive::LocalMachine, RunKey, versionName);
 }
 
-void AutostartEntry::RemoveFor(const std::string& versionName) {
+void AutostartEntry::removeFor(const std::string& versionName) {
     registry_.createKey(Hive::LocalMachine, RunKey);
     if (registry_.valueExists(Hive::LocalMachine, RunKey, versionName)) {
         registry_.deleteValue(Hive::LocalMachine, RunKey, versionName);

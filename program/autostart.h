@@ -13,14 +13,14 @@ public:
     AutostartEntry(platform::Registry& registry, platform::Paths& paths)
         : registry_(registry), paths_(paths) {}
 
-    bool Exists();
+    bool exists();
     // Writes the entry with the current program path.
-    void Write();
+    void write();
     // Deleting an absent entry is not an error.
-    void Remove();
+    void remove();
     // The entry of another (older) version.
-    bool ExistsFor(const std::string& versionName);
-    void RemoveFor(const std::string& versionName);
+    bool existsFor(const std::string& versionName);
+    void removeFor(const std::string& versionName);
 
 private:
     platform::Registry& registry_;

@@ -26,7 +26,7 @@ void MigrateOldVersions(platform::Registry& registry, platform::WindowSystem& wi
                                 "Windowsregistrierdatenbank gefunden.\n\nDie Einträge dieser "
                                 "alten Version werden jetzt gelöscht, da sie überflüssig sind.");
             registry.deleteKeyTree(platform::Hive::CurrentUser, key);
-            autostart.RemoveFor(name);
+            autostart.removeFor(name);
         }
     }
 }

@@ -11,12 +11,12 @@
 
 namespace ruvo {
 
-void Ruvometer::HousekeepingTick() {
+void Ruvometer::housekeepingTick() {
     // The online state is polled even when the bookkeeping fails: settings or records that
     // cannot be written must not hide a connection. A failure is told once, not every 4 seconds,
     // and again only after a tick went well or the failure changed.
     try {
-        KeepBooks();
+        keepBooks();
         lastBookkeepingError_.clear();
     } catch (const std::runtime_error& error) {
         if (error.what() != lastBookkeepingError_) {
@@ -25,15 +25,15 @@ void Ruvometer::HousekeepingTick() {
         }
     }
     if (mainWindow.active.checked()) {
-        onlineDetection_.PollOnlineState();
+        onlineDetection_.pollOnlineState();
     }
 }
 
-void Ruvometer::KeepBooks() {
-    mainWindow.statusLine.setText(StatusLine());
-    budgets_.MonthlyClosureCheck();
-    budgets_.WeeklyClosureCheck();
-    budgets_.RecomputeConsumption();
+void Ruvometer::keepBooks() {
+    mainWindow.statusLine.setText(statusLine());
+    budgets_.monthlyClosureCheck();
+    budgets_.weeklyClosureCheck();
+    budgets_.recomputeConsumption();
 
     const std::string name = DatabaseFileName(CurrentYearText(now()));
     if (name != rememberedDatabaseName_) {
@@ -44,39 +44,39 @@ void Ruvometer::KeepBooks() {
             OfferNewYearHolidays();
         }
     }
-    mainWindow.databaseLabel.setText(DatabasePath());
-    EnsureDatabaseFile();
-    if (databaseWriter_.WriteKept()) {
-        RecomputeConsumption();
-        UpdateMonthlyMinutes();
+    mainWindow.databaseLabel.setText(databasePath());
+    ensureDatabaseFile();
+    if (databaseWriter_.writeKept()) {
+        recomputeConsumption();
+        updateMonthlyMinutes();
     }
 }
 
-void Ruvometer::OnlineClicked() {
+void Ruvometer::onlineClicked() {
     if (mainWindow.online.checked()) {
-        ConnectionStart();
+        connectionStart();
     } else {
-        ConnectionEnd();
+        connectionEnd();
     }
 }
 
-void Ruvometer::ConnectionOpening() {
+void Ruvometer::connectionOpening() {
     counterWindow.monthSeconds.setText(IntToStr(MonthOnlineSeconds(
-        DatabasePath(), TodayText(now()), databases_, platform_.sound, &unreadableRecords_)));
-    unreadableRecords_.TellNew();
-    providerMinutes_.MonthRollover();
-    tray_.Renew();
+        databasePath(), TodayText(now()), databases_, platform_.sound, &unreadableRecords_)));
+    unreadableRecords_.tellNew();
+    providerMinutes_.monthRollover();
+    tray_.renew();
 }
 
-void Ruvometer::ConnectionStart() {
-    ConnectionOpening();
-    mainWindow.databaseLabel.setText(DatabasePath());
+void Ruvometer::connectionStart() {
+    connectionOpening();
+    mainWindow.databaseLabel.setText(databasePath());
     CopyWarningOptions(mainWindow, counterWindow);
 
     // A summary still open settles the previous connection with its own figures first.
     if (summaryWindow.visible()) {
         try {
-            ConfirmSummary();
+            confirmSummary();
         } catch (const std::runtime_error&) {
         }
     }
@@ -87,32 +87,32 @@ void Ruvometer::ConnectionStart() {
     }
 
     autosaveFailureTold_ = false;  // each connection's own autosave failure is told
-    counter_.Start();
+    counter_.start();
     // The tool tip shows this connection's figures from now on, not the last one's.
-    tray_.UpdateTrayIcon(TrayOperation::Modify);
-    PrepareCounterBudgets();
+    tray_.updateTrayIcon(TrayOperation::Modify);
+    prepareCounterBudgets();
     const platform::LocalDateTime t = now();
-    summaryWindow.SetStart(NowTimeTextLong(t), TodayText(t));
+    summaryWindow.setStart(NowTimeTextLong(t), TodayText(t));
     if (mainWindow.visible()) {
         mainWindow.hide();
     }
-    ShowCurrentTariff();
+    showCurrentTariff();
     counterWindow.show();
     if (mainWindow.hideCounterOnDialIn.checked()) {
         counterWindow.hide();
     }
 }
 
-void Ruvometer::ConnectionEnd() {
-    ConnectionOpening();
-    counter_.Stop();
+void Ruvometer::connectionEnd() {
+    connectionOpening();
+    counter_.stop();
     // No tick renews the suffix any more: the decorated window gets its own title back now,
     // whichever window is in front. A split goes on counting and decorates on.
     if (!mainWindow.splittingAtZoneChange) {
         titleDisplay_.RestoreTitle();
     }
     const platform::LocalDateTime t = now();
-    summaryWindow.SetEnd(NowTimeTextLong(t), TodayText(t));
+    summaryWindow.setEnd(NowTimeTextLong(t), TodayText(t));
     summaryWindow.pending.durationSeconds = IntToStr(counter_.elapsedSeconds());
     summaryWindow.pending.units = counterWindow.unitText.text();
     summaryWindow.pending.tariffName = counterWindow.zoneName.text();
@@ -126,29 +126,29 @@ void Ruvometer::ConnectionEnd() {
     summaryWindow.hide();
 
     if (mainWindow.splittingAtZoneChange) {
-        ConfirmSummary(true);
-        ShowCurrentTariff();
+        confirmSummary(true);
+        showCurrentTariff();
         return;
     }
     summaryWindow.show();
     if (mainWindow.alwaysSaveOnDisconnect.checked()) {
-        ConfirmSummary();
+        confirmSummary();
     }
 }
 
-void Ruvometer::SegmentSplit() {
+void Ruvometer::segmentSplit() {
     mainWindow.splittingAtZoneChange = true;
     mainWindow.online.setChecked(false);
     mainWindow.splittingAtZoneChange = false;
     mainWindow.online.setChecked(true);
 }
 
-void Ruvometer::SummaryShown() {
+void Ruvometer::summaryShown() {
     counterWindow.hide();
     summaryWindow.saveConnection.setChecked(true);
 }
 
-void Ruvometer::ConfirmSummary(bool split) {
+void Ruvometer::confirmSummary(bool split) {
     const bool save = split || summaryWindow.saveConnection.checked();
     // The summary closes first: should anything below fail, the same connection is never
     // offered for saving a second time (the next connection's start settles an open summary).
@@ -156,32 +156,32 @@ void Ruvometer::ConfirmSummary(bool split) {
     // A record that cannot be written is kept until it can; only one that could be neither
     // written nor kept (the error ends this handler) leaves its autosave for the next start.
     if (save) {
-        databaseWriter_.Save(summaryWindow.pending);
+        databaseWriter_.save(summaryWindow.pending);
     }
-    autosave_.Remove();
-    RecomputeConsumption();
-    UpdateMonthlyMinutes();
+    autosave_.remove();
+    recomputeConsumption();
+    updateMonthlyMinutes();
 }
 
-void Ruvometer::ShowCurrentTariff() {
+void Ruvometer::showCurrentTariff() {
     ruvo::ShowCurrentTariff(tariffs_, holidays_, now(), mainWindow.providerFeePerMinute.text(),
                             counterWindow);
 }
 
-bool Ruvometer::FreeMinutesUsedUp(std::int32_t runningSeconds) {
-    return providerMinutes_.FreeMinutesUsedUp(
+bool Ruvometer::freeMinutesUsedUp(std::int32_t runningSeconds) {
+    return providerMinutes_.freeMinutesUsedUp(
         ToInteger(counterWindow.monthSeconds.text()).value_or(0), runningSeconds);
 }
 
-std::string Ruvometer::CurrentZoneIndex() {
+std::string Ruvometer::currentZoneIndex() {
     return ruvo::CurrentZoneIndex(tariffs_, holidays_, now(), counterWindow);
 }
 
-void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
+void Ruvometer::writeAutosave(const ConnectionRecord& running) {
     // Counting goes on without the autosave; the record is still saved at the summary. The user
     // is told once, not at every new unit, and again only after an autosave worked meanwhile.
     try {
-        autosave_.Write(running);
+        autosave_.write(running);
         autosaveFailureTold_ = false;
     } catch (const platform::RegistryError& error) {
         if (!autosaveFailureTold_) {
@@ -196,24 +196,24 @@ void Ruvometer::WriteAutosave(const ConnectionRecord& running) {
     }
 }
 
-void Ruvometer::ShowInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
+void Ruvometer::showInTitle(std::int32_t totalPfennig, std::int32_t elapsedSeconds,
                             std::int32_t secondsLeft) {
     const TitleOptions options{mainWindow.chargesInTitle.checked(),
                                mainWindow.onlineTimeInTitle.checked(),
                                mainWindow.secondsLeftInTitle.checked()};
     titleSuffix_ = TitleSuffix(options, totalPfennig, elapsedSeconds, secondsLeft);
-    titleDisplay_.ApplyTitleSuffix(titleSuffix_, false);
+    mainWindow.windowsTrigger.setChecked(true);
 }
 
-std::int32_t Ruvometer::WarningLeadSeconds() {
+std::int32_t Ruvometer::warningLeadSeconds() {
     return 2 * ToInteger(mainWindow.leadField.text()).value_or(0);
 }
 
-void Ruvometer::RefreshTrayPicture() {
-    tray_.UpdateTrayIcon(TrayOperation::Modify);
+void Ruvometer::refreshTrayPicture() {
+    tray_.updateTrayIcon(TrayOperation::Modify);
 }
 
-void Ruvometer::ReportBadTariffValue(const std::string& zone, const std::string& value,
+void Ruvometer::reportBadTariffValue(const std::string& zone, const std::string& value,
                                      TariffValueFault fault) {
     Inform(platform_.windowSystem,
            "Der Tarif '" + zone + "' enthält den Wert '" + value + "', " +
@@ -222,7 +222,7 @@ void Ruvometer::ReportBadTariffValue(const std::string& zone, const std::string&
            platform::MessageIcon::Warning);
 }
 
-std::string Ruvometer::DatabasePath() const {
+std::string Ruvometer::databasePath() const {
     return platform_.paths.programDirectory() + DatabaseFileName(CurrentYearText(now()));
 }
 

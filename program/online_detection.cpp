@@ -16,8 +16,8 @@ int LocalAddressCount(platform::HostAddresses& addresses) {
     return std::clamp(*count, 0, 3);
 }
 
-void OnlineDetection::PollOnlineState() {
-    const std::string stored = settings_.ReadSetting(setting::OfflineAddressCount);
+void OnlineDetection::pollOnlineState() {
+    const std::string stored = settings_.readSetting(setting::OfflineAddressCount);
     const auto reference = ToInteger(stored);
     if (!reference) {
         // Reported once; a box at every poll would pile up while each waits for OK.
@@ -31,8 +31,8 @@ void OnlineDetection::PollOnlineState() {
     main_.online.setChecked(*reference < LocalAddressCount(addresses_));
 }
 
-void OnlineDetection::Recalibrate() {
-    settings_.WriteSetting(setting::OfflineAddressCount, IntToStr(LocalAddressCount(addresses_)));
+void OnlineDetection::recalibrate() {
+    settings_.writeSetting(setting::OfflineAddressCount, IntToStr(LocalAddressCount(addresses_)));
     badReferenceReported_ = false;
     Inform(windows_, "Die Konfiguration wurde aktualisiert.");
 }

@@ -21,9 +21,9 @@ public:
 
     // Ticks or clears the main window's Online box. A stored reference that is not a number is
     // reported once, not at every poll; Online keeps its state until the reference is repaired.
-    void PollOnlineState();
+    void pollOnlineState();
     // Stores the current count as the offline reference.
-    void Recalibrate();
+    void recalibrate();
 
 private:
     SettingsStore& settings_;

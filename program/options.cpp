@@ -1,5 +1,6 @@
 #include "program/options.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,17 +32,17 @@ Options::Options(MainWindow& mainWindow, SettingsStore& settings, AutostartEntry
 }
 
 void Options::writeFlag(const char* name, const CheckBox& box) {
-    settings_.WriteSetting(name, box.checked() ? "1" : "0");
+    settings_.writeSetting(name, box.checked() ? "1" : "0");
 }
 
 void Options::wire() {
     main_.startMonitoringAtLogin.onClick = [this] {
         if (main_.startMonitoringAtLogin.checked()) {
-            autostart_.Write();
+            autostart_.write();
             main_.askAutostartQuestion.setChecked(false);
             main_.askAutostartQuestion.setEnabled(false);
         } else {
-            autostart_.Remove();
+            autostart_.remove();
             main_.askAutostartQuestion.setEnabled(true);
         }
     };
@@ -87,33 +88,33 @@ void Options::wire() {
         const auto value = ToInteger(main_.leadField.text());
         main_.leadText.setText(IntToStr(2 * static_cast<std::int64_t>(value.value_or(0))) +
                                " Sekunden vor neuer Einheit.");
-        settings_.WriteSetting(setting::UnitWarningLead, main_.leadField.text());
+        settings_.writeSetting(setting::UnitWarningLead, main_.leadField.text());
     };
 }
 
-void Options::ApplyStoredOptions() {
+std::string Options::storedFlag(const char* name) {
     // Flags whose stored text is normalised through a number ("01" becomes "1").
-    const std::vector<const char*> numericFlags = {
+    static constexpr std::array<const char*, 4> numericFlags = {
         setting::SecondsLeftInTitle, setting::OnlineTimeInTitle, setting::ChargesInTitle,
         setting::UnitWarningBeep};
-    auto readFlag = [&](const char* name) -> std::string {
-        std::string text = settings_.ReadIfPresent(name).value_or("");
-        if (!settings_.Exists(name)) {
-            return text;
-        }
-        for (const char* numeric : numericFlags) {
-            if (std::string(numeric) == name) {
-                try {
-                    return IntToStr(StrToInt(text));
-                } catch (const ConversionError& error) {
-                    guard_.report(error);
-                    return DefaultOf(name);
-                }
+    std::string text = settings_.readIfPresent(name).value_or("");
+    if (!settings_.exists(name)) {
+        return text;
+    }
+    for (const char* numeric : numericFlags) {
+        if (std::string(numeric) == name) {
+            try {
+                return IntToStr(StrToInt(text));
+            } catch (const ConversionError& error) {
+                guard_.report(error);
+                return DefaultOf(name);
             }
         }
-        return text;
-    };
+    }
+    return text;
+}
 
+void Options::applyStoredOptions() {
     struct Entry {
         CheckBox& box;
         const char* name;
@@ -136,11 +137,11 @@ void Options::ApplyStoredOptions() {
         {main_.notifyNotSaved, setting::NotifyNotSaved, ""},
     };
     for (Entry& entry : entries) {
-        entry.text = readFlag(entry.name);
+        entry.text = storedFlag(entry.name);
     }
 
-    if (settings_.Exists(setting::UnitWarningLead)) {
-        const std::string lead = settings_.ReadOrEmpty(setting::UnitWarningLead);
+    if (settings_.exists(setting::UnitWarningLead)) {
+        const std::string lead = settings_.readOrEmpty(setting::UnitWarningLead);
         try {
             main_.leadSlider.setPosition(StrToInt(lead));
             main_.leadField.setText(lead);
@@ -152,7 +153,7 @@ void Options::ApplyStoredOptions() {
     for (Entry& entry : entries) {
         entry.box.setChecked(entry.text != "0");
     }
-    main_.startMonitoringAtLogin.setChecked(autostart_.Exists());
+    main_.startMonitoringAtLogin.setChecked(autostart_.exists());
 }
 
 }  // namespace ruvo

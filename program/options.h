@@ -1,5 +1,5 @@
 // The option boxes of the main window: each writes its setting when its state changes, and
-// some enable others. ApplyStoredOptions puts the stored settings into them at start-up.
+// some enable others. applyStoredOptions puts the stored settings into them at start-up.
 #pragma once
 
 #include "base/error_guard.h"
@@ -17,9 +17,11 @@ public:
     // Sets the option boxes, the warning track bar and the autostart box from the settings.
     // A stored flag that should be a number and is not is reported and taken as its default;
     // the other options are applied all the same.
-    void ApplyStoredOptions();
+    void applyStoredOptions();
 
 private:
+    // The stored text of a flag; a flag stored as a number is normalised ("01" becomes "1").
+    std::string storedFlag(const char* name);
     void wire();
     void writeFlag(const char* name, const CheckBox& box);
 

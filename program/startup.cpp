@@ -34,7 +34,7 @@ bool Ruvometer::start() {
         return false;
     }
     startupWindow.show();
-    guard_.run([this] { StartupWindowShown(); });
+    guard_.run([this] { startupWindowShown(); });
     // A settings error may have ended that stage before the start-up timer was set going (the
     // error box has told the user): the start goes on all the same.
     if (!recoveryWindow.visible() && !startupTimer_->enabled()) {
@@ -43,45 +43,45 @@ bool Ruvometer::start() {
     return true;
 }
 
-void Ruvometer::StartupWindowShown() {
+void Ruvometer::startupWindowShown() {
     startupWindow.captionLabel.setText(VersionName);
     mainWindow.versionLabel.setText(VersionName);
 
-    if (settings_.ReadSetting(setting::ResetFlag) == "0") {
+    if (settings_.readSetting(setting::ResetFlag) == "0") {
         ResetAllSettings(settings_,
                          ResetMoment{TodayText(now()), LocalAddressCount(platform_.hostAddresses)});
     }
 
-    if (autosave_.Exists()) {
+    if (autosave_.exists()) {
         // The recovery lets the start-up go on when it closes, whichever way.
-        recovery_.Show();
+        recovery_.show();
         platform_.windowSystem.runModal(recoveryWindow);
     } else {
         startupTimer_->setEnabled(true);
     }
 
     startupWindow.dataDirectoryLabel.setText(platform_.paths.programDirectory());
-    mainWindow.databaseLabel.setText(DatabasePath());
-    mainWindow.statusLine.setText(StatusLine());
+    mainWindow.databaseLabel.setText(databasePath());
+    mainWindow.statusLine.setText(statusLine());
 
-    if (settings_.ReadSetting(setting::OfflineAddressCount).empty()) {
-        settings_.WriteSetting(setting::OfflineAddressCount,
+    if (settings_.readSetting(setting::OfflineAddressCount).empty()) {
+        settings_.writeSetting(setting::OfflineAddressCount,
                                IntToStr(LocalAddressCount(platform_.hostAddresses)));
     }
 }
 
-void Ruvometer::StartupTimerFired() {
+void Ruvometer::startupTimerFired() {
     startupTimer_->setEnabled(false);
     startupWindow.hide();
     // Whatever fails among the first questions and the database file, the monitor starts.
-    guard_.run([this] { StartupQuestions(); });
+    guard_.run([this] { startupQuestions(); });
     timer1_->setEnabled(true);
     timer2_->setEnabled(true);
 }
 
-void Ruvometer::StartupQuestions() {
-    if (settings_.ReadSetting(setting::EMailQuestion) != "asked") {
-        settings_.WriteSetting(setting::EMailQuestion, "asked");
+void Ruvometer::startupQuestions() {
+    if (settings_.readSetting(setting::EMailQuestion) != "asked") {
+        settings_.writeSetting(setting::EMailQuestion, "asked");
         Inform(platform_.windowSystem,
                std::string("Bitte senden Sie dem Autor dieses Programms zum Dank eine ganz kurze "
                            "Mail, damit er weiß, daß Sie das Programm verwenden.\nDamit würden "
@@ -90,35 +90,35 @@ void Ruvometer::StartupQuestions() {
                    FeedbackMailAddress);
     }
 
-    EnsureDatabaseFile();
+    ensureDatabaseFile();
 
-    if (settings_.ReadOrEmpty(setting::AskAutostartQuestion) == "1") {
+    if (settings_.readOrEmpty(setting::AskAutostartQuestion) == "1") {
         autostartQuestionWindow.askAtEveryStart.setCheckedQuietly(true);
         autostartQuestionWindow.show();
         platform_.windowSystem.runModal(autostartQuestionWindow);
     }
 }
 
-void Ruvometer::FirstTick() {
+void Ruvometer::firstTick() {
     timer1_->setEnabled(false);
     // The monitor polls already, also while a notice is open: everything a connection is
     // counted with is loaded before the first notice of this tick shows.
-    heldMessages_.Hold();
+    heldMessages_.hold();
     try {
-        LoadHolidays();
-        tray_.UpdateTrayIcon(TrayOperation::Add);
-        tray_.UpdateTrayIcon(TrayOperation::Modify);
+        loadHolidays();
+        tray_.updateTrayIcon(TrayOperation::Add);
+        tray_.updateTrayIcon(TrayOperation::Modify);
         mainWindow.hide();
         MigrateOldVersions(platform_.registry, platform_.windowSystem, autostart_);
-        options_.ApplyStoredOptions();
-        RecomputeConsumption();
-        LoadTariffs();
-        UpdateMonthlyMinutes();
+        options_.applyStoredOptions();
+        recomputeConsumption();
+        loadTariffs();
+        updateMonthlyMinutes();
     } catch (const std::runtime_error&) {
-        heldMessages_.Release();
+        heldMessages_.release();
         throw;
     }
-    heldMessages_.Release();
+    heldMessages_.release();
 }
 
 }  // namespace ruvo

@@ -4,7 +4,7 @@
 
 namespace ruvo {
 
-platform::TrayPicture TrayIcon::CurrentPicture() const {
+platform::TrayPicture TrayIcon::currentPicture() const {
     if (!main_.active.checked()) {
         return platform::TrayPicture::Inactive;
     }
@@ -31,24 +31,24 @@ std::vector<std::string> TrayIcon::MenuItems() const {
             "Beenden"};
 }
 
-bool TrayIcon::UpdateTrayIcon(TrayOperation operation) {
+bool TrayIcon::updateTrayIcon(TrayOperation operation) {
     switch (operation) {
         case TrayOperation::Add:
             tray_.setMenu(MenuItems());
             return tray_.add();
         case TrayOperation::Modify:
             tray_.setMenu(MenuItems());
-            return tray_.modify(CurrentPicture(), CurrentTip());
+            return tray_.modify(currentPicture(), CurrentTip());
         case TrayOperation::Delete:
             return tray_.remove();
     }
     return false;
 }
 
-void TrayIcon::Renew() {
-    UpdateTrayIcon(TrayOperation::Delete);
-    UpdateTrayIcon(TrayOperation::Add);
-    UpdateTrayIcon(TrayOperation::Modify);
+void TrayIcon::renew() {
+    updateTrayIcon(TrayOperation::Delete);
+    updateTrayIcon(TrayOperation::Add);
+    updateTrayIcon(TrayOperation::Modify);
 }
 
 }  // namespace ruvo

@@ -24,10 +24,10 @@ public:
 
     // Gives whether the notification area accepted it. Callers may ignore a refusal: the next
     // renewal adds the icon again.
-    bool UpdateTrayIcon(TrayOperation operation);
+    bool updateTrayIcon(TrayOperation operation);
     // Deletes, adds and modifies the icon, so that it is there again if it was lost.
-    void Renew();
-    platform::TrayPicture CurrentPicture() const;
+    void renew();
+    platform::TrayPicture currentPicture() const;
     // "Quelmar Ruvometer", and during a connection the running cost and time below it.
     std::string CurrentTip() const;
     // "Öffnen", "Verbindungen...", "Überwachung deaktivieren" (or "aktivieren" while monitoring

@@ -11,18 +11,18 @@ namespace ruvo {
 class AutostartQuestion final : public WindowModel {
 public:
     AutostartQuestion() : WindowModel("Form5", ApplicationTitle) {
-        ja.onClick = [this] {
+        yes.onClick = [this] {
             if (onYes) {
                 onYes();
             }
             close();
         };
-        nein.onClick = [this] { close(); };
+        no.onClick = [this] { close(); };
     }
 
     CheckBox askAtEveryStart{*this, "CheckBox1", "Frage bei jedem Start stellen", true};
-    Button ja{*this, "Ja", "&Ja"};  // the default button
-    Button nein{*this, "Nein", "&Nein"};
+    Button yes{*this, "Ja", "&Ja"};  // the default button
+    Button no{*this, "Nein", "&Nein"};
 
     // The close box of the title bar; the buttons close the window too.
     void close() {

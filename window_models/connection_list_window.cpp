@@ -9,7 +9,7 @@ ConnectionListWindow::ConnectionListWindow()
     report.onClick = [this] { setStyle(ListStyle::Report); };
     list.onClick = [this] { setStyle(ListStyle::List); };
     icon.onClick = [this] { setStyle(ListStyle::Icon); };
-    schliessen.onClick = [this] { hide(); };
+    closeItem.onClick = [this] { hide(); };
 }
 
 void ConnectionListWindow::setStyle(ListStyle style) {
@@ -19,7 +19,7 @@ void ConnectionListWindow::setStyle(ListStyle style) {
     }
 }
 
-std::vector<std::string> ConnectionListWindow::PeriodItems() {
+std::vector<std::string> ConnectionListWindow::periodItems() {
     std::vector<std::string> items;
     for (Period period : {Period::WholeYear, Period::CurrentMonth, Period::CurrentWeek,
                           Period::Today, Period::LastMonth, Period::LastWeek, Period::Yesterday}) {
@@ -28,7 +28,7 @@ std::vector<std::string> ConnectionListWindow::PeriodItems() {
     return items;
 }
 
-std::vector<std::string> ConnectionListWindow::Columns() {
+std::vector<std::string> ConnectionListWindow::columns() {
     return {"      Datum",     "Start",           "Ende",      "Dauer", "Telefongebüren",
             "Providergebüren", "Gesamte Gebüren", "Einheiten", "Tarif"};
 }

@@ -34,33 +34,33 @@ public:
     static constexpr std::array<int, 3> kMoneyColumns = {4, 5, 6};
 
     // The period; editable, every change of its text filters the table.
-    ComboBox periodBox{*this, "ComboBox1", PeriodItems(), "Gesamtes Jahr"};
+    ComboBox periodBox{*this, "ComboBox1", periodItems(), "Gesamtes Jahr"};
 
     // Toolbar buttons, shown as icons; each one's hint is its name. The menu entries "&Drucken"
     // (Ctrl+P) and "&Kopieren" (Ctrl+C) are these buttons too.
-    Button drucken{*this, "Drucken", ""};
-    Button kopieren{*this, "Kopieren", ""};
+    Button printItem{*this, "Drucken", ""};
+    Button copyItem{*this, "Kopieren", ""};
     Button report{*this, "Report", ""};
     Button list{*this, "List", ""};
     Button icon{*this, "Icon", ""};
 
     // The shown list: read-only, several rows selectable, whole rows, selection visible
     // without the focus. The date is the row's caption, the other columns its sub-items.
-    ListControl connectionTable{*this, "ListView1", Columns()};
+    ListControl connectionTable{*this, "ListView1", columns()};
 
     // The status bar's six panels.
-    TextField anzahl{*this, "StatusBar1.Panel0", "Anzahl:"};
-    TextField zeit{*this, "StatusBar1.Panel1", "Zeit:"};
-    TextField telefon{*this, "StatusBar1.Panel2", "Telefongebüren:"};
-    TextField provider{*this, "StatusBar1.Panel3", "Providergebüren:"};
-    TextField gesamt{*this, "StatusBar1.Panel4", "Gesamtgebüren"};
-    TextField einheiten{*this, "StatusBar1.Panel5", "Einheiten:"};
+    TextField countPanel{*this, "StatusBar1.Panel0", "Anzahl:"};
+    TextField durationPanel{*this, "StatusBar1.Panel1", "Zeit:"};
+    TextField telephonePanel{*this, "StatusBar1.Panel2", "Telefongebüren:"};
+    TextField providerPanel{*this, "StatusBar1.Panel3", "Providergebüren:"};
+    TextField totalPanel{*this, "StatusBar1.Panel4", "Gesamtgebüren"};
+    TextField unitsPanel{*this, "StatusBar1.Panel5", "Einheiten:"};
 
     // Menu entries of their own: "&Datei" "Drucker &Einrichten...", "&Schließen" (Ctrl+X);
     // "&Bearbeiten" "Alles auswä&hlen" (Ctrl+A).
-    Button druckerEinrichten{*this, "Drucker Einrichten", "Drucker &Einrichten..."};
-    Button schliessen{*this, "Schließen", "&Schließen"};
-    Button allesAuswaehlen{*this, "Alles auswählen", "Alles auswä&hlen"};
+    Button printerSetupItem{*this, "Drucker Einrichten", "Drucker &Einrichten..."};
+    Button closeItem{*this, "Schließen", "&Schließen"};
+    Button selectAllItem{*this, "Alles auswählen", "Alles auswä&hlen"};
     // "&Datei" "&Exportieren..." (Ctrl+E): the shown rows, or the selected ones, as a CSV file;
     // "&Tarifvergleich...": the comparison window.
     Button exportieren{*this, "Exportieren", "&Exportieren..."};
@@ -99,8 +99,8 @@ public:
     // cancels.
     std::function<std::optional<std::string>(const std::string& offeredName)> onChooseExportFile;
 
-    static std::vector<std::string> PeriodItems();
-    static std::vector<std::string> Columns();
+    static std::vector<std::string> periodItems();
+    static std::vector<std::string> columns();
 
 private:
     ListStyle style_ = ListStyle::Report;

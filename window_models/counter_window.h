@@ -6,7 +6,7 @@
 
 namespace ruvo {
 
-enum class CounterPage { Verbindung = 0, Budgetstatus, Warnungen };
+enum class CounterPage { Connection = 0, BudgetStatus, Warnings };
 
 class CounterWindow final : public WindowModel {
 public:
@@ -17,7 +17,7 @@ public:
     TextField zoneIndex{*this, "Label21", ""};
     TextField priceLine{*this, "Label18", ""};
     TextField dayLine{*this, "Label28", ""};
-    TextField datum{*this, "Datum", ""};
+    TextField lookupDate{*this, "Datum", ""};
     TextField providerFee{*this, "Edit2", "0"};
     TextField pfPerUnit{*this, "Edit3", "0"};
     TextField secPerUnit{*this, "Edit4", "0"};
@@ -68,7 +68,7 @@ public:
     void selectPage(CounterPage page);
 
 private:
-    CounterPage page_ = CounterPage::Verbindung;
+    CounterPage page_ = CounterPage::Connection;
 };
 
 }  // namespace ruvo

@@ -9,10 +9,10 @@ MainWindow::MainWindow() : WindowModel("Form1", VersionName) {
         hidden->setVisible(false);
     }
     leadField.setVisible(false);
-    tarifeSpeichern.setVisible(false);
+    saveTariffsButton.setVisible(false);
     tablesViewButton.setVisible(false);
-    tarifSuche.setVisible(false);
-    shortHelp.setText(HelpText(MainPage::Allgemein));
+    tariffLookupButton.setVisible(false);
+    shortHelp.setText(helpText(MainPage::General));
 }
 
 void MainWindow::selectPage(MainPage page) {
@@ -34,13 +34,13 @@ void MainWindow::setPageQuietly(MainPage page) {
     }
 }
 
-std::string MainWindow::HelpText(MainPage page) {
+std::string MainWindow::helpText(MainPage page) {
     switch (page) {
-        case MainPage::Allgemein:
+        case MainPage::General:
             return "Hier können Sie allgemeine Programmein- stellungen machen und Ihren Ruvometer, "
                    "falls er die Anwahl nicht erkennen sollte durch den Button 'Reparieren' neu "
                    "kalibrieren.";
-        case MainPage::Telefon:
+        case MainPage::Telephone:
             return "Die Telefontarife können hier geändert werden. Sie sollten aber die "
                    "entsprechende Datei aus dem Internet herunterladen (falls sich die "
                    "Telefongebüren geändert haben)";
@@ -51,7 +51,7 @@ std::string MainWindow::HelpText(MainPage page) {
             return "Im Quelmar Ruvometer können Budgets eingerichtet werden. Darüber haben Sie "
                    "die Möglichkeit sich bestimmte Grenzen, was die Onlineausgaben betrifft, "
                    "einzurichten.";
-        case MainPage::Warnungen:
+        case MainPage::Warnings:
             return "Hier können Sie die Warnungen konfigurieren. Z.B. stellen Sie hier ein, wenn "
                    "Sie die laufenden Gebüren im aktuellen Fensterangezeigt haben wollen.";
         case MainPage::Info:
@@ -60,17 +60,17 @@ std::string MainWindow::HelpText(MainPage page) {
     return "";
 }
 
-std::string MainWindow::PageCaption(MainPage page) {
+std::string MainWindow::pageCaption(MainPage page) {
     switch (page) {
-        case MainPage::Allgemein:
+        case MainPage::General:
             return "Allgemein";
-        case MainPage::Telefon:
+        case MainPage::Telephone:
             return "Telefon";
         case MainPage::Provider:
             return "Provider";
         case MainPage::Budgets:
             return "Budgets";
-        case MainPage::Warnungen:
+        case MainPage::Warnings:
             return "Warnungen";
         case MainPage::Info:
             return "Info";

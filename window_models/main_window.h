@@ -9,7 +9,7 @@
 
 namespace ruvo {
 
-enum class MainPage { Allgemein = 0, Telefon, Provider, Budgets, Warnungen, Info };
+enum class MainPage { General = 0, Telephone, Provider, Budgets, Warnings, Info };
 
 class MainWindow final : public WindowModel {
 public:
@@ -40,7 +40,9 @@ public:
     CheckBox notifyNotSaved{*this, "MeldungSpeichern",
                             "Desktop-Meldung: Verbindung nicht gespeichert", true};
 
-    // Hidden trigger boxes: monitoring on, a connection recognised, title decoration requests.
+    // Hidden trigger boxes: monitoring on, a connection recognised, and the title routine: ticking
+    // `Windows` decorates the window in front with the running figures, ticking `ClearWindows`
+    // gives the window decorated last its title back; each unticks itself after the run.
     CheckBox active{*this, "Active", "", true};
     CheckBox online{*this, "Online", ""};
     CheckBox windowsTrigger{*this, "Windows", ""};
@@ -49,7 +51,7 @@ public:
     Button monitoringButton{*this, "Button1", "&Deaktivieren"};  // monitoring on/off
     Button minimizeButton{*this, "Button17", "&Minimieren"};     // the default button
     Button quitButton{*this, "Button2", "&Beenden"};
-    Button reparieren{*this, "Reparieren", "&Reparieren"};
+    Button repairButton{*this, "Reparieren", "&Reparieren"};
 
     // "Provider" page: fee per minute, free minutes per month (at most 4 characters), left.
     TextField providerFeePerMinute{*this, "Edit5", "0", true};
@@ -60,21 +62,22 @@ public:
     // begin and end (hour and minute fields), the holiday switch, the editors' buttons, and the
     // hidden buttons that save the tariffs, open the tables view and look up the tariff in
     // force now (shown in the counter window).
-    ComboBox telefonDayClass{*this, "ComboBox1", {"Werktag", "Wochenende", "Feiertag"}};
-    ComboBox telefonZone{*this, "ComboBox2", {"Vormittag", "Nachmittag", "Freizeit", "Mondschein"}};
-    Button telefonListeAendern{*this, "Button6", "Liste ändern..."};
-    Button telefonFeiertage{*this, "Button3", "Feiertage..."};
-    TextField telefonPfPerUnit{*this, "Edit3", "0", true};   // at most 5 characters
-    TextField telefonSecPerUnit{*this, "Edit4", "0", true};  // at most 5, upper case
-    TextField telefonBeginHour{*this, "Edit6", "00", true};  // 2 characters each
-    TextField telefonBeginMinute{*this, "Edit7", "00", true};
-    TextField telefonEndHour{*this, "Edit8", "00", true};
-    TextField telefonEndMinute{*this, "Edit9", "00", true};
-    CheckBox feiertageOn{*this, "FeiertageON",
-                         "Feiertagstarife werden vom Telefonanbieter unterstützt.", true};
-    Button tarifeSpeichern{*this, "BitBtn2", "Tarife &Speichern..."};
+    ComboBox telephoneDayClass{*this, "ComboBox1", {"Werktag", "Wochenende", "Feiertag"}};
+    ComboBox telephoneZone{
+        *this, "ComboBox2", {"Vormittag", "Nachmittag", "Freizeit", "Mondschein"}};
+    Button changeZoneListButton{*this, "Button6", "Liste ändern..."};
+    Button holidaysButton{*this, "Button3", "Feiertage..."};
+    TextField telephonePfPerUnit{*this, "Edit3", "0", true};   // at most 5 characters
+    TextField telephoneSecPerUnit{*this, "Edit4", "0", true};  // at most 5, upper case
+    TextField telephoneBeginHour{*this, "Edit6", "00", true};  // 2 characters each
+    TextField telephoneBeginMinute{*this, "Edit7", "00", true};
+    TextField telephoneEndHour{*this, "Edit8", "00", true};
+    TextField telephoneEndMinute{*this, "Edit9", "00", true};
+    CheckBox holidayTariffsOn{*this, "FeiertageON",
+                              "Feiertagstarife werden vom Telefonanbieter unterstützt.", true};
+    Button saveTariffsButton{*this, "BitBtn2", "Tarife &Speichern..."};
     Button tablesViewButton{*this, "Form8", "Form8"};
-    Button tarifSuche{*this, "TarifSuche", "TarifSuche"};
+    Button tariffLookupButton{*this, "TarifSuche", "TarifSuche"};
 
     // "Budgets" page: per budget the amount, what was spent, what is left (red when
     // overdrawn), the cover "Kein Budget festgelegt" while the budget is not in use, and the
@@ -118,11 +121,11 @@ public:
     bool splittingAtZoneChange = false;
 
     // The short-help text of each page.
-    static std::string HelpText(MainPage page);
-    static std::string PageCaption(MainPage page);
+    static std::string helpText(MainPage page);
+    static std::string pageCaption(MainPage page);
 
 private:
-    MainPage page_ = MainPage::Allgemein;
+    MainPage page_ = MainPage::General;
 };
 
 }  // namespace ruvo

@@ -18,8 +18,8 @@ public:
 
     // The amount in DM, whole or with Pfennig; it is "0" whenever the dialog is shown.
     TextField amountField{*this, "Edit1", "0", true};
-    Button ok{*this, "Ok", "&Ok"};                       // the default button
-    Button abbrechen{*this, "Abbrechen", "A&bbrechen"};  // the cancel button
+    Button ok{*this, "Ok", "&Ok"};                    // the default button
+    Button cancel{*this, "Abbrechen", "A&bbrechen"};  // the cancel button
 
     // The budget the dialog sets.
     BudgetKind kind = BudgetKind::Weekly;

@@ -33,7 +33,7 @@ void BarChart::chooseQuietly(int index) {
 }
 
 StatisticsWindow::StatisticsWindow() : WindowModel("Form15", "Quelmar Ruvometer - Statistik") {
-    schliessen.onClick = [this] { hide(); };
+    closeItem.onClick = [this] { hide(); };
 }
 
 }  // namespace ruvo

@@ -71,7 +71,7 @@ public:
 
     // Which database file could not be read, and why; red.
     TextField notice{*this, "Notice"};
-    Button schliessen{*this, "Schließen", "&Schließen"};
+    Button closeItem{*this, "Schließen", "&Schließen"};
 
     // The view calls this every time the window becomes the active window: the figures are read
     // from the database files again.

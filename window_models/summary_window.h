@@ -22,17 +22,17 @@ public:
     // The record being built. Each field is written only by its own setter below.
     ConnectionRecord pending;
 
-    void SetStart(const std::string& time, const std::string& date) {
+    void setStart(const std::string& time, const std::string& date) {
         pending.startTime = time;
         pending.startDate = date;
     }
-    void SetCharges(const std::string& telephone, const std::string& provider,
+    void setCharges(const std::string& telephone, const std::string& provider,
                     const std::string& total) {
         pending.telephoneCharge = telephone;
         pending.providerCharge = provider;
         pending.totalCharge = total;
     }
-    void SetEnd(const std::string& time, const std::string& date) {
+    void setEnd(const std::string& time, const std::string& date) {
         pending.endTime = time;
         pending.endDate = date;
     }

@@ -21,16 +21,16 @@ public:
     TextField tariffFile{*this, "Tarifdatei", "", true};
     Button durchsuchen{*this, "Durchsuchen", "&Durchsuchen..."};
     // The periods of the connection list; a change compares again.
-    ComboBox periodBox{*this, "Zeitraum", ConnectionListWindow::PeriodItems(), "Gesamtes Jahr"};
+    ComboBox periodBox{*this, "Zeitraum", ConnectionListWindow::periodItems(), "Gesamtes Jahr"};
     Button vergleichen{*this, "Vergleichen", "&Vergleichen"};
-    ListControl table{*this, "Vergleich", Columns()};
+    ListControl table{*this, "Vergleich", columns()};
     TextField summary{*this, "Summe", ""};
-    Button schliessen{*this, "Schliessen", "&Schließen"};
+    Button closeItem{*this, "Schliessen", "&Schließen"};
 
     // Set by the view: asks for a tariff file to compare with; nothing when the user cancels.
     std::function<std::optional<std::string>()> onChooseTariffFile;
 
-    static std::vector<std::string> Columns() {
+    static std::vector<std::string> columns() {
         return {"Datum",    "Start",         "Dauer",          "Tarif",
                 "Gebühren", "Anderer Tarif", "Hätte gekostet", "Differenz"};
     }

@@ -56,13 +56,13 @@ std::vector<std::string> TariffNameEditor::names() const {
     return result;
 }
 
-bool TariffNameEditor::IsStorableZoneName(const std::string& name) {
+bool TariffNameEditor::isStorableZoneName(const std::string& name) {
     return !name.empty() && name != "0" && name != "END" && FitsCp1252(name) &&
            CharacterCount(name) <= kMaxZoneNameCharacters;
 }
 
 void TariffNameEditor::updateButtons() {
-    addButton.setEnabled(IsStorableZoneName(nameField.text()));
+    addButton.setEnabled(isStorableZoneName(nameField.text()));
     deleteButton.setEnabled(nameList.firstSelected() >= 0);
 }
 

@@ -34,7 +34,7 @@ public:
 
     // A name the tariff file can hold and read back as a zone: 1 to 11 characters of
     // Windows-1252, and neither "0" (which ends the zone list) nor "END".
-    static bool IsStorableZoneName(const std::string& name);
+    static bool isStorableZoneName(const std::string& name);
 
 private:
     // Takes the place of a short timer: the buttons follow the field and the selection.

@@ -16,15 +16,15 @@ public:
     // Widths of the columns "Tarif", "Beginn", "Ende", "Pf pro Einheit", "Sek pro Einheit".
     static constexpr std::array<int, 5> kColumnWidths = {200, 80, 80, 80, 88};
 
-    ListControl workdayTable{*this, "ListView1", Columns()};  // Werktag
-    ListControl weekendTable{*this, "ListView2", Columns()};  // Wochenende
-    ListControl holidayTable{*this, "ListView3", Columns()};  // Feiertag
+    ListControl workdayTable{*this, "ListView1", columns()};  // Werktag
+    ListControl weekendTable{*this, "ListView2", columns()};  // Wochenende
+    ListControl holidayTable{*this, "ListView3", columns()};  // Feiertag
 
     // Fills the three lists from the tables.
     void showTables(const TariffTables& tables);
 
 private:
-    static std::vector<std::string> Columns() {
+    static std::vector<std::string> columns() {
         return {"Tarif", "Beginn", "Ende", "Pf pro Einheit", "Sek pro Einheit"};
     }
 };

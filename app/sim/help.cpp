@@ -119,13 +119,13 @@ void WriteWindows(std::ostream& out) {
 
     out << "\nWindows and their controls (WINDOW.CONTROL, kind, caption):\n";
     for (WindowModel* window : windows) {
-        out << "  " << window->windowName() << "  " << Transcript::Quoted(window->caption())
+        out << "  " << window->windowName() << "  " << Transcript::quoted(window->caption())
             << '\n';
         for (Control* control : window->controls()) {
             const std::string caption = DescribeCaption(*control);
             std::string line = "    " + Padded(window->windowName() + "." + control->name(), 26) +
                                Padded(DescribeKind(*control), 12) +
-                               (caption.empty() ? "" : Transcript::Quoted(caption) + " ") +
+                               (caption.empty() ? "" : Transcript::quoted(caption) + " ") +
                                (control->visible() ? "" : "(hidden)");
             line.erase(line.find_last_not_of(' ') + 1);
             out << line << '\n';

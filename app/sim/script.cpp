@@ -126,7 +126,17 @@ platform::LocalDateTime ParseClock(const std::string& text, int line) {
     return t;
 }
 
-std::optional<Command> ParseLine(const std::string& text, int line) {
+namespace {
+
+// A line's first word, the rest as written, and the rest without trailing blanks.
+struct Words {
+    std::string word;
+    std::string rest;
+    std::string argument;
+};
+
+// Nothing for a blank line or a comment.
+std::optional<Words> SplitLine(const std::string& text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsBlank(text[pos])) {
         ++pos;
@@ -138,34 +148,59 @@ std::optional<Command> ParseLine(const std::string& text, int line) {
     while (end < text.size() && !IsBlank(text[end])) {
         ++end;
     }
-    const std::string word = text.substr(pos, end - pos);
+    Words words;
+    words.word = text.substr(pos, end - pos);
     while (end < text.size() && IsBlank(text[end])) {
         ++end;
     }
-    // The rest of the line as written; `argument` without trailing blanks.
-    const std::string rest = text.substr(end);
-    const std::string argument = TrimTrailing(rest);
+    words.rest = text.substr(end);
+    words.argument = TrimTrailing(words.rest);
+    return words;
+}
 
-    Command command;
-    command.line = line;
-    bool known = false;
+CommandKind KindOf(const std::string& word, int line) {
     for (const Kind& k : kKinds) {
         if (word == k.word) {
-            command.kind = k.kind;
-            known = true;
+            return k.kind;
         }
     }
-    if (!known) {
-        Fail(line, "unknown command '" + word + "'");
-    }
+    Fail(line, "unknown command '" + word + "'");
+}
 
+platform::MessageAnswer ParseAnswer(const std::string& argument, int line) {
+    if (argument == "OK") {
+        return platform::MessageAnswer::Ok;
+    }
+    if (argument == "Ja") {
+        return platform::MessageAnswer::Yes;
+    }
+    if (argument == "Nein") {
+        return platform::MessageAnswer::No;
+    }
+    Fail(line, "answer needs OK, Ja or Nein, got '" + argument + "'");
+}
+
+// A file directly in the data directory.
+std::string ParseFileName(const Words& words, int line) {
+    const std::string& name = words.argument;
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) {
+        Fail(line,
+             words.word + " needs the name of a file in the data directory, got '" + name + "'");
+    }
+    return name;
+}
+
+// Reads the command's argument into the command.
+void ParseArgument(Command& command, const Words& words) {
+    const int line = command.line;
+    const std::string& argument = words.argument;
     switch (command.kind) {
         case CommandKind::Start:
         case CommandKind::Tray:
         case CommandKind::Desktop:
         case CommandKind::Kill:
             if (!argument.empty()) {
-                Fail(line, word + " takes no argument");
+                Fail(line, words.word + " takes no argument");
             }
             break;
         case CommandKind::Clock:
@@ -183,30 +218,22 @@ std::optional<Command> ParseLine(const std::string& text, int line) {
             command.waitMs = ParseSeconds(argument, line);
             break;
         case CommandKind::Answer:
-            if (argument == "OK") {
-                command.answer = platform::MessageAnswer::Ok;
-            } else if (argument == "Ja") {
-                command.answer = platform::MessageAnswer::Yes;
-            } else if (argument == "Nein") {
-                command.answer = platform::MessageAnswer::No;
-            } else {
-                Fail(line, "answer needs OK, Ja or Nein, got '" + argument + "'");
-            }
+            command.answer = ParseAnswer(argument, line);
             break;
         case CommandKind::Click:
-            CheckTarget(word, argument, line);
+            CheckTarget(words.word, argument, line);
             command.target = argument;
             break;
         case CommandKind::Set:
             // The value runs to the end of the line as written: trailing blanks are typed too.
-            CheckTarget(word, rest, line);
-            command.target = rest;
+            CheckTarget(words.word, words.rest, line);
+            command.target = words.rest;
             break;
         case CommandKind::Window:
-            if (rest.empty()) {
+            if (words.rest.empty()) {
                 Fail(line, "window needs a title");
             }
-            command.title = rest;
+            command.title = words.rest;
             break;
         case CommandKind::Menu:
             if (argument.empty()) {
@@ -216,14 +243,22 @@ std::optional<Command> ParseLine(const std::string& text, int line) {
             break;
         case CommandKind::Block:
         case CommandKind::Unblock:
-            if (argument.empty() || argument == "." || argument == ".." ||
-                argument.find('/') != std::string::npos) {
-                Fail(line, word + " needs the name of a file in the data directory, got '" +
-                               argument + "'");
-            }
-            command.fileName = argument;
+            command.fileName = ParseFileName(words, line);
             break;
     }
+}
+
+}  // namespace
+
+std::optional<Command> ParseLine(const std::string& text, int line) {
+    const std::optional<Words> words = SplitLine(text);
+    if (!words) {
+        return std::nullopt;
+    }
+    Command command;
+    command.line = line;
+    command.kind = KindOf(words->word, line);
+    ParseArgument(command, *words);
     return command;
 }
 

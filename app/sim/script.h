@@ -56,7 +56,6 @@ public:
     explicit ScriptReader(std::istream& in) : in_(in) {}
     // The next command, or nothing at the end of the script. Throws ScriptError.
     std::optional<Command> next();
-    int linesRead() const { return line_; }
 
 private:
     std::istream& in_;

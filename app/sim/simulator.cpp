@@ -50,7 +50,7 @@ Simulator::Simulator(std::string directory, std::istream& script, std::ostream& 
     });
     machine_.foregroundWindows.setTitleHandler(
         [this](platform::WindowId, const std::string& title) {
-            event("title " + Transcript::Quoted(title));
+            event("title " + Transcript::quoted(title));
         });
     // The program is started from the desktop: it is in front.
     desktop_ = machine_.foregroundWindows.open("", true);
@@ -349,7 +349,7 @@ void Simulator::reapEnded() {
 }
 
 platform::MessageAnswer Simulator::messageBox(const platform::MessageBox& box) {
-    event("message " + Transcript::Quoted(box.text));
+    event("message " + Transcript::quoted(box.text));
     const Command answer = awaitAnswer();
     const bool fits = box.buttons == platform::MessageButtons::Ok
                           ? answer.answer == platform::MessageAnswer::Ok
@@ -363,7 +363,7 @@ platform::MessageAnswer Simulator::messageBox(const platform::MessageBox& box) {
 }
 
 void Simulator::errorBox(const std::string& text) {
-    event("error " + Transcript::Quoted(text));
+    event("error " + Transcript::quoted(text));
     const Command answer = awaitAnswer();
     if (answer.answer != platform::MessageAnswer::Ok) {
         throw ScriptError{answer.line, "the open error box has only OK"};
@@ -428,7 +428,7 @@ void Simulator::event(const std::string& text) {
 void Simulator::flushTray() {
     const auto& tray = machine_.tray;
     const std::string picture =
-        tray.present() ? Transcript::PictureName(tray.picture()) : std::string("none");
+        tray.present() ? Transcript::pictureName(tray.picture()) : std::string("none");
     if (picture != shownTrayPicture_) {
         shownTrayPicture_ = picture;
         transcript_.write("tray " + picture);

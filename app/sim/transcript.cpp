@@ -14,15 +14,15 @@ std::string TwoDigits(int value) {
 }  // namespace
 
 void Transcript::write(const std::string& text) {
-    out_ << TimeStamp(clock_.now()) << ' ' << text << '\n' << std::flush;
+    out_ << timeStamp(clock_.now()) << ' ' << text << '\n' << std::flush;
 }
 
-std::string Transcript::TimeStamp(const platform::LocalDateTime& t) {
+std::string Transcript::timeStamp(const platform::LocalDateTime& t) {
     return TwoDigits(t.day) + "." + TwoDigits(t.month) + "." + TwoDigits(t.year) + " " +
            TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + ":" + TwoDigits(t.second);
 }
 
-std::string Transcript::Quoted(const std::string& text) {
+std::string Transcript::quoted(const std::string& text) {
     static constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
                                                   '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
     std::string out = "\"";
@@ -45,7 +45,7 @@ std::string Transcript::Quoted(const std::string& text) {
     return out;
 }
 
-std::string Transcript::PictureName(platform::TrayPicture picture) {
+std::string Transcript::pictureName(platform::TrayPicture picture) {
     switch (picture) {
         case platform::TrayPicture::Inactive:
             return "inactive";

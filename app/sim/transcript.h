@@ -17,12 +17,12 @@ public:
     void write(const std::string& text);
 
     // "DD.MM.YY HH:MM:SS"
-    static std::string TimeStamp(const platform::LocalDateTime& t);
+    static std::string timeStamp(const platform::LocalDateTime& t);
     // The text in double quotes, with backslash, double quote and line break escaped (\\ \" \n);
     // any other control character is written as \xHH.
-    static std::string Quoted(const std::string& text);
+    static std::string quoted(const std::string& text);
     // inactive, offline, online, warning, none
-    static std::string PictureName(platform::TrayPicture picture);
+    static std::string pictureName(platform::TrayPicture picture);
 
 private:
     std::ostream& out_;

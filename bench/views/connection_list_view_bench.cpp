@@ -75,7 +75,7 @@ void ConnectionListViewSelectAll(benchmark::State& state) {
         view.window().connectionTable.clearSelection();
         view.paint();
         state.ResumeTiming();
-        view.window().allesAuswaehlen.click();
+        view.window().selectAllItem.click();
         view.paint();
     }
     if (view.window().connectionTable.selectedCount() != view.list().yearRows().size()) {

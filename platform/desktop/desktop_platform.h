@@ -30,8 +30,8 @@ struct DesktopSetup {
     std::string applicationTitle;
     // The data folder below the XDG data home, e.g. "Quelmar/Ruvometer 2.3".
     std::string dataFolderName;
-    XdgFolders folders = XdgFolders::FromEnvironment();
-    std::string displayName = X11ForegroundWindows::DisplayNameFromEnvironment();
+    XdgFolders folders = XdgFolders::fromEnvironment();
+    std::string displayName = X11ForegroundWindows::displayNameFromEnvironment();
     // When set, print jobs go to this PDF file instead of the system's printer.
     std::optional<std::string> pdfOutput;
 };

@@ -16,7 +16,7 @@ std::int64_t Nanoseconds(const timespec& time) {
 
 }  // namespace
 
-bool SettingsFileStamps::Read(const std::string& path, Stamp& stamp) {
+bool SettingsFileStamps::read(const std::string& path, Stamp& stamp) {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0) {
         return false;
@@ -29,7 +29,7 @@ bool SettingsFileStamps::Read(const std::string& path, Stamp& stamp) {
 void SettingsFileStamps::beforeOpen(const std::string& path) {
     const auto known = records_.find(path);
     Stamp now;
-    if (known == records_.end() || !Read(path, now)) {
+    if (known == records_.end() || !read(path, now)) {
         return;
     }
     const Stamp& then = known->second.stamp;
@@ -48,13 +48,13 @@ void SettingsFileStamps::beforeOpen(const std::string& path) {
 bool SettingsFileStamps::knownDamaged(const std::string& path) const {
     const auto known = records_.find(path);
     Stamp now;
-    return known != records_.end() && known->second.damaged && Read(path, now) &&
+    return known != records_.end() && known->second.damaged && read(path, now) &&
            now == known->second.stamp;
 }
 
 void SettingsFileStamps::seen(const std::string& path, bool damaged) {
     Stamp now;
-    if (Read(path, now)) {
+    if (read(path, now)) {
         records_[path] = Record{now, damaged};
     } else {
         records_.erase(path);

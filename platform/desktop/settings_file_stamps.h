@@ -43,7 +43,7 @@ private:
         bool damaged = false;
     };
     // Nothing when the file cannot be looked at.
-    static bool Read(const std::string& path, Stamp& stamp);
+    static bool read(const std::string& path, Stamp& stamp);
 
     std::map<std::string, Record> records_;
 };

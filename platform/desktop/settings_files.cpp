@@ -503,17 +503,4 @@ void SettingsFiles::replaceKey(const KeyPath& key,
     ini.save();
 }
 
-std::string SettingsFiles::filePathOf(const KeyPath& key) const {
-    const Location location = Locate(key);
-    if (location.level != Location::Level::File) {
-        return {};
-    }
-    const QString config = Q(configFolder_);
-    if (auto existing = ExistingFile(config, location)) {
-        return existing->toStdString();
-    }
-    const QString folder = ExistingFolder(config, location).value_or(config + '/' + location.maker);
-    return (folder + '/' + location.product + FileSuffix).toStdString();
-}
-
 }  // namespace ruvo::desktop

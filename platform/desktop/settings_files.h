@@ -41,10 +41,6 @@ public:
     void replaceKey(const KeyPath& key,
                     const std::vector<std::pair<std::string, std::string>>& values);
 
-    // The file that holds the key, whether or not it exists yet; empty for keys above the
-    // product level or outside "Software". For tests and diagnostics.
-    std::string filePathOf(const KeyPath& key) const;
-
 private:
     std::string configFolder_;
     mutable SettingsFileStamps stamps_;

@@ -11,8 +11,8 @@ thread_local XErrorTrap* innermostTrap = nullptr;
 
 XErrorTrap::XErrorTrap(Display* display)
     : display_(display),
-      previousHandler_(XSetErrorHandler(&XErrorTrap::RecordError)),
-      previousConnectionLossHandler_(XSetIOErrorHandler(&XErrorTrap::ReturnFromConnectionLoss)),
+      previousHandler_(XSetErrorHandler(&XErrorTrap::recordError)),
+      previousConnectionLossHandler_(XSetIOErrorHandler(&XErrorTrap::returnFromConnectionLoss)),
       outer_(innermostTrap) {
     innermostTrap = this;
 }
@@ -29,7 +29,7 @@ bool XErrorTrap::failed() {
     return errorCode_ != 0;
 }
 
-int XErrorTrap::RecordError(Display* display, XErrorEvent* event) {
+int XErrorTrap::recordError(Display* display, XErrorEvent* event) {
     for (XErrorTrap* trap = innermostTrap; trap != nullptr; trap = trap->outer_) {
         if (trap->display_ == display) {
             trap->errorCode_ = event->error_code;
@@ -39,13 +39,13 @@ int XErrorTrap::RecordError(Display* display, XErrorEvent* event) {
     return 0;
 }
 
-void XErrorTrap::CloseDisplay(Display* display) {
-    const XIOErrorHandler previous = XSetIOErrorHandler(&XErrorTrap::ReturnFromConnectionLoss);
+void XErrorTrap::closeDisplay(Display* display) {
+    const XIOErrorHandler previous = XSetIOErrorHandler(&XErrorTrap::returnFromConnectionLoss);
     XCloseDisplay(display);
     XSetIOErrorHandler(previous);
 }
 
-int XErrorTrap::ReturnFromConnectionLoss(Display* /*display*/) {
+int XErrorTrap::returnFromConnectionLoss(Display* /*display*/) {
     return 0;
 }
 

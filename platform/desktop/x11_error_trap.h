@@ -29,11 +29,11 @@ public:
     bool failed();
 
     // Closes the connection without letting a connection that is already lost end the process.
-    static void CloseDisplay(Display* display);
+    static void closeDisplay(Display* display);
 
 private:
-    static int RecordError(Display* display, XErrorEvent* event);
-    static int ReturnFromConnectionLoss(Display* display);
+    static int recordError(Display* display, XErrorEvent* event);
+    static int returnFromConnectionLoss(Display* display);
 
     Display* display_;
     int errorCode_ = 0;

@@ -176,19 +176,19 @@ private:
         if (display_ == nullptr) {
             return;
         }
-        XSetIOErrorExitHandler(display_, &Connection::OnLost, this);
+        XSetIOErrorExitHandler(display_, &Connection::onLost, this);
         XErrorTrap trap(display_);
         XInternAtoms(display_, const_cast<char**>(AtomNames.data()), AtomCount, False,
                      atoms_.data());
     }
     void close() {
         if (display_ != nullptr) {
-            XErrorTrap::CloseDisplay(display_);
+            XErrorTrap::closeDisplay(display_);
             display_ = nullptr;
         }
         lost_ = false;
     }
-    static void OnLost(Display* /*display*/, void* self) {
+    static void onLost(Display* /*display*/, void* self) {
         static_cast<Connection*>(self)->lost_ = true;
     }
 
@@ -203,7 +203,7 @@ X11ForegroundWindows::X11ForegroundWindows(std::string displayName)
 
 X11ForegroundWindows::~X11ForegroundWindows() = default;
 
-std::string X11ForegroundWindows::DisplayNameFromEnvironment() {
+std::string X11ForegroundWindows::displayNameFromEnvironment() {
     const char* display = std::getenv("DISPLAY");
     return display == nullptr ? std::string() : std::string(display);
 }

@@ -29,7 +29,7 @@ public:
 
     // The display of the environment: DISPLAY, or empty when it is unset (a Wayland session
     // without X11, or no graphical session at all).
-    static std::string DisplayNameFromEnvironment();
+    static std::string displayNameFromEnvironment();
 
     bool available() override;
     std::optional<platform::WindowId> foreground() override;

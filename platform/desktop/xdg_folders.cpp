@@ -38,7 +38,7 @@ std::string OrDefault(std::string value, const std::string& fallback) {
 
 }  // namespace
 
-XdgFolders XdgFolders::FromEnvironment() {
+XdgFolders XdgFolders::fromEnvironment() {
     XdgFolders folders;
     folders.configHome =
         OrDefault(AbsoluteFromEnvironment("XDG_CONFIG_HOME"), HomeFolder() + "/.config");

@@ -14,7 +14,7 @@ struct XdgFolders {
     std::string runtimeDir;
 
     // Variables that are unset, empty or not absolute paths are ignored, as the layout says.
-    static XdgFolders FromEnvironment();
+    static XdgFolders fromEnvironment();
 };
 
 }  // namespace ruvo::desktop

@@ -73,16 +73,13 @@ private:
 class FakeTray final : public platform::Tray {
 public:
     bool add() override {
-        if (!hostRunning_) {
-            return false;
-        }
         present_ = true;
         picture_ = platform::TrayPicture::None;
         notify();
         return true;
     }
     bool modify(platform::TrayPicture picture, const std::string& tip) override {
-        if (!hostRunning_ || !present_) {
+        if (!present_) {
             return false;
         }
         picture_ = picture;
@@ -97,7 +94,7 @@ public:
         if (wasPresent) {
             notify();
         }
-        return hostRunning_ && wasPresent;
+        return wasPresent;
     }
     void setLeftClickHandler(std::function<void()> handler) override {
         onClick_ = std::move(handler);
@@ -124,7 +121,6 @@ public:
         return false;
     }
     const std::vector<std::string>& menu() const { return menu_; }
-    void setHostRunning(bool running) { hostRunning_ = running; }
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
     bool present() const { return present_; }
     platform::TrayPicture picture() const { return picture_; }
@@ -136,7 +132,6 @@ private:
             onChange_();
         }
     }
-    bool hostRunning_ = true;
     bool present_ = false;
     platform::TrayPicture picture_ = platform::TrayPicture::None;
     std::string tip_;
@@ -155,7 +150,7 @@ public:
         bool program = false;  // a window of the program under test
     };
 
-    bool available() override { return available_; }
+    bool available() override { return true; }
     std::optional<platform::WindowId> foreground() override {
         if (foreground_ == 0) {
             return std::nullopt;
@@ -198,8 +193,6 @@ public:
         return id;
     }
     void bringToFront(platform::WindowId window) { foreground_ = window; }
-    void setNoForeground() { foreground_ = 0; }
-    void setAvailable(bool available) { available_ = available; }
     void setTitleHandler(std::function<void(platform::WindowId, const std::string&)> handler) {
         onTitle_ = std::move(handler);
     }
@@ -209,7 +202,6 @@ public:
     }
 
 private:
-    bool available_ = true;
     platform::WindowId foreground_ = 0;
     platform::WindowId nextId_ = 1;
     std::map<platform::WindowId, Window> windows_;

@@ -154,6 +154,79 @@ bool IsBinaryStart(std::string_view data) {
     return IsHexBytes(data.substr(1), true);
 }
 
+// The lines of a REGEDIT4 text, without their CR, counted for the error message.
+class RegeditLines {
+public:
+    explicit RegeditLines(const std::string& text) : in_(text) {}
+    bool next() {
+        if (!std::getline(in_, line_)) {
+            return false;
+        }
+        ++number_;
+        if (!line_.empty() && line_.back() == '\r') {
+            line_.pop_back();
+        }
+        return true;
+    }
+    const std::string& line() const { return line_; }
+    [[noreturn]] void fail(const std::string& what, int number = 0) const {
+        throw RegeditError(number == 0 ? number_ : number, what);
+    }
+
+private:
+    std::istringstream in_;
+    std::string line_;
+    int number_ = 0;
+};
+
+// "[HKEY_CURRENT_USER\Software\Maker]": the hive and the path below it.
+std::pair<platform::Hive, std::string> ParseKeyLine(const RegeditLines& lines) {
+    const std::string& line = lines.line();
+    if (line.back() != ']') {
+        lines.fail("a key line without its closing ]");
+    }
+    const std::string full = line.substr(1, line.size() - 2);
+    const std::size_t slash = full.find('\\');
+    const std::string hiveName = full.substr(0, slash);
+    std::string rest = slash == std::string::npos ? "" : full.substr(slash + 1);
+    if (SameName(hiveName, "HKEY_CURRENT_USER")) {
+        return {platform::Hive::CurrentUser, std::move(rest)};
+    }
+    if (SameName(hiveName, "HKEY_LOCAL_MACHINE")) {
+        return {platform::Hive::LocalMachine, std::move(rest)};
+    }
+    lines.fail("a key outside HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE");
+}
+
+// "name"="text", or "name"=hex:... / dword:... whose byte list may go on in the next lines.
+FakeRegistry::Value ParseValueLines(RegeditLines& lines) {
+    const std::string& line = lines.line();
+    std::size_t pos = 0;
+    FakeRegistry::Value value{"", "", true};
+    if (!ReadQuoted(line, pos, value.name) || pos >= line.size() || line[pos] != '=') {
+        lines.fail("a value without \"name\"=");
+    }
+    ++pos;
+    if (pos < line.size() && line[pos] == '"') {
+        if (!ReadQuoted(line, pos, value.data) || pos != line.size()) {
+            lines.fail("a text value that is not one closed quoted text");
+        }
+        return value;
+    }
+    value.isString = false;
+    std::string_view data = std::string_view(line).substr(pos);
+    if (!IsBinaryStart(data)) {
+        lines.fail("a value that is neither a quoted text nor hex: or dword: data");
+    }
+    while (!data.empty() && data.back() == '\\') {
+        if (!lines.next() || !IsHexBytes(TrimmedLeft(lines.line()), true)) {
+            lines.fail("a continuation line that is not hex bytes");
+        }
+        data = lines.line();
+    }
+    return value;
+}
+
 }  // namespace
 
 FakeRegistry::Key* FakeRegistry::find(platform::Hive hive, const std::string& key) {
@@ -361,78 +434,30 @@ std::string FakeRegistry::toRegedit() const {
 
 void FakeRegistry::fromRegedit(const std::string& text) {
     FakeRegistry parsed;
-    std::istringstream in(text);
-    std::string line;
-    int number = 0;
-    const auto nextLine = [&] {
-        if (!std::getline(in, line)) {
-            return false;
-        }
-        ++number;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        return true;
-    };
-    const auto fail = [&](const std::string& what) { throw RegeditError(number, what); };
-
-    if (!nextLine() || line != "REGEDIT4") {
-        number = 1;
-        fail("the first line is not REGEDIT4");
+    RegeditLines lines(text);
+    if (!lines.next() || lines.line() != "REGEDIT4") {
+        lines.fail("the first line is not REGEDIT4", 1);
     }
     Key* current = nullptr;
-    while (nextLine()) {
+    while (lines.next()) {
+        const std::string& line = lines.line();
         if (IsBlank(line) || line.front() == ';') {
             continue;
         }
         if (line.front() == '[') {
-            if (line.back() != ']') {
-                fail("a key line without its closing ]");
-            }
-            const std::string full = line.substr(1, line.size() - 2);
-            const std::size_t slash = full.find('\\');
-            const std::string hiveName = full.substr(0, slash);
-            const std::string rest = slash == std::string::npos ? "" : full.substr(slash + 1);
-            if (SameName(hiveName, "HKEY_CURRENT_USER")) {
-                current = &parsed.ensure(platform::Hive::CurrentUser, rest);
-            } else if (SameName(hiveName, "HKEY_LOCAL_MACHINE")) {
-                current = &parsed.ensure(platform::Hive::LocalMachine, rest);
-            } else {
-                fail("a key outside HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE");
-            }
+            const auto [hive, path] = ParseKeyLine(lines);
+            current = &parsed.ensure(hive, path);
             continue;
         }
         if (line.front() != '"') {
-            fail("neither a key, a value, a comment nor blank");
+            lines.fail("neither a key, a value, a comment nor blank");
         }
         if (current == nullptr) {
-            fail("a value before the first key");
+            lines.fail("a value before the first key");
         }
-        std::size_t pos = 0;
-        std::string name;
-        if (!ReadQuoted(line, pos, name) || pos >= line.size() || line[pos] != '=') {
-            fail("a value without \"name\"=");
-        }
-        ++pos;
-        Value value{name, "", true};
-        if (pos < line.size() && line[pos] == '"') {
-            if (!ReadQuoted(line, pos, value.data) || pos != line.size()) {
-                fail("a text value that is not one closed quoted text");
-            }
-        } else {
-            value.isString = false;
-            std::string_view data = std::string_view(line).substr(pos);
-            if (!IsBinaryStart(data)) {
-                fail("a value that is neither a quoted text nor hex: or dword: data");
-            }
-            while (!data.empty() && data.back() == '\\') {
-                if (!nextLine() || !IsHexBytes(TrimmedLeft(line), true)) {
-                    fail("a continuation line that is not hex bytes");
-                }
-                data = line;
-            }
-        }
-        std::erase_if(current->values, [&](const Value& v) { return SameName(v.name, name); });
+        Value value = ParseValueLines(lines);
+        std::erase_if(current->values,
+                      [&](const Value& v) { return SameName(v.name, value.name); });
         current->values.push_back(std::move(value));
     }
     keys_ = std::move(parsed.keys_);

@@ -28,14 +28,7 @@ void FakeWindowSystem::runModal(platform::ModalWindow& window) {
         throw std::logic_error("modal window " + window.windowName() +
                                " shown, nobody to close it");
     }
-    ++modalDepth_;
-    try {
-        onModal_(window);
-    } catch (...) {
-        --modalDepth_;
-        throw;
-    }
-    --modalDepth_;
+    onModal_(window);
     if (window.isOpen()) {
         throw std::logic_error("modal window " + window.windowName() + " left open");
     }

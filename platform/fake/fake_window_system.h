@@ -47,7 +47,6 @@ public:
     std::vector<std::string> messageTexts() const;
     bool quitRequested() const { return quitRequested_; }
     int exitCode() const { return exitCode_; }
-    int openModalDepth() const { return modalDepth_; }
     // The captions of the file choosers shown so far.
     const std::vector<std::string>& fileChoosers() const { return fileChoosers_; }
 
@@ -61,7 +60,6 @@ private:
     std::vector<std::string> errors_;
     bool quitRequested_ = false;
     int exitCode_ = 0;
-    int modalDepth_ = 0;
 };
 
 }  // namespace ruvo::fake

@@ -35,8 +35,6 @@ public:
     // that closes itself ends the wait of the nested loop that kept it open this way.
     bool advanceMsUntil(std::int64_t milliseconds, const std::function<bool()>& stop);
     void advanceSeconds(double seconds);
-    // Fires the timers due now or earlier without letting time pass.
-    void fireDue() { advanceMs(0); }
     // Number of timers that are enabled now.
     int enabledTimerCount() const;
 

@@ -46,7 +46,7 @@ public slots:
 class PrivateBus {
 public:
     // Empty when no bus could be started; `whyNot` says why.
-    static std::string Start(QProcess& daemon, std::string& whyNot) {
+    static std::string start(QProcess& daemon, std::string& whyNot) {
         const QString program = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         if (program.isEmpty()) {
             whyNot = "dbus-daemon is not installed (package dbus-daemon)";
@@ -71,13 +71,13 @@ TEST(DesktopNotifications, ReachTheServiceOnTheBusAndNeverWaitForIt) {
         GTEST_SKIP() << whyNot;
     }
     QProcess daemon;
-    const std::string address = PrivateBus::Start(daemon, whyNot);
+    const std::string address = PrivateBus::start(daemon, whyNot);
     if (address.empty()) {
         GTEST_SKIP() << whyNot;
     }
     // A second bus on which no notification service runs.
     QProcess otherDaemon;
-    const std::string otherAddress = PrivateBus::Start(otherDaemon, whyNot);
+    const std::string otherAddress = PrivateBus::start(otherDaemon, whyNot);
     ASSERT_FALSE(otherAddress.empty()) << whyNot;
     const QString busAddress = QString::fromStdString(address);
     TestNotificationService service;

@@ -112,9 +112,9 @@ TEST(InstanceLock, WithoutRuntimeDirTheFolderIsTheUsersOwnInTmpdir) {
     }
     unsetenv("XDG_RUNTIME_DIR");
     setenv("TMPDIR", "/var/tmp", 1);
-    const std::string withTmpdir = XdgFolders::FromEnvironment().runtimeDir;
+    const std::string withTmpdir = XdgFolders::fromEnvironment().runtimeDir;
     unsetenv("TMPDIR");
-    const std::string withoutTmpdir = XdgFolders::FromEnvironment().runtimeDir;
+    const std::string withoutTmpdir = XdgFolders::fromEnvironment().runtimeDir;
     for (const SavedVariable& variable : saved) {
         if (variable.value) {
             setenv(variable.name, variable.value->c_str(), 1);

@@ -126,7 +126,7 @@ protected:
         window.show();
         window.activate();
         window.periodBox.setText(period);
-        window.drucken.click();
+        window.printItem.click();
         return machine.windowSystem.messageTexts();
     }
 

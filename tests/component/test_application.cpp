@@ -46,7 +46,7 @@ QApplication* TestApplication(NeedsX needs, std::string& whyNot) {
         const bool manyTests = ::testing::UnitTest::GetInstance()->test_to_run_count() > 1;
         std::string reason;
         if (needs == NeedsX::Yes || manyTests) {
-            app.session = XSession::Start(reason);
+            app.session = XSession::start(reason);
             if (app.session != nullptr && !app.session->startWindowManager(reason)) {
                 app.session.reset();
             }

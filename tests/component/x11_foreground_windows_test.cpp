@@ -122,7 +122,7 @@ private:
 class ForegroundWindowsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        session_ = test::XSession::Start(whyNot_).release();
+        session_ = test::XSession::start(whyNot_).release();
         if (session_ != nullptr && !session_->startWindowManager(whyNot_)) {
             delete session_;
             session_ = nullptr;
@@ -268,13 +268,13 @@ TEST_F(ForegroundWindowsTest, TheDecoratedWindowGetsItsTitleBackWhateverIsInFron
         OtherWindow window(display_, c.setup);
         ASSERT_TRUE(bringToFront(window));
         TitleDisplay display(*windows_);
-        display.ApplyTitleSuffix(suffix, false);
+        display.applyTitleSuffix(suffix, false);
         EXPECT_EQ(windows_->title(window.id()), c.title + suffix);
         if (c.renamedTo) {
             windows_->setTitle(window.id(), *c.renamedTo);
         }
         // The counter closes while the decorated window is in front: the clear run leaves it.
-        display.ApplyTitleSuffix(suffix, true);
+        display.applyTitleSuffix(suffix, true);
         display.RestoreTitle();
         EXPECT_EQ(windows_->foreground(), window.id());
         EXPECT_EQ(windows_->title(window.id()), c.titleAfterwards);
@@ -318,10 +318,10 @@ TEST(ForegroundWindows, TheProgramsOwnWindowsAreKnownByTheirIds) {
         EXPECT_FALSE(windows.isProgramWindow(DefaultRootWindow(other)));
 
         TitleDisplay display(windows);
-        display.ApplyTitleSuffix(" - 0,12 DM", false);
+        display.applyTitleSuffix(" - 0,12 DM", false);
         EXPECT_EQ(windows.title(editor.id()), "Editor - 0,12 DM");
         ASSERT_TRUE(bringToFront(ownId, [&own] { own.activateWindow(); }));
-        display.ApplyTitleSuffix(" - 0,24 DM", false);
+        display.applyTitleSuffix(" - 0,24 DM", false);
         EXPECT_EQ(windows.title(editor.id()), "Editor");
         EXPECT_EQ(own.windowTitle(), "Ruvometer 2.3");
         EXPECT_EQ(windows.title(ownId), "Ruvometer 2.3");
@@ -331,7 +331,7 @@ TEST(ForegroundWindows, TheProgramsOwnWindowsAreKnownByTheirIds) {
 
 TEST(ForegroundWindows, ADeadServerEndsNothingButTheService) {
     std::string whyNot;
-    auto session = test::XSession::Start(whyNot);
+    auto session = test::XSession::start(whyNot);
     if (session == nullptr) {
         GTEST_SKIP() << whyNot;
     }
@@ -356,9 +356,9 @@ TEST(ForegroundWindows, UnavailableWithoutAnXDisplay) {
     const char* display = std::getenv("DISPLAY");
     const std::string saved = display == nullptr ? "" : display;
     unsetenv("DISPLAY");
-    EXPECT_EQ(X11ForegroundWindows::DisplayNameFromEnvironment(), "");
+    EXPECT_EQ(X11ForegroundWindows::displayNameFromEnvironment(), "");
     setenv("DISPLAY", ":5", 1);
-    EXPECT_EQ(X11ForegroundWindows::DisplayNameFromEnvironment(), ":5");
+    EXPECT_EQ(X11ForegroundWindows::displayNameFromEnvironment(), ":5");
     if (display == nullptr) {
         unsetenv("DISPLAY");
     } else {

@@ -105,7 +105,7 @@ void EndProcess(pid_t& process) {
     process = -1;
 }
 
-std::unique_ptr<XSession> XSession::Start(std::string& whyNot) {
+std::unique_ptr<XSession> XSession::start(std::string& whyNot) {
     const std::string xvfb = FindProgram("Xvfb");
     if (xvfb.empty()) {
         whyNot = "Xvfb is not installed";

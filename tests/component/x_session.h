@@ -21,7 +21,7 @@ namespace ruvo::test {
 class XSession {
 public:
     // A running Xvfb, or nullptr with the reason in `whyNot`.
-    static std::unique_ptr<XSession> Start(std::string& whyNot);
+    static std::unique_ptr<XSession> start(std::string& whyNot);
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     try {
         ruvo::desktop::DesktopRegistry registry(config, ruvo::ApplicationTitle);
         InstalledProgram program(argv[2]);
-        ruvo::AutostartEntry(registry, program).Write();
+        ruvo::AutostartEntry(registry, program).write();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "write_autostart_entry: %s\n", error.what());
         return 1;

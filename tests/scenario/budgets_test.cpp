@@ -180,7 +180,7 @@ TEST_F(BudgetsTest, NewBudgetDialogStoresMarksAndPfennig) {
                 dialog.ok.click();
                 EXPECT_TRUE(dialog.visible());
             }
-            (c.cancel ? dialog.abbrechen : dialog.ok).click();
+            (c.cancel ? dialog.cancel : dialog.ok).click();
         });
         MainWindow& main = app().mainWindow;
         app().userAction(
@@ -339,7 +339,7 @@ TEST_F(BudgetsTest, UntickedClosureAsksForANewBudget) {
         EXPECT_FALSE(app().budgetClosureWindow.visible());
         EXPECT_TRUE(app().mainWindow.visible());
         EXPECT_EQ(app().mainWindow.page(), MainPage::Budgets);
-        EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Budgets));
+        EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::helpText(MainPage::Budgets));
         ASSERT_TRUE(app().newBudgetWindow.visible());
         EXPECT_EQ(app().newBudgetWindow.kind, c.monthly ? BudgetKind::Monthly : BudgetKind::Weekly);
         EXPECT_EQ(app().newBudgetWindow.amountField.text(), "0");

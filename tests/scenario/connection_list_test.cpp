@@ -40,7 +40,7 @@ protected:
 
     void openList() {
         startSettled();
-        act([&] { app().ShowConnectionList(); });
+        act([&] { app().showConnectionList(); });
         ASSERT_TRUE(app().connectionListWindow.visible());
     }
 
@@ -54,8 +54,8 @@ protected:
 
     std::vector<std::string> panels() {
         const ConnectionListWindow& w = app().connectionListWindow;
-        return {w.anzahl.text(),   w.zeit.text(),   w.telefon.text(),
-                w.provider.text(), w.gesamt.text(), w.einheiten.text()};
+        return {w.countPanel.text(),    w.durationPanel.text(), w.telephonePanel.text(),
+                w.providerPanel.text(), w.totalPanel.text(),    w.unitsPanel.text()};
     }
 };
 
@@ -121,7 +121,7 @@ TEST_F(ConnectionListTest, StatusBarTotalsTheSelectedRows) {
 
     int focused = 0;
     w.onFocusTable = [&] { ++focused; };
-    act([&] { w.allesAuswaehlen.click(); });
+    act([&] { w.selectAllItem.click(); });
     EXPECT_EQ(w.connectionTable.selectedCount(), 3U);
     EXPECT_EQ(panels()[0], "Anzahl: 3");
     EXPECT_EQ(panels()[4], "Gesamtgebüren: 0,72 DM");
@@ -138,7 +138,7 @@ TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
     ConnectionListWindow& w = app().connectionListWindow;
     act([&] { w.periodBox.setText("Aktueller Monat"); });
     act([&] { w.connectionTable.setSelected(0, true); });  // the selection plays no part
-    act([&] { w.drucken.click(); });
+    act([&] { w.printItem.click(); });
     ASSERT_EQ(machine().printing.jobs().size(), 1U);
     const platform::PrintJob& job = machine().printing.jobs()[0];
     ASSERT_EQ(job.pages.size(), 1U);
@@ -153,7 +153,7 @@ TEST_F(ConnectionListTest, PrintsTheShownRowsWithTheirTotals) {
     EXPECT_EQ(page[8].text,
               "         2 Verbindungen:   00:02:00     0,60 DM     0,00 DM     0,60 DM       5");
 
-    act([&] { w.druckerEinrichten.click(); });
+    act([&] { w.printerSetupItem.click(); });
     EXPECT_EQ(machine().printing.setupCount(), 1);
 }
 
@@ -226,7 +226,7 @@ TEST_F(ConnectionListTest, EveryPrintThatDidNotReachAPrinterIsTold) {
         const std::size_t firstMessage = machine().windowSystem.messages().size();
         const std::size_t jobsBefore = printing.jobs().size();
         const std::size_t dialogsBefore = printing.suggestedNames().size();
-        act([&] { w.drucken.click(); });
+        act([&] { w.printItem.click(); });
 
         const auto& boxes = machine().windowSystem.messages();
         std::vector<std::string> told;
@@ -250,10 +250,10 @@ TEST_F(ConnectionListTest, EveryPrintThatDidNotReachAPrinterIsTold) {
 
     // A PDF file chosen in the setup dialog takes every job from then on, and each is told.
     printing.setSetupChoosesPdf("/home/u/Drucker.pdf");
-    act([&] { w.druckerEinrichten.click(); });
+    act([&] { w.printerSetupItem.click(); });
     const std::size_t firstMessage = machine().windowSystem.messages().size();
-    act([&] { w.drucken.click(); });
-    act([&] { w.drucken.click(); });
+    act([&] { w.printItem.click(); });
+    act([&] { w.printItem.click(); });
     EXPECT_EQ(messagesContaining("in die PDF-Datei '/home/u/Drucker.pdf' gedruckt", firstMessage),
               2U);
     EXPECT_EQ(printing.destinations().back(), "/home/u/Drucker.pdf");
@@ -285,7 +285,7 @@ TEST_F(ConnectionListTest, TheListKeepsItsSizeAndColumnWidthsAcrossStarts) {
                                          std::pair{"VerbindungenSpalten", c.columns}}) {
             if (text == "<absent>") {
                 machine().registry.deleteValue(platform::Hive::CurrentUser,
-                                               SettingsStore::SettingsKey(), name);
+                                               SettingsStore::settingsKey(), name);
             } else {
                 putSetting(name, text);
             }
@@ -307,13 +307,13 @@ TEST_F(ConnectionListTest, TheListKeepsItsSizeAndColumnWidthsAcrossStarts) {
 TEST_F(ConnectionListTest, CopiesTheSelectedRows) {
     openList();
     ConnectionListWindow& w = app().connectionListWindow;
-    act([&] { w.kopieren.click(); });
+    act([&] { w.copyItem.click(); });
     EXPECT_EQ(machine().clipboard.text(), "");
     act([&] {
         w.connectionTable.setSelected(2, true);
         w.connectionTable.setSelected(0, true);
     });
-    act([&] { w.kopieren.click(); });
+    act([&] { w.copyItem.click(); });
     EXPECT_EQ(machine().clipboard.text(),
               "30.11.99   10:00   10:01   00:01:00     0,12 DM     0,00 DM     0,12 DM       1   "
               "Ganztag \r\n"
@@ -326,7 +326,7 @@ TEST_F(ConnectionListTest, BadRecordIsLeftOutAndToldOnce) {
               Database({Record("30.11.99", "60", "12"), Record("06.12.99", "30", "2,40"),
                         Record("07.12.99", "90", "36")}));
     startSettled();
-    act([&] { app().ShowConnectionList(); });
+    act([&] { app().showConnectionList(); });
     EXPECT_EQ(shownDates(), (std::vector<std::string>{"30.11.99", "07.12.99"}));
     act([&] { app().connectionListWindow.activate(); });
     EXPECT_EQ(messagesContaining("'2,40'"), 1U);

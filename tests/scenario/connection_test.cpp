@@ -581,7 +581,7 @@ class ConnectionDuringAStartupNotice : public ConnectionTest,
 
 TEST_P(ConnectionDuringAStartupNotice, IsChargedAndAutosaved) {
     const std::string notice = GetParam();
-    const std::string settings = SettingsStore::SettingsKey();
+    const std::string settings = SettingsStore::settingsKey();
     if (notice == "last year's holidays") {
         machine().registry.writeString(platform::Hive::CurrentUser, settings + "\\Feiertage", "0A",
                                        "24.12.98");
@@ -712,7 +712,7 @@ TEST_F(ConnectionTest, NoSplitWhileNoZoneApplies) {
         std::filesystem::remove(directory() + "RVDaten99.db");
         machine().hostAddresses.set(1);
         machine().registry.deleteKeyTree(platform::Hive::CurrentUser,
-                                         SettingsStore::SettingsKey() + "\\Temp");
+                                         SettingsStore::settingsKey() + "\\Temp");
         useTariffs(Tariffs(c.zones));
         machine().time.setLocal(c.start);
         startSettled();
@@ -880,7 +880,7 @@ TEST_P(TrayClickTest, ShowsTheCounterOnlineAndTheMainWindowOnlyWhenNothingElseIs
             break;
         case Situation::MonitoringOff:
             startSettled();
-            act([&] { app().ToggleMonitoring(); });
+            act([&] { app().toggleMonitoring(); });
             ASSERT_FALSE(app().mainWindow.visible());
             break;
         case Situation::AfterAConnection:

@@ -33,7 +33,7 @@ protected:
             std::filesystem::remove_all(entry.path());
         }
         prepareSettledSettings();
-        const std::string holidays = SettingsStore::SettingsKey() + "\\Feiertage";
+        const std::string holidays = SettingsStore::settingsKey() + "\\Feiertage";
         machine().registry.writeString(platform::Hive::CurrentUser, holidays, "0A", "24.12.99");
         machine().registry.writeString(platform::Hive::CurrentUser, holidays, "0B",
                                        "Heiliger Abend");

@@ -32,7 +32,7 @@ protected:
 
     void openList() {
         startSettled();
-        app().userAction([&] { app().ShowConnectionList(); });
+        app().userAction([&] { app().showConnectionList(); });
         list().onChooseExportFile = [this](const std::string& offered) {
             offered_ = offered;
             return chosen_;

@@ -35,7 +35,7 @@ protected:
     HolidayStoreTest() {
         machine().registry.deleteKeyTree(platform::Hive::CurrentUser, holidayKey());
     }
-    static std::string holidayKey() { return SettingsStore::SettingsKey() + "\\Feiertage"; }
+    static std::string holidayKey() { return SettingsStore::settingsKey() + "\\Feiertage"; }
     void putHoliday(const std::string& name, const std::string& value) {
         machine().registry.writeString(platform::Hive::CurrentUser, holidayKey(), name, value);
     }
@@ -178,7 +178,7 @@ TEST_F(HolidayStoreTest, FilesThatCannotBeImportedAreRefusedWithTheirReason) {
                               (std::vector<ListControl::Row>{{"24.12.99", "Heiliger Abend"}}));
                     app().holidaysWindow.cancel.click();
                 });
-                app().userAction([&] { app().mainWindow.telefonFeiertage.click(); });
+                app().userAction([&] { app().mainWindow.holidaysButton.click(); });
             }
             const auto refusals = messagesContaining("'" + path + "'", from);
             ASSERT_EQ(refusals.size(), 1U);

@@ -27,14 +27,14 @@ protected:
     // Opens the window from the "Telefon" page; `inWindow` acts in it and closes it.
     void openWith(std::function<void()> inWindow) {
         onModal("Form13", std::move(inWindow));
-        act([&] { app().mainWindow.telefonFeiertage.click(); });
+        act([&] { app().mainWindow.holidaysButton.click(); });
         EXPECT_FALSE(app().holidaysWindow.visible());
     }
 
     std::vector<ListControl::Row> shown() { return app().holidaysWindow.holidayList.rows(); }
 
     std::vector<std::string> stored() {
-        const std::string key = SettingsStore::SettingsKey() + "\\Feiertage";
+        const std::string key = SettingsStore::settingsKey() + "\\Feiertage";
         std::vector<std::string> values;
         for (const auto& name : machine().registry.valueNames(platform::Hive::CurrentUser, key)) {
             values.push_back(
@@ -120,7 +120,7 @@ TEST_F(HolidaysEditorTest, CancelStoresNothingButTheListInMemoryKeepsTheChanges)
     });
     EXPECT_EQ(stored(), (std::vector<std::string>{"0A=24.12.99", "0B=Heiliger Abend"}));
 
-    act([&] { app().Minimise(); });
+    act([&] { app().hideToTray(); });
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Feiertag");
     hangUp();
@@ -150,16 +150,16 @@ TEST_F(HolidaysEditorTest, DeletingTheLastLineEmptiesTheStoreAndTheNextOpeningSa
               "Es sind keine Feiertage eingetragen.");
 }
 
-TEST_F(HolidaysEditorTest, MenuEntrySwitchesToTheTelefonPageFirst) {
+TEST_F(HolidaysEditorTest, MenuEntrySwitchesToTheTelephonePageFirst) {
     startSettled();
     machine().tray.click();
     onModal("Form13", [&] {
-        EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
+        EXPECT_EQ(app().mainWindow.page(), MainPage::Telephone);
         app().holidaysWindow.cancel.click();
     });
-    act([&] { app().ShowHolidaysEditor(); });
-    EXPECT_EQ(app().mainWindow.page(), MainPage::Telefon);
-    EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::HelpText(MainPage::Telefon));
+    act([&] { app().showHolidaysEditor(); });
+    EXPECT_EQ(app().mainWindow.page(), MainPage::Telephone);
+    EXPECT_EQ(app().mainWindow.shortHelp.text(), MainWindow::helpText(MainPage::Telephone));
 }
 
 TEST_F(HolidaysEditorTest, ComputesTheHolidaysOfTheYearFieldForTheLandChosenOnce) {

@@ -16,7 +16,7 @@ protected:
     void putAutosave(const std::vector<std::pair<std::string, std::string>>& values) {
         for (const auto& [name, value] : values) {
             machine().registry.writeString(platform::Hive::CurrentUser,
-                                           SettingsStore::SettingsKey() + "\\Temp", name, value);
+                                           SettingsStore::settingsKey() + "\\Temp", name, value);
         }
     }
 };
@@ -168,7 +168,7 @@ TEST_F(RecoveryTest, RecordThatCannotBeWrittenIsKeptUntilTheDatabaseCanBeWritten
     startSettled();
     EXPECT_FALSE(autosaveExists());
     EXPECT_TRUE(machine().registry.keyExists(platform::Hive::CurrentUser,
-                                             SettingsStore::SettingsKey() + "\\Ungespeichert"));
+                                             SettingsStore::settingsKey() + "\\Ungespeichert"));
     EXPECT_EQ(messagesContaining("Die Verbindung vom 07.12.99 um 09:00:00 konnte noch nicht"), 1U);
     wait(60);
     std::filesystem::remove(directory() + "RVDaten99.db");
@@ -178,7 +178,7 @@ TEST_F(RecoveryTest, RecordThatCannotBeWrittenIsKeptUntilTheDatabaseCanBeWritten
     EXPECT_EQ(saved[0].durationSeconds, "30");
     EXPECT_EQ(saved[0].startTime, "09:00:00");
     EXPECT_FALSE(machine().registry.keyExists(platform::Hive::CurrentUser,
-                                              SettingsStore::SettingsKey() + "\\Ungespeichert"));
+                                              SettingsStore::settingsKey() + "\\Ungespeichert"));
 }
 
 TEST_F(RecoveryTest, MissingTariffFileIsCreatedWithTheDefaultZone) {
@@ -198,14 +198,14 @@ TEST_F(RecoveryTest, MissingTariffFileIsCreatedWithTheDefaultZone) {
 
 TEST_F(RecoveryTest, TariffsThatWereNeverLoadedAreNeverSavedOverTheFile) {
     // The start-up is cut short before the tariffs are loaded: the first tick fails.
-    machine().registry.writeBinary(platform::Hive::CurrentUser, SettingsStore::SettingsKey(),
+    machine().registry.writeBinary(platform::Hive::CurrentUser, SettingsStore::settingsKey(),
                                    "AskAutostartQuestion");
     const std::string before = file("Tarif.dat");
     ASSERT_TRUE(startProgram());
     wait(2);
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::Yes; });
-    app().userAction([&] { app().QuitProgram(); });
+    app().userAction([&] { app().quitProgram(); });
     EXPECT_EQ(file("Tarif.dat"), before);
 }
 

@@ -50,7 +50,7 @@ protected:
     RerateYearTest() : ConnectionTest(At(1999, 1, 2, 9, 0, 0)) {
         putSetting("AlwaysSaveConnections", "1");
         putSetting("HideCounterWindow", "1");
-        const std::string key = SettingsStore::SettingsKey() + "\\Feiertage";
+        const std::string key = SettingsStore::settingsKey() + "\\Feiertage";
         for (std::size_t i = 0; i < kHolidays.size(); ++i) {
             const std::string index = std::to_string(i);
             machine().registry.writeString(platform::Hive::CurrentUser, key, index + "A",

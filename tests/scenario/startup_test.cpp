@@ -29,7 +29,7 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
     });
     onModal("Form5", [&] {
         events.push_back("question " + std::to_string(machine().time.monotonicMs()));
-        app().autostartQuestionWindow.nein.click();
+        app().autostartQuestionWindow.no.click();
     });
     machine().hostAddresses.set(2);
 
@@ -41,7 +41,7 @@ TEST_F(StartupTest, FirstStartOnAnEmptyRegistry) {
 
     // Every value of the table, in its order, with the defaults of this moment.
     const std::vector<std::string> names =
-        machine().registry.valueNames(Hive::CurrentUser, SettingsStore::SettingsKey());
+        machine().registry.valueNames(Hive::CurrentUser, SettingsStore::settingsKey());
     ASSERT_EQ(names.size(), 22U);
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(names[i], SettingsTable()[i].name);
@@ -77,7 +77,7 @@ TEST_F(StartupTest, ResetByHandKeepsHolidaysAutostartAndAutosave) {
     putSetting("Offline IPs", "3");
     putSetting("Unbekannt", "bleibt");
     putSetting("RESETALLSETTINGS", "0");
-    machine().registry.writeString(Hive::CurrentUser, SettingsStore::SettingsKey() + "\\Feiertage",
+    machine().registry.writeString(Hive::CurrentUser, SettingsStore::settingsKey() + "\\Feiertage",
                                    "0A", "24.12.99");
     machine().registry.writeString(Hive::LocalMachine, kRunKey, "Ruvometer 2.3", "/x/ruvometer");
 
@@ -88,7 +88,7 @@ TEST_F(StartupTest, ResetByHandKeepsHolidaysAutostartAndAutosave) {
     EXPECT_EQ(setting("Unbekannt"), "bleibt");
     EXPECT_EQ(setting("RESETALLSETTINGS"), "1");
     EXPECT_TRUE(machine().registry.valueExists(Hive::CurrentUser,
-                                               SettingsStore::SettingsKey() + "\\Feiertage", "0A"));
+                                               SettingsStore::settingsKey() + "\\Feiertage", "0A"));
     EXPECT_TRUE(machine().registry.valueExists(Hive::LocalMachine, kRunKey, "Ruvometer 2.3"));
 }
 
@@ -237,7 +237,7 @@ TEST_F(StartupTest, RecalibrateWhileOnlineEndsTheConnectionAtTheNextPoll) {
     machine().hostAddresses.set(2);
     wait(4);
     ASSERT_TRUE(app().mainWindow.online.checked());
-    app().userAction([&] { app().mainWindow.reparieren.click(); });
+    app().userAction([&] { app().mainWindow.repairButton.click(); });
     EXPECT_EQ(setting("Offline IPs"), "2");
     EXPECT_EQ(machine().windowSystem.messages().back().text,
               "Die Konfiguration wurde aktualisiert.");
@@ -272,7 +272,7 @@ TEST_F(StartupTest, AutostartQuestionAcrossTwoStarts) {
             ++asked;
             EXPECT_TRUE(app().autostartQuestionWindow.askAtEveryStart.checked());
             app().autostartQuestionWindow.askAtEveryStart.setChecked(c.askAgain);
-            (c.pressYes ? app().autostartQuestionWindow.ja : app().autostartQuestionWindow.nein)
+            (c.pressYes ? app().autostartQuestionWindow.yes : app().autostartQuestionWindow.no)
                 .click();
         });
         ASSERT_TRUE(startProgram());
@@ -371,7 +371,7 @@ TEST_F(StartupTest, MigrationMessageLeftOpenWhileTheMonitorTicks) {
 // box says so, and the start goes on to the tray icon and the monitor.
 TEST_F(StartupTest, UnreadableSettingAtTheStartDoesNotStopTheStart) {
     prepareSettledSettings();
-    machine().registry.writeBinary(Hive::CurrentUser, SettingsStore::SettingsKey(),
+    machine().registry.writeBinary(Hive::CurrentUser, SettingsStore::settingsKey(),
                                    "RESETALLSETTINGS");
     ASSERT_TRUE(startProgram());
     EXPECT_EQ(machine().windowSystem.errors().size(), 1U);
@@ -392,7 +392,7 @@ TEST_F(StartupTest, BadStoredOptionDoesNotSkipTheRestOfTheFirstTick) {
     putSetting("WochenBudgetAN", "yes");
     putSetting("MonatsBudgetAN", "0");
     putSetting("EinheitenWarnung", "7");
-    machine().registry.deleteValue(Hive::CurrentUser, SettingsStore::SettingsKey(),
+    machine().registry.deleteValue(Hive::CurrentUser, SettingsStore::settingsKey(),
                                    "HideCounterWindow");
     ASSERT_TRUE(startProgram());
     wait(4.001);
@@ -420,13 +420,13 @@ TEST_F(StartupTest, BadOfflineReferenceIsReportedOnce) {
     wait(60);
     EXPECT_EQ(machine().windowSystem.errors().size(), 1U);
     // Repaired by the user: polling works again.
-    app().userAction([&] { app().mainWindow.reparieren.click(); });
+    app().userAction([&] { app().mainWindow.repairButton.click(); });
     machine().hostAddresses.set(2);
     wait(4);
     EXPECT_TRUE(app().mainWindow.online.checked());
 }
 
-TEST_F(StartupTest, QuitAsksFirstAndEndsOnJa) {
+TEST_F(StartupTest, QuitAsksFirstAndEndsOnYes) {
     prepareSettledSettings();
     ASSERT_TRUE(startProgram());
     wait(4.001);

@@ -93,7 +93,7 @@ protected:
 // hold the same figures.
 TEST_F(StatisticsTest, EveryMonthAgreesWithTheConnectionList) {
     startSettled();
-    act([&] { app().ShowConnectionList(); });
+    act([&] { app().showConnectionList(); });
     openStatistics();
     const StatisticsWindow& window = app().statisticsWindow;
     ConnectionListWindow& list = app().connectionListWindow;
@@ -109,13 +109,14 @@ TEST_F(StatisticsTest, EveryMonthAgreesWithTheConnectionList) {
         }
         act([&] { list.connectionTable.setSelection(selection); });
         const std::string figures = window.monthChart.bars()[static_cast<std::size_t>(month)].hint;
-        for (const TextField* panel : {&list.telefon, &list.provider, &list.gesamt}) {
+        for (const TextField* panel :
+             {&list.telephonePanel, &list.providerPanel, &list.totalPanel}) {
             const std::string amount = panel->text().substr(panel->text().find(": ") + 2);
             EXPECT_NE(figures.find(amount), std::string::npos) << panel->text() << " / " << figures;
         }
-        const std::string count = list.anzahl.text().substr(std::string("Anzahl: ").size());
+        const std::string count = list.countPanel.text().substr(std::string("Anzahl: ").size());
         EXPECT_NE(figures.find(", " + count + " Verbindung"), std::string::npos) << figures;
-        const std::string time = list.zeit.text().substr(std::string("Zeit: ").size());
+        const std::string time = list.durationPanel.text().substr(std::string("Zeit: ").size());
         EXPECT_NE(figures.find(time + " online"), std::string::npos) << figures;
     }
 
@@ -123,7 +124,8 @@ TEST_F(StatisticsTest, EveryMonthAgreesWithTheConnectionList) {
     // connection of 31.12.98 in this year's file, as the list compares no year).
     act([&] { list.periodBox.setText("Letzter Monat"); });
     act([&] { list.connectionTable.selectAll(); });
-    const std::string november = list.gesamt.text().substr(std::string("Gesamtgebüren: ").size());
+    const std::string november =
+        list.totalPanel.text().substr(std::string("Gesamtgebüren: ").size());
     EXPECT_EQ(window.monthChart.bars()[11].hint.rfind("November 1999: " + november + " (", 0), 0U)
         << window.monthChart.bars()[11].hint;
     // The budget's spending of this month is the statistics' sum.
@@ -175,7 +177,7 @@ TEST_F(StatisticsTest, TheDaysAndHoursAddUpToTheirMonth) {
     // The chosen month stays at the next activation; Schließen hides the window.
     act([&] { window.activate(); });
     EXPECT_EQ(window.monthChart.chosen(), 1);
-    act([&] { window.schliessen.click(); });
+    act([&] { window.closeItem.click(); });
     EXPECT_FALSE(window.visible());
 }
 

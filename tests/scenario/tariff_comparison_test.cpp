@@ -37,7 +37,7 @@ protected:
 
 TEST_F(TariffComparisonTest, FromTheConnectionListWithAChosenFileAndAPeriod) {
     startSettled();
-    act([&] { app().ShowConnectionList(); });
+    act([&] { app().showConnectionList(); });
     act([&] { app().connectionListWindow.tarifvergleich.click(); });
     ASSERT_TRUE(window().visible());
     EXPECT_TRUE(window().table.rows().empty());
@@ -68,7 +68,7 @@ TEST_F(TariffComparisonTest, FromTheConnectionListWithAChosenFileAndAPeriod) {
               "1 Verbindung, 00:01:30: bisher 0,24 DM, mit der anderen Tarifdatei 0,10 DM, "
               "Differenz - 0,14 DM");
 
-    act([&] { window().schliessen.click(); });
+    act([&] { window().closeItem.click(); });
     EXPECT_FALSE(window().visible());
 }
 

@@ -19,11 +19,11 @@ protected:
     }
 
     // Starts the program, opens the main window from the tray and goes to "Telefon".
-    void openTelefonPage() {
+    void openTelephonePage() {
         startSettled();
         machine().tray.click();
         ASSERT_TRUE(app().mainWindow.visible());
-        act([&] { app().mainWindow.selectPage(MainPage::Telefon); });
+        act([&] { app().mainWindow.selectPage(MainPage::Telephone); });
     }
 
     void act(const std::function<void()>& action) { app().userAction(action); }
@@ -31,32 +31,33 @@ protected:
     // Picks a day class and a zone from the lists.
     void pick(int dayClass, int zone) {
         act([&] {
-            app().mainWindow.telefonDayClass.choose(dayClass);
-            app().mainWindow.telefonZone.choose(zone);
+            app().mainWindow.telephoneDayClass.choose(dayClass);
+            app().mainWindow.telephoneZone.choose(zone);
         });
     }
 
     std::vector<std::string> fields() {
         const MainWindow& w = app().mainWindow;
-        return {w.telefonPfPerUnit.text(),   w.telefonSecPerUnit.text(), w.telefonBeginHour.text(),
-                w.telefonBeginMinute.text(), w.telefonEndHour.text(),    w.telefonEndMinute.text()};
+        return {w.telephonePfPerUnit.text(), w.telephoneSecPerUnit.text(),
+                w.telephoneBeginHour.text(), w.telephoneBeginMinute.text(),
+                w.telephoneEndHour.text(),   w.telephoneEndMinute.text()};
     }
     bool fieldsEnabled() {
         const MainWindow& w = app().mainWindow;
-        return w.telefonPfPerUnit.enabled() && w.telefonSecPerUnit.enabled() &&
-               w.telefonBeginHour.enabled() && w.telefonBeginMinute.enabled() &&
-               w.telefonEndHour.enabled() && w.telefonEndMinute.enabled();
+        return w.telephonePfPerUnit.enabled() && w.telephoneSecPerUnit.enabled() &&
+               w.telephoneBeginHour.enabled() && w.telephoneBeginMinute.enabled() &&
+               w.telephoneEndHour.enabled() && w.telephoneEndMinute.enabled();
     }
     bool fieldsDisabled() {
         const MainWindow& w = app().mainWindow;
-        return !w.telefonPfPerUnit.enabled() && !w.telefonSecPerUnit.enabled() &&
-               !w.telefonBeginHour.enabled() && !w.telefonBeginMinute.enabled() &&
-               !w.telefonEndHour.enabled() && !w.telefonEndMinute.enabled();
+        return !w.telephonePfPerUnit.enabled() && !w.telephoneSecPerUnit.enabled() &&
+               !w.telephoneBeginHour.enabled() && !w.telephoneBeginMinute.enabled() &&
+               !w.telephoneEndHour.enabled() && !w.telephoneEndMinute.enabled();
     }
 
     // The tables as the hidden save button writes them.
     TariffTables saved() {
-        act([&] { app().mainWindow.tarifeSpeichern.click(); });
+        act([&] { app().mainWindow.saveTariffsButton.click(); });
         return ParseTariffFile(file("Tarif.dat")).tables;
     }
 
@@ -70,21 +71,21 @@ protected:
 };
 
 TEST_F(TariffEditorTest, EditedPriceIsSavedOnLeavingThePageAndShownAfterARestart) {
-    openTelefonPage();
+    openTelephonePage();
     EXPECT_TRUE(fieldsDisabled());  // after the load no zone is selected
-    EXPECT_EQ(app().mainWindow.telefonZone.items(), (std::vector<std::string>{"Tag", "Nacht"}));
-    EXPECT_EQ(app().mainWindow.telefonZone.text(), "");
+    EXPECT_EQ(app().mainWindow.telephoneZone.items(), (std::vector<std::string>{"Tag", "Nacht"}));
+    EXPECT_EQ(app().mainWindow.telephoneZone.text(), "");
 
     pick(0, 1);
     EXPECT_TRUE(fieldsEnabled());
     EXPECT_EQ(fields(), (std::vector<std::string>{"6", "240", "18", "00", "24", "00"}));
-    act([&] { app().mainWindow.telefonPfPerUnit.enter("8"); });
+    act([&] { app().mainWindow.telephonePfPerUnit.enter("8"); });
     const std::string before = file("Tarif.dat");
     act([&] { app().mainWindow.selectPage(MainPage::Info); });
     EXPECT_NE(file("Tarif.dat"), before);
 
     kill();
-    openTelefonPage();
+    openTelephonePage();
     pick(0, 1);
     EXPECT_EQ(fields(), (std::vector<std::string>{"8", "240", "18", "00", "24", "00"}));
     // Only the Werktag row of the zone changed.
@@ -93,35 +94,35 @@ TEST_F(TariffEditorTest, EditedPriceIsSavedOnLeavingThePageAndShownAfterARestart
 }
 
 TEST_F(TariffEditorTest, InvalidSelectionDisablesAndResetsWithoutWriting) {
-    openTelefonPage();
+    openTelephonePage();
     const TariffTables before = saved();
     pick(0, 0);
     EXPECT_EQ(fields(), (std::vector<std::string>{"12", "90", "08", "00", "18", "00"}));
 
     // A typed day class that is none of the three.
-    act([&] { app().mainWindow.telefonDayClass.setText("Montag"); });
+    act([&] { app().mainWindow.telephoneDayClass.setText("Montag"); });
     EXPECT_TRUE(fieldsDisabled());
     EXPECT_EQ(fields(), kReset);
     EXPECT_EQ(saved(), before);
 
     // A valid day class with a typed zone that is none of the zones.
-    act([&] { app().mainWindow.telefonDayClass.choose(2); });
+    act([&] { app().mainWindow.telephoneDayClass.choose(2); });
     EXPECT_TRUE(fieldsEnabled());
-    act([&] { app().mainWindow.telefonZone.setText("Mittag"); });
+    act([&] { app().mainWindow.telephoneZone.setText("Mittag"); });
     EXPECT_TRUE(fieldsDisabled());
     EXPECT_EQ(fields(), kReset);
     EXPECT_EQ(saved(), before);
 
     // Typing a zone's name enables the fields again; the next pick shows the row.
-    act([&] { app().mainWindow.telefonZone.setText("Tag"); });
+    act([&] { app().mainWindow.telephoneZone.setText("Tag"); });
     EXPECT_TRUE(fieldsEnabled());
-    act([&] { app().mainWindow.telefonZone.choose(0); });
+    act([&] { app().mainWindow.telephoneZone.choose(0); });
     EXPECT_EQ(fields(), (std::vector<std::string>{"12", "90", "08", "00", "18", "00"}));
     EXPECT_EQ(saved(), before);
 }
 
 TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
-    openTelefonPage();
+    openTelephonePage();
     pick(0, 0);
     MainWindow& w = app().mainWindow;
     const std::string price = "Der Preis einer Einheit kann nicht negativ sein; es bleibt bei ";
@@ -135,23 +136,24 @@ TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
         std::string refusal = "";  // the message that refuses the entry
     };
     const std::vector<Case> cases = {
-        {&w.telefonBeginHour, " 7", "07", &TariffRow::begin, "0700"},
-        {&w.telefonBeginHour, "+6", "06", &TariffRow::begin, "0600"},
-        {&w.telefonBeginHour, "8", "08", &TariffRow::begin, "0800"},
-        {&w.telefonBeginMinute, "x", "00", &TariffRow::begin, "0800"},
-        {&w.telefonBeginMinute, "5", "05", &TariffRow::begin, "0805"},
-        {&w.telefonEndHour, "99", "99", &TariffRow::end, "9900"},
-        {&w.telefonEndMinute, "", "00", &TariffRow::end, "9900"},
-        {&w.telefonPfPerUnit, "-12", "12", &TariffRow::pfPerUnit, "12", price + "12 Pfennig."},
-        {&w.telefonPfPerUnit, "12,1", "0", &TariffRow::pfPerUnit, "0"},
-        {&w.telefonPfPerUnit, "15", "15", &TariffRow::pfPerUnit, "15"},
-        {&w.telefonPfPerUnit, " -1", "15", &TariffRow::pfPerUnit, "15", price + "15 Pfennig."},
-        {&w.telefonPfPerUnit, "-0", "-0", &TariffRow::pfPerUnit, "-0"},
-        {&w.telefonPfPerUnit, "0", "0", &TariffRow::pfPerUnit, "0"},
-        {&w.telefonSecPerUnit, "-60", "90", &TariffRow::secPerUnit, "90", length + "90 Sekunden."},
-        {&w.telefonSecPerUnit, "abc", "0", &TariffRow::secPerUnit, "0"},
-        {&w.telefonSecPerUnit, "-60", "0", &TariffRow::secPerUnit, "0", length + "0 Sekunden."},
-        {&w.telefonSecPerUnit, "60", "60", &TariffRow::secPerUnit, "60"},
+        {&w.telephoneBeginHour, " 7", "07", &TariffRow::begin, "0700"},
+        {&w.telephoneBeginHour, "+6", "06", &TariffRow::begin, "0600"},
+        {&w.telephoneBeginHour, "8", "08", &TariffRow::begin, "0800"},
+        {&w.telephoneBeginMinute, "x", "00", &TariffRow::begin, "0800"},
+        {&w.telephoneBeginMinute, "5", "05", &TariffRow::begin, "0805"},
+        {&w.telephoneEndHour, "99", "99", &TariffRow::end, "9900"},
+        {&w.telephoneEndMinute, "", "00", &TariffRow::end, "9900"},
+        {&w.telephonePfPerUnit, "-12", "12", &TariffRow::pfPerUnit, "12", price + "12 Pfennig."},
+        {&w.telephonePfPerUnit, "12,1", "0", &TariffRow::pfPerUnit, "0"},
+        {&w.telephonePfPerUnit, "15", "15", &TariffRow::pfPerUnit, "15"},
+        {&w.telephonePfPerUnit, " -1", "15", &TariffRow::pfPerUnit, "15", price + "15 Pfennig."},
+        {&w.telephonePfPerUnit, "-0", "-0", &TariffRow::pfPerUnit, "-0"},
+        {&w.telephonePfPerUnit, "0", "0", &TariffRow::pfPerUnit, "0"},
+        {&w.telephoneSecPerUnit, "-60", "90", &TariffRow::secPerUnit, "90",
+         length + "90 Sekunden."},
+        {&w.telephoneSecPerUnit, "abc", "0", &TariffRow::secPerUnit, "0"},
+        {&w.telephoneSecPerUnit, "-60", "0", &TariffRow::secPerUnit, "0", length + "0 Sekunden."},
+        {&w.telephoneSecPerUnit, "60", "60", &TariffRow::secPerUnit, "60"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field->name() + " " + c.typed);
@@ -168,9 +170,9 @@ TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
     }
     // Every change of a field's text reaches the row at once, before the field is left; a
     // negative number being typed does not.
-    act([&] { w.telefonPfPerUnit.setText("7"); });
+    act([&] { w.telephonePfPerUnit.setText("7"); });
     EXPECT_EQ(saved().table(DayClass::Werktag)[0].pfPerUnit, "7");
-    act([&] { w.telefonPfPerUnit.setText("-7"); });
+    act([&] { w.telephonePfPerUnit.setText("-7"); });
     EXPECT_EQ(saved().table(DayClass::Werktag)[0].pfPerUnit, "7");
 }
 
@@ -178,11 +180,11 @@ TEST_F(TariffEditorTest, LeavingAFieldAppliesTheNumberRule) {
 // the counter takes it as.
 TEST_F(TariffEditorTest, ANegativeEntryOverANegativeValueFromTheFileLeavesZero) {
     useTariffs(Tariffs({{"Tag", "0800", "1800", "-12", "90"}}));
-    openTelefonPage();
+    openTelephonePage();
     pick(0, 0);
-    EXPECT_EQ(app().mainWindow.telefonPfPerUnit.text(), "-12");
-    act([&] { app().mainWindow.telefonPfPerUnit.enter("-5"); });
-    EXPECT_EQ(app().mainWindow.telefonPfPerUnit.text(), "0");
+    EXPECT_EQ(app().mainWindow.telephonePfPerUnit.text(), "-12");
+    act([&] { app().mainWindow.telephonePfPerUnit.enter("-5"); });
+    EXPECT_EQ(app().mainWindow.telephonePfPerUnit.text(), "0");
     EXPECT_EQ(saved().table(DayClass::Werktag)[0].pfPerUnit, "0");
     ASSERT_EQ(machine().windowSystem.messages().size(), 2U);  // the load's and the refusal
     EXPECT_EQ(machine().windowSystem.messages().back().text,
@@ -200,11 +202,11 @@ TEST_F(TariffEditorTest, AnHourWithABlankInFrontApplies) {
 }
 
 TEST_F(TariffEditorTest, ZoneListChangeAnsweredNoChangesNothing) {
-    openTelefonPage();
+    openTelephonePage();
     const TariffTables before = saved();
     machine().windowSystem.setMessageHandler(
         [](const platform::MessageBox&) { return platform::MessageAnswer::No; });
-    act([&] { app().mainWindow.telefonListeAendern.click(); });
+    act([&] { app().mainWindow.changeZoneListButton.click(); });
     const auto& box = machine().windowSystem.messages().back();
     EXPECT_EQ(box.text,
               "Durch Änderung dieser Liste werden alle Tarifdaten gelöscht und Sie müssen alle "
@@ -216,13 +218,13 @@ TEST_F(TariffEditorTest, ZoneListChangeAnsweredNoChangesNothing) {
 }
 
 TEST_F(TariffEditorTest, ZoneListOkResetsEveryRowEvenUnchanged) {
-    openTelefonPage();
+    openTelephonePage();
     pick(0, 0);
     onModal("Form7", [&] {
         EXPECT_EQ(app().tariffNamesWindow.names(), (std::vector<std::string>{"Tag", "Nacht"}));
         app().tariffNamesWindow.ok.click();
     });
-    act([&] { app().mainWindow.telefonListeAendern.click(); });
+    act([&] { app().mainWindow.changeZoneListButton.click(); });
     EXPECT_FALSE(app().tariffNamesWindow.visible());
     EXPECT_TRUE(fieldsDisabled());  // no zone is selected after the change
     EXPECT_EQ(saved(),
@@ -230,7 +232,7 @@ TEST_F(TariffEditorTest, ZoneListOkResetsEveryRowEvenUnchanged) {
 }
 
 TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
-    openTelefonPage();
+    openTelephonePage();
     const TariffTables before = saved();
     TariffNameEditor& f = app().tariffNamesWindow;
     onModal("Form7", [&] {
@@ -259,7 +261,7 @@ TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
         EXPECT_FALSE(f.deleteButton.enabled());
         f.cancel.click();
     });
-    act([&] { app().mainWindow.telefonListeAendern.click(); });
+    act([&] { app().mainWindow.changeZoneListButton.click(); });
     EXPECT_EQ(saved(), before);
 
     // The same editing confirmed: the new zones, equal names told apart by the pick.
@@ -270,11 +272,11 @@ TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
         f.addButton.click();
         f.ok.click();
     });
-    act([&] { app().mainWindow.telefonListeAendern.click(); });
-    EXPECT_EQ(app().mainWindow.telefonZone.items(),
+    act([&] { app().mainWindow.changeZoneListButton.click(); });
+    EXPECT_EQ(app().mainWindow.telephoneZone.items(),
               (std::vector<std::string>{"Nacht", " Früh ", " Früh "}));
     pick(1, 2);
-    act([&] { app().mainWindow.telefonPfPerUnit.enter("9"); });
+    act([&] { app().mainWindow.telephonePfPerUnit.enter("9"); });
     const TariffTables after = saved();
     EXPECT_EQ(after.table(DayClass::Wochenende)[1].pfPerUnit, "0");
     EXPECT_EQ(after.table(DayClass::Wochenende)[2].pfPerUnit, "9");
@@ -282,7 +284,7 @@ TEST_F(TariffEditorTest, NameEditorAddsDeletesAndCancels) {
 }
 
 TEST_F(TariffEditorTest, EmptyZoneListLeavesNoZones) {
-    openTelefonPage();
+    openTelephonePage();
     onModal("Form7", [&] {
         TariffNameEditor& f = app().tariffNamesWindow;
         while (!f.names().empty()) {
@@ -291,23 +293,23 @@ TEST_F(TariffEditorTest, EmptyZoneListLeavesNoZones) {
         }
         f.ok.click();
     });
-    act([&] { app().mainWindow.telefonListeAendern.click(); });
-    act([&] { app().mainWindow.selectPage(MainPage::Allgemein); });
+    act([&] { app().mainWindow.changeZoneListButton.click(); });
+    act([&] { app().mainWindow.selectPage(MainPage::General); });
     EXPECT_EQ(file("Tarif.dat"), "0,0,1,\r\n");
-    EXPECT_TRUE(app().mainWindow.telefonZone.items().empty());
-    act([&] { app().mainWindow.telefonDayClass.choose(0); });
+    EXPECT_TRUE(app().mainWindow.telephoneZone.items().empty());
+    act([&] { app().mainWindow.telephoneDayClass.choose(0); });
     EXPECT_TRUE(fieldsDisabled());
 }
 
 TEST_F(TariffEditorTest, HolidaySwitch) {
     TariffTables tables = Tariffs({{"Tag", "0000", "2400", "12", "60"}});
-    tables.feiertageOn = false;
+    tables.holidayTariffsOn = false;
     useTariffs(tables);
-    openTelefonPage();
+    openTelephonePage();
     const std::size_t messagesAtStart = machine().windowSystem.messages().size();
-    EXPECT_FALSE(app().mainWindow.feiertageOn.checked());  // the file's flag, shown quietly
+    EXPECT_FALSE(app().mainWindow.holidayTariffsOn.checked());  // the file's flag, shown quietly
 
-    act([&] { app().mainWindow.feiertageOn.click(); });
+    act([&] { app().mainWindow.holidayTariffsOn.click(); });
     ASSERT_EQ(machine().windowSystem.messages().size(), messagesAtStart + 1);
     const auto& box = machine().windowSystem.messages().back();
     EXPECT_EQ(box.text,
@@ -315,26 +317,26 @@ TEST_F(TariffEditorTest, HolidaySwitch) {
               "deaktivieren Sie das Kontrollkästchen, sodaß kein Häckchen zusehen ist. "
               "Andernfalls aktivieren Sie es (normal).");
     EXPECT_EQ(box.icon, platform::MessageIcon::Question);
-    EXPECT_TRUE(saved().feiertageOn);
+    EXPECT_TRUE(saved().holidayTariffsOn);
 
     // With the main window hidden the switch changes without the message.
-    act([&] { app().Minimise(); });
-    act([&] { app().mainWindow.feiertageOn.click(); });
+    act([&] { app().hideToTray(); });
+    act([&] { app().mainWindow.holidayTariffsOn.click(); });
     EXPECT_EQ(machine().windowSystem.messages().size(), messagesAtStart + 1);
-    EXPECT_FALSE(saved().feiertageOn);
+    EXPECT_FALSE(saved().holidayTariffsOn);
 }
 
 TEST_F(TariffEditorTest, HolidaySwitchTakesEffectAtOnce) {
     machine().time.setLocal(At(1999, 12, 24, 10, 0, 0));  // a Friday, listed as a holiday
     useTariffs(Tariffs({{"Tag", "0000", "2400", "12", "60"}}));
-    openTelefonPage();
-    act([&] { app().mainWindow.feiertageOn.click(); });
-    act([&] { app().Minimise(); });
+    openTelephonePage();
+    act([&] { app().mainWindow.holidayTariffsOn.click(); });
+    act([&] { app().hideToTray(); });
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Werktag");
     hangUp();
     act([&] { app().summaryWindow.ok.click(); });
-    act([&] { app().mainWindow.feiertageOn.click(); });
+    act([&] { app().mainWindow.holidayTariffsOn.click(); });
     connect();
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Freitag, 24.12.99, Feiertag");
 }
@@ -359,9 +361,9 @@ TEST_F(TariffEditorTest, TablesAreSavedWhenTheMainWindowIsLeft) {
         kill();
         useTariffs(
             Tariffs({{"Tag", "0800", "1800", "12", "90"}, {"Nacht", "1800", "2400", "6", "240"}}));
-        openTelefonPage();
+        openTelephonePage();
         pick(0, 1);
-        act([&] { app().mainWindow.telefonPfPerUnit.setText("8"); });
+        act([&] { app().mainWindow.telephonePfPerUnit.setText("8"); });
         const std::string before = file("Tarif.dat");
         c.leave();
         if (c.saved) {
@@ -384,17 +386,17 @@ TEST_F(TariffEditorTest, ConnectionStartClosesAnOpenEditorAndTheMainWindow) {
         Button MainWindow::*opener;
     };
     const std::vector<Case> cases = {
-        {"tariff-name list", "Form7", &MainWindow::telefonListeAendern},
-        {"holidays", "Form13", &MainWindow::telefonFeiertage},
+        {"tariff-name list", "Form7", &MainWindow::changeZoneListButton},
+        {"holidays", "Form13", &MainWindow::holidaysButton},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         kill();
         machine().hostAddresses.set(1);
-        openTelefonPage();
+        openTelephonePage();
         const TariffTables tablesBefore = saved();
         const std::vector<std::string> holidaysBefore = machine().registry.valueNames(
-            platform::Hive::CurrentUser, SettingsStore::SettingsKey() + "\\Feiertage");
+            platform::Hive::CurrentUser, SettingsStore::settingsKey() + "\\Feiertage");
         bool closedByTheConnection = false;
         onModal(c.window, [&] {
             if (c.window == std::string("Form7")) {
@@ -415,17 +417,17 @@ TEST_F(TariffEditorTest, ConnectionStartClosesAnOpenEditorAndTheMainWindow) {
         EXPECT_TRUE(app().mainWindow.online.checked());
         EXPECT_EQ(saved(), tablesBefore);
         EXPECT_EQ(machine().registry.valueNames(platform::Hive::CurrentUser,
-                                                SettingsStore::SettingsKey() + "\\Feiertage"),
+                                                SettingsStore::settingsKey() + "\\Feiertage"),
                   holidaysBefore);
     }
 }
 
 TEST_F(TariffEditorTest, TablesViewShowsTheTablesAsTheyAre) {
-    openTelefonPage();
+    openTelephonePage();
     pick(2, 1);
-    act([&] { app().mainWindow.telefonSecPerUnit.enter("120"); });
+    act([&] { app().mainWindow.telephoneSecPerUnit.enter("120"); });
     EXPECT_FALSE(app().mainWindow.tablesViewButton.visible());
-    EXPECT_FALSE(app().mainWindow.tarifeSpeichern.visible());
+    EXPECT_FALSE(app().mainWindow.saveTariffsButton.visible());
     act([&] { app().mainWindow.tablesViewButton.click(); });
     EXPECT_TRUE(app().tariffTablesWindow.visible());
     EXPECT_EQ(app().tariffTablesWindow.workdayTable.rows(),
@@ -437,12 +439,12 @@ TEST_F(TariffEditorTest, TablesViewShowsTheTablesAsTheyAre) {
 
 // The hidden "TarifSuche" button looks up the tariff in force now, as a connection's start does:
 // the counter window, not shown, holds the zone and the day line.
-TEST_F(TariffEditorTest, HiddenTarifSucheShowsTheTariffInForceNow) {
-    openTelefonPage();
-    EXPECT_FALSE(app().mainWindow.tarifSuche.visible());
+TEST_F(TariffEditorTest, HiddenTariffLookupShowsTheTariffInForceNow) {
+    openTelephonePage();
+    EXPECT_FALSE(app().mainWindow.tariffLookupButton.visible());
     EXPECT_EQ(app().counterWindow.zoneName.text(), "");
     machine().time.setLocal(At(1999, 12, 7, 19, 0, 0));
-    act([&] { app().mainWindow.tarifSuche.click(); });
+    act([&] { app().mainWindow.tariffLookupButton.click(); });
     EXPECT_EQ(app().counterWindow.zoneName.text(), "Nacht");
     EXPECT_EQ(app().counterWindow.dayLine.text(), "Dienstag, 07.12.99, Werktag");
     EXPECT_FALSE(app().counterWindow.visible());

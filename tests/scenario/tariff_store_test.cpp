@@ -98,7 +98,7 @@ protected:
     // "&Minimieren": one of the moments the tariffs are saved.
     void minimise() {
         machine().tray.click();
-        app().userAction([&] { app().Minimise(); });
+        app().userAction([&] { app().hideToTray(); });
     }
 
     // A file with one zone that applies all day and a second zone cut after its first value.
@@ -158,7 +158,7 @@ TEST_F(TariffStoreTest, AFileThatCannotBeReadIsLeftAloneAndNoSaveReplacesIt) {
         // Every save is skipped; the first one says so.
         minimise();
         minimise();
-        app().userAction([&] { app().mainWindow.selectPage(MainPage::Telefon); });
+        app().userAction([&] { app().mainWindow.selectPage(MainPage::Telephone); });
         app().userAction([&] { app().mainWindow.selectPage(MainPage::Info); });
         EXPECT_EQ(messagesContaining("Die Tarife wurden nicht gespeichert: die Tarifdatei '" +
                                          path("Tarif.dat") + "' konnte beim Start nicht gelesen",
@@ -334,7 +334,7 @@ TEST_F(TariffStoreTest, AnEmptyFileIsReportedInWordsNotWithABeep) {
                   "' ist leer. Es sind keine Tarife eingetragen, und Telefongebühren werden nicht "
                   "gezählt, bis Sie auf der Seite 'Telefon' Tarife eintragen.");
     EXPECT_EQ(beeps(), 0);
-    EXPECT_EQ(app().mainWindow.telefonZone.items(), std::vector<std::string>{});
+    EXPECT_EQ(app().mainWindow.telephoneZone.items(), std::vector<std::string>{});
 }
 
 TEST_F(TariffStoreTest, ASaveThatFailsIsSaidOnceWithPathAndReasonUntilOneWorks) {
@@ -355,13 +355,13 @@ TEST_F(TariffStoreTest, ASaveThatFailsIsSaidOnceWithPathAndReasonUntilOneWorks) 
         {"a price being typed that the code page cannot hold",
          [&] {
              app().userAction([&] {
-                 app().mainWindow.selectPage(MainPage::Telefon);
-                 app().mainWindow.telefonDayClass.choose(0);
-                 app().mainWindow.telefonZone.choose(0);
-                 app().mainWindow.telefonPfPerUnit.setText("12✓");
+                 app().mainWindow.selectPage(MainPage::Telephone);
+                 app().mainWindow.telephoneDayClass.choose(0);
+                 app().mainWindow.telephoneZone.choose(0);
+                 app().mainWindow.telephonePfPerUnit.setText("12✓");
              });
          },
-         [&] { app().userAction([&] { app().mainWindow.telefonPfPerUnit.enter("12"); }); },
+         [&] { app().userAction([&] { app().mainWindow.telephonePfPerUnit.enter("12"); }); },
          "ein Text enthält ein Zeichen, das im Zeichensatz Windows-1252 nicht vorkommt"},
     };
     for (const auto& c : cases) {

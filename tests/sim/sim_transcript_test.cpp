@@ -27,14 +27,14 @@ TEST(SimTranscript, QuotesWithEscapes) {
         {"\\n", R"("\\n")"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Transcript::Quoted(c.text), c.quoted) << c.text;
+        EXPECT_EQ(Transcript::quoted(c.text), c.quoted) << c.text;
     }
 }
 
 TEST(SimTranscript, TimeStampHasTwoDigitYears) {
-    EXPECT_EQ(Transcript::TimeStamp({1999, 12, 31, 23, 59, 58}), "31.12.99 23:59:58");
-    EXPECT_EQ(Transcript::TimeStamp({2000, 1, 1, 0, 0, 0}), "01.01.00 00:00:00");
-    EXPECT_EQ(Transcript::TimeStamp({2007, 5, 9, 8, 5, 3}), "09.05.07 08:05:03");
+    EXPECT_EQ(Transcript::timeStamp({1999, 12, 31, 23, 59, 58}), "31.12.99 23:59:58");
+    EXPECT_EQ(Transcript::timeStamp({2000, 1, 1, 0, 0, 0}), "01.01.00 00:00:00");
+    EXPECT_EQ(Transcript::timeStamp({2007, 5, 9, 8, 5, 3}), "09.05.07 08:05:03");
 }
 
 TEST(SimTranscript, EveryLineBeginsWithTheVirtualTime) {
@@ -49,11 +49,11 @@ TEST(SimTranscript, EveryLineBeginsWithTheVirtualTime) {
 
 TEST(SimTranscript, PictureNames) {
     using platform::TrayPicture;
-    EXPECT_EQ(Transcript::PictureName(TrayPicture::Inactive), "inactive");
-    EXPECT_EQ(Transcript::PictureName(TrayPicture::Offline), "offline");
-    EXPECT_EQ(Transcript::PictureName(TrayPicture::Online), "online");
-    EXPECT_EQ(Transcript::PictureName(TrayPicture::Warning), "warning");
-    EXPECT_EQ(Transcript::PictureName(TrayPicture::None), "none");
+    EXPECT_EQ(Transcript::pictureName(TrayPicture::Inactive), "inactive");
+    EXPECT_EQ(Transcript::pictureName(TrayPicture::Offline), "offline");
+    EXPECT_EQ(Transcript::pictureName(TrayPicture::Online), "online");
+    EXPECT_EQ(Transcript::pictureName(TrayPicture::Warning), "warning");
+    EXPECT_EQ(Transcript::pictureName(TrayPicture::None), "none");
 }
 
 }  // namespace

@@ -36,10 +36,10 @@ protected:
         prepareSettledSettings();
         // Holidays of the right year, so that start-up shows no holiday message.
         machine().registry.writeString(platform::Hive::CurrentUser,
-                                       SettingsStore::SettingsKey() + "\\Feiertage", "0A",
+                                       SettingsStore::settingsKey() + "\\Feiertage", "0A",
                                        "24.12.99");
         machine().registry.writeString(platform::Hive::CurrentUser,
-                                       SettingsStore::SettingsKey() + "\\Feiertage", "0B",
+                                       SettingsStore::settingsKey() + "\\Feiertage", "0B",
                                        "Heiliger Abend");
         useTariffs(Tariffs({{"Ganztag", "0000", "2400", "12", "60"}}));
     }
@@ -76,12 +76,12 @@ protected:
     std::string autosaveValue(const std::string& name) {
         return machine()
             .registry
-            .readString(platform::Hive::CurrentUser, SettingsStore::SettingsKey() + "\\Temp", name)
+            .readString(platform::Hive::CurrentUser, SettingsStore::settingsKey() + "\\Temp", name)
             .value_or("<absent>");
     }
     bool autosaveExists() {
         return machine().registry.keyExists(platform::Hive::CurrentUser,
-                                            SettingsStore::SettingsKey() + "\\Temp");
+                                            SettingsStore::settingsKey() + "\\Temp");
     }
 };
 

@@ -90,11 +90,11 @@ protected:
 
     std::string setting(const std::string& name) {
         return machine_.registry
-            .readString(platform::Hive::CurrentUser, SettingsStore::SettingsKey(), name)
+            .readString(platform::Hive::CurrentUser, SettingsStore::settingsKey(), name)
             .value_or("<absent>");
     }
     void putSetting(const std::string& name, const std::string& text) {
-        machine_.registry.writeString(platform::Hive::CurrentUser, SettingsStore::SettingsKey(),
+        machine_.registry.writeString(platform::Hive::CurrentUser, SettingsStore::settingsKey(),
                                       name, text);
     }
     // Settings as a fresh start leaves them, so that no first-start question is due.

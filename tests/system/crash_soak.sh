@@ -114,8 +114,9 @@ autosave_exists() {
     grep -qxF "[$key\\Temp]" "$data/registry.reg"
 }
 
-# The budget closures (and the year's message) that a housekeeping tick on day $1 opens, as the
-# lines that answer them; keeps the closure dates up to date.
+# The budget closures (and the year's question, whether to take the new year's holidays: no)
+# that a housekeeping tick on day $1 opens, as the lines that answer them; keeps the closure
+# dates up to date.
 answers_on_day() {
     local day=$1 crossing=$2
     if [ "$(month_of "$day")" != "$closed_month" ]; then
@@ -128,7 +129,7 @@ answers_on_day() {
     fi
     if [ "$crossing" = yes ] && [ "$(month_of "$day")" = 01 ] &&
         [ "$(date -u -d "@$((day * 86400))" +%d)" = 01 ]; then
-        echo "    answer OK"
+        echo "    answer Nein"
     fi
 }
 

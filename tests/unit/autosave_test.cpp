@@ -23,7 +23,7 @@ TEST(Autosave, EachWriteIsOneChangeThatHoldsTheWholeRecord) {
     fake::FakeRegistry registry;
     SettingsStore settings(registry);
     Autosave autosave(settings);
-    const std::string key = settings.SubkeyPath("Temp");
+    const std::string key = settings.subkeyPath("Temp");
     registry.writeString(Hive::CurrentUser, key, "Fremd", "from an older run");
     registry.writeString(Hive::CurrentUser, key + "\\Unter", "x", "y");
 
@@ -33,7 +33,7 @@ TEST(Autosave, EachWriteIsOneChangeThatHoldsTheWholeRecord) {
     const std::vector<ConnectionRecord> written = {Unit("1", "0", "12", "20:00:08"),
                                                    Unit("2", "60", "24", "20:01:08")};
     for (const ConnectionRecord& record : written) {
-        autosave.Write(record);
+        autosave.write(record);
     }
     registry.setChangeHandler(nullptr);
 
@@ -42,7 +42,7 @@ TEST(Autosave, EachWriteIsOneChangeThatHoldsTheWholeRecord) {
         fake::FakeRegistry after;
         after.fromRegedit(states[i]);
         SettingsStore afterSettings(after);
-        EXPECT_EQ(Autosave(afterSettings).Read(), written[i]) << i;
+        EXPECT_EQ(Autosave(afterSettings).read(), written[i]) << i;
         EXPECT_EQ(after.valueNames(Hive::CurrentUser, key),
                   (std::vector<std::string>{"Tarif", "Zeit", "Einheiten", "Telegeb", "Provgeb",
                                             "Gesamt", "AZeit", "ADatum", "EZeit", "EDatum"}));
@@ -54,11 +54,11 @@ TEST(Autosave, RefusedWriteLeavesThePreviousOne) {
     fake::FakeRegistry registry;
     SettingsStore settings(registry);
     Autosave autosave(settings);
-    autosave.Write(Unit("1", "0", "12", "20:00:08"));
+    autosave.write(Unit("1", "0", "12", "20:00:08"));
     registry.setReadOnly(Hive::CurrentUser, true);
-    EXPECT_THROW(autosave.Write(Unit("2", "60", "24", "20:01:08")), platform::RegistryError);
+    EXPECT_THROW(autosave.write(Unit("2", "60", "24", "20:01:08")), platform::RegistryError);
     registry.setReadOnly(Hive::CurrentUser, false);
-    EXPECT_EQ(autosave.Read(), Unit("1", "0", "12", "20:00:08"));
+    EXPECT_EQ(autosave.read(), Unit("1", "0", "12", "20:00:08"));
 }
 
 }  // namespace

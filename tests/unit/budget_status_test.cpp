@@ -16,7 +16,7 @@ namespace {
 class BudgetStatusTest : public ::testing::Test {
 protected:
     void put(const std::string& name, const std::string& text) {
-        settings.WriteSetting(name, text);
+        settings.writeSetting(name, text);
     }
 
     fake::FakeMachine machine{{1999, 12, 7, 10, 0, 0}, "/nonexistent/"};
@@ -56,8 +56,8 @@ TEST_F(BudgetStatusTest, RunningTotalCountsIntoWhatWasSpent) {
         put("MonatsBudgetVerbraucht", c.spent);
         put("WochenBudgetAN", "1");
         put("MonatsBudgetAN", "1");
-        budgets.PrepareCounter();
-        budgets.ShowBudgetStatus(c.running);
+        budgets.prepareCounter();
+        budgets.showBudgetStatus(c.running);
         for (const TextField* used : {&counter.weekUsed, &counter.monthUsed}) {
             EXPECT_EQ(used->text(), c.used);
         }
@@ -73,8 +73,8 @@ TEST_F(BudgetStatusTest, CoverFollowsTheInUseFlagAndHidesTheFigures) {
     put("MonatsBudget", "9000");
     put("WochenBudgetAN", "0");
     put("MonatsBudgetAN", "1");
-    budgets.PrepareCounter();
-    budgets.ShowBudgetStatus(100);
+    budgets.prepareCounter();
+    budgets.showBudgetStatus(100);
     EXPECT_TRUE(counter.weekCover.visible());
     EXPECT_FALSE(counter.monthCover.visible());
     EXPECT_EQ(counter.weekAmount.text(), "0,00 DM");  // covered: not updated
@@ -84,7 +84,7 @@ TEST_F(BudgetStatusTest, CoverFollowsTheInUseFlagAndHidesTheFigures) {
     // A flag that is neither "1" nor "0" leaves the cover as it was.
     put("WochenBudgetAN", "ja");
     put("MonatsBudgetAN", "");
-    budgets.PrepareCounter();
+    budgets.prepareCounter();
     EXPECT_TRUE(counter.weekCover.visible());
     EXPECT_FALSE(counter.monthCover.visible());
 }
@@ -95,8 +95,8 @@ TEST_F(BudgetStatusTest, FiguresThatAreNoNumbersLeaveTheTextsAlone) {
     put("MonatsBudgetAN", "1");
     put("MonatsBudget", "5000");
     put("MonatsBudgetVerbraucht", "viel");
-    budgets.PrepareCounter();
-    budgets.ShowBudgetStatus(100);
+    budgets.prepareCounter();
+    budgets.showBudgetStatus(100);
     EXPECT_EQ(counter.weekAmount.text(), "0,00 DM");
     EXPECT_EQ(counter.monthAmount.text(), "0,00 DM");
     EXPECT_EQ(counter.monthUsed.text(), "0,00 DM");

@@ -195,7 +195,7 @@ TEST_F(ConsumptionTest, SumsThePeriodFromTheFilesItReachesInto) {
             SumSpending(c.period, c.reference, directory_, c.now, databases, sound, &unreadable),
             c.sum);
         EXPECT_EQ(sound.count(platform::Beep::Default), c.beeps);
-        unreadable.TellNew();
+        unreadable.tellNew();
         EXPECT_EQ(windows.messages().size(), static_cast<std::size_t>(c.told));
     }
 }

@@ -49,7 +49,7 @@ Records ReadAfresh(const std::string& path) {
 
 // The records of the file as `held` has it.
 Records Held(HeldDatabases& held, const std::string& path) {
-    return RecordsOf(held.Read(path));
+    return RecordsOf(held.read(path));
 }
 
 // Lets the times of the files written so far settle, as a user's files are long before the
@@ -115,16 +115,16 @@ TEST(HeldDatabasesTest, UnchangedFileIsKeptAnyChangeIsReadAfresh) {
          },
          true},
         {"appended to by the program", true,
-         [&](HeldDatabases& held, const std::string& path) { held.Append(path, added); }, true},
+         [&](HeldDatabases& held, const std::string& path) { held.append(path, added); }, true},
         {"appended to by the program after an edit behind its back", true,
          [&](HeldDatabases& held, const std::string& path) {
              Overwrite(path, kEdited);
-             held.Append(path, added);
+             held.append(path, added);
          },
          true},
         {"appended to by the program, then edited", true,
          [&](HeldDatabases& held, const std::string& path) {
-             held.Append(path, added);
+             held.append(path, added);
              Overwrite(path, kEdited);
          },
          true},
@@ -144,10 +144,10 @@ TEST(HeldDatabasesTest, UnchangedFileIsKeptAnyChangeIsReadAfresh) {
             return static_cast<std::int64_t>(RecordsOf(bytes).size());
         };
         EXPECT_EQ(Held(held, path), ReadAfresh(path));
-        held.FigureOf(path, "records", count);
+        held.figureOf(path, "records", count);
         c.change(held, path);
         EXPECT_EQ(Held(held, path), ReadAfresh(path));
-        EXPECT_EQ(held.FigureOf(path, "records", count),
+        EXPECT_EQ(held.figureOf(path, "records", count),
                   static_cast<std::int64_t>(ReadAfresh(path).size()));
         EXPECT_EQ(figured, c.figureAgain ? 2 : 1);
     }
@@ -177,10 +177,10 @@ TEST(HeldDatabasesTest, OwnAppendHoldsWhatAFreshReadGives) {
         WriteBytes(path, bytes);
         Settle();
         HeldDatabases held;
-        held.Read(path);
-        held.Append(path, withEmptyFields);
-        held.Append(path, testing::SpendingRecord({"04.12.99", "60"}));
-        EXPECT_EQ(held.Read(path), ReadBytes(path));
+        held.read(path);
+        held.append(path, withEmptyFields);
+        held.append(path, testing::SpendingRecord({"04.12.99", "60"}));
+        EXPECT_EQ(held.read(path), ReadBytes(path));
         EXPECT_EQ(Held(held, path), ReadAfresh(path));
     }
 }

@@ -22,7 +22,7 @@ TEST(RerateTest, RecordsUnderOtherTariffs) {
     TariffTables holidayCheaper = allDay;
     holidayCheaper.table(DayClass::Feiertag)[0].pfPerUnit = "4";
     TariffTables holidaysOff = holidayCheaper;
-    holidaysOff.feiertageOn = false;
+    holidaysOff.holidayTariffsOn = false;
     const TariffTables withFee = Tariffs({{"Ganztag", "0000", "2400", "12", "60"}}, "5", "600");
     const TariffTables nothingAtNight = Tariffs({{"Tag", "0800", "1800", "12", "60"}});
     const HolidayList holidays = {{"24.12.99", "Heiliger Abend"}};

@@ -38,7 +38,7 @@ TariffTables TwoZones() {
     TariffTables tables;
     tables.providerFee = "12";
     tables.freeMinutes = "600";
-    tables.feiertageOn = false;
+    tables.holidayTariffsOn = false;
     tables.zoneList = {"Tag", "Nacht ä"};
     tables.table(DayClass::Werktag) = {{"Tag", "0800", "1800", "12", "90"},
                                        {"Nacht ä", "1800", "2400", "12", "240"}};
@@ -108,7 +108,7 @@ TEST(TariffFile, HeaderFields) {
         const TariffTables tables = ParseTariffFile(c.header + "\r\n").tables;
         EXPECT_EQ(tables.providerFee, c.fee) << c.header;
         EXPECT_EQ(tables.freeMinutes, c.freeMinutes) << c.header;
-        EXPECT_EQ(tables.feiertageOn, c.holidaysOn) << c.header;
+        EXPECT_EQ(tables.holidayTariffsOn, c.holidaysOn) << c.header;
     }
 }
 

@@ -38,7 +38,7 @@ TEST_F(AutostartQuestionViewTest, ShowsTheQuestionAndItsDefaultAnswer) {
     EXPECT_FALSE(view.isVisible());
 }
 
-TEST_F(AutostartQuestionViewTest, NeinAndTheCloseBoxCloseWithTheTickBoxState) {
+TEST_F(AutostartQuestionViewTest, NoAndTheCloseBoxCloseWithTheTickBoxState) {
     Find<QCheckBox>(view, "CheckBox1")->click();
     EXPECT_FALSE(model.askAtEveryStart.checked());
     Find<QPushButton>(view, "Nein")->click();

@@ -52,7 +52,7 @@ TEST_F(BudgetDialogsViewTest, NewBudgetPassesTheTypedAmountBeforeOkActs) {
     std::vector<std::string> confirmedAmounts;
     int cancelled = 0;
     model.ok.onClick = [&] { confirmedAmounts.push_back(model.amountField.text()); };
-    model.abbrechen.onClick = [&] { ++cancelled; };
+    model.cancel.onClick = [&] { ++cancelled; };
     NewBudgetView view(model, Run);
     model.show();
 

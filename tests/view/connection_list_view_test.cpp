@@ -95,8 +95,8 @@ TEST_F(ConnectionListViewTest, ShowsTheRowsTheirSelectionAndTheTotals) {
     model.connectionTable.selectAll();
     EXPECT_TRUE(table->selectionModel()->isRowSelected(2, {}));
 
-    model.anzahl.setText("Anzahl: 3");
-    model.gesamt.setText("Gesamtgebüren: 8,49 DM");
+    model.countPanel.setText("Anzahl: 3");
+    model.totalPanel.setText("Gesamtgebüren: 8,49 DM");
     auto* statusBar = Find<QWidget>(*view, "StatusBar1");
     const QList<QLabel*> panels = statusBar->findChildren<QLabel*>();
     ASSERT_EQ(panels.size(), 6);
@@ -110,8 +110,8 @@ TEST_F(ConnectionListViewTest, ShowsTheRowsTheirSelectionAndTheTotals) {
                                  "Providergebüren: 99999,99 DM",
                                  "Gesamtgebüren: 99999,99 DM",
                                  "Einheiten 123456"};
-    TextField* fields[] = {&model.anzahl,   &model.zeit,   &model.telefon,
-                           &model.provider, &model.gesamt, &model.einheiten};
+    TextField* fields[] = {&model.countPanel,    &model.durationPanel, &model.telephonePanel,
+                           &model.providerPanel, &model.totalPanel,    &model.unitsPanel};
     for (std::size_t i = 0; i < std::size(fields); ++i) {
         fields[i]->setText(large[i]);
     }
@@ -136,8 +136,8 @@ TEST_F(ConnectionListViewTest, ShowsTheRowsTheirSelectionAndTheTotals) {
 TEST_F(ConnectionListViewTest, ToolbarAndMenusReachTheModel) {
     model.show();
     std::vector<std::string> clicked;
-    for (Button* button : {&model.drucken, &model.kopieren, &model.druckerEinrichten,
-                           &model.allesAuswaehlen, &model.exportieren, &model.tarifvergleich}) {
+    for (Button* button : {&model.printItem, &model.copyItem, &model.printerSetupItem,
+                           &model.selectAllItem, &model.exportieren, &model.tarifvergleich}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
     }
     for (const char* name : {"Drucken", "Kopieren"}) {

@@ -31,7 +31,7 @@ TEST_F(CounterWindowViewTest, ShowsTheCounterAndPassesTheUsersChoicesOn) {
     model.weekLeft.setText("- 1,20 DM");
     model.weekLeft.setRed(true);
     model.weekCover.setVisible(false);
-    model.selectPage(CounterPage::Warnungen);
+    model.selectPage(CounterPage::Warnings);
     model.show();
 
     EXPECT_TRUE(view.isVisible());
@@ -59,7 +59,7 @@ TEST_F(CounterWindowViewTest, ShowsTheCounterAndPassesTheUsersChoicesOn) {
     Find<QSlider>(view, "TrackBar1")->setValue(5);
     EXPECT_EQ(model.leadSlider.position(), 5);
     view.tabs()->setCurrentIndex(1);
-    EXPECT_EQ(model.page(), CounterPage::Budgetstatus);
+    EXPECT_EQ(model.page(), CounterPage::BudgetStatus);
 
     Find<QPushButton>(view, "Ok")->click();
     EXPECT_FALSE(model.visible());

@@ -1,11 +1,10 @@
-// The Qt application that the dialog view tests need, and a fixture that provides it. Runs
-// on the offscreen platform unless the environment asks for another.
+// A fixture for the dialog view tests: keys, widgets by name, and user actions. The Qt
+// application is the one the test environment of this executable makes (qt_environment.cpp).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -15,26 +14,8 @@
 
 namespace ruvo::testing {
 
-// Creates the application once per process, unless some other test already made one.
-inline void EnsureDialogTestApp() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "ruvo_view_tests";
-    static char* argv[] = {name, nullptr};
-    // Held until the process ends; the views of every test use it.
-    static QApplication* application = new QApplication(argc, argv);
-    (void)application;
-}
-
 class DialogViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { EnsureDialogTestApp(); }
-
     // Runs a user action directly, as the program's guard would.
     static void Run(const std::function<void()>& action) { action(); }
 

@@ -57,15 +57,15 @@ protected:
     int statisticsShown = 0;
     int helpShown = 0;
     std::vector<std::pair<MainPage, MainPage>> pageChanges;
-    MainWindowView view{model,
-                        [this](const std::function<void()>& action) {
-                            ++actionsRun;
-                            action();
-                        },
-                        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; },
-                         [this] { ++quits; }, [this] { ++minimised; },
-                         [this] { ++statisticsShown; }, [this] { ++helpShown; },
-                         [this] { ++tariffsCompared; }}};
+    MainWindowView view{
+        model,
+        [this](const std::function<void()>& action) {
+            ++actionsRun;
+            action();
+        },
+        {[this] { ++connectionsShown; }, [this] { ++holidaysEdited; }, [this] { ++quits; },
+         [this] { ++minimised; }, [this] { ++statisticsShown; }, [this] { ++helpShown; },
+         [this] { ++tariffsCompared; }}};
 };
 
 TEST_F(MainWindowViewTest, EveryControlTheUserSeesHasAWidgetOfItsName) {
@@ -134,11 +134,11 @@ TEST_F(MainWindowViewTest, ShowsWhatTheModelHolds) {
     model.versionLabel.setText("Ruvometer 2.3");
     model.databaseLabel.setText("/daten/RVDaten99.db");
     model.statusLine.setText(" Dienstag    14:35");
-    model.shortHelp.setText(MainWindow::HelpText(MainPage::Info));
+    model.shortHelp.setText(MainWindow::helpText(MainPage::Info));
     EXPECT_EQ(find<QLabel>("Label14")->text(), "Ruvometer 2.3");
     EXPECT_EQ(find<QLabel>("Label4")->text(), "/daten/RVDaten99.db");
     EXPECT_EQ(find<QLabel>("StatusBar1")->text(), " Dienstag    14:35");
-    EXPECT_EQ(find<QLabel>("Label49")->text(), Q(MainWindow::HelpText(MainPage::Info)));
+    EXPECT_EQ(find<QLabel>("Label49")->text(), Q(MainWindow::helpText(MainPage::Info)));
 
     model.setPageQuietly(MainPage::Budgets);
     EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 3);
@@ -154,7 +154,7 @@ TEST_F(MainWindowViewTest, PagesAndMenuFollowTheirTables) {
     for (int i = 0; i < pages->count(); ++i) {
         EXPECT_EQ(pages->tabText(i), captions[i]);
     }
-    EXPECT_EQ(pages->widget(1), view.telefonPage());
+    EXPECT_EQ(pages->widget(1), view.telephonePage());
 
     QStringList menus;
     for (QAction* menu : view.findChild<QMenuBar*>("MainMenu1")->actions()) {
@@ -192,8 +192,8 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
 
     std::vector<std::string> clicked;
     for (Button* button :
-         {&model.monitoringButton, &model.minimizeButton, &model.quitButton, &model.reparieren,
-          &model.changeMonthlyBudget, &model.changeWeeklyBudget, &model.tarifSuche}) {
+         {&model.monitoringButton, &model.minimizeButton, &model.quitButton, &model.repairButton,
+          &model.changeMonthlyBudget, &model.changeWeeklyBudget, &model.tariffLookupButton}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
         find<QPushButton>(button->name())->click();
     }
@@ -211,7 +211,7 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     EXPECT_EQ(model.leadSlider.position(), 9);
 
     find<QTabWidget>("PageControl1")->setCurrentIndex(4);
-    EXPECT_EQ(model.page(), MainPage::Warnungen);
+    EXPECT_EQ(model.page(), MainPage::Warnings);
     EXPECT_EQ(actionsRun, 11);
 
     struct PageItem {
@@ -219,18 +219,18 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
         MainPage page;
     };
     for (const PageItem& item :
-         {PageItem{"&Telefontarife", MainPage::Telefon},
+         {PageItem{"&Telefontarife", MainPage::Telephone},
           PageItem{"&Providertrarife", MainPage::Provider},
           PageItem{"&Buget festlegen", MainPage::Budgets},
-          PageItem{"W&arnungen", MainPage::Warnungen}, PageItem{"Info", MainPage::Info},
-          PageItem{"&Optionen", MainPage::Allgemein}}) {
+          PageItem{"W&arnungen", MainPage::Warnings}, PageItem{"Info", MainPage::Info},
+          PageItem{"&Optionen", MainPage::General}}) {
         menuItem(item.text)->trigger();
         EXPECT_EQ(model.page(), item.page) << item.text.toStdString();
         EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), static_cast<int>(item.page));
     }
     ASSERT_EQ(pageChanges.size(), 7u);
-    EXPECT_EQ(pageChanges.front(), std::make_pair(MainPage::Allgemein, MainPage::Warnungen));
-    EXPECT_EQ(pageChanges.back(), std::make_pair(MainPage::Info, MainPage::Allgemein));
+    EXPECT_EQ(pageChanges.front(), std::make_pair(MainPage::General, MainPage::Warnings));
+    EXPECT_EQ(pageChanges.back(), std::make_pair(MainPage::Info, MainPage::General));
 
     menuItem("&Verbindungen")->trigger();
     menuItem("&Statistik...")->trigger();
@@ -246,13 +246,13 @@ TEST_F(MainWindowViewTest, UserActionsReachTheModel) {
     EXPECT_EQ(helpShown, 1);
 }
 
-TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {
-    model.telefonZone.setItems({"Tag", "Nacht", "Nacht"});
-    model.telefonDayClass.choose(1);
-    model.telefonPfPerUnit.setText("12");
-    model.telefonBeginHour.setText("08");
-    model.telefonSecPerUnit.setEnabled(false);
-    model.feiertageOn.setCheckedQuietly(false);
+TEST_F(MainWindowViewTest, TelephonePageShowsTheRowAndPassesTheUsersChoicesOn) {
+    model.telephoneZone.setItems({"Tag", "Nacht", "Nacht"});
+    model.telephoneDayClass.choose(1);
+    model.telephonePfPerUnit.setText("12");
+    model.telephoneBeginHour.setText("08");
+    model.telephoneSecPerUnit.setEnabled(false);
+    model.holidayTariffsOn.setCheckedQuietly(false);
 
     auto* dayClass = find<QComboBox>("ComboBox1");
     auto* zone = find<QComboBox>("ComboBox2");
@@ -278,9 +278,11 @@ TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {
 
     // Picking from the list chooses the item (equal names are told apart); typing sets the text.
     std::vector<std::string> events;
-    model.telefonZone.onChange = [&] { events.push_back("change " + model.telefonZone.text()); };
-    model.telefonZone.onClick = [&] {
-        events.push_back("click " + std::to_string(model.telefonZone.selectedIndex()));
+    model.telephoneZone.onChange = [&] {
+        events.push_back("change " + model.telephoneZone.text());
+    };
+    model.telephoneZone.onClick = [&] {
+        events.push_back("click " + std::to_string(model.telephoneZone.selectedIndex()));
     };
     emit zone->activated(2);
     EXPECT_EQ(events, (std::vector<std::string>{"change Nacht", "click 2"}));
@@ -290,27 +292,27 @@ TEST_F(MainWindowViewTest, TelefonPageShowsTheRowAndPassesTheUsersChoicesOn) {
     test::TypeText(zone->lineEdit(), "Ta");
     EXPECT_EQ(events, (std::vector<std::string>{"change T", "change Ta"}));
     EXPECT_EQ(zone->currentText(), "Ta");
-    model.telefonDayClass.setText("Werktag");
+    model.telephoneDayClass.setText("Werktag");
     EXPECT_EQ(dayClass->currentText(), "Werktag");
 
     // The unit length is typed in upper case and reaches the row when the field is left.
-    model.telefonSecPerUnit.setEnabled(true);
+    model.telephoneSecPerUnit.setEnabled(true);
     auto* secPerUnit = find<QLineEdit>("Edit4");
     secPerUnit->selectAll();
     test::TypeText(secPerUnit, "12a");
     EXPECT_EQ(secPerUnit->text(), "12A");
-    EXPECT_EQ(model.telefonSecPerUnit.text(), "0");
+    EXPECT_EQ(model.telephoneSecPerUnit.text(), "0");
     emit secPerUnit->editingFinished();
-    EXPECT_EQ(model.telefonSecPerUnit.text(), "12A");
+    EXPECT_EQ(model.telephoneSecPerUnit.text(), "12A");
 
     std::vector<std::string> clicked;
-    for (Button* button : {&model.telefonListeAendern, &model.telefonFeiertage}) {
+    for (Button* button : {&model.changeZoneListButton, &model.holidaysButton}) {
         button->onClick = [&clicked, button] { clicked.push_back(button->name()); };
         find<QPushButton>(button->name())->click();
     }
     EXPECT_EQ(clicked, (std::vector<std::string>{"Button6", "Button3"}));
     find<QCheckBox>("FeiertageON")->click();
-    EXPECT_TRUE(model.feiertageOn.checked());
+    EXPECT_TRUE(model.holidayTariffsOn.checked());
 }
 
 TEST_F(MainWindowViewTest, MinimisingTellsTheProgramAndKeepsTheWindow) {
