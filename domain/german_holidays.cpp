@@ -99,81 +99,113 @@ CalendarDay EasterSunday(int year) {
     return {year, month, day};
 }
 
-HolidayList GermanHolidays(int year, std::optional<Land> land) {
-    std::vector<std::pair<std::int64_t, HolidayEntry>> found;
-    const auto add = [&found](std::int64_t day, const char* name) {
-        found.emplace_back(day, HolidayEntry{DateText(DayAt(day)), name});
-    };
-    const auto fixed = [&add, year](int month, int day, const char* name) {
-        add(DayNumber({year, month, day}), name);
-    };
-    const std::int64_t easter = DayNumber(EasterSunday(year));
-    const auto afterEaster = [&add, easter](int days, const char* name) {
-        add(easter + days, name);
-    };
-    const auto in = [land](std::initializer_list<Land> laender) {
-        return land && std::find(laender.begin(), laender.end(), *land) != laender.end();
-    };
-    using enum Land;
+namespace {
 
-    fixed(1, 1, "Neujahr");
-    if (in({BadenWuerttemberg, Bayern, SachsenAnhalt})) {
-        fixed(1, 6, "Heilige Drei Könige");
+// The holidays of one year for one Land, gathered in any order and handed out by date.
+class HolidayCollector {
+public:
+    HolidayCollector(int year, std::optional<Land> land)
+        : year_(year), land_(land), easter_(DayNumber(EasterSunday(year))) {}
+
+    int year() const { return year_; }
+    void add(std::int64_t day, const char* name) {
+        found_.emplace_back(day, HolidayEntry{DateText(DayAt(day)), name});
     }
-    if ((year >= 2019 && in({Berlin})) || (year >= 2023 && in({MecklenburgVorpommern}))) {
-        fixed(3, 8, "Internationaler Frauentag");
+    void fixed(int month, int day, const char* name) { add(DayNumber({year_, month, day}), name); }
+    void afterEaster(int days, const char* name) { add(easter_ + days, name); }
+    // Whether the chosen Land is one of these.
+    bool in(std::initializer_list<Land> laender) const {
+        return land_ && std::find(laender.begin(), laender.end(), *land_) != laender.end();
     }
-    afterEaster(-2, "Karfreitag");
-    if (in({Brandenburg})) {
-        afterEaster(0, "Ostersonntag");
+
+    HolidayList byDate() {
+        std::stable_sort(found_.begin(), found_.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        HolidayList holidays;
+        holidays.reserve(found_.size());
+        for (auto& [day, entry] : found_) {
+            holidays.push_back(std::move(entry));
+        }
+        return holidays;
     }
-    afterEaster(1, "Ostermontag");
-    fixed(5, 1, "Tag der Arbeit");
-    if ((year == 2020 || year == 2025) && in({Berlin})) {
-        fixed(5, 8, "Tag der Befreiung");
+
+private:
+    int year_;
+    std::optional<Land> land_;
+    std::int64_t easter_;
+    std::vector<std::pair<std::int64_t, HolidayEntry>> found_;
+};
+
+// New Year to Corpus Christi.
+void AddFirstHalf(HolidayCollector& holidays) {
+    using enum Land;
+    const int year = holidays.year();
+    holidays.fixed(1, 1, "Neujahr");
+    if (holidays.in({BadenWuerttemberg, Bayern, SachsenAnhalt})) {
+        holidays.fixed(1, 6, "Heilige Drei Könige");
     }
-    afterEaster(39, "Christi Himmelfahrt");
-    if (in({Brandenburg})) {
-        afterEaster(49, "Pfingstsonntag");
+    if ((year >= 2019 && holidays.in({Berlin})) ||
+        (year >= 2023 && holidays.in({MecklenburgVorpommern}))) {
+        holidays.fixed(3, 8, "Internationaler Frauentag");
     }
-    afterEaster(50, "Pfingstmontag");
-    if (in({BadenWuerttemberg, Bayern, Hessen, NordrheinWestfalen, RheinlandPfalz, Saarland})) {
-        afterEaster(60, "Fronleichnam");
+    holidays.afterEaster(-2, "Karfreitag");
+    if (holidays.in({Brandenburg})) {
+        holidays.afterEaster(0, "Ostersonntag");
     }
-    if (in({Saarland})) {
-        fixed(8, 15, "Mariä Himmelfahrt");
+    holidays.afterEaster(1, "Ostermontag");
+    holidays.fixed(5, 1, "Tag der Arbeit");
+    if ((year == 2020 || year == 2025) && holidays.in({Berlin})) {
+        holidays.fixed(5, 8, "Tag der Befreiung");
     }
-    if (year >= 2019 && in({Thueringen})) {
-        fixed(9, 20, "Weltkindertag");
+    holidays.afterEaster(39, "Christi Himmelfahrt");
+    if (holidays.in({Brandenburg})) {
+        holidays.afterEaster(49, "Pfingstsonntag");
+    }
+    holidays.afterEaster(50, "Pfingstmontag");
+    if (holidays.in(
+            {BadenWuerttemberg, Bayern, Hessen, NordrheinWestfalen, RheinlandPfalz, Saarland})) {
+        holidays.afterEaster(60, "Fronleichnam");
+    }
+}
+
+// Assumption Day to Christmas.
+void AddSecondHalf(HolidayCollector& holidays) {
+    using enum Land;
+    const int year = holidays.year();
+    if (holidays.in({Saarland})) {
+        holidays.fixed(8, 15, "Mariä Himmelfahrt");
+    }
+    if (year >= 2019 && holidays.in({Thueringen})) {
+        holidays.fixed(9, 20, "Weltkindertag");
     }
     if (year >= 1990) {
-        fixed(10, 3, "Tag der Deutschen Einheit");
+        holidays.fixed(10, 3, "Tag der Deutschen Einheit");
     }
     if (year == 2017 ||
-        in({Brandenburg, MecklenburgVorpommern, Sachsen, SachsenAnhalt, Thueringen}) ||
-        (year >= 2018 && in({Bremen, Hamburg, Niedersachsen, SchleswigHolstein}))) {
-        fixed(10, 31, "Reformationstag");
+        holidays.in({Brandenburg, MecklenburgVorpommern, Sachsen, SachsenAnhalt, Thueringen}) ||
+        (year >= 2018 && holidays.in({Bremen, Hamburg, Niedersachsen, SchleswigHolstein}))) {
+        holidays.fixed(10, 31, "Reformationstag");
     }
-    if (in({BadenWuerttemberg, Bayern, NordrheinWestfalen, RheinlandPfalz, Saarland})) {
-        fixed(11, 1, "Allerheiligen");
+    if (holidays.in({BadenWuerttemberg, Bayern, NordrheinWestfalen, RheinlandPfalz, Saarland})) {
+        holidays.fixed(11, 1, "Allerheiligen");
     }
-    if (year <= 1994 || in({Sachsen})) {
+    if (year <= 1994 || holidays.in({Sachsen})) {
         // The Wednesday before 23 November. Day number 0 (1 March of year 0) was a Wednesday.
         const std::int64_t before = DayNumber({year, 11, 22});
         const std::int64_t sinceWednesday = ((before % 7) + 7) % 7;
-        add(before - sinceWednesday, "Buß- und Bettag");
+        holidays.add(before - sinceWednesday, "Buß- und Bettag");
     }
-    fixed(12, 25, "1. Weihnachtsfeiertag");
-    fixed(12, 26, "2. Weihnachtsfeiertag");
+    holidays.fixed(12, 25, "1. Weihnachtsfeiertag");
+    holidays.fixed(12, 26, "2. Weihnachtsfeiertag");
+}
 
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    HolidayList holidays;
-    holidays.reserve(found.size());
-    for (auto& [day, entry] : found) {
-        holidays.push_back(std::move(entry));
-    }
-    return holidays;
+}  // namespace
+
+HolidayList GermanHolidays(int year, std::optional<Land> land) {
+    HolidayCollector holidays(year, land);
+    AddFirstHalf(holidays);
+    AddSecondHalf(holidays);
+    return holidays.byDate();
 }
 
 }  // namespace ruvo

@@ -11,7 +11,7 @@
 namespace ruvo {
 namespace {
 
-constexpr std::int64_t kMinutesPerDay = 24 * 60;
+constexpr std::int64_t kMinutesPerDay = 24LL * 60;
 constexpr int kFirstDayWithForecast = 3;
 
 // a / b rounded to the nearest whole number, halves away from zero; b > 0.
@@ -53,9 +53,11 @@ std::optional<MonthForecast> ForecastMonth(std::int32_t spentSoFar,
     if (now.day < kFirstDayWithForecast) {
         return std::nullopt;
     }
-    const std::int64_t monthMinutes = DaysOfMonth(now.year, now.month) * kMinutesPerDay;
+    const std::int64_t monthMinutes =
+        std::int64_t{DaysOfMonth(now.year, now.month)} * kMinutesPerDay;
     const std::int64_t elapsed = std::min<std::int64_t>(
-        (now.day - 1) * kMinutesPerDay + now.hour * 60 + now.minute, monthMinutes);
+        std::int64_t{now.day - 1} * kMinutesPerDay + std::int64_t{now.hour} * 60 + now.minute,
+        monthMinutes);
     MonthForecast forecast;
     forecast.expected = SaturateToInt32(RoundedQuotient(spentSoFar * monthMinutes, elapsed));
     if (!budget) {
@@ -103,7 +105,7 @@ std::string ForecastSentence(const std::optional<MonthForecast>& forecast,
         return "Eine Prognose für den Monat gibt es ab dem " + IntToStr(kFirstDayWithForecast) +
                ". " + month + ".";
     }
-    const std::string expected =
+    std::string expected =
         "Bis Ende " + month + " voraussichtlich " + MoneyText(forecast->expected) + ".";
     const std::string ofBudget = " Das Budget von " + MoneyText(forecast->budgetAmount);
     switch (forecast->budget) {

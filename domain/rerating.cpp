@@ -112,7 +112,7 @@ Rerater::Rerater(const TariffTables& tables, const HolidayList& holidays, int fi
                                      CountedValue(table[z].secPerUnit)};
         }
         // The zone of each minute, found as the counter finds it.
-        minuteZone_[c].resize(24 * 60);
+        minuteZone_[c].resize(std::size_t{24} * 60);
         for (int minute = 0; minute < 24 * 60; ++minute) {
             const std::string time =
                 PadTwo(std::to_string(minute / 60)) + PadTwo(std::to_string(minute % 60));

@@ -13,7 +13,7 @@ namespace ruvo {
 namespace {
 
 constexpr int kMonths = 13;
-constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
+constexpr std::int64_t kSecondsPerDay = 24LL * 60 * 60;
 
 // The two digits of a year, as dates write it.
 std::string YearDigits(int year) {
