@@ -247,8 +247,8 @@ QPixmap StatisticsWindow() {
                 const int seconds = static_cast<int>(300 + next(5400) + (month % 4) * 300);
                 const int telephone = 12 * (seconds / 240 + 1);
                 const int provider = 4 * (seconds / 60 + 1);
-                char date[16];
-                char start[16];
+                char date[32];
+                char start[32];
                 std::snprintf(date, sizeof date, "%02d.%02d.%02d", day, month, year);
                 std::snprintf(start, sizeof start, "%02d:%02d:00", hour,
                               static_cast<int>(next(60)));

@@ -4,6 +4,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -194,18 +196,26 @@ public:
 
     // Writes the file and waits until it is on disk.
     void save() {
+        const std::string folder = QFileInfo(path_).absolutePath().toStdString();
+        // QSettings waits for its lock file without end when the lock file's few bytes cannot
+        // be written, as on a full disk: the program would freeze. It is not asked to then.
+        if (!HasRoomFor(folder, QFileInfo(path_).size())) {
+            failWriting(SystemErrorText(ENOSPC));
+        }
         ClearAbandonedLock(path_ + QStringLiteral(".lock"));
         settings_->sync();
         stamps_.seen(key_, false);
         if (settings_->status() != QSettings::NoError) {
-            const std::string reason =
-                WriteFailureReason(QFileInfo(path_).absolutePath().toStdString(), key_);
-            Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht geschrieben werden%2.")
-                     .arg(path_, reason.empty() ? QString() : QStringLiteral(": ") + Q(reason)));
+            failWriting(WriteFailureReason(folder, key_));
         }
     }
 
 private:
+    [[noreturn]] void failWriting(const std::string& reason) {
+        Fail(QStringLiteral("Die Einstellungsdatei \"%1\" kann nicht geschrieben werden%2.")
+                 .arg(path_, reason.empty() ? QString() : QStringLiteral(": ") + Q(reason)));
+    }
+
     QStringList childGroups(const QString& group) { return children(group, true); }
     QStringList childKeys(const QString& group) { return children(group, false); }
     QStringList children(const QString& group, bool groups) {

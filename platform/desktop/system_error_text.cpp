@@ -47,4 +47,15 @@ std::string WriteFailureReason(const std::string& folder, const std::string& fil
     return {};
 }
 
+bool HasRoomFor(const std::string& folder, std::int64_t bytes) {
+    struct statvfs space {};
+    if (statvfs(folder.c_str(), &space) != 0 || space.f_frsize == 0) {
+        return true;
+    }
+    constexpr std::int64_t kMargin = 16 * 1024;  // the lock file and a partly used block
+    const auto available =
+        static_cast<std::int64_t>(space.f_bavail) * static_cast<std::int64_t>(space.f_frsize);
+    return available >= bytes + kMargin;
+}
+
 }  // namespace ruvo::desktop
