@@ -24,7 +24,11 @@ DesktopTray::DesktopTray()
     for (auto picture : {platform::TrayPicture::None, platform::TrayPicture::Inactive,
                          platform::TrayPicture::Offline, platform::TrayPicture::Online,
                          platform::TrayPicture::Warning}) {
-        pictures_[Index(picture)] = QIcon(QPixmap::fromImage(DrawTrayPicture(picture)));
+        QIcon icon;
+        for (const int scale : {1, 2, 3}) {  // the tray host takes the size it shows
+            icon.addPixmap(QPixmap::fromImage(DrawTrayPicture(picture, scale)));
+        }
+        pictures_[Index(picture)] = icon;
     }
 }
 

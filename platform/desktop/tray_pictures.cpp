@@ -59,11 +59,13 @@ void DrawCrossedOut(QPainter& painter) {
 
 }  // namespace
 
-QImage DrawTrayPicture(platform::TrayPicture picture) {
-    QImage image(TrayPictureSize, TrayPictureSize, QImage::Format_ARGB32_Premultiplied);
+QImage DrawTrayPicture(platform::TrayPicture picture, int scale) {
+    QImage image(TrayPictureSize * scale, TrayPictureSize * scale,
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(scale, scale);
     switch (picture) {
         case platform::TrayPicture::None:
             break;

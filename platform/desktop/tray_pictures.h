@@ -14,6 +14,8 @@ namespace ruvo::desktop {
 
 inline constexpr int TrayPictureSize = 16;
 
-QImage DrawTrayPicture(platform::TrayPicture picture);
+// Drawn at `scale` times its size, so that a tray scaled up (a device pixel ratio of 2, a tray of
+// 32 pixels) shows it sharp.
+QImage DrawTrayPicture(platform::TrayPicture picture, int scale = 1);
 
 }  // namespace ruvo::desktop
