@@ -5,6 +5,7 @@
 #include "base/money.h"
 #include "base/saturate.h"
 #include "domain/calendar.h"
+#include "domain/tariff_tables.h"
 #include "domain/zone_lookup.h"
 
 namespace ruvo {
@@ -129,15 +130,7 @@ Rerater::Rerater(const TariffTables& tables, const HolidayList& holidays, int fi
 int Rerater::dayClassIndex(const std::string& date) const {
     const int digits = TwoDigits(date, 6).value_or(0);
     const int year = firstYear_ + ((digits - firstYear_ % 100) % 100 + 100) % 100;
-    switch (ClassifyDay(date, holidays_, holidaysOn_, year)) {
-        case DayClass::Wochenende:
-            return 1;
-        case DayClass::Feiertag:
-            return 2;
-        case DayClass::Werktag:
-            break;
-    }
-    return 0;
+    return static_cast<int>(TableIndex(ClassifyDay(date, holidays_, holidaysOn_, year)));
 }
 
 int Rerater::zoneAt(int dayClass, int second) const {

@@ -11,6 +11,16 @@
 namespace ruvo {
 namespace {
 
+TariffTables WithZones(std::initializer_list<const char*> names) {
+    TariffTables tables;
+    for (const char* name : names) {
+        AddZone(tables, name, TariffRow{"", "0000", "0000", "0", "0"});
+    }
+    return tables;
+}
+
+}  // namespace
+
 std::size_t TableIndex(DayClass dayClass) {
     switch (dayClass) {
         case DayClass::Wochenende:
@@ -22,16 +32,6 @@ std::size_t TableIndex(DayClass dayClass) {
     }
     return 0;
 }
-
-TariffTables WithZones(std::initializer_list<const char*> names) {
-    TariffTables tables;
-    for (const char* name : names) {
-        AddZone(tables, name, TariffRow{"", "0000", "0000", "0", "0"});
-    }
-    return tables;
-}
-
-}  // namespace
 
 TariffTable& TariffTables::table(DayClass dayClass) {
     return tables[TableIndex(dayClass)];

@@ -40,6 +40,9 @@ struct TariffTables {
     friend bool operator==(const TariffTables&, const TariffTables&) = default;
 };
 
+// The place of a day class's table: weekdays 0, weekends 1, holidays 2.
+std::size_t TableIndex(DayClass dayClass);
+
 inline constexpr std::array<DayClass, 3> kDayClasses = {DayClass::Werktag, DayClass::Wochenende,
                                                         DayClass::Feiertag};
 
