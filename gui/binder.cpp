@@ -203,6 +203,23 @@ void Binder::comboBox(QComboBox* widget, ComboBox& control) {
     });
 }
 
+void Binder::chooser(QComboBox* widget, ComboBox& control) {
+    widget->setObjectName(Q(control.name()));
+    widget->setEditable(false);
+    QObject::connect(widget, &QComboBox::activated, &receiver_, [this, &control](int index) {
+        run_([&] { control.choose(index); });
+        render();
+    });
+    onRender([widget, &control] {
+        {
+            const QSignalBlocker block(widget);
+            RenderItems(widget, control);
+            widget->setCurrentIndex(control.selectedIndex());
+        }
+        RenderCommon(widget, control);
+    });
+}
+
 void Binder::list(QAbstractItemView* widget, ListControl& control, const QIcon& rowIcon) {
     widget->setObjectName(Q(control.name()));
     auto* rows = new RowsModel(control.columns(), widget);

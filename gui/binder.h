@@ -48,6 +48,8 @@ public:
     void liveEdit(QLineEdit* widget, TextField& control, int maxLength = 0);
     // A drop-down list whose text may be typed: picking an item chooses it, typing sets the text.
     void comboBox(QComboBox* widget, ComboBox& control);
+    // A drop-down list to choose from, without typing: the model's items, its chosen one shown.
+    void chooser(QComboBox* widget, ComboBox& control);
     // A read-only list of rows in any item view (report, list, icons). The view's selection
     // mode is the view's affair; whatever the user selects reaches the model, and the model's
     // selection is shown. `rowIcon` is drawn at the start of every row.

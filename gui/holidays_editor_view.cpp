@@ -87,8 +87,7 @@ HolidaysEditorView::HolidaysEditorView(HolidaysEditor& model, ActionRunner run, 
     constexpr int LandY = 310;
     StaticText(this, QStringLiteral("Land :"), QRect(8, LandY + 1, 50, FieldHeight));
     auto* land = Place(new QComboBox(this), QRect(FieldX, LandY, 166, FieldHeight + 2));
-    bind.comboBox(land, model.landChoice);
-    land->lineEdit()->setReadOnly(true);  // a Land is picked from the list, not typed
+    bind.chooser(land, model.landChoice);  // a Land is picked from the list, not typed
     auto* compute = Place(new QPushButton(this), QRect(232, LandY - 1, 130, ButtonHeight));
     compute->setToolTip(Hint(HolidaysEditor::kComputeHint));
     bind.button(compute, model.computeButton);

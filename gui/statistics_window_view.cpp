@@ -28,31 +28,6 @@ QLabel* FiguresLine(QWidget* parent, Binder& binder, TextField& control) {
     return line;
 }
 
-// A drop-down list to choose from, without typing: the model's items, its chosen one shown.
-void BindChooser(Binder& binder, QComboBox* widget, ComboBox& control) {
-    widget->setObjectName(Q(control.name()));
-    widget->setEditable(false);
-    QObject::connect(widget, &QComboBox::activated, widget, [&binder, &control](int index) {
-        binder.run()([&control, index] { control.choose(index); });
-    });
-    binder.onRender([widget, &control] {
-        const QSignalBlocker block(widget);
-        QStringList items;
-        for (const std::string& item : control.items()) {
-            items << Q(item);
-        }
-        QStringList shown;
-        for (int i = 0; i < widget->count(); ++i) {
-            shown << widget->itemText(i);
-        }
-        if (items != shown) {
-            widget->clear();
-            widget->addItems(items);
-        }
-        widget->setCurrentIndex(control.selectedIndex());
-    });
-}
-
 }  // namespace
 
 StatisticsWindowView::StatisticsWindowView(StatisticsWindow& model, ActionRunner run,
@@ -90,7 +65,7 @@ QGroupBox* StatisticsWindowView::buildMonths() {
     auto* chooserRow = new QHBoxLayout;
     auto* chooser = new QComboBox(box);
     chooser->setMinimumContentsLength(14);
-    BindChooser(binder(), chooser, statistics_.monthBox);
+    binder().chooser(chooser, statistics_.monthBox);
     auto* caption = new QLabel(QStringLiteral("&Monat:"), box);
     caption->setBuddy(chooser);
     chooserRow->addWidget(caption);
