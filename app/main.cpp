@@ -19,6 +19,13 @@ int main(int argc, char* argv[]) {
                      "gefunden (DISPLAY oder WAYLAND_DISPLAY).\n");
         return 1;
     }
+    // Qt waits for the X server after every picture it hands over in shared memory (a round trip
+    // that wakes two threads), and the counter window hands one over every second. The windows
+    // are small; through the socket their pictures cost less than the waiting. A user's own
+    // choice stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
     QApplication qt(argc, argv);
     QApplication::setApplicationName(ruvo::ApplicationTitle);
     // The program lives in the tray: closing its last window does not end it.

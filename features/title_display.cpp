@@ -38,29 +38,22 @@ std::string TitleSuffix(const TitleOptions& options, std::int32_t totalPfennig,
 }
 
 void TitleDisplay::applyTitleSuffix(const std::string& suffix, bool clearMode) {
-    if (!windows_.available()) {
-        return;
-    }
-    const auto front = windows_.foreground();
+    const auto front = windows_.front();
     if (!front) {
         return;
     }
-    const auto read = windows_.title(*front);
-    if (!read) {
-        return;
-    }
-    const std::string& title = *read;
+    const std::string& title = front->title;
     // The desktop keeps its name, and the window decorated earlier keeps its suffix.
-    if (windows_.isDesktop(*front) || StartsWith(title, "Program Manager")) {
+    if (front->desktop || StartsWith(title, "Program Manager")) {
         return;
     }
     // The program's own windows are known by their identity, or else by the program's title.
     const bool ownWindow =
-        windows_.isProgramWindow(*front) || StartsWith(title, "Quelmar Ruvometer");
+        windows_.isProgramWindow(front->id) || StartsWith(title, "Quelmar Ruvometer");
 
     // The window decorated last is recognised by what it is, then by its title. Its title is
     // kept whole, however long, so that it comes back unchanged.
-    const bool sameWindow = *front == rememberedWindow_;
+    const bool sameWindow = front->id == rememberedWindow_;
     const bool decoratedLast =
         sameWindow && !rememberedTitle_.empty() && StartsWith(title, rememberedTitle_);
     if (!decoratedLast) {
@@ -69,14 +62,14 @@ void TitleDisplay::applyTitleSuffix(const std::string& suffix, bool clearMode) {
         }
         // An own window is never decorated, so there is nothing of it to remember.
         rememberedTitle_ = ownWindow ? std::string() : title;
-        rememberedWindow_ = ownWindow ? 0 : *front;
+        rememberedWindow_ = ownWindow ? 0 : front->id;
     }
     if (ownWindow) {
         return;
     }
     const std::string newTitle = clearMode ? title : rememberedTitle_ + suffix;
     if (newTitle != title) {
-        windows_.setTitle(*front, newTitle);
+        windows_.setTitle(front->id, newTitle);
     }
 }
 

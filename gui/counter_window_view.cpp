@@ -15,6 +15,8 @@
 
 #include "gui/dialog_icons.h"
 #include "gui/dialog_widgets.h"
+#include "gui/tab_page_repaint.h"
+#include "gui/unit_progress_bar.h"
 
 namespace ruvo::gui {
 
@@ -53,6 +55,13 @@ CounterWindowView::CounterWindowView(CounterWindow& model, ActionRunner run, QWi
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
 
+    // A second of the connection then repaints its figures, not the whole window.
+    if (const auto pane = SolidTabPaneColor(tabs_)) {
+        PaintOwnBackground(*pane, runningFigures_);
+        unitProgress_->paintInStripsOn(*pane);
+    }
+    KeepTabLayoutFromPageContents(tabs_);
+
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         binder().run()([&] { counter_.selectPage(static_cast<CounterPage>(index)); });
     });
@@ -88,6 +97,7 @@ QWidget* CounterWindowView::buildTariffPanel(QWidget* page) {
     binder().label(price, counter_.priceLine);
     auto* day = new QLabel(tariff);
     binder().label(day, counter_.dayLine);
+    runningFigures_.insert(runningFigures_.end(), {zone, price, day});
     tariffGrid->addWidget(Caption(QStringLiteral("Tarif :"), tariff), 0, 0);
     tariffGrid->addWidget(zone, 0, 1);
     tariffGrid->addWidget(price, 0, 2);
@@ -112,6 +122,7 @@ QWidget* CounterWindowView::buildFiguresPanel(QWidget* page) {
             MakeBlue(value);
         }
         binder().label(value, field);
+        runningFigures_.push_back(value);
         figuresGrid->addWidget(Caption(caption, figures), row, 1);
         figuresGrid->addWidget(value, row, 2);
     };
@@ -135,10 +146,11 @@ QWidget* CounterWindowView::buildUnitPanel(QWidget* page) {
     binder().label(unitNumber, counter_.unitText);
     auto* rest = ValueText(unit);
     binder().label(rest, counter_.restText);
-    unitProgress_ = new QProgressBar(unit);
+    unitProgress_ = new UnitProgressBar(unit);
     unitProgress_->setObjectName(QStringLiteral("ProgressBar1"));
     unitProgress_->setTextVisible(false);
     unitProgress_->setFixedHeight(14);
+    runningFigures_.insert(runningFigures_.end(), {unitNumber, rest});
     unitGrid->addWidget(Caption(QStringLiteral("Einheit :"), unit), 0, 0);
     unitGrid->addWidget(unitNumber, 0, 1);
     unitGrid->addWidget(rest, 0, 2);

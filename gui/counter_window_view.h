@@ -2,10 +2,12 @@
 // status and the warning options, on three tabs above an "&Ok" button.
 #pragma once
 
+#include <vector>
+
+#include "gui/unit_progress_bar.h"
 #include "gui/window_view.h"
 #include "window_models/counter_window.h"
 
-class QProgressBar;
 class QTabWidget;
 
 namespace ruvo::gui {
@@ -17,7 +19,7 @@ public:
     CounterWindowView(CounterWindow& model, ActionRunner run, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
-    QProgressBar* unitProgress() const { return unitProgress_; }
+    UnitProgressBar* unitProgress() const { return unitProgress_; }
 
 private:
     QWidget* buildConnectionPage();
@@ -31,7 +33,8 @@ private:
 
     CounterWindow& counter_;
     QTabWidget* tabs_ = nullptr;
-    QProgressBar* unitProgress_ = nullptr;
+    UnitProgressBar* unitProgress_ = nullptr;
+    std::vector<QWidget*> runningFigures_;  // what changes while a connection runs
 };
 
 }  // namespace ruvo::gui

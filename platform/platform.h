@@ -173,19 +173,25 @@ public:
 // Identifies a top-level window for as long as it exists. 0 is no window.
 using WindowId = std::uint64_t;
 
+struct FrontWindow {
+    WindowId id = 0;
+    std::string title;     // empty for a window without one
+    bool desktop = false;  // the desktop itself, the window behind all others
+};
+
 class ForegroundWindows {
 public:
     virtual ~ForegroundWindows() = default;
     // False where windows of other programs cannot be seen (no X11 display, Wayland); every other
     // call then gives nothing and does nothing.
     virtual bool available() = 0;
-    // The window in front, or nothing.
-    virtual std::optional<WindowId> foreground() = 0;
+    // The window in front with what the title display needs of it, read in one look (it runs
+    // every second during a connection); nothing when no window is in front or it has gone.
+    virtual std::optional<FrontWindow> front() = 0;
     // True for a window of this program itself, known by its identity (whatever its title, and
     // whether or not the window tells which process it belongs to).
     virtual bool isProgramWindow(WindowId window) = 0;
-    // True for the desktop itself (the window behind all others).
-    virtual bool isDesktop(WindowId window) = 0;
+    // The title, empty for a window without one; nothing for a window that does not exist.
     virtual std::optional<std::string> title(WindowId window) = 0;
     // A window that refuses, or no longer exists, keeps what it has.
     virtual void setTitle(WindowId window, const std::string& title) = 0;

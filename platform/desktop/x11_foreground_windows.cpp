@@ -2,11 +2,14 @@
 
 // Xlib's macros (None, Bool, Status ...) would clash with names above; it comes last.
 #include <X11/Xatom.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <xcb/xcb.h>
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -27,6 +30,8 @@ enum AtomIndex {
     AtomCount
 };
 
+using AtomArray = std::array<xcb_atom_t, AtomCount>;
+
 constexpr std::array<const char*, AtomCount> AtomNames = {
     "_NET_ACTIVE_WINDOW",          "_NET_WM_NAME", "_NET_WM_WINDOW_TYPE",
     "_NET_WM_WINDOW_TYPE_DESKTOP", "UTF8_STRING",  "COMPOUND_TEXT"};
@@ -39,48 +44,76 @@ struct Property {
     std::vector<unsigned long> values;  // format 32 (and 16), one element each
 };
 
-struct XFreeDeleter {
-    void operator()(unsigned char* data) const {
-        if (data != nullptr) {
-            XFree(data);
+// A property asked for now and collected later, so that the requests of one look go out together
+// and cost one round trip. Answers and errors come back to the request itself (the requests are
+// checked), never to Xlib's error handler: a window that has gone only gives nothing.
+class PropertyRequest {
+public:
+    PropertyRequest(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
+                    xcb_atom_t type)
+        : connection_(connection),
+          type_(type),
+          cookie_(xcb_get_property(connection, 0, window, property, type, 0, 16384)) {}
+    ~PropertyRequest() {
+        if (!collected_) {
+            xcb_discard_reply(connection_, cookie_.sequence);
         }
     }
-};
+    PropertyRequest(const PropertyRequest&) = delete;
+    PropertyRequest& operator=(const PropertyRequest&) = delete;
 
-// Reads up to 64 KiB of the property. Nothing when the window has no such property (or, with a
-// `type` other than AnyPropertyType, none of that type). Errors are left to the caller's trap.
-std::optional<Property> ReadProperty(Display* display, Window window, Atom property, Atom type) {
-    Atom actualType = 0;
-    int actualFormat = 0;
-    unsigned long count = 0;
-    unsigned long bytesAfter = 0;
-    unsigned char* raw = nullptr;
-    const int status = XGetWindowProperty(display, window, property, 0, 16384, False, type,
-                                          &actualType, &actualFormat, &count, &bytesAfter, &raw);
-    const std::unique_ptr<unsigned char, XFreeDeleter> data(raw);
-    if (status != Success || actualType == 0 || (type != AnyPropertyType && actualType != type)) {
-        return std::nullopt;
-    }
-    Property result;
-    result.type = actualType;
-    result.format = actualFormat;
-    if (data == nullptr) {
+    // Up to 64 KiB of the property; nothing when the window lacks it (or, with a type other than
+    // any, has it of another type). `windowGone` is set when the window no longer exists.
+    std::optional<Property> collect(bool& windowGone) {
+        collected_ = true;
+        xcb_generic_error_t* error = nullptr;
+        const std::unique_ptr<xcb_get_property_reply_t, FreeDeleter> reply(
+            xcb_get_property_reply(connection_, cookie_, &error));
+        const std::unique_ptr<xcb_generic_error_t, FreeDeleter> errorHolder(error);
+        if (!reply) {
+            windowGone = true;
+            return std::nullopt;
+        }
+        exists_ = reply->type != XCB_ATOM_NONE;
+        if (!exists_ || (type_ != XCB_GET_PROPERTY_TYPE_ANY && reply->type != type_)) {
+            return std::nullopt;
+        }
+        Property result;
+        result.type = reply->type;
+        result.format = reply->format;
+        const auto* data = static_cast<const unsigned char*>(xcb_get_property_value(reply.get()));
+        const auto count = static_cast<std::size_t>(reply->value_len);
+        if (reply->format == 8) {
+            result.bytes.assign(reinterpret_cast<const char*>(data), count);
+        } else if (reply->format == 16) {
+            for (std::size_t i = 0; i < count; ++i) {
+                std::uint16_t value = 0;
+                std::memcpy(&value, data + i * sizeof value, sizeof value);
+                result.values.push_back(value);
+            }
+        } else if (reply->format == 32) {
+            for (std::size_t i = 0; i < count; ++i) {
+                std::uint32_t value = 0;
+                std::memcpy(&value, data + i * sizeof value, sizeof value);
+                result.values.push_back(value);
+            }
+        }
         return result;
     }
-    if (actualFormat == 8) {
-        result.bytes.assign(reinterpret_cast<const char*>(data.get()), count);
-    } else if (actualFormat == 16) {
-        const auto* shorts = reinterpret_cast<const short*>(data.get());
-        for (unsigned long i = 0; i < count; ++i) {
-            result.values.push_back(static_cast<unsigned short>(shorts[i]));
-        }
-    } else if (actualFormat == 32) {
-        // Xlib hands 32-bit items over as longs.
-        const auto* longs = reinterpret_cast<const unsigned long*>(data.get());
-        result.values.assign(longs, longs + count);
-    }
-    return result;
-}
+    // After collect: whether the window has the property at all, of whatever type.
+    bool exists() const { return exists_; }
+
+private:
+    struct FreeDeleter {
+        void operator()(void* pointer) const { std::free(pointer); }
+    };
+
+    xcb_connection_t* connection_;
+    xcb_atom_t type_;
+    xcb_get_property_cookie_t cookie_;
+    bool collected_ = false;
+    bool exists_ = false;
+};
 
 std::string Latin1ToUtf8(const std::string& latin1) {
     std::string out;
@@ -133,12 +166,64 @@ std::optional<std::string> ConvertedText(Display* display, const Property& prope
     return result;
 }
 
-void ReplaceTextProperty(Display* display, Window window, Atom property, Atom type,
-                         const std::string& text) {
-    XChangeProperty(display, window, property, type, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(text.data()),
-                    static_cast<int>(text.size()));
+// Replaces a text property; the answer (a window that has gone) is waited for with the others.
+xcb_void_cookie_t ReplaceTextProperty(xcb_connection_t* connection, xcb_window_t window,
+                                      xcb_atom_t property, xcb_atom_t type,
+                                      const std::string& text) {
+    return xcb_change_property_checked(connection, XCB_PROP_MODE_REPLACE, window, property, type, 8,
+                                       static_cast<std::uint32_t>(text.size()), text.data());
 }
+
+// The properties of one window that make up a look at it: its type and both of its titles.
+class WindowLook {
+public:
+    WindowLook(xcb_connection_t* connection, xcb_window_t window, const AtomArray& atoms)
+        : window_(window),
+          type_(connection, window, atoms[NetWmWindowType], XCB_ATOM_ATOM),
+          netName_(connection, window, atoms[NetWmName], atoms[Utf8String]),
+          name_(connection, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY) {}
+
+    xcb_window_t window() const { return window_; }
+
+    // Waits for the answers; nothing when the window has gone.
+    std::optional<platform::FrontWindow> collect(Display* display, const AtomArray& atoms) {
+        bool gone = false;
+        const auto types = type_.collect(gone);
+        const auto netName = netName_.collect(gone);
+        const auto name = name_.collect(gone);
+        if (gone) {
+            return std::nullopt;
+        }
+        platform::FrontWindow result;
+        result.id = window_;
+        result.desktop = window_ == DefaultRootWindow(display);
+        if (types && types->format == 32) {
+            for (unsigned long type : types->values) {
+                result.desktop = result.desktop || type == atoms[NetWmWindowTypeDesktop];
+            }
+        }
+        if (netName) {
+            result.title = netName->bytes;
+        } else if (!name || name->format != 8) {
+            result.title.clear();
+        } else if (name->type == XA_STRING) {
+            result.title = Latin1ToUtf8(name->bytes);
+        } else if (name->type == atoms[Utf8String]) {
+            result.title = name->bytes;
+        } else {
+            result.title = ConvertedText(display, *name).value_or(Latin1ToUtf8(name->bytes));
+        }
+        return result;
+    }
+    // After collect: whether the window has a _NET_WM_NAME of whatever type.
+    bool hasNetName() const { return netName_.exists(); }
+
+private:
+    xcb_window_t window_;
+    PropertyRequest type_;
+    PropertyRequest netName_;
+    PropertyRequest name_;
+};
 
 }  // namespace
 
@@ -160,15 +245,20 @@ public:
         }
         return display_;
     }
+    // The same connection as XCB sees it, for requests whose answers are waited for together.
+    xcb_connection_t* xcb() const { return XGetXCBConnection(display_); }
     // After a group of calls: a connection found lost is dropped, the next call opens anew.
     bool stillUp() {
+        if (display_ != nullptr && xcb_connection_has_error(xcb()) != 0) {
+            lost_ = true;
+        }
         if (lost_) {
             close();
             return false;
         }
         return display_ != nullptr;
     }
-    Atom atom(AtomIndex index) const { return atoms_[index]; }
+    const AtomArray& atoms() const { return atoms_; }
 
 private:
     void open() {
@@ -177,9 +267,17 @@ private:
             return;
         }
         XSetIOErrorExitHandler(display_, &Connection::onLost, this);
-        XErrorTrap trap(display_);
-        XInternAtoms(display_, const_cast<char**>(AtomNames.data()), AtomCount, False,
-                     atoms_.data());
+        // Asked for together, answered in one round trip.
+        std::array<xcb_intern_atom_cookie_t, AtomCount> cookies{};
+        for (std::size_t i = 0; i < AtomCount; ++i) {
+            cookies[i] = xcb_intern_atom(
+                xcb(), 0, static_cast<std::uint16_t>(std::strlen(AtomNames[i])), AtomNames[i]);
+        }
+        for (std::size_t i = 0; i < AtomCount; ++i) {
+            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(xcb(), cookies[i], nullptr);
+            atoms_[i] = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+            std::free(reply);
+        }
     }
     void close() {
         if (display_ != nullptr) {
@@ -195,7 +293,7 @@ private:
     std::string name_;
     Display* display_ = nullptr;
     bool lost_ = false;
-    std::array<Atom, AtomCount> atoms_{};
+    AtomArray atoms_{};
 };
 
 X11ForegroundWindows::X11ForegroundWindows(std::string displayName)
@@ -220,21 +318,34 @@ bool X11ForegroundWindows::available() {
     return connection_->stillUp();
 }
 
-std::optional<platform::WindowId> X11ForegroundWindows::foreground() {
+std::optional<platform::FrontWindow> X11ForegroundWindows::front() {
     Display* display = connection_->display();
     if (display == nullptr) {
         return std::nullopt;
     }
-    std::optional<platform::WindowId> result;
-    {
-        XErrorTrap trap(display);
-        const auto active = ReadProperty(display, DefaultRootWindow(display),
-                                         connection_->atom(NetActiveWindow), XA_WINDOW);
-        if (!trap.failed() && active && active->format == 32 && !active->values.empty() &&
-            active->values[0] != 0) {
-            result = active->values[0];
-        }
+    xcb_connection_t* xcb = connection_->xcb();
+    const AtomArray& atoms = connection_->atoms();
+    PropertyRequest activeRequest(xcb, static_cast<xcb_window_t>(DefaultRootWindow(display)),
+                                  atoms[NetActiveWindow], XCB_ATOM_WINDOW);
+    // The window in front is mostly the one that was in front a second ago: its properties are
+    // asked for in the same round trip, and asked for again only when another one is.
+    std::optional<WindowLook> look;
+    if (lastLook_.window != 0) {
+        look.emplace(xcb, static_cast<xcb_window_t>(lastLook_.window), atoms);
     }
+    bool rootGone = false;
+    const auto active = activeRequest.collect(rootGone);
+    const platform::WindowId id =
+        active && active->format == 32 && !active->values.empty() ? active->values[0] : 0;
+    std::optional<platform::FrontWindow> result;
+    if (id != 0) {
+        if (!look || look->window() != id) {
+            look.reset();
+            look.emplace(xcb, static_cast<xcb_window_t>(id), atoms);
+        }
+        result = look->collect(display, atoms);
+    }
+    lastLook_ = result ? LastLook{id, look->hasNetName()} : LastLook{};
     return connection_->stillUp() ? result : std::nullopt;
 }
 
@@ -242,58 +353,17 @@ bool X11ForegroundWindows::isProgramWindow(platform::WindowId window) {
     return IsProgramWindow(window);
 }
 
-bool X11ForegroundWindows::isDesktop(platform::WindowId window) {
-    Display* display = connection_->display();
-    if (display == nullptr || window == 0) {
-        return false;
-    }
-    bool result = false;
-    {
-        XErrorTrap trap(display);
-        if (window == DefaultRootWindow(display)) {
-            result = true;
-        } else {
-            const auto types =
-                ReadProperty(display, window, connection_->atom(NetWmWindowType), XA_ATOM);
-            if (!trap.failed() && types && types->format == 32) {
-                for (unsigned long type : types->values) {
-                    result = result || type == connection_->atom(NetWmWindowTypeDesktop);
-                }
-            }
-        }
-    }
-    return connection_->stillUp() && result;
-}
-
 std::optional<std::string> X11ForegroundWindows::title(platform::WindowId window) {
     Display* display = connection_->display();
     if (display == nullptr || window == 0) {
         return std::nullopt;
     }
-    std::optional<std::string> result;
-    {
-        XErrorTrap trap(display);
-        const auto netName = ReadProperty(display, window, connection_->atom(NetWmName),
-                                          connection_->atom(Utf8String));
-        std::optional<Property> name;
-        if (!netName) {
-            name = ReadProperty(display, window, XA_WM_NAME, AnyPropertyType);
-        }
-        if (!trap.failed()) {
-            if (netName) {
-                result = netName->bytes;
-            } else if (!name || name->format != 8) {
-                result = std::string();
-            } else if (name->type == XA_STRING) {
-                result = Latin1ToUtf8(name->bytes);
-            } else if (name->type == connection_->atom(Utf8String)) {
-                result = name->bytes;
-            } else {
-                result = ConvertedText(display, *name).value_or(Latin1ToUtf8(name->bytes));
-            }
-        }
+    WindowLook look(connection_->xcb(), static_cast<xcb_window_t>(window), connection_->atoms());
+    const auto seen = look.collect(display, connection_->atoms());
+    if (seen) {
+        lastLook_ = LastLook{window, look.hasNetName()};
     }
-    return connection_->stillUp() ? result : std::nullopt;
+    return connection_->stillUp() && seen ? std::optional(seen->title) : std::nullopt;
 }
 
 void X11ForegroundWindows::setTitle(platform::WindowId window, const std::string& title) {
@@ -301,22 +371,35 @@ void X11ForegroundWindows::setTitle(platform::WindowId window, const std::string
     if (display == nullptr || window == 0) {
         return;
     }
-    {
-        XErrorTrap trap(display);
-        const auto netName =
-            ReadProperty(display, window, connection_->atom(NetWmName), AnyPropertyType);
-        if (trap.failed()) {
-            return;  // the window has gone
+    xcb_connection_t* xcb = connection_->xcb();
+    const AtomArray& atoms = connection_->atoms();
+    const auto xcbWindow = static_cast<xcb_window_t>(window);
+    // Whether the window has _NET_WM_NAME is known from the look just taken at it.
+    bool hasNetName = lastLook_.window == window && lastLook_.hasNetName;
+    if (lastLook_.window != window) {
+        PropertyRequest netName(xcb, xcbWindow, atoms[NetWmName], XCB_GET_PROPERTY_TYPE_ANY);
+        bool gone = false;
+        (void)netName.collect(gone);
+        if (gone) {
+            (void)connection_->stillUp();
+            return;
         }
-        if (netName) {
-            ReplaceTextProperty(display, window, connection_->atom(NetWmName),
-                                connection_->atom(Utf8String), title);
-        }
-        if (const auto latin1 = Utf8ToLatin1(title)) {
-            ReplaceTextProperty(display, window, XA_WM_NAME, XA_STRING, *latin1);
-        } else {
-            ReplaceTextProperty(display, window, XA_WM_NAME, connection_->atom(Utf8String), title);
-        }
+        hasNetName = netName.exists();
+    }
+    std::vector<xcb_void_cookie_t> changes;
+    if (hasNetName) {
+        changes.push_back(
+            ReplaceTextProperty(xcb, xcbWindow, atoms[NetWmName], atoms[Utf8String], title));
+    }
+    if (const auto latin1 = Utf8ToLatin1(title)) {
+        changes.push_back(
+            ReplaceTextProperty(xcb, xcbWindow, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, *latin1));
+    } else {
+        changes.push_back(
+            ReplaceTextProperty(xcb, xcbWindow, XCB_ATOM_WM_NAME, atoms[Utf8String], title));
+    }
+    for (const xcb_void_cookie_t change : changes) {
+        std::free(xcb_request_check(xcb, change));  // a window that has gone keeps nothing
     }
     (void)connection_->stillUp();
 }

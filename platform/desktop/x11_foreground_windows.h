@@ -5,8 +5,10 @@
 // which many programs (Tk, some Java toolkits, plain Xlib) never set.
 //
 // The service has its own connection to the X server, opened at the first call that needs it and
-// opened again after it is lost. Every X call runs inside an XErrorTrap, so a window that has
-// gone, or a server that has died, gives nothing instead of ending the process. Without an X
+// opened again after it is lost. Properties are read and written through XCB on the same
+// connection, whose answers and errors come back to the request that asked; what is left of Xlib
+// runs inside an XErrorTrap. A window that has gone, or a server that has died, gives nothing
+// instead of ending the process. Without an X
 // display (no DISPLAY, as in a pure Wayland session) the service is unavailable.
 #pragma once
 
@@ -32,11 +34,11 @@ public:
     static std::string displayNameFromEnvironment();
 
     bool available() override;
-    std::optional<platform::WindowId> foreground() override;
+    // One round trip while the same window stays in front: the active window is asked for
+    // together with the properties of the window that was in front last.
+    std::optional<platform::FrontWindow> front() override;
     // One of this process's Qt windows.
     bool isProgramWindow(platform::WindowId window) override;
-    bool isDesktop(platform::WindowId window) override;
-    // The title, empty for a window without one; nothing for a window that does not exist.
     std::optional<std::string> title(platform::WindowId window) override;
     // Writes WM_NAME (as STRING when the title fits Latin-1, else as UTF8_STRING), and
     // _NET_WM_NAME when the window has that property: a window that only knows WM_NAME would
@@ -45,7 +47,15 @@ public:
 
 private:
     class Connection;
+    // The window looked at last, and whether it has _NET_WM_NAME (so that the title set right
+    // after a look needs no question of its own).
+    struct LastLook {
+        platform::WindowId window = 0;
+        bool hasNetName = false;
+    };
+
     std::unique_ptr<Connection> connection_;
+    LastLook lastLook_;
 };
 
 }  // namespace ruvo::desktop

@@ -151,19 +151,16 @@ public:
     };
 
     bool available() override { return true; }
-    std::optional<platform::WindowId> foreground() override {
-        if (foreground_ == 0) {
+    std::optional<platform::FrontWindow> front() override {
+        auto it = windows_.find(foreground_);
+        if (it == windows_.end()) {
             return std::nullopt;
         }
-        return foreground_;
+        return platform::FrontWindow{foreground_, it->second.title, it->second.desktop};
     }
     bool isProgramWindow(platform::WindowId window) override {
         auto it = windows_.find(window);
         return it != windows_.end() && it->second.program;
-    }
-    bool isDesktop(platform::WindowId window) override {
-        auto it = windows_.find(window);
-        return it != windows_.end() && it->second.desktop;
     }
     std::optional<std::string> title(platform::WindowId window) override {
         auto it = windows_.find(window);

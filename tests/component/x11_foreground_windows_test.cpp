@@ -119,6 +119,11 @@ private:
     Window window_ = 0;
 };
 
+platform::WindowId FrontId(platform::ForegroundWindows& windows) {
+    const auto front = windows.front();
+    return front ? front->id : 0;
+}
+
 class ForegroundWindowsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -152,7 +157,7 @@ protected:
     // (A window mapped while the window manager still starts up is not focused by itself.)
     bool bringToFront(const OtherWindow& window) {
         for (int i = 0; i < 250; ++i) {
-            if (windows_->foreground() == window.id()) {
+            if (FrontId(*windows_) == window.id()) {
                 return true;
             }
             if (i % 25 == 0) {
@@ -178,7 +183,10 @@ TEST_F(ForegroundWindowsTest, TheWindowInFrontAndItsTitle) {
     ASSERT_TRUE(windows_->available());
     ASSERT_TRUE(bringToFront(editor));
     EXPECT_FALSE(windows_->isProgramWindow(editor.id()));
-    EXPECT_FALSE(windows_->isDesktop(editor.id()));
+    const auto front = windows_->front();
+    ASSERT_TRUE(front.has_value());
+    EXPECT_EQ(front->title, title);
+    EXPECT_FALSE(front->desktop);
     EXPECT_EQ(windows_->title(editor.id()), title);
 
     const std::string decorated = title + " - 1,23 DM - 00:05:12";
@@ -191,8 +199,14 @@ TEST_F(ForegroundWindowsTest, TheWindowInFrontAndItsTitle) {
     // The dash is not Latin-1, so the old property carries UTF-8 as well.
     EXPECT_EQ(editor.text(XA_WM_NAME), std::make_pair(decorated, std::string("UTF8_STRING")));
 
+    // The look in front and the title set after it: the window's titles as they are now.
     windows_->setTitle(editor.id(), title);
     EXPECT_EQ(windows_->title(editor.id()), title);
+    ASSERT_TRUE(windows_->front().has_value());
+    windows_->setTitle(editor.id(), "Brief - 0,12 DM");
+    EXPECT_EQ(windows_->front()->title, "Brief - 0,12 DM");
+    EXPECT_EQ(editor.text(XA_WM_NAME),
+              std::make_pair(std::string("Brief - 0,12 DM"), std::string("STRING")));
 }
 
 // A program that only knows WM_NAME keeps only WM_NAME: a _NET_WM_NAME added from outside would
@@ -212,10 +226,11 @@ TEST_F(ForegroundWindowsTest, AWindowWithOnlyTheOldTitle) {
 
 TEST_F(ForegroundWindowsTest, TheDesktopIsRecognised) {
     OtherWindow desktop(display_, {"Desktop", std::nullopt, 1, true});
+    ASSERT_TRUE(bringToFront(desktop));
+    EXPECT_TRUE(windows_->front()->desktop);
     OtherWindow normal(display_, {"Normal", std::nullopt, 2, false});
-    EXPECT_TRUE(windows_->isDesktop(desktop.id()));
-    EXPECT_FALSE(windows_->isDesktop(normal.id()));
-    EXPECT_TRUE(windows_->isDesktop(DefaultRootWindow(display_)));
+    ASSERT_TRUE(bringToFront(normal));
+    EXPECT_FALSE(windows_->front()->desktop);
 }
 
 // Xlib's default error handler ends the process on the first failed request; the service must
@@ -226,7 +241,6 @@ TEST_F(ForegroundWindowsTest, AWindowThatHasGoneGivesNothing) {
     gone.destroy();
     EXPECT_EQ(windows_->title(id), std::nullopt);
     EXPECT_FALSE(windows_->isProgramWindow(id));
-    EXPECT_FALSE(windows_->isDesktop(id));
     windows_->setTitle(id, "never shown");
     EXPECT_EQ(windows_->title(0xFFFFFF0), std::nullopt);
     OtherWindow alive(display_, {"Alive", std::nullopt, 8, false});
@@ -276,7 +290,7 @@ TEST_F(ForegroundWindowsTest, TheDecoratedWindowGetsItsTitleBackWhateverIsInFron
         // The counter closes while the decorated window is in front: the clear run leaves it.
         display.applyTitleSuffix(suffix, true);
         display.RestoreTitle();
-        EXPECT_EQ(windows_->foreground(), window.id());
+        EXPECT_EQ(FrontId(*windows_), window.id());
         EXPECT_EQ(windows_->title(window.id()), c.titleAfterwards);
         // A second end changes nothing.
         display.RestoreTitle();
@@ -305,7 +319,7 @@ TEST(ForegroundWindows, TheProgramsOwnWindowsAreKnownByTheirIds) {
         const auto bringToFront = [&windows](platform::WindowId id, const auto& ask) {
             for (int i = 0; i < 10; ++i) {
                 ask();
-                if (test::ProcessEventsUntil([&] { return windows.foreground() == id; }, 500)) {
+                if (test::ProcessEventsUntil([&] { return FrontId(windows) == id; }, 500)) {
                     return true;
                 }
             }
@@ -337,9 +351,9 @@ TEST(ForegroundWindows, ADeadServerEndsNothingButTheService) {
     }
     X11ForegroundWindows windows(session->displayName());
     ASSERT_TRUE(windows.available());
-    EXPECT_EQ(windows.foreground(), std::nullopt) << "no window manager, no active window";
+    EXPECT_EQ(windows.front(), std::nullopt) << "no window manager, no active window";
     session->stopServer();
-    EXPECT_EQ(windows.foreground(), std::nullopt);
+    EXPECT_EQ(windows.front(), std::nullopt);
     EXPECT_EQ(windows.title(1), std::nullopt);
     EXPECT_FALSE(windows.available());
 }
@@ -348,7 +362,7 @@ TEST(ForegroundWindows, UnavailableWithoutAnXDisplay) {
     EXPECT_FALSE(X11ForegroundWindows("").available());
     EXPECT_FALSE(X11ForegroundWindows(":7391").available());
     X11ForegroundWindows none("");
-    EXPECT_EQ(none.foreground(), std::nullopt);
+    EXPECT_EQ(none.front(), std::nullopt);
     EXPECT_EQ(none.title(1), std::nullopt);
     none.setTitle(1, "x");
 

@@ -10,6 +10,7 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include "gui/unit_progress_bar.h"
 #include "tests/view/dialog_test_app.h"
 
 namespace ruvo::testing {
@@ -97,6 +98,70 @@ TEST_F(CounterWindowViewTest, TheTariffLineIsShownWhole) {
         }
         EXPECT_EQ(view.size(), QSize(320, 300));
         EXPECT_LE(view.minimumSizeHint().height(), 300);
+    }
+}
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// A second of the connection repaints the figures that changed, not the tab widget around them
+// (whose frame Qt draws with helper threads, waking the process many times a second).
+TEST_F(CounterWindowViewTest, ASecondRepaintsOnlyTheFiguresThatChanged) {
+    CounterWindow model;
+    CounterWindowView view(model, Run);
+    model.durationText.setText("00:00:01");
+    model.restText.setText("noch 59 Sek.");
+    model.progressMaximum = 60;
+    model.progressPosition = 1;
+    model.show();
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+    PaintCounter tabs(view.tabs());
+    PaintCounter duration(Find<QLabel>(view, "Label6"));
+    // The seconds left shrink from two digits to one: the label asks for another size.
+    for (int second = 49; second < 52; ++second) {
+        model.durationText.setText("00:00:" + std::to_string(second));
+        model.restText.setText("Rest von 60 Sekunden : " + std::to_string(60 - second) + "  ");
+        model.progressPosition = second;
+        model.changed();
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents();
+        }
+    }
+    EXPECT_GE(duration.paints, 1);
+    EXPECT_EQ(tabs.paints, 0);
+}
+
+// The unit's bar is painted in strips; it must look exactly as a bar painted whole.
+TEST_F(CounterWindowViewTest, TheUnitBarPaintedInStripsLooksLikeOnePaintedWhole) {
+    for (const auto& [value, maximum] :
+         {std::pair{0, 60}, {1, 60}, {29, 60}, {59, 60}, {60, 60}, {7, 240}, {0, 1}}) {
+        SCOPED_TRACE(std::to_string(value) + " of " + std::to_string(maximum));
+        gui::UnitProgressBar strips;
+        strips.paintInStripsOn(QColor(240, 240, 240));
+        QProgressBar whole;
+        QPalette background = whole.palette();
+        background.setColor(QPalette::Window, QColor(240, 240, 240));
+        whole.setPalette(background);
+        whole.setAutoFillBackground(true);
+        for (QProgressBar* bar : {static_cast<QProgressBar*>(&strips), &whole}) {
+            bar->setTextVisible(false);
+            bar->setRange(0, maximum);
+            bar->setValue(value);
+            bar->resize(287, 14);
+        }
+        EXPECT_EQ(strips.grab().toImage(), whole.grab().toImage());
     }
 }
 
