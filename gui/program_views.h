@@ -1,7 +1,10 @@
 // Every window of the program as a view, bound to the application's window models. Built once
-// after the application, destroyed after the application has stopped notifying.
+// after the application, destroyed after the application has stopped notifying. A view is made
+// when its window is first shown: most windows never are in a session, and a tray program
+// should not hold their widgets for days.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "gui/binder.h"
@@ -23,6 +26,7 @@ class TariffTablesWindowView;
 class ConnectionListView;
 class HolidaysEditorView;
 class TariffComparisonView;
+class WindowView;
 
 class ProgramViews {
 public:
@@ -31,9 +35,14 @@ public:
     ProgramViews(const ProgramViews&) = delete;
     ProgramViews& operator=(const ProgramViews&) = delete;
 
-    MainWindowView& mainWindow() { return *mainWindow_; }
-
 private:
+    // Makes the view with `make` when the model is first shown, and shows it; `make` gives
+    // nothing for a view that was made before (and follows its model by itself).
+    void makeWhenFirstShown(WindowModel& model, std::function<WindowView*()> make);
+    MainWindowView& mainWindowView();
+
+    Ruvometer& app_;
+    ActionRunner run_;
     std::unique_ptr<StartupWindowView> startupWindow_;
     std::unique_ptr<MainWindowView> mainWindow_;
     std::unique_ptr<SummaryWindowView> summaryWindow_;

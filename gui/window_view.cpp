@@ -15,19 +15,23 @@ WindowView::WindowView(WindowModel& model, ActionRunner run, QWidget* parent)
     binder_.onRender([this] { setWindowTitle(Q(model_.caption())); });
     model_.addObserver([this](const WindowModel&, WindowEvent event) {
         if (event == WindowEvent::Shown) {
-            if (!isVisible()) {
-                prepareToShow();
-                placeOnScreen();
-            }
-            show();
-            raise();
-            if (activateWhenShown_) {
-                activateWindow();
-            }
+            present();
         } else if (event == WindowEvent::Hidden) {
             hide();
         }
     });
+}
+
+void WindowView::present() {
+    if (!isVisible()) {
+        prepareToShow();
+        placeOnScreen();
+    }
+    show();
+    raise();
+    if (activateWhenShown_) {
+        activateWindow();
+    }
 }
 
 void WindowView::setClientSize(int width, int height) {

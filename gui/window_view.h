@@ -22,6 +22,9 @@ public:
     Binder& binder() { return binder_; }
     WindowModel& model() { return model_; }
 
+    // Shows the window as its model's showing does: for a view made after its window was shown.
+    void present();
+
     // What the close box does; by default the window is hidden.
     std::function<void()> onCloseBox;
     // Fixed client size as the window's design gives it.

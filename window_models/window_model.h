@@ -5,6 +5,7 @@
 // to a new value runs its change action, whoever set it; a button runs its action when clicked.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <utility>
@@ -212,7 +213,9 @@ private:
     std::string caption_;
     bool visible_ = false;
     std::vector<Control*> controls_;
-    std::vector<Observer> observers_;
+    // A deque: an observer may add observers while it runs (a view made when its window is first
+    // shown), and the one running must stay where it is.
+    std::deque<Observer> observers_;
 };
 
 }  // namespace ruvo

@@ -100,6 +100,16 @@ await 10 test -f "$data/Tarif.dat" || fail "no tariff file"
 await 10 test -f "$data/RVDaten$(date +%y).db" || fail "no database file"
 await 10 test "$(xwininfo -root -tree | grep -ci ruvometer)" -ge 1 || fail "no window of the program"
 
+# A click on the tray icon opens the main window (its widgets are made at this first showing).
+tray_icon() {
+    for id in $(xdotool search --classname tint2 2>/dev/null); do
+        xwininfo -tree -id "$id" 2>/dev/null
+    done | awk '/\("ruvometer" / { print $1; exit }'
+}
+await 10 test -n "$(tray_icon)" || fail "no tray icon in the panel"
+xdotool mousemove --window "$(tray_icon)" 5 5 click 1
+await 10 visible_window_named "^Ruvometer 2.3$" || fail "a click on the tray icon showed no main window"
+
 # A second copy: its message, then exit code 0; the first one runs on.
 "$program" >"$work/second.log" 2>&1 &
 second=$!
