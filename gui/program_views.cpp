@@ -28,63 +28,28 @@ ProgramViews::ProgramViews(Ruvometer& app)
         // Made already as the owner of a dialog, it follows its model by itself.
         return mainWindow_ ? nullptr : &mainWindowView();
     });
-    makeWhenFirstShown(app.summaryWindow, [this]() -> WindowView* {
-        summaryWindow_ = std::make_unique<SummaryWindowView>(app_.summaryWindow, run_);
-        return summaryWindow_.get();
-    });
-    makeWhenFirstShown(app.autostartQuestionWindow, [this]() -> WindowView* {
-        autostartQuestionWindow_ =
-            std::make_unique<AutostartQuestionView>(app_.autostartQuestionWindow, run_);
-        return autostartQuestionWindow_.get();
-    });
-    makeWhenFirstShown(app.counterWindow, [this]() -> WindowView* {
-        counterWindow_ = std::make_unique<CounterWindowView>(app_.counterWindow, run_);
-        return counterWindow_.get();
-    });
+    makeViewWhenFirstShown(summaryWindow_, app.summaryWindow, Owner::None);
+    makeViewWhenFirstShown(autostartQuestionWindow_, app.autostartQuestionWindow, Owner::None);
+    makeViewWhenFirstShown(counterWindow_, app.counterWindow, Owner::None);
     // The dialogs of the main window belong to it: the window manager keeps them above it and
     // gives them no task-bar entry of their own while it is shown. They are destroyed before it.
-    makeWhenFirstShown(app.tariffNamesWindow, [this]() -> WindowView* {
-        tariffNamesWindow_ =
-            std::make_unique<TariffNameEditorView>(app_.tariffNamesWindow, run_, &mainWindowView());
-        return tariffNamesWindow_.get();
-    });
-    makeWhenFirstShown(app.tariffTablesWindow, [this]() -> WindowView* {
-        tariffTablesWindow_ = std::make_unique<TariffTablesWindowView>(app_.tariffTablesWindow,
-                                                                       run_, &mainWindowView());
-        return tariffTablesWindow_.get();
-    });
-    makeWhenFirstShown(app.newBudgetWindow, [this]() -> WindowView* {
-        newBudgetWindow_ =
-            std::make_unique<NewBudgetView>(app_.newBudgetWindow, run_, &mainWindowView());
-        return newBudgetWindow_.get();
-    });
-    makeWhenFirstShown(app.connectionListWindow, [this]() -> WindowView* {
-        connectionListWindow_ =
-            std::make_unique<ConnectionListView>(app_.connectionListWindow, run_);
-        return connectionListWindow_.get();
-    });
-    makeWhenFirstShown(app.budgetClosureWindow, [this]() -> WindowView* {
-        budgetClosureWindow_ =
-            std::make_unique<BudgetClosureView>(app_.budgetClosureWindow, run_, &mainWindowView());
-        return budgetClosureWindow_.get();
-    });
-    makeWhenFirstShown(app.holidaysWindow, [this]() -> WindowView* {
-        holidaysWindow_ =
-            std::make_unique<HolidaysEditorView>(app_.holidaysWindow, run_, &mainWindowView());
-        return holidaysWindow_.get();
-    });
-    makeWhenFirstShown(app.recoveryWindow, [this]() -> WindowView* {
-        recoveryWindow_ = std::make_unique<RecoveryWindowView>(app_.recoveryWindow, run_);
-        return recoveryWindow_.get();
-    });
-    makeWhenFirstShown(app.statisticsWindow, [this]() -> WindowView* {
-        statisticsWindow_ = std::make_unique<StatisticsWindowView>(app_.statisticsWindow, run_);
-        return statisticsWindow_.get();
-    });
-    makeWhenFirstShown(app.tariffComparisonWindow, [this]() -> WindowView* {
-        tariffComparisonWindow_ =
-            std::make_unique<TariffComparisonView>(app_.tariffComparisonWindow, run_);
-        return tariffComparisonWindow_.get();
+    makeViewWhenFirstShown(tariffNamesWindow_, app.tariffNamesWindow, Owner::MainWindow);
+    makeViewWhenFirstShown(tariffTablesWindow_, app.tariffTablesWindow, Owner::MainWindow);
+    makeViewWhenFirstShown(newBudgetWindow_, app.newBudgetWindow, Owner::MainWindow);
+    makeViewWhenFirstShown(connectionListWindow_, app.connectionListWindow, Owner::None);
+    makeViewWhenFirstShown(budgetClosureWindow_, app.budgetClosureWindow, Owner::MainWindow);
+    makeViewWhenFirstShown(holidaysWindow_, app.holidaysWindow, Owner::MainWindow);
+    makeViewWhenFirstShown(recoveryWindow_, app.recoveryWindow, Owner::None);
+    makeViewWhenFirstShown(statisticsWindow_, app.statisticsWindow, Owner::None);
+    makeViewWhenFirstShown(tariffComparisonWindow_, app.tariffComparisonWindow, Owner::None);
+}
+
+template <typename View, typename Model>
+void ProgramViews::makeViewWhenFirstShown(std::unique_ptr<View>& view, Model& model, Owner owner) {
+    makeWhenFirstShown(model, [this, &view, &model, owner]() -> WindowView* {
+        QWidget* parent = owner == Owner::MainWindow ? &mainWindowView() : nullptr;
+        view = std::make_unique<View>(model, run_, parent);
+        return view.get();
     });
 }
 

@@ -39,6 +39,10 @@ private:
     // Makes the view with `make` when the model is first shown, and shows it; `make` gives
     // nothing for a view that was made before (and follows its model by itself).
     void makeWhenFirstShown(WindowModel& model, std::function<WindowView*()> make);
+    // A view made from (model, actions, owner), owned by the main window or by nobody.
+    enum class Owner { None, MainWindow };
+    template <typename View, typename Model>
+    void makeViewWhenFirstShown(std::unique_ptr<View>& view, Model& model, Owner owner);
     MainWindowView& mainWindowView();
 
     Ruvometer& app_;
