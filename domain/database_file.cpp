@@ -1,5 +1,7 @@
 #include "domain/database_file.h"
 
+#include <utility>
+
 #include "base/file_error.h"
 #include "base/file_io.h"
 #include "base/line_reader.h"
@@ -186,15 +188,17 @@ AppendOutcome AppendRecord(const std::string& path, const ConnectionRecord& reco
     const std::string existing = ReadWholeFile(path);
     const AppendPlan plan = PlanAppend(existing);
     const std::string added = AppendedBytes(plan, record);
+    AppendOutcome outcome;
     if (plan.keep == existing.size()) {
         AppendToFile(path, added);
-        return {};
+        outcome.fileBytes = existing + added;
+        return outcome;
     }
-    AppendOutcome outcome;
     outcome.movedCutRecordTo = KeepInSideFile(path, std::string_view(existing).substr(plan.keep));
     std::string replaced = existing.substr(0, plan.keep);
     replaced.append(added);
     WriteFileAtomically(path, replaced);
+    outcome.fileBytes = std::move(replaced);
     return outcome;
 }
 

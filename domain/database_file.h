@@ -85,6 +85,8 @@ struct AppendOutcome {
     // The side file that received a record cut short at the end of the database; empty when
     // there was none.
     std::string movedCutRecordTo;
+    // What the file holds after the record was added: the bytes read before it and those written.
+    std::string fileBytes;
 };
 
 // Adds the record to the database file. A missing file is created with its header first, so a

@@ -3,8 +3,6 @@
 #include <optional>
 #include <utility>
 
-#include "base/file_error.h"
-
 namespace ruvo {
 
 HeldDatabases::Held& HeldDatabases::current(const std::string& path) {
@@ -25,8 +23,20 @@ HeldDatabases::Held& HeldDatabases::current(const std::string& path) {
     // read again.
     if (FileExists(path)) {
         fresh.bytes = ReadWholeFile(path);
+        fresh.present = true;
     }
     return files_.insert_or_assign(path, std::move(fresh)).first->second;
+}
+
+bool HeldDatabases::isReadableFile(const std::string& path) {
+    const auto found = files_.find(path);
+    if (found != files_.end() && found->second.present && found->second.stamp.settled) {
+        const std::optional<FileStamp> stamp = StampOf(path);
+        if (stamp && found->second.stamp.sameState(*stamp)) {
+            return true;
+        }
+    }
+    return FileExists(path);
 }
 
 const std::string& HeldDatabases::read(const std::string& path) {
@@ -46,39 +56,22 @@ std::int64_t HeldDatabases::figureOf(const std::string& path, const std::string&
 }
 
 AppendOutcome HeldDatabases::append(const std::string& path, const ConnectionRecord& record) {
-    const std::optional<FileStamp> before = StampOf(path);
-    const auto found = files_.find(path);
-    const bool wasHeld = found != files_.end() && before && found->second.stamp.settled &&
-                         found->second.stamp.sameState(*before);
-    if (found != files_.end() && !wasHeld) {
-        files_.erase(found);
-    }
-    AppendOutcome outcome;
-    try {
-        outcome = AppendRecord(path, record);
-    } catch (const FileError&) {
-        files_.erase(path);
-        throw;
-    }
-    if (!wasHeld) {
-        return outcome;
-    }
-    // The file held these bytes when the record was added: it was planned on them as on the
-    // held ones.
-    Held& held = found->second;
-    const AppendPlan plan = PlanAppend(held.bytes);
-    std::string bytes = held.bytes.substr(0, plan.keep);
-    bytes.append(AppendedBytes(plan, record));
+    // Whatever was held goes: the append reads the file as it is now and tells what it holds after.
+    files_.erase(path);
+    AppendOutcome outcome = AppendRecord(path, record);
+    Held held;
+    held.present = true;
+    held.bytes = std::move(outcome.fileBytes);
+    outcome.fileBytes.clear();
     const std::optional<FileStamp> after = StampOf(path);
-    if (!after || after->size != static_cast<std::int64_t>(bytes.size())) {
-        files_.erase(found);
+    if (!after || after->size != static_cast<std::int64_t>(held.bytes.size())) {
         return outcome;
     }
-    held.bytes = std::move(bytes);
-    held.figures.clear();
-    // The program's own write: what the file holds is known, whatever the file system's tick.
+    // The program's own write: what the file holds is known, whatever the file system's tick, so
+    // the next look need not read it again however soon it comes.
     held.stamp = *after;
     held.stamp.settled = true;
+    files_.insert_or_assign(path, std::move(held));
     return outcome;
 }
 

@@ -4,7 +4,7 @@
 // Each look at a file compares its stamp (file, size, times; base/file_io.h) with the one taken
 // when it was read: a file edited, replaced, truncated or deleted behind the program's back is
 // read afresh, one that is unchanged costs one `stat`. A record the program appends itself
-// through Append is added to the bytes held, as it was added to the file, instead. Figures the
+// through Append leaves the file held as the append left it, instead. Figures the
 // readers work out from the records (a sum per period) are kept with the bytes and go whenever
 // these change, so that asking the same question of an unchanged file costs no walk over its
 // records.
@@ -31,19 +31,25 @@ public:
     // (nothing of it is held then).
     const std::string& read(const std::string& path);
 
+    // Whether the path names a file that can be opened for reading (FileExists): for a file held
+    // and unchanged since, without opening it (a change of its permissions changes its stamp).
+    bool isReadableFile(const std::string& path);
+
     // A figure of the file: `compute` runs when the file was read afresh or changed since the
     // figure with this key was last worked out, else the kept value is given. Throws FileError
     // as Read.
     std::int64_t figureOf(const std::string& path, const std::string& key, const Figure& compute);
 
-    // Appends the record to the file (AppendRecord) and, when the file was the one held until
-    // then, adds to the bytes held what was added to the file. Throws FileError.
+    // Appends the record to the file (AppendRecord) and holds what the file holds after it: the
+    // bytes the append read and those it wrote, so that the next look reads nothing, however
+    // soon it comes. Throws FileError (nothing of the file is held then).
     AppendOutcome append(const std::string& path, const ConnectionRecord& record);
 
 private:
     struct Held {
         FileStamp stamp;  // unsettled for a file that was missing: looked at again each time
         std::string bytes;
+        bool present = false;  // the file was there and was read
         std::map<std::string, std::int64_t> figures;
     };
     Held& current(const std::string& path);

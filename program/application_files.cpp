@@ -17,7 +17,7 @@ namespace ruvo {
 
 void Ruvometer::ensureDatabaseFile() {
     const std::string path = databasePath();
-    if (FileExists(path)) {
+    if (databases_.isReadableFile(path)) {
         return;
     }
     try {

@@ -146,6 +146,7 @@ TEST(HeldDatabasesTest, UnchangedFileIsKeptAnyChangeIsReadAfresh) {
         EXPECT_EQ(Held(held, path), ReadAfresh(path));
         held.figureOf(path, "records", count);
         c.change(held, path);
+        EXPECT_EQ(held.isReadableFile(path), FileExists(path));
         EXPECT_EQ(Held(held, path), ReadAfresh(path));
         EXPECT_EQ(held.figureOf(path, "records", count),
                   static_cast<std::int64_t>(ReadAfresh(path).size()));
@@ -183,6 +184,28 @@ TEST(HeldDatabasesTest, OwnAppendHoldsWhatAFreshReadGives) {
         EXPECT_EQ(held.read(path), ReadBytes(path));
         EXPECT_EQ(Held(held, path), ReadAfresh(path));
     }
+}
+
+// Records appended one after another, sooner than a file's times settle: each look after an
+// append takes what the append left, without reading the file or working a figure out twice.
+TEST(HeldDatabasesTest, OwnAppendsInQuickSuccessionAreNotReadAgain) {
+    TempFolder folder;
+    const std::string path = folder.file("RVDaten99.db");
+    HeldDatabases held;
+    int figured = 0;
+    const auto count = [&](std::string_view bytes) {
+        ++figured;
+        return static_cast<std::int64_t>(RecordsOf(bytes).size());
+    };
+    for (int day = 1; day <= 3; ++day) {
+        held.append(path, testing::SpendingRecord({"0" + std::to_string(day) + ".12.99", "50"}));
+        for (int look = 0; look < 3; ++look) {
+            EXPECT_TRUE(held.isReadableFile(path));
+            EXPECT_EQ(held.figureOf(path, "records", count), day);
+        }
+        EXPECT_EQ(figured, day);
+    }
+    EXPECT_EQ(Held(held, path), ReadAfresh(path));
 }
 
 TEST(HeldDatabasesTest, FileMadeUnreadableIsNoFileUntilReadableAgain) {
