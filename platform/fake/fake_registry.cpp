@@ -1,7 +1,6 @@
 #include "platform/fake/fake_registry.h"
 
 #include <algorithm>
-#include <cctype>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -10,16 +9,20 @@ namespace ruvo::fake {
 
 namespace {
 
+// Names are matched with their ASCII letters folded, as tolower does in the C locale, without
+// its call per character: the settings are read and written several times a second.
+char Fold(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(), Fold);
     return text;
 }
 
 bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return Fold(x) == Fold(y); });
 }
 
 std::string HiveName(platform::Hive hive) {
@@ -53,6 +56,26 @@ std::string CleanPath(const std::string& key) {
 std::string FullPath(platform::Hive hive, const std::string& key) {
     const std::string clean = CleanPath(key);
     return clean.empty() ? HiveName(hive) : HiveName(hive) + "\\" + clean;
+}
+
+// The map's key of a key: its full path in lower case, made in one pass.
+std::string KeyId(platform::Hive hive, const std::string& key) {
+    std::string id =
+        hive == platform::Hive::CurrentUser ? "hkey_current_user" : "hkey_local_machine";
+    id.reserve(id.size() + key.size() + 1);
+    bool partStarts = true;
+    for (const char c : key) {
+        if (c == '\\') {
+            partStarts = true;
+            continue;
+        }
+        if (partStarts) {
+            id += '\\';
+            partStarts = false;
+        }
+        id += Fold(c);
+    }
+    return id;
 }
 
 std::string Escape(const std::string& text) {
@@ -230,11 +253,24 @@ FakeRegistry::Value ParseValueLines(RegeditLines& lines) {
 }  // namespace
 
 FakeRegistry::Key* FakeRegistry::find(platform::Hive hive, const std::string& key) {
-    auto it = keys_.find(Lower(FullPath(hive, key)));
-    return it == keys_.end() ? nullptr : &it->second;
+    // The program asks for the same key nearly every time: that one is found by its name alone.
+    if (lastFound_ != nullptr && lastFoundHive_ == hive && lastFoundName_ == key) {
+        return lastFound_;
+    }
+    auto it = keys_.find(KeyId(hive, key));
+    if (it == keys_.end()) {
+        return nullptr;
+    }
+    lastFoundHive_ = hive;
+    lastFoundName_ = key;
+    lastFound_ = &it->second;
+    return lastFound_;
 }
 
 FakeRegistry::Key& FakeRegistry::ensure(platform::Hive hive, const std::string& key) {
+    if (Key* existing = find(hive, key)) {
+        return *existing;
+    }
     // Create every parent as well, as the registry does.
     const std::string full = FullPath(hive, key);
     std::size_t pos = 0;
@@ -354,15 +390,16 @@ void FakeRegistry::deleteValue(platform::Hive hive, const std::string& key,
 }
 
 bool FakeRegistry::eraseTree(platform::Hive hive, const std::string& key) {
-    const std::string full = Lower(FullPath(hive, key));
+    const std::string full = KeyId(hive, key);
     const std::string prefix = full + "\\";
+    lastFound_ = nullptr;
     return std::erase_if(keys_, [&](const auto& entry) {
                return entry.first == full || entry.first.rfind(prefix, 0) == 0;
            }) > 0;
 }
 
 void FakeRegistry::deleteKeyTree(platform::Hive hive, const std::string& key) {
-    if (keys_.count(Lower(FullPath(hive, key))) == 0) {
+    if (keys_.count(KeyId(hive, key)) == 0) {
         return;
     }
     checkWritable(hive);
@@ -395,7 +432,7 @@ void FakeRegistry::setReadOnly(platform::Hive hive, bool readOnly) {
 std::vector<std::string> FakeRegistry::valueNames(platform::Hive hive,
                                                   const std::string& key) const {
     std::vector<std::string> names;
-    auto it = keys_.find(Lower(FullPath(hive, key)));
+    auto it = keys_.find(KeyId(hive, key));
     if (it != keys_.end()) {
         for (const Value& v : it->second.values) {
             names.push_back(v.name);
@@ -460,6 +497,7 @@ void FakeRegistry::fromRegedit(const std::string& text) {
                       [&](const Value& v) { return SameName(v.name, value.name); });
         current->values.push_back(std::move(value));
     }
+    lastFound_ = nullptr;
     keys_ = std::move(parsed.keys_);
 }
 

@@ -36,6 +36,11 @@ public:
         std::vector<Value> values;
     };
 
+    FakeRegistry() = default;
+    // Not copied: the key found last points into this registry's own keys.
+    FakeRegistry(const FakeRegistry&) = delete;
+    FakeRegistry& operator=(const FakeRegistry&) = delete;
+
     bool keyExists(platform::Hive hive, const std::string& key) override;
     void createKey(platform::Hive hive, const std::string& key) override;
     bool valueExists(platform::Hive hive, const std::string& key, const std::string& name) override;
@@ -80,6 +85,10 @@ private:
     void changed();
 
     KeyMap keys_;
+    // The key Find found last, by the hive and name it was asked by; none after a key was erased.
+    Key* lastFound_ = nullptr;
+    platform::Hive lastFoundHive_ = platform::Hive::CurrentUser;
+    std::string lastFoundName_;
     bool readOnlyUser_ = false;
     bool readOnlyMachine_ = false;
     std::function<void()> onChange_;
