@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "gui/drawn_picture.h"
+#include "platform/desktop/drawn_icon.h"
 
 namespace ruvo::gui {
 
@@ -101,11 +102,8 @@ QPixmap ProgramPixmap(int size, ProgramPicture picture) {
 
 QIcon ProgramIcon(ProgramPicture picture) {
     // Each size pixel for pixel: the window manager and the tray pick the size they need.
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
-        icon.addPixmap(ProgramPixmap(size, picture, 1.0));
-    }
-    return icon;
+    return desktop::DrawnIcon({16, 22, 24, 32, 48, 64, 128},
+                              [picture](int side) { return ProgramPixmap(side, picture, 1.0); });
 }
 
 }  // namespace ruvo::gui

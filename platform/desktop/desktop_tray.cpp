@@ -5,6 +5,7 @@
 #include <QSystemTrayIcon>
 #include <utility>
 
+#include "platform/desktop/drawn_icon.h"
 #include "platform/desktop/plain_text.h"
 #include "platform/desktop/tray_pictures.h"
 
@@ -24,11 +25,11 @@ DesktopTray::DesktopTray()
     for (auto picture : {platform::TrayPicture::None, platform::TrayPicture::Inactive,
                          platform::TrayPicture::Offline, platform::TrayPicture::Online,
                          platform::TrayPicture::Warning}) {
-        QIcon icon;
-        for (const int scale : {1, 2, 3}) {  // the tray host takes the size it shows
-            icon.addPixmap(QPixmap::fromImage(DrawTrayPicture(picture, scale)));
-        }
-        pictures_[Index(picture)] = icon;
+        // The tray host takes the size it shows: the picture at one, two or three times its size.
+        pictures_[Index(picture)] = DrawnIcon(
+            {TrayPictureSize, 2 * TrayPictureSize, 3 * TrayPictureSize}, [picture](int side) {
+                return QPixmap::fromImage(DrawTrayPicture(picture, side / TrayPictureSize));
+            });
     }
 }
 

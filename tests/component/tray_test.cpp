@@ -4,12 +4,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <set>
 #include <vector>
 
 #include "platform/desktop/desktop_tray.h"
+#include "platform/desktop/drawn_icon.h"
 #include "platform/desktop/tray_pictures.h"
 #include "qt_wait.h"
 #include "x_session.h"
@@ -156,6 +158,29 @@ TEST(TrayPictures, EachStateHasItsColours) {
     EXPECT_GT(online.grey, 40) << "grey computer";
     EXPECT_GT(warning.red, online.green + 20) << "computer and clock in red";
     EXPECT_EQ(warning.green, 0);
+}
+
+// The tray and window icons are drawn when asked for; at any size they must look as the icon of
+// pixmaps drawn at the same sides, which Qt scales down to fit.
+TEST(DrawnIcon, LooksAsTheIconOfItsPixmapsAtEverySize) {
+    std::string whyNot;
+    ASSERT_NE(test::TestApplication(test::NeedsX::No, whyNot), nullptr) << whyNot;
+    const auto draw = [](int side) {
+        return QPixmap::fromImage(DrawTrayPicture(TrayPicture::Online, side / TrayPictureSize));
+    };
+    const std::vector<int> sides = {16, 32, 48};
+    QIcon ofPixmaps;
+    for (const int side : sides) {
+        ofPixmaps.addPixmap(draw(side));
+    }
+    const QIcon drawn = DrawnIcon(sides, draw);
+    EXPECT_EQ(drawn.availableSizes(), ofPixmaps.availableSizes());
+    for (const QSize size : {QSize(16, 16), QSize(12, 12), QSize(22, 22), QSize(24, 24),
+                             QSize(32, 32), QSize(40, 40), QSize(64, 64), QSize(22, 30)}) {
+        SCOPED_TRACE(size.width() * 1000 + size.height());
+        EXPECT_EQ(drawn.actualSize(size), ofPixmaps.actualSize(size));
+        EXPECT_EQ(drawn.pixmap(size).toImage(), ofPixmaps.pixmap(size).toImage());
+    }
 }
 
 }  // namespace
