@@ -6,16 +6,21 @@
 namespace ruvo {
 
 HeldDatabases::Held& HeldDatabases::current(const std::string& path) {
-    const std::optional<FileStamp> stamp = StampOf(path);
     const auto found = files_.find(path);
+    if (found != files_.end() && look_ != 0 && found->second.look == look_) {
+        return found->second;
+    }
+    const std::optional<FileStamp> stamp = StampOf(path);
     if (found != files_.end() && stamp && found->second.stamp.settled &&
         found->second.stamp.sameState(*stamp)) {
+        found->second.look = look_;
         return found->second;
     }
     if (found != files_.end()) {
         files_.erase(found);
     }
     Held fresh;
+    fresh.look = look_;
     if (stamp) {
         fresh.stamp = *stamp;
     }
@@ -30,6 +35,9 @@ HeldDatabases::Held& HeldDatabases::current(const std::string& path) {
 
 bool HeldDatabases::isReadableFile(const std::string& path) {
     const auto found = files_.find(path);
+    if (found != files_.end() && look_ != 0 && found->second.look == look_) {
+        return found->second.present;
+    }
     if (found != files_.end() && found->second.present && found->second.stamp.settled) {
         const std::optional<FileStamp> stamp = StampOf(path);
         if (stamp && found->second.stamp.sameState(*stamp)) {
@@ -61,6 +69,7 @@ AppendOutcome HeldDatabases::append(const std::string& path, const ConnectionRec
     AppendOutcome outcome = AppendRecord(path, record);
     Held held;
     held.present = true;
+    held.look = look_;
     held.bytes = std::move(outcome.fileBytes);
     outcome.fileBytes.clear();
     const std::optional<FileStamp> after = StampOf(path);

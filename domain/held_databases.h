@@ -26,6 +26,25 @@ public:
     // Works a figure out from a database file's bytes (ScanDatabase walks its records).
     using Figure = std::function<std::int64_t(std::string_view bytes)>;
 
+    // While one lives, a file is looked at once: later questions take it as it was then, so the
+    // figures worked out meanwhile come from the same bytes and cost one `stat` together. Open
+    // one only around work that does not wait for the user (no message box), so that "then"
+    // stays "now". One opened inside another looks afresh until it ends.
+    class OneLook {
+    public:
+        explicit OneLook(HeldDatabases& databases)
+            : databases_(databases), outer_(databases.look_) {
+            databases_.look_ = ++databases_.looksOpened_;
+        }
+        ~OneLook() { databases_.look_ = outer_; }
+        OneLook(const OneLook&) = delete;
+        OneLook& operator=(const OneLook&) = delete;
+
+    private:
+        HeldDatabases& databases_;
+        std::uint64_t outer_;
+    };
+
     // The bytes of the file as it is now; none for a missing file or one that cannot be opened
     // (as ReadDatabaseFile takes them). Throws FileError when the file exists but cannot be read
     // (nothing of it is held then).
@@ -49,12 +68,15 @@ private:
     struct Held {
         FileStamp stamp;  // unsettled for a file that was missing: looked at again each time
         std::string bytes;
-        bool present = false;  // the file was there and was read
+        bool present = false;    // the file was there and was read
+        std::uint64_t look = 0;  // the look in which it was last looked at
         std::map<std::string, std::int64_t> figures;
     };
     Held& current(const std::string& path);
 
     std::map<std::string, Held> files_;
+    std::uint64_t look_ = 0;  // the OneLook open now; 0 for none
+    std::uint64_t looksOpened_ = 0;
 };
 
 }  // namespace ruvo

@@ -121,8 +121,13 @@ void Budgets::recomputeConsumption() {
 }
 
 void Budgets::recomputeConsumption(const std::string& referenceDate) {
-    const std::int32_t month = consumptionSum(BudgetKind::Monthly, referenceDate);
-    const std::int32_t week = consumptionSum(BudgetKind::Weekly, referenceDate);
+    std::int32_t month = 0;
+    std::int32_t week = 0;
+    {
+        const HeldDatabases::OneLook look(databases_);
+        month = consumptionSum(BudgetKind::Monthly, referenceDate);
+        week = consumptionSum(BudgetKind::Weekly, referenceDate);
+    }
     unreadable_.tellNew();
     settings_.writeSetting(setting::MonthlyBudgetSpent, IntToStr(month));
     settings_.writeSetting(setting::WeeklyBudgetSpent, IntToStr(week));

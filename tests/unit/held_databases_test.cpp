@@ -208,6 +208,31 @@ TEST(HeldDatabasesTest, OwnAppendsInQuickSuccessionAreNotReadAgain) {
     EXPECT_EQ(Held(held, path), ReadAfresh(path));
 }
 
+// Inside one look the file is taken as it was at the look's first question; a change made
+// meanwhile shows at the first question after the look, or inside a look opened within it.
+TEST(HeldDatabasesTest, OneLookTakesTheFileOnceAndTheNextLookAfresh) {
+    TempFolder folder;
+    const std::string path = folder.file("RVDaten99.db");
+    WriteBytes(path, kYear);
+    Settle();
+    HeldDatabases held;
+    const auto records = [&] { return Held(held, path).size(); };
+    {
+        const HeldDatabases::OneLook look(held);
+        EXPECT_EQ(records(), 2U);
+        WriteBytes(path, kYear + SerializeRecord(testing::SpendingRecord({"03.12.99", "50"})));
+        EXPECT_EQ(records(), 2U) << "the same look";
+        EXPECT_TRUE(held.isReadableFile(path));
+        {
+            const HeldDatabases::OneLook inner(held);
+            EXPECT_EQ(records(), 3U) << "a look opened inside looks afresh";
+        }
+    }
+    std::remove(path.c_str());
+    EXPECT_FALSE(held.isReadableFile(path));
+    EXPECT_EQ(records(), 0U) << "after the look";
+}
+
 TEST(HeldDatabasesTest, FileMadeUnreadableIsNoFileUntilReadableAgain) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root reads a file without read permission";
