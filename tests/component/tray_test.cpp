@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <set>
 #include <vector>
@@ -23,6 +25,33 @@ using platform::TrayPicture;
 
 bool TrayAvailable() {
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+// Counts of the picture's pixels by colour.
+struct Colours {
+    int transparent = 0;
+    int red = 0;
+    int green = 0;
+    int grey = 0;
+};
+
+Colours CountColours(const QImage& image) {
+    Colours counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() < 128) {
+                ++counts.transparent;
+            } else if (c.red() > 180 && c.green() < 90 && c.blue() < 90) {
+                ++counts.red;
+            } else if (c.green() > 150 && c.red() < 90 && c.blue() < 90) {
+                ++counts.green;
+            } else if (std::abs(c.red() - c.green()) < 20 && std::abs(c.green() - c.blue()) < 20) {
+                ++counts.grey;
+            }
+        }
+    }
+    return counts;
 }
 
 TEST(Tray, FollowsTheTrayHostAndReportsLeftClicks) {
@@ -50,6 +79,22 @@ TEST(Tray, FollowsTheTrayHostAndReportsLeftClicks) {
         icons = test::DockedTrayIcons(session.displayName());
         return icons.size() == 1;
     })) << "the icon never reached the notification area";
+
+    // The tray host shows the picture drawn for it: the red screen offline, the green online.
+    const auto shown = [&] {
+        constexpr int Side = 12;
+        return CountColours(
+            QGuiApplication::primaryScreen()
+                ->grabWindow(0, icons[0].x - Side / 2, icons[0].y - Side / 2, Side, Side)
+                .toImage());
+    };
+    EXPECT_TRUE(test::ProcessEventsUntil([&] { return shown().red >= 4; }))
+        << "no red screen in the tray";
+    EXPECT_TRUE(tray.modify(TrayPicture::Online, "Quelmar Ruvometer"));
+    EXPECT_TRUE(test::ProcessEventsUntil([&] {
+        const Colours colours = shown();
+        return colours.green >= 4 && colours.red == 0;
+    })) << "no green screen in the tray";
 
     const std::string xdotool = test::FindProgram("xdotool");
     if (!xdotool.empty()) {
@@ -103,33 +148,6 @@ TEST(Tray, FollowsTheTrayHostAndReportsLeftClicks) {
     EXPECT_TRUE(test::ProcessEventsUntil(
         [&] { return test::DockedTrayIcons(session.displayName()).empty(); }));
     session.stopTrayHost();
-}
-
-// Counts of the picture's pixels by colour.
-struct Colours {
-    int transparent = 0;
-    int red = 0;
-    int green = 0;
-    int grey = 0;
-};
-
-Colours CountColours(const QImage& image) {
-    Colours counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.alpha() < 128) {
-                ++counts.transparent;
-            } else if (c.red() > 180 && c.green() < 90 && c.blue() < 90) {
-                ++counts.red;
-            } else if (c.green() > 150 && c.red() < 90 && c.blue() < 90) {
-                ++counts.green;
-            } else if (std::abs(c.red() - c.green()) < 20 && std::abs(c.green() - c.blue()) < 20) {
-                ++counts.grey;
-            }
-        }
-    }
-    return counts;
 }
 
 TEST(TrayPictures, EachStateHasItsColours) {
