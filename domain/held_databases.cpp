@@ -5,20 +5,27 @@
 
 namespace ruvo {
 
-HeldDatabases::Held& HeldDatabases::current(const std::string& path) {
+HeldDatabases::Held* HeldDatabases::unchanged(const std::string& path,
+                                              std::optional<FileStamp>& stamp) {
     const auto found = files_.find(path);
     if (found != files_.end() && look_ != 0 && found->second.look == look_) {
-        return found->second;
+        return &found->second;
     }
-    const std::optional<FileStamp> stamp = StampOf(path);
-    if (found != files_.end() && stamp && found->second.stamp.settled &&
-        found->second.stamp.sameState(*stamp)) {
-        found->second.look = look_;
-        return found->second;
+    stamp = StampOf(path);
+    if (found == files_.end() || !stamp || !found->second.stamp.settled ||
+        !found->second.stamp.sameState(*stamp)) {
+        return nullptr;
     }
-    if (found != files_.end()) {
-        files_.erase(found);
+    found->second.look = look_;
+    return &found->second;
+}
+
+HeldDatabases::Held& HeldDatabases::current(const std::string& path) {
+    std::optional<FileStamp> stamp;
+    if (Held* held = unchanged(path, stamp)) {
+        return *held;
     }
+    files_.erase(path);
     Held fresh;
     fresh.look = look_;
     if (stamp) {
@@ -34,17 +41,9 @@ HeldDatabases::Held& HeldDatabases::current(const std::string& path) {
 }
 
 bool HeldDatabases::isReadableFile(const std::string& path) {
-    const auto found = files_.find(path);
-    if (found != files_.end() && look_ != 0 && found->second.look == look_) {
-        return found->second.present;
-    }
-    if (found != files_.end() && found->second.present && found->second.stamp.settled) {
-        const std::optional<FileStamp> stamp = StampOf(path);
-        if (stamp && found->second.stamp.sameState(*stamp)) {
-            return true;
-        }
-    }
-    return FileExists(path);
+    std::optional<FileStamp> stamp;
+    const Held* held = unchanged(path, stamp);
+    return (held != nullptr && held->present) || FileExists(path);
 }
 
 const std::string& HeldDatabases::read(const std::string& path) {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,6 +73,9 @@ private:
         std::uint64_t look = 0;  // the look in which it was last looked at
         std::map<std::string, std::int64_t> figures;
     };
+    // The held file when it is still the one on disk: looked at in the open look, or with the
+    // same settled stamp as now (then taken into `stamp`, as it is when the file is not held).
+    Held* unchanged(const std::string& path, std::optional<FileStamp>& stamp);
     Held& current(const std::string& path);
 
     std::map<std::string, Held> files_;

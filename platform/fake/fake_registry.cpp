@@ -60,8 +60,7 @@ std::string FullPath(platform::Hive hive, const std::string& key) {
 
 // The map's key of a key: its full path in lower case, made in one pass.
 std::string KeyId(platform::Hive hive, const std::string& key) {
-    std::string id =
-        hive == platform::Hive::CurrentUser ? "hkey_current_user" : "hkey_local_machine";
+    std::string id = Lower(HiveName(hive));
     id.reserve(id.size() + key.size() + 1);
     bool partStarts = true;
     for (const char c : key) {
